@@ -1,0 +1,96 @@
+#include "InstrumentWindow.h"
+
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Pictures.h"
+#include "platform/WindowPlacement.h"
+#include "platform/WindowsFonts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+
+InstrumentWindow::InstrumentWindow(InstrumentId instrument)
+    : m_data(instrumentWindowData(instrument))
+    , m_mediaPlayer(new MediaPlayer(this))
+{
+    setObjectName(m_data.objectName);
+    m_mediaPlayer->setObjectName(m_data.mediaPlayerName);
+    setWindowTitle(m_data.caption);
+    setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    auto* image1 = new QLabel(client);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(m_data.titleArt);
+    image1->setPixmap(Pictures::get(QStringLiteral("titles/") + m_data.pictureName, m_data.titleArt.size()));
+    auto* image2 = new QLabel(client);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setGeometry(m_data.photograph);
+    image2->setPixmap(Pictures::get(QStringLiteral("chooser/") + m_data.pictureName, m_data.photograph.size()));
+
+    Opciones1 = menuBar()->addMenu(QStringLiteral("Opciones"));
+    Opciones1->setObjectName(QStringLiteral("Opciones1"));
+    Panelfrontal1 = Opciones1->addAction(QStringLiteral("&Panel frontal"));
+    Panelfrontal1->setObjectName(QStringLiteral("Panelfrontal1"));
+    connect(Panelfrontal1, &QAction::triggered, this, [this] { Panelfrontal1Click(); });
+    QAction* cuestiones = Opciones1->addAction(QStringLiteral("&Cuestiones"));
+    cuestiones->setObjectName(QStringLiteral("Cuestiones1"));
+    connect(cuestiones, &QAction::triggered, this, [this] { Cuestiones1Click(); });
+    Opciones1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QAction* volver = Opciones1->addAction(QStringLiteral("&Volver"));
+    volver->setObjectName(QStringLiteral("Volver1"));
+    if (m_data.volverShortcut)
+        volver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(volver, &QAction::triggered, this, &InstrumentWindow::Volver1Click);
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("Ayuda1"));
+    ayuda->addAction(QStringLiteral("&Ayuda"))->setObjectName(QStringLiteral("Ayuda2"));
+
+    WindowPlacement::place(this, m_data.position, m_data.outerSize, true);
+    m_created = m_mediaPlayer->open(m_data.soundFile);
+}
+
+InstrumentWindow::~InstrumentWindow() = default;
+
+QMenu* InstrumentWindow::addNotesMenu()
+{
+    auto* notes = new QMenu(QStringLiteral("&Notas generales"), Opciones1);
+    notes->setObjectName(QStringLiteral("Notasgenerales1"));
+    Opciones1->insertMenu(Panelfrontal1, notes);
+    return notes;
+}
+
+void InstrumentWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void InstrumentWindow::FormShow()
+{
+    if (appState().soundOn)
+        m_mediaPlayer->play();
+}
+
+void InstrumentWindow::Volver1Click()
+{
+    const AppState& state = appState();
+    const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), state.panelOpen, state.questionnaireOpen});
+    if (refusal) {
+        MessageBoxes::show(this, refusal->caption, refusal->text, MessageBoxes::Icon::Exclamation);
+        return;
+    }
+    Navigation::backToChooser(this);
+}
+
+void InstrumentWindow::closeEvent(QCloseEvent* event)
+{
+    // The window is never just hidden: either leaving is refused and it stays, or a new
+    // chooser takes its place and it is released.
+    event->ignore();
+    Volver1Click();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "InstrumentWindowTable.h"
+#include "shell/AppState.h"
+#include "shell/Navigation.h"
+
+#include <QMainWindow>
+
+class MediaPlayer;
+class QAction;
+class QMenu;
+
+// The frame shared by the seven instrument windows: the title art beside the
+// instrument's photograph, the cue played when the window is shown, the "Opciones" and
+// "Ayuda" menus, and the rule for leaving back to the chooser. Each instrument's class
+// gives its data and what its menu items open.
+class InstrumentWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit InstrumentWindow(InstrumentId instrument);
+    ~InstrumentWindow() override;
+
+    // False when the window's cue could not be opened (the error has been shown).
+    bool isCreated() const { return m_created; }
+
+protected:
+    // "&Panel frontal", "&Cuestiones": what the instrument opens.
+    virtual void Panelfrontal1Click() {}
+    virtual void Cuestiones1Click() {}
+    // Whether a note of this instrument is open, for the leaving rule.
+    virtual bool noteOpen() const { return false; }
+
+    // Adds the "&Notas generales" submenu at the head of "Opciones".
+    QMenu* addNotesMenu();
+
+    // Opens a front panel unless one is already open anywhere in the program.
+    template <class Panel>
+    void openPanelUnderOnePanelRule()
+    {
+        if (appState().panelOpen)
+            return;
+        appState().panelOpen = true;
+        Navigation::navigate<Panel>();
+    }
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Volver1Click();
+    void FormShow();
+
+    const InstrumentWindowData& m_data;
+    MediaPlayer* m_mediaPlayer;
+    QMenu* Opciones1 = nullptr;
+    QAction* Panelfrontal1 = nullptr;
+    bool m_created = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// A note window's content: fixed texts, step markers and a rule, laid out at fixed places,
+// and the one button that closes it.
+struct NoteBlock {
+    enum class Kind {
+        Label,  // one line of text, sized to it (a width of 0) or to the rectangle given
+        Memo,   // a flat, borderless silver block of lines that takes no focus
+        Marker, // a step marker picture
+        Rule,   // a separator line along the rectangle's bottom edge
+    };
+    Kind kind;
+    QString objectName;
+    QRect rect;
+    QString fontFamily = QStringLiteral("Times New Roman");
+    int pixelHeight = 15;
+    bool bold = false;
+    QColor color = Qt::black;
+    QStringList lines;
+};
+
+struct NoteLayout {
+    QString objectName;
+    QString caption;
+    QPoint position; // outer, on the screen
+    QSize outerSize;
+    std::vector<NoteBlock> blocks;
+    QString buttonName;
+    QString buttonText;
+    QRect buttonRect;
+    QString buttonGlyph; // a two-state glyph under "glyphs/", or empty
+    int buttonPixelHeight = 13;
+    QString buttonFontFamily = QStringLiteral("System");
+};

@@ -1,0 +1,93 @@
+#include "NoteWindow.h"
+
+#include "ButtonGlyph.h"
+#include "shell/Navigation.h"
+#include "platform/Pictures.h"
+#include "platform/WindowPlacement.h"
+#include "platform/WindowsFonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
+{
+    const QFont font = WindowsFonts::pixels(block.fontFamily, block.pixelHeight, block.bold);
+    switch (block.kind) {
+    case NoteBlock::Kind::Label: {
+        auto* label = new QLabel(block.lines.join(QLatin1Char('\n')), parent);
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, block.color);
+        label->setPalette(palette);
+        label->move(block.rect.topLeft());
+        if (block.rect.width() > 0)
+            label->resize(block.rect.size());
+        else
+            label->adjustSize();
+        return label;
+    }
+    case NoteBlock::Kind::Memo: {
+        auto* memo = new QPlainTextEdit(parent);
+        memo->setPlainText(block.lines.join(QLatin1Char('\n')));
+        memo->setFont(font);
+        memo->setFrameShape(QFrame::NoFrame);
+        memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setEnabled(false);
+        QPalette palette = memo->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, QPalette::Base, QColor(192, 192, 192));
+            palette.setColor(group, QPalette::Text, block.color);
+        }
+        memo->setPalette(palette);
+        memo->setGeometry(block.rect);
+        return memo;
+    }
+    case NoteBlock::Kind::Marker: {
+        auto* marker = new QLabel(parent);
+        marker->setPixmap(Pictures::get(QStringLiteral("glyphs/step_marker"), block.rect.size()));
+        marker->setGeometry(block.rect);
+        return marker;
+    }
+    case NoteBlock::Kind::Rule: {
+        auto* rule = new QFrame(parent);
+        rule->setGeometry(block.rect.left(), block.rect.bottom() - 1, block.rect.width(), 2);
+        rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        return rule;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+NoteWindow::NoteWindow(const NoteLayout& layout)
+{
+    setObjectName(layout.objectName);
+    setWindowTitle(layout.caption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
+    for (const NoteBlock& block : layout.blocks)
+        makeBlock(block, this)->setObjectName(block.objectName);
+
+    m_button = new QPushButton(layout.buttonText, this);
+    m_button->setObjectName(layout.buttonName);
+    m_button->setFont(WindowsFonts::pixels(layout.buttonFontFamily, layout.buttonPixelHeight));
+    if (!layout.buttonGlyph.isEmpty())
+        m_button->setIcon(ButtonGlyph::icon(layout.buttonGlyph));
+    m_button->setGeometry(layout.buttonRect);
+    m_button->setDefault(true);
+    m_button->setFocus();
+    connect(m_button, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    WindowPlacement::place(this, layout.position, layout.outerSize, false);
+}
+
+void NoteWindow::BitBtn1Click()
+{
+    Navigation::release(this);
+}

@@ -1,0 +1,6 @@
+#include "Ufg110.h"
+
+TFormfg110::TFormfg110()
+    : InstrumentWindow(InstrumentId::Fg110)
+{
+}

@@ -1,0 +1,8 @@
+#include "UPromPan.h"
+
+#include "PromaxCatalogue.h"
+
+TFormPromaxPanel::TFormPromaxPanel()
+    : FrontPanelExplorer(promaxPanelLayout(), promaxCatalogue())
+{
+}

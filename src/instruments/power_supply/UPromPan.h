@@ -1,0 +1,11 @@
+#pragma once
+
+#include "instruments/common/FrontPanelExplorer.h"
+
+// The power supply's front panel with its twelve explained controls.
+class TFormPromaxPanel : public FrontPanelExplorer
+{
+    Q_OBJECT
+public:
+    TFormPromaxPanel();
+};

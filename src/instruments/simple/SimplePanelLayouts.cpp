@@ -1,0 +1,97 @@
+#include "SimplePanelLayouts.h"
+
+const ExplorerLayout& fluke73PanelLayout()
+{
+    static const ExplorerLayout layout{
+        .objectName = "FormFluke73Panel",
+        .caption = "Panel Frontal del multímetro FLUKE 73",
+        .position = {71, -1},
+        .outerSize = {728, 509},
+        .pictureName = "fluke73",
+        .map = {7, 1, 219, 473},
+        .panel1 = {234, 2, 478, 471},
+        .groupBox1 = {14, 6, 447, 49},
+        .labelMando = {7, 21, 432, 19},
+        .groupBox2 = {13, 58, 449, 115},
+        .memo1 = {12, 32, 428, 68},
+        .groupBox3 = {13, 183, 450, 167},
+        .memo2 = {10, 20, 431, 138},
+        .groupBox4 = QRect{14, 358, 449, 54},
+        .panel2 = {249, 429},
+        .button = {6, 4},
+    };
+    return layout;
+}
+
+const ExplorerLayout& hc6000PanelLayout()
+{
+    static const ExplorerLayout layout{
+        .objectName = "FormHC6000Panel",
+        .caption = "Panel Frontal del multímetro HC6000",
+        .position = {24, -1},
+        .outerSize = {775, 555},
+        .pictureName = "hc6000",
+        .map = {7, 1, 260, 521},
+        .panel1 = {276, 3, 487, 518},
+        .groupBox1 = {13, 6, 460, 49},
+        .labelMando = {7, 21, 448, 19},
+        .groupBox2 = {13, 72, 461, 115},
+        .memo1 = {12, 27, 439, 78},
+        .groupBox3 = {13, 205, 463, 183},
+        .memo2 = {13, 29, 438, 138},
+        .groupBox4 = QRect{14, 398, 463, 54},
+        .panel2 = {288, 472},
+        .button = {4, 4},
+    };
+    return layout;
+}
+
+const ExplorerLayout& phywePanelLayout()
+{
+    static const ExplorerLayout layout{
+        .objectName = "FormPHYWEPanel",
+        .caption = "Panel Frontal del multímetro PHYWE",
+        .position = {14, -1},
+        .outerSize = {785, 509},
+        .pictureName = "phywe",
+        .map = {7, 1, 283, 472},
+        .panel1 = {296, 2, 478, 470},
+        .groupBox1 = {9, 6, 458, 49},
+        .labelMando = {7, 21, 445, 19},
+        .groupBox2 = {10, 58, 457, 115},
+        .memo1 = {9, 30, 438, 74},
+        .groupBox3 = {11, 187, 455, 167},
+        .memo2 = {10, 27, 435, 132},
+        .groupBox4 = QRect{10, 358, 455, 56},
+        .panel2 = {308, 426},
+        .button = {4, 4},
+        // Each "&Panel frontal" opens one more PHYWE panel; none of them holds the
+        // program's one-panel flag.
+        .clearsPanelFlag = false,
+    };
+    return layout;
+}
+
+const ExplorerLayout& demestres2001PanelLayout()
+{
+    static const ExplorerLayout layout{
+        .objectName = "FormDemestres2001Panel",
+        .caption = "Panel Frontal del multímetro Demestres 2001",
+        .position = {46, 0},
+        .outerSize = {754, 527},
+        .pictureName = "demestres2001",
+        .map = {7, 1, 259, 488},
+        .panel1 = {269, 1, 469, 487},
+        .groupBox1 = {9, 7, 445, 49},
+        .labelMando = {8, 21, 430, 19},
+        .groupBox2 = {13, 58, 442, 98},
+        .memo1 = {10, 22, 423, 66},
+        .groupBox3 = {13, 165, 442, 191},
+        .memo2 = {10, 26, 422, 155},
+        .groupBox4 = QRect{12, 365, 443, 53},
+        .panel2 = {283, 439},
+        .button = {4, 4},
+        .focusOnClose = false,
+    };
+    return layout;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "WavCheck.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+// A window's sound cue. Opening is synchronous, so that a missing or broken file is
+// reported at once in an error box; playing is asynchronous. Destroying the player
+// silences its cue at once. A play or stop that the audio service refuses is ignored,
+// and with no audio device the cue is simply not heard.
+class MediaPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MediaPlayer(QObject* parent = nullptr);
+    ~MediaPlayer() override;
+
+    // Opens a cue named relative to the program ("SOND\PAGINA.WAV"). On failure shows
+    // the error box and returns false; the player then stays closed.
+    bool open(const QString& relativeName);
+    bool isOpen() const { return !m_path.isEmpty(); }
+
+    // Plays from the start; a cue that is still sounding goes on undisturbed.
+    void play();
+    void stop();
+
+    // The text shown when a cue cannot be opened.
+    static QString openErrorText(const QString& relativeName, const QString& reason);
+
+private:
+    bool isSounding() const;
+
+    QString m_path;
+    wav::Check m_wav;
+    QSoundEffect* m_effect = nullptr;
+    QElapsedTimer m_sinceStart;
+};

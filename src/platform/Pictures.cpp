@@ -1,0 +1,34 @@
+#include "Pictures.h"
+
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Pictures {
+
+QPixmap get(const QString& name, QSize size)
+{
+    static QHash<QString, QPixmap> cache;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const QString key = QStringLiteral("%1@%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+
+    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+    QPixmap pixmap;
+    if (renderer.isValid()) {
+        pixmap = QPixmap(size * ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        pixmap.setDevicePixelRatio(ratio);
+    }
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace Pictures

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// Checks that a block of bytes is a WAV file that can be played as it stands:
+// a RIFF/WAVE container whose chunks fit inside the file, a PCM "fmt " chunk with
+// consistent figures, and a "data" chunk after it. Written to survive any bytes.
+namespace wav {
+
+enum class Problem {
+    None,
+    Empty,
+    NotRiffWave,
+    ChunkOutsideFile,
+    NoFormat,
+    NotPcm,
+    BadFormat,
+    NoData,
+};
+
+struct Check {
+    Problem problem = Problem::None;
+    std::uint32_t sampleRate = 0;
+    std::uint16_t channels = 0;
+    std::uint16_t bitsPerSample = 0;
+    std::uint32_t dataBytes = 0;
+    std::uint32_t bytesPerSecond = 0;
+
+    bool ok() const { return problem == Problem::None; }
+    // Length of the sound in milliseconds (0 for an unusable file).
+    std::int64_t durationMs() const;
+};
+
+Check check(std::span<const std::byte> bytes);
+
+} // namespace wav

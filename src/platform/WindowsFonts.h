@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// Fonts are named in the program by the Windows families they were designed with
+// ("Times New Roman", "Arial", "Garamond", "MS Sans Serif", "System"); one table maps
+// them to the free, metric-compatible fonts installed here.
+namespace WindowsFonts {
+
+// Registers the free fonts as substitutes for the Windows names. Called once at start-up.
+void install();
+
+// A font of a Windows family with its height in pixels.
+QFont pixels(const QString& windowsFamily, int pixelHeight, bool bold = false);
+
+// A font of a Windows family with its size in points.
+QFont points(const QString& windowsFamily, int pointSize, bool bold = false);
+
+} // namespace WindowsFonts

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QSet>
+
+// The few flags that every window consults, alive from start-up to the end.
+struct AppState {
+    bool soundOn = true;            // every cue plays only while it is on
+    bool panelOpen = false;         // a front panel is open (one in the whole program)
+    bool questionnaireOpen = false; // a questionnaire window is open
+    QSet<int> openNotes;            // note windows of the current instrument that are open
+};
+
+AppState& appState();
+
+// Back to the start-up values.
+void resetAppState();

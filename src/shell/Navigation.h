@@ -1,0 +1,53 @@
+#pragma once
+
+#include "FormReference.h"
+#include "InstrumentId.h"
+
+#include <QWidget>
+#include <concepts>
+
+// Every move between windows goes through one procedure: create a new instance of the
+// target window class, store it in the class's form reference, show it in front of the
+// others and release the window being left, if any.
+namespace Navigation {
+
+// Release is deferred: the window is destroyed once the event being handled has finished,
+// so the caller may go on using it until it returns.
+inline void release(QWidget* window)
+{
+    if (window)
+        window->deleteLater();
+}
+
+// A window whose creation can fail (its sound cue could not be opened) says so.
+template <class Form>
+concept MayFailToCreate = requires(const Form& f) {
+    { f.isCreated() } -> std::convertible_to<bool>;
+};
+
+template <class Form>
+Form* navigate(QWidget* leaving = nullptr)
+{
+    auto* form = new Form;
+    if constexpr (MayFailToCreate<Form>) {
+        if (!form->isCreated()) {
+            delete form;
+            return nullptr;
+        }
+    }
+    formReference<Form>() = form;
+    form->show();
+    form->raise();
+    form->activateWindow();
+    release(leaving);
+    return form;
+}
+
+// From the chooser to an instrument's window. Returns the new window, or null when it
+// could not be created (the error has then been shown and nothing else changed).
+QWidget* openInstrument(InstrumentId instrument, QWidget* leaving);
+
+// From an instrument window back to a new chooser.
+void backToChooser(QWidget* leaving);
+
+} // namespace Navigation

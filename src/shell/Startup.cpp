@@ -1,0 +1,48 @@
+#include "Startup.h"
+
+#include "AppState.h"
+#include "FormReference.h"
+#include "Program.h"
+#include "Uacerca.h"
+#include "Unit1.h"
+#include "platform/ScreenCursors.h"
+#include "platform/WindowsFonts.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPointer>
+
+namespace Startup {
+
+bool start(const QString& programFilePath)
+{
+    WindowsFonts::install();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/mainicon.svg")));
+    QApplication::setQuitOnLastWindowClosed(false); // only the chooser ends the program
+    resetAppState();
+    Program::resetEndRequest();
+    ScreenCursors::loadPointingCursor(programFilePath);
+
+    auto* chooser = new TForm1;
+    if (!chooser->isCreated()) {
+        delete chooser;
+        return false;
+    }
+    formReference<TForm1>() = chooser;
+    if (!formReference<TFormAcerca>())
+        formReference<TFormAcerca>() = new TFormAcerca;
+    chooser->show();
+    return true;
+}
+
+void closeAllWindows()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parent())
+            windows.append(w);
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
+}
+
+} // namespace Startup

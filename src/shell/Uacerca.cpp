@@ -1,0 +1,83 @@
+#include "Uacerca.h"
+
+#include "AboutCredits.h"
+#include "platform/Pictures.h"
+#include "platform/WindowsFonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Lettering drawn twice, a white copy one pixel right and below and the black copy over
+// it, so that it reads as engraved.
+void addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize size, const QFont& font,
+                 const QString& name)
+{
+    for (const bool black : {false, true}) {
+        auto* label = new QLabel(text, parent);
+        label->setObjectName(name + (black ? QStringLiteral("Negro") : QStringLiteral("Blanco")));
+        label->setFont(font);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setStyleSheet(black ? QStringLiteral("color: black; background: transparent;")
+                                   : QStringLiteral("color: white; background: transparent;"));
+        const QPoint at = black ? blackAt : blackAt + QPoint(1, 1);
+        if (size.isValid())
+            label->setGeometry(QRect(at, size));
+        else {
+            label->move(at);
+            label->adjustSize();
+        }
+    }
+}
+
+} // namespace
+
+TFormAcerca::TFormAcerca()
+{
+    setObjectName(QStringLiteral("FormAcerca"));
+    setWindowTitle(QStringLiteral("Acerca de Trivane..."));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
+    setFixedSize(411, 211);
+    move(219, 145);
+    setModal(true);
+
+    const QFont title = WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 24, true);
+    addEngraved(this, QStringLiteral("TRIVANE 1.0"), {113, 20}, {160, 29}, title, QStringLiteral("Titulo"));
+
+    for (const QPoint at : {QPoint(4, 5), QPoint(360, 5)}) {
+        auto* emblem = new QLabel(this);
+        emblem->setPixmap(Pictures::get(QStringLiteral("about/emblem"), {45, 44}));
+        emblem->setGeometry(QRect(at, QSize(45, 44)));
+    }
+
+    auto* bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(57, 57, 293, 113);
+
+    auto* autor = new QLabel(QStringLiteral("Autor: "), this);
+    autor->move(88, 70);
+    auto* coordinado = new QLabel(QStringLiteral("Coordinado por:"), this);
+    coordinado->move(86, 105);
+
+    const AboutCredits& credits = aboutCredits();
+    const QFont names = WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15, true);
+    addEngraved(this, credits.author, {136, 69}, {}, names, QStringLiteral("Autor"));
+    addEngraved(this, credits.coordinators[0], {135, 126}, {}, names, QStringLiteral("Coordinador1"));
+    addEngraved(this, credits.coordinators[1], {134, 146}, {}, names, QStringLiteral("Coordinador2"));
+
+    auto* aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
+    aceptar->setObjectName(QStringLiteral("Button1"));
+    aceptar->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
+    aceptar->setGeometry(170, 178, 71, 26);
+    aceptar->setDefault(true);
+    connect(aceptar, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFormAcerca::showModally()
+{
+    exec();
+}

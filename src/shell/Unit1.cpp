@@ -1,0 +1,191 @@
+#include "Unit1.h"
+
+#include "AppState.h"
+#include "ChooserPicture.h"
+#include "FormReference.h"
+#include "Navigation.h"
+#include "PageCurl.h"
+#include "Program.h"
+#include "Uacerca.h"
+#include "platform/MediaPlayer.h"
+#include "platform/Pictures.h"
+#include "platform/ScreenCursors.h"
+#include "platform/WindowPlacement.h"
+#include "platform/WindowsFonts.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMenuBar>
+
+namespace {
+constexpr int FrameInterval = 300; // ms between the animation's frames
+constexpr int FrameCount = 4;      // the picture and its three frames
+} // namespace
+
+TForm1::TForm1()
+    : MediaPlayer1(new MediaPlayer(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tutorial del Riverazadidi"));
+    setFont(WindowsFonts::pixels(QStringLiteral("System"), 14));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    auto* groupBox = new QGroupBox(QStringLiteral("Elija uno de los aparatos:"), client);
+    groupBox->setObjectName(QStringLiteral("GroupBox1"));
+    groupBox->setFont(WindowsFonts::pixels(QStringLiteral("Garamond"), 19, true));
+    groupBox->setStyleSheet(QStringLiteral("QGroupBox { color: black; }"));
+    groupBox->setGeometry(12, 13, 445, 260);
+    buildPictures(groupBox);
+    buildMenu();
+    WindowPlacement::place(this, {195, 102}, {475, 331}, true);
+
+    Timer1.setInterval(FrameInterval);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    if (!MediaPlayer1->open(QStringLiteral("SOND\\PAGINA.WAV")))
+        return;
+    FormCreate();
+    m_created = true;
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildPictures(QGroupBox* groupBox)
+{
+    m_pictures.reserve(chooserTable().size());
+    for (const ChooserEntry& entry : chooserTable()) {
+        auto* panel = new QFrame(groupBox);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setLineWidth(1);
+        panel->setGeometry(entry.panel);
+
+        PictureSet set{&entry, nullptr, {}};
+        // The frames lie beneath the picture, hidden; their bitmaps are drawn when the
+        // picture is first turned.
+        for (int i = 0; i < 3; ++i) {
+            auto* frame = new QLabel(panel);
+            frame->setObjectName(entry.frameObjectNames[i]);
+            frame->setGeometry(QRect(entry.framesAt, entry.frameSizes[i]));
+            frame->hide();
+            set.frames[i] = frame;
+        }
+        set.main = new ChooserPicture(entry.tag, panel);
+        set.main->setObjectName(entry.mainObjectName);
+        set.main->setPixmap(Pictures::get(entry.pictureName, entry.main.size()));
+        set.main->setGeometry(entry.main);
+        set.main->setToolTip(entry.hint);
+        m_pictures.push_back(set);
+    }
+    for (PictureSet& set : m_pictures)
+        connect(set.main, &ChooserPicture::clicked, this, [this, &set] { startAnimation(set); });
+}
+
+void TForm1::buildMenu()
+{
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    QAction* salir = archivo->addAction(QStringLiteral("&Salir"));
+    salir->setObjectName(QStringLiteral("Salir1"));
+    salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(salir, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* instrumento = menuBar()->addMenu(QStringLiteral("&Instrumento"));
+    QMenu* multimetros = instrumento->addMenu(QStringLiteral("Multímetros"));
+    auto addInstrument = [this](QMenu* menu, const ChooserEntry& entry) {
+        QAction* item = menu->addAction(entry.menuText);
+        item->setObjectName(entry.menuObjectName);
+        connect(item, &QAction::triggered, this, [this, &entry] { navigateTo(entry.instrument); });
+    };
+    for (int tag : multimeterMenuOrder())
+        for (const ChooserEntry& entry : chooserTable())
+            if (entry.tag == tag)
+                addInstrument(multimetros, entry);
+    for (const ChooserEntry& entry : chooserTable())
+        if (!entry.inMultimetersMenu)
+            addInstrument(instrumento, entry);
+
+    QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
+    Sonido1 = opciones->addAction(QStringLiteral("Sonido"));
+    Sonido1->setObjectName(QStringLiteral("Sonido1"));
+    Sonido1->setCheckable(true);
+    connect(Sonido1, &QAction::triggered, this, [this] { appState().soundOn = Sonido1->isChecked(); });
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->addAction(QStringLiteral("&Contenidos"))->setObjectName(QStringLiteral("Contenidos1"));
+    ayuda->addSeparator();
+    QAction* acerca = ayuda->addAction(QStringLiteral("&Acerca de Dorvex..."));
+    acerca->setObjectName(QStringLiteral("AcercadeDorvex1"));
+    connect(acerca, &QAction::triggered, this, [] {
+        if (TFormAcerca* about = formReference<TFormAcerca>())
+            about->showModally();
+    });
+}
+
+void TForm1::FormCreate()
+{
+    ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
+    Sonido1->setChecked(appState().soundOn);
+}
+
+void TForm1::startAnimation(PictureSet& set)
+{
+    for (int step = 1; step <= 3; ++step) {
+        QLabel* frame = set.frames[step - 1];
+        if (frame->pixmap().isNull())
+            frame->setPixmap(PageCurl::frame(set.main->pixmap(), set.entry->frameSizes[step - 1], step));
+    }
+    m_animated = &set;
+    m_frameCounter = 0;
+    if (!Timer1.isActive())
+        Timer1.start(); // a running timer keeps its rhythm
+    if (appState().soundOn)
+        MediaPlayer1->play();
+}
+
+void TForm1::Timer1Timer()
+{
+    if (!m_animated)
+        return;
+    PictureSet& set = *m_animated;
+    const int k = ++m_frameCounter;
+    QWidget* frameList[FrameCount] = {set.main, set.frames[0], set.frames[1], set.frames[2]};
+    frameList[k - 1]->hide();
+    if (k < FrameCount) {
+        frameList[k]->show();
+        return;
+    }
+    // The last frame: the timer stops before the instrument opens, so that no tick can
+    // arrive while an error about the instrument's sound is on screen.
+    MediaPlayer1->stop();
+    Timer1.stop();
+    m_animated = nullptr;
+    for (const ChooserEntry& entry : chooserTable()) {
+        if (entry.tag == set.main->tag() && !Navigation::openInstrument(entry.instrument, this))
+            restore(set);
+    }
+}
+
+void TForm1::restore(PictureSet& set)
+{
+    for (QLabel* frame : set.frames)
+        frame->hide();
+    set.main->show();
+}
+
+void TForm1::navigateTo(InstrumentId instrument)
+{
+    MediaPlayer1->stop();
+    if (Navigation::openInstrument(instrument, this)) {
+        // Any animation is abandoned with the chooser.
+        Timer1.stop();
+        m_animated = nullptr;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Program::end();
+}

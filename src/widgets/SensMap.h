@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <array>
+
+// A picture with up to 100 rectangular hot regions, each with a one-line caption. While
+// the mouse is over a region its caption shows in a small yellow label just below it and
+// the pointer becomes the region cursor; on a click the owner asks which region's caption
+// is under the mouse. The map knows nothing of what the regions stand for.
+//
+// Regions are given in picture pixels: left and top edges inside, right and bottom edges
+// outside. If the picture is shown scaled, hit tests and caption places scale with it.
+class TSensitiveMap : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Capacity = 100;
+    static constexpr int NoRegion = 101;
+
+    explicit TSensitiveMap(QWidget* parent = nullptr);
+
+    // The picture; the map takes its size (times the display scale).
+    void setPicture(const QPixmap& picture, QSize pictureSize);
+    QSize pictureSize() const { return m_pictureSize; }
+    void setDisplayScale(qreal scale);
+
+    // Registers a hot region from two opposite corners and dresses its caption label.
+    // False when the map has no picture. A corner outside the picture registers nothing
+    // (and leaves the label alone) but still answers true; so does a 101st region, which
+    // the map refuses.
+    bool Situar_Cuadro(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label);
+
+    // The first region containing a picture point, or NoRegion.
+    int Buscar_Cuadro(int x, int y) const;
+
+    // The caption of region n as shown, one blank each side; empty for no region.
+    QString Texto_Cuadro(int n) const;
+
+    int NumCuadros() const { return m_count; }
+    QRect Cuadro(int n) const;
+    int CuadroActual() const { return m_current; }
+    int CursorCuadro = 0;
+
+signals:
+    // Raised for every mouse move over the map, before the map's own work.
+    void mouseMoved(QPoint picturePoint);
+    // Raised for every click on the map, before the hovered caption is hidden.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Region {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        QPointer<QLabel> label;
+    };
+
+    bool isRegistered(int n) const { return n >= 1 && n <= m_count; }
+    void placeLabel(const Region& region) const;
+
+    QPixmap m_picture;
+    QSize m_pictureSize;
+    qreal m_scale = 1.0;
+    std::array<Region, NoRegion + 1> m_regions{}; // numbered from 1
+    int m_count = 0;
+    int m_current = NoRegion;
+    bool m_pressed = false;
+};
