@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 
 namespace {
@@ -35,7 +36,9 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         memo->setPlainText(block.lines.join(QLatin1Char('\n')));
         memo->setFont(font);
         memo->setFrameShape(QFrame::NoFrame);
-        memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // The lines are laid out as they should read; a block never rewraps them.
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->document()->setDocumentMargin(0);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setEnabled(false);

@@ -1,0 +1,30 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages that are missing,
+# then configures and builds the program in a build folder of the repository.
+set -euo pipefail
+
+TRIVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+                fonts-liberation2 fonts-ebgaramond fonts-lato)
+TEST_PACKAGES=(pulseaudio pulseaudio-utils xvfb xauth clang libclang-rt-14-dev)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Instalando: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build_program <build folder> [cmake options...]
+build_program() {
+    local folder="$1"
+    shift
+    cmake -S "$TRIVANE_ROOT" -B "$folder" "$@"
+    cmake --build "$folder" -j"$(nproc)"
+}

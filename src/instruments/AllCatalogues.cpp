@@ -1,0 +1,11 @@
+#include "AllCatalogues.h"
+
+#include "power_supply/PromaxCatalogue.h"
+
+const std::vector<CatalogueOnPicture>& allCatalogues()
+{
+    static const std::vector<CatalogueOnPicture> all{
+        {"power supply", promaxPanelLayout().pictureName, promaxPanelLayout().map.size(), &promaxCatalogue(), 0},
+    };
+    return all;
+}

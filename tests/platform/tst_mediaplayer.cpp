@@ -1,0 +1,154 @@
+#include "SinkRecorder.h"
+#include "WavBytes.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SoundPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The media player: files that cannot be played are reported at once in the error box;
+// cues that can are really heard, rewound when they have ended and cut short when the
+// player goes.
+class MediaPlayerTest : public QObject
+{
+    Q_OBJECT
+    QList<MessageBoxes::Shown> boxes;
+    QTemporaryDir folder;
+
+    void writeCue(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.filePath("SOND/" + name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir(folder.path()).mkpath("SOND/DIR.WAV"));
+        writeCue("EMPTY.WAV", {});
+        writeCue("TEXT.WAV", "no soy un sonido");
+        writeCue("CUT.WAV", WavBytes{}.build().chopped(10));
+        WavBytes compressed;
+        compressed.format = 2;
+        writeCue("ADPCM.WAV", compressed.build());
+        writeCue("GOOD.WAV", WavBytes{}.build());
+        MessageBoxes::setWatcher([this](const MessageBoxes::Shown& shown) { boxes.append(shown); });
+    }
+    void cleanupTestCase()
+    {
+        MessageBoxes::setWatcher({});
+        SoundPaths::overrideSearchFolders({});
+    }
+    void init()
+    {
+        boxes.clear();
+        SoundPaths::overrideSearchFolders({folder.path()});
+    }
+
+    void unplayableFilesAreReported_data()
+    {
+        QTest::addColumn<QString>("cue");
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("missing") << "SOND\\NADA.WAV"
+                                 << "No se encuentra el archivo especificado. Asegúrese de que la ruta y el nombre "
+                                    "del archivo son correctos.";
+        QTest::addRow("a folder") << "SOND\\DIR.WAV"
+                                  << "No se puede leer el archivo. Compruebe que tiene permiso para abrirlo.";
+        QTest::addRow("empty") << "SOND\\EMPTY.WAV" << "El archivo está vacío.";
+        QTest::addRow("not a WAV") << "SOND\\TEXT.WAV" << "El archivo no es un archivo de sonido WAV.";
+        QTest::addRow("cut short") << "SOND\\CUT.WAV"
+                                   << "El archivo WAV está dañado: sus bloques no caben en el archivo.";
+        QTest::addRow("compressed") << "SOND\\ADPCM.WAV" << "El archivo WAV no está en formato PCM.";
+    }
+    void unplayableFilesAreReported()
+    {
+        QFETCH(QString, cue);
+        QFETCH(QString, reason);
+        MediaPlayer player;
+        QVERIFY(!player.open(cue));
+        QVERIFY(!player.isOpen());
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].caption, QString("Error"));
+        QCOMPARE(boxes[0].icon, MessageBoxes::Icon::Error);
+        QCOMPARE(boxes[0].text, "No se puede abrir el archivo de sonido " + cue + ".\n" + reason);
+        player.play(); // a closed player stays silent and does not fail
+        player.stop();
+    }
+
+    void aGoodFileOpensSilently()
+    {
+        MediaPlayer player;
+        QVERIFY(player.open("SOND/GOOD.WAV"));
+        QVERIFY(player.isOpen());
+        QVERIFY(boxes.isEmpty());
+    }
+
+    void theProgramsOwnCuesAllOpen()
+    {
+        SoundPaths::overrideSearchFolders({});
+        for (const char* cue : {"PAGINA", "FLUKE45S", "FG110S", "PROMAXS", "FLUKE43S", "DEMESTS", "HC6000S", "HOLYVISN"}) {
+            MediaPlayer player;
+            QVERIFY2(player.open(QStringLiteral("SOND\\%1.WAV").arg(cue)), cue);
+        }
+        QVERIFY(boxes.isEmpty());
+    }
+
+    void aPlayedCueIsHeard()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server to listen to");
+        SoundPaths::overrideSearchFolders({});
+        MediaPlayer player;
+        QVERIFY(player.open("SOND\\HOLYVISN.WAV"));
+        const int first = SinkRecorder::peakDuring([&] { player.play(); });
+        QVERIFY2(first > HeardPeak, qPrintable(QString::number(first)));
+        // Once it has ended, playing it again rewinds it and it is heard again.
+        QVERIFY(SinkRecorder::peakDuring([&] { player.play(); }) > HeardPeak);
+    }
+
+    void nothingIsHeardWithoutPlay()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server to listen to");
+        SoundPaths::overrideSearchFolders({});
+        MediaPlayer player;
+        QVERIFY(player.open("SOND\\HOLYVISN.WAV"));
+        QCOMPARE(SinkRecorder::peakDuring([] {}, 400), 0);
+    }
+
+    void destroyingThePlayerSilencesItsCueAtOnce()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server to listen to");
+        SoundPaths::overrideSearchFolders({});
+        auto* player = new MediaPlayer;
+        QVERIFY(player->open("SOND\\FLUKE45S.WAV")); // about two and a half seconds
+        player->play();
+        QTest::qWait(400);
+        delete player;
+        QTest::qWait(150); // what was already on its way out of the buffer
+        QCOMPARE(SinkRecorder::peakDuring([] {}, 600), 0);
+    }
+
+    void stopSilencesTheCue()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server to listen to");
+        SoundPaths::overrideSearchFolders({});
+        MediaPlayer player;
+        QVERIFY(player.open("SOND\\FLUKE45S.WAV"));
+        player.play();
+        QTest::qWait(400);
+        player.stop();
+        QTest::qWait(150);
+        QCOMPARE(SinkRecorder::peakDuring([] {}, 600), 0);
+    }
+};
+
+QTEST_MAIN(MediaPlayerTest)
+#include "tst_mediaplayer.moc"

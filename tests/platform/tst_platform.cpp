@@ -1,0 +1,155 @@
+#include "platform/MessageBoxes.h"
+#include "platform/Pictures.h"
+#include "platform/ScreenCursors.h"
+#include "platform/SoundPaths.h"
+#include "platform/WindowsFonts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The layer the program stands on in place of the old platform's services.
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { WindowsFonts::install(); }
+    void cleanup() { SoundPaths::overrideSearchFolders({}); }
+
+    void cuesAreFoundInTheFirstFolderThatHoldsThem()
+    {
+        QTemporaryDir first, second;
+        QVERIFY(QDir(second.path()).mkpath("SOND"));
+        QFile file(second.filePath("SOND/PAGINA.WAV"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        SoundPaths::overrideSearchFolders({first.path(), second.path()});
+        // Backslashes of the program's own names work on every platform.
+        QCOMPARE(SoundPaths::resolve("SOND\\PAGINA.WAV"), second.filePath("SOND/PAGINA.WAV"));
+        // A cue found nowhere is named in the first folder, so the error names a real place.
+        QCOMPARE(SoundPaths::resolve("SOND\\OTRO.WAV"), first.filePath("SOND/OTRO.WAV"));
+    }
+
+    void theProgramFolderComesFirst()
+    {
+        const QStringList folders = SoundPaths::searchFolders();
+        QCOMPARE(folders.size(), 3);
+        QCOMPARE(folders.first(), QCoreApplication::applicationDirPath());
+        QCOMPARE(folders.last(), QDir::currentPath());
+        QVERIFY(QFile::exists(SoundPaths::resolve("SOND\\PAGINA.WAV")));
+    }
+
+    void pointingHandOnlyUnderTheProgramsOwnName_data()
+    {
+        QTest::addColumn<QString>("programFile");
+        QTest::addColumn<bool>("loaded");
+        QTest::addRow("trivane") << "/usr/bin/trivane" << true;
+        QTest::addRow("trivane.exe") << "C:/Trivane/trivane.exe" << true;
+        QTest::addRow("Trivane.exe") << "Trivane.exe" << true;
+        QTest::addRow("renamed") << "/usr/bin/tutorial" << false;
+        QTest::addRow("other case") << "/usr/bin/TRIVANE" << false;
+        QTest::addRow("a test program") << QCoreApplication::applicationFilePath() << false;
+    }
+    void pointingHandOnlyUnderTheProgramsOwnName()
+    {
+        QFETCH(QString, programFile);
+        QFETCH(bool, loaded);
+        ScreenCursors::loadPointingCursor(programFile);
+        QCOMPARE(ScreenCursors::pointingCursor().has_value(), loaded);
+        ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
+        const QCursor cursor = ScreenCursors::cursor(ScreenCursors::PointingHand);
+        if (loaded) {
+            QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+            QCOMPARE(cursor.hotSpot(), QPoint(12, 2));
+            QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
+        } else {
+            // Registering the empty cursor removed number 19: the arrow shows instead.
+            QVERIFY(!ScreenCursors::isRegistered(ScreenCursors::PointingHand));
+            QCOMPARE(cursor.shape(), Qt::ArrowCursor);
+        }
+    }
+
+    void aRealMessageBoxWaitsForOk()
+    {
+        QString caption, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttons = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = int(box->buttons().size());
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        MessageBoxes::show(nullptr, "El panel está abierto", "Cierre antes el panel frontal.",
+                           MessageBoxes::Icon::Exclamation);
+        QCOMPARE(caption, QString("El panel está abierto"));
+        QCOMPARE(text, QString("Cierre antes el panel frontal."));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, 1);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void windowsFontNamesResolveToInstalledFonts_data()
+    {
+        QTest::addColumn<QString>("windowsFamily");
+        QTest::addColumn<QString>("installed");
+        QTest::addRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
+        QTest::addRow("Arial") << "Arial" << "Liberation Sans";
+        QTest::addRow("Garamond") << "Garamond" << "EB Garamond 12";
+        QTest::addRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
+        QTest::addRow("System") << "System" << "Liberation Sans";
+    }
+    void windowsFontNamesResolveToInstalledFonts()
+    {
+        QFETCH(QString, windowsFamily);
+        QFETCH(QString, installed);
+        const QFont font = WindowsFonts::pixels(windowsFamily, 15, true);
+        const QFontInfo info(font);
+        QCOMPARE(info.family(), installed);
+        QCOMPARE(info.pixelSize(), 15);
+        QVERIFY(info.bold());
+    }
+
+    void everyDrawingRendersAtItsSize()
+    {
+        QDirIterator it(":/pictures", {"*.svg"}, QDir::Files, QDirIterator::Subdirectories);
+        int count = 0;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QSvgRenderer renderer(path);
+            QVERIFY2(renderer.isValid(), qPrintable(path));
+            const QSize size = renderer.defaultSize();
+            QCOMPARE(renderer.viewBox(), QRect(QPoint(0, 0), size));
+            const QString name = path.mid(QStringLiteral(":/pictures/").size()).chopped(4);
+            const QPixmap pixmap = Pictures::get(name, size);
+            QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
+            // Drawn at the screen's pixel density, so that it is crisp there.
+            QCOMPARE(pixmap.devicePixelRatio(), qApp->devicePixelRatio());
+            QCOMPARE(pixmap.size(), size * qApp->devicePixelRatio());
+            ++count;
+        }
+        QVERIFY(count >= 23);
+        QVERIFY(QFile::exists(":/cursors/indice_ext.svg"));
+        QVERIFY(QFile::exists(":/icon/mainicon.svg"));
+    }
+
+    void picturesAreRenderedOnce()
+    {
+        const QPixmap first = Pictures::get("chooser/fluke45", {151, 61});
+        QCOMPARE(Pictures::get("chooser/fluke45", {151, 61}).cacheKey(), first.cacheKey());
+        QVERIFY(Pictures::get("no/such/picture", {10, 10}).isNull());
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"

@@ -1,0 +1,81 @@
+#include "WavBytes.h"
+#include "platform/WavCheck.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(wav::Problem)
+
+namespace {
+wav::Check checkBytes(const QByteArray& bytes)
+{
+    return wav::check(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
+}
+} // namespace
+
+class WavCheckTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void verdicts_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<wav::Problem>("problem");
+
+        const auto with = [](auto change) {
+            WavBytes w;
+            change(w);
+            return w.build();
+        };
+        QTest::addRow("good mono 16-bit") << WavBytes{}.build() << wav::Problem::None;
+        QTest::addRow("good stereo 8-bit") << with([](WavBytes& w) { w.channels = 2; w.bits = 8; }) << wav::Problem::None;
+        QTest::addRow("odd chunk padded before data")
+            << with([](WavBytes& w) { w.extraChunk = QByteArray("LIST") + WavBytes::le32(3) + "abc" + '\0'; })
+            << wav::Problem::None;
+        QTest::addRow("trailing bytes after the RIFF chunk") << WavBytes{}.build() + "junk" << wav::Problem::None;
+        QTest::addRow("empty") << QByteArray() << wav::Problem::Empty;
+        QTest::addRow("text") << QByteArray("Hola, esto no es un sonido.") << wav::Problem::NotRiffWave;
+        QTest::addRow("RIFF but not WAVE") << QByteArray("RIFF\x04\0\0\0AVI ", 12) << wav::Problem::NotRiffWave;
+        QTest::addRow("truncated header") << QByteArray("RIFF\x04\0\0", 7) << wav::Problem::NotRiffWave;
+        QTest::addRow("RIFF size beyond the file") << with([](WavBytes& w) { w.riffSizeDelta = 1; })
+                                                   << wav::Problem::ChunkOutsideFile;
+        QTest::addRow("data size beyond the file") << with([](WavBytes& w) { w.dataSizeDelta = 2; })
+                                                   << wav::Problem::ChunkOutsideFile;
+        QTest::addRow("huge chunk size") << with([](WavBytes& w) { w.dataSizeDelta = 0x7fffffff; })
+                                         << wav::Problem::ChunkOutsideFile;
+        QTest::addRow("cut in the middle of the data") << WavBytes{}.build().chopped(100)
+                                                       << wav::Problem::ChunkOutsideFile;
+        QTest::addRow("no fmt chunk") << with([](WavBytes& w) { w.withFormat = false; }) << wav::Problem::NoFormat;
+        QTest::addRow("data before fmt") << with([](WavBytes& w) { w.dataBeforeFormat = true; }) << wav::Problem::NoFormat;
+        QTest::addRow("compressed") << with([](WavBytes& w) { w.format = 2; }) << wav::Problem::NotPcm;
+        QTest::addRow("zero channels") << with([](WavBytes& w) { w.channels = 0; }) << wav::Problem::BadFormat;
+        QTest::addRow("12-bit samples") << with([](WavBytes& w) { w.bits = 12; }) << wav::Problem::BadFormat;
+        QTest::addRow("zero rate") << with([](WavBytes& w) { w.rate = 0; }) << wav::Problem::BadFormat;
+        QTest::addRow("no data chunk") << with([](WavBytes& w) { w.withData = false; }) << wav::Problem::NoData;
+    }
+
+    void verdicts()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(wav::Problem, problem);
+        QCOMPARE(checkBytes(bytes).problem, problem);
+    }
+
+    void durationOfAGoodFile()
+    {
+        WavBytes w;
+        w.samples = 11025; // half a second at 22050 Hz
+        QCOMPARE(checkBytes(w.build()).durationMs(), 500);
+        w.format = 3;
+        QCOMPARE(checkBytes(w.build()).durationMs(), 0);
+    }
+
+    void everyPrefixOfAGoodFileIsJudgedSafely()
+    {
+        const QByteArray good = WavBytes{}.build();
+        for (qsizetype n = 0; n < good.size(); ++n)
+            QVERIFY(!checkBytes(good.first(n)).ok());
+    }
+};
+
+QTEST_APPLESS_MAIN(WavCheckTest)
+#include "tst_wavcheck.moc"

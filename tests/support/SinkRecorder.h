@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+// Listens to what the private PulseAudio server's null sink plays (through the source
+// that remaps its monitor), so that a test can tell whether a cue was really heard.
+// One recording runs for the whole test program; each measure looks at a stretch of it.
+namespace SinkRecorder {
+
+// Whether the test run has an audio server to listen to.
+bool available();
+
+// Listens while `action` runs and for `listenMs` after it, keeping the event loop going;
+// returns the loudest sample heard (0 is silence, a cue is in the thousands).
+int peakDuring(const std::function<void()>& action, int listenMs = 900);
+
+} // namespace SinkRecorder
+
+// Loud enough to count as a cue being heard.
+constexpr int HeardPeak = 1000;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+// One test's view of the running program: starts it as the program starts, records
+// every message box instead of showing it, and closes every window at the end.
+class TestSession
+{
+public:
+    // programName decides whether the pointing hand is loaded ("trivane" loads it).
+    explicit TestSession(const QString& programName = QStringLiteral("trivane"));
+    ~TestSession();
+
+    bool started() const { return m_started; }
+    const QList<MessageBoxes::Shown>& boxes() const { return m_boxes; }
+    void clearBoxes() { m_boxes.clear(); }
+
+    // Lets released windows be destroyed, as happens when control returns to the event loop.
+    static void settle();
+
+    // The visible top-level windows with this object name.
+    static QList<QWidget*> windows(const QString& objectName);
+    static QWidget* window(const QString& objectName);
+    // Object names of all visible top-level windows, sorted.
+    static QStringList openWindowNames();
+
+    // Triggers a menu item of a window by its object name, as a user choosing it would.
+    static void choose(QWidget* window, const QString& actionName);
+
+private:
+    QList<MessageBoxes::Shown> m_boxes;
+    bool m_started = false;
+};
