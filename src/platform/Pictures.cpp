@@ -16,8 +16,15 @@ QPixmap get(const QString& name, QSize size)
     if (found != cache.constEnd())
         return *found;
 
+    // Drawn ahead of time at its own size, at this density?
+    QPixmap pixmap(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "PNG");
+    if (!pixmap.isNull() && pixmap.size() == size * ratio) {
+        pixmap.setDevicePixelRatio(ratio);
+        cache.insert(key, pixmap);
+        return pixmap;
+    }
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
-    QPixmap pixmap;
+    pixmap = QPixmap();
     if (renderer.isValid()) {
         pixmap = QPixmap(size * ratio);
         pixmap.fill(Qt::transparent);

@@ -44,7 +44,19 @@ TFormAcerca::TFormAcerca()
     setFixedSize(411, 211);
     move(219, 145);
     setModal(true);
+}
 
+void TFormAcerca::showEvent(QShowEvent* event)
+{
+    buildContents();
+    QDialog::showEvent(event);
+}
+
+void TFormAcerca::buildContents()
+{
+    if (m_built)
+        return;
+    m_built = true;
     const QFont title = WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 24, true);
     addEngraved(this, QStringLiteral("TRIVANE 1.0"), {113, 20}, {160, 29}, title, QStringLiteral("Titulo"));
 

@@ -1,0 +1,173 @@
+// Measures, in one run:
+//  - start-up to the chooser painted, against a bare Qt window that quits after its
+//    first paint (whole processes, wall time and peak memory, median of several runs);
+//  - "&Panel frontal" in the power-supply window to its front panel painted, warm,
+//    median of many openings.
+// Runs on whatever platform Qt is given (QT_QPA_PLATFORM, DISPLAY).
+//
+//   startup_bench            the report
+//   startup_bench --bare     one bare window (used by the report)
+//   startup_bench --trivane  one start-up of the program (used by the report)
+#include "shell/FormReference.h"
+#include "shell/Navigation.h"
+#include "shell/Startup.h"
+#include "shell/Unit1.h"
+#include "instruments/power_supply/Unit2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Quits the application once the watched window has painted.
+class QuitAfterPaint : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->isWindow())
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+int runBare(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(475, 331);
+    QuitAfterPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return QApplication::exec();
+}
+
+int runTrivane(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    QuitAfterPaint quit;
+    formReference<TForm1>()->installEventFilter(&quit);
+    const int status = QApplication::exec();
+    Startup::closeAllWindows();
+    return status;
+}
+
+struct ProcessRun {
+    double ms;
+    double peakMiB;
+};
+
+ProcessRun runChild(const char* self, const char* mode)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(self, self, mode, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return {clock.nsecsElapsed() / 1e6, usage.ru_maxrss / 1024.0};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Opens the power supply's front panel from its window and waits for it to paint.
+double panelOpeningMs(int runs)
+{
+    if (!Startup::start(QStringLiteral("trivane")))
+        return -1;
+    TForm1* chooser = formReference<TForm1>();
+    auto* window = static_cast<TForm2*>(Navigation::openInstrument(InstrumentId::PowerSupply, chooser));
+    QCoreApplication::processEvents();
+    QAction* panelItem = window->findChild<QAction*>(QStringLiteral("Panelfrontal1"));
+
+    std::vector<double> times;
+    for (int i = 0; i <= runs; ++i) {
+        bool painted = false;
+        struct PaintWatch : QObject {
+            bool* painted;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow())
+                    *painted = true;
+                return false;
+            }
+        } watch;
+        watch.painted = &painted;
+        QElapsedTimer clock;
+        clock.start();
+        qApp->installEventFilter(&watch);
+        panelItem->trigger();
+        while (!painted)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+        const double ms = clock.nsecsElapsed() / 1e6;
+        qApp->removeEventFilter(&watch);
+        if (i > 0) // the first opening is cold
+            times.push_back(ms);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("FormPromaxPanel"))
+                if (auto* close = w->findChild<QPushButton*>(QStringLiteral("BitBtn2")))
+                    close->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    Startup::closeAllWindows();
+    return median(times);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string_view(argv[1]) == "--bare")
+        return runBare(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--trivane")
+        return runTrivane(argc, argv);
+
+    constexpr int startRuns = 15;
+    std::vector<double> bareMs, bareMiB, trivaneMs, trivaneMiB;
+    runChild(argv[0], "--bare"); // warm the file cache
+    runChild(argv[0], "--trivane");
+    for (int i = 0; i < startRuns; ++i) {
+        const ProcessRun bare = runChild(argv[0], "--bare");
+        const ProcessRun trivane = runChild(argv[0], "--trivane");
+        bareMs.push_back(bare.ms);
+        bareMiB.push_back(bare.peakMiB);
+        trivaneMs.push_back(trivane.ms);
+        trivaneMiB.push_back(trivane.peakMiB);
+    }
+
+    QApplication app(argc, argv);
+    const double panelMs = panelOpeningMs(40);
+
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("start-up to first paint (median of %d), whole process:\n", startRuns);
+    std::printf("  bare Qt window   %7.1f ms  %6.1f MiB peak\n", median(bareMs), median(bareMiB));
+    std::printf("  Trivane chooser  %7.1f ms  %6.1f MiB peak\n", median(trivaneMs), median(trivaneMiB));
+    std::printf("  ratio            %7.2f x   %6.2f x   (goal: at most 1.5)\n", median(trivaneMs) / median(bareMs),
+                median(trivaneMiB) / median(bareMiB));
+    std::printf("power-supply front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
+                panelMs);
+    return 0;
+}
