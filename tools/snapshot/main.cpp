@@ -10,7 +10,10 @@
 #include "instruments/simple/SimpleMultimeterWindows.h"
 #include "instruments/fg110/Ufg110.h"
 #include "instruments/fluke45/Uf45.h"
+#include "shell/ChooserTable.h"
 #include "shell/Navigation.h"
+#include "shell/PageCurl.h"
+#include "platform/Pictures.h"
 #include "shell/Startup.h"
 #include "shell/Uacerca.h"
 #include "shell/Unit1.h"
@@ -66,6 +69,19 @@ int main(int argc, char** argv)
     if (!Startup::start(QStringLiteral("trivane")))
         return 1;
     snap<TForm1>("chooser");
+    for (const ChooserEntry& entry : chooserTable()) {
+        // The picture and its three page-turn frames side by side.
+        const QPixmap page = Pictures::get(entry.pictureName, entry.main.size());
+        QPixmap strip(QSize(entry.main.width() * 4 + 12, entry.main.height()));
+        strip.fill(QColor(192, 192, 192));
+        QPainter painter(&strip);
+        painter.drawPixmap(0, 0, page);
+        for (int step = 1; step <= 3; ++step)
+            painter.drawPixmap(step * (entry.main.width() + 4), 0,
+                               PageCurl::frame(page, entry.frameSizes[step - 1], step));
+        painter.end();
+        strip.save(QDir(folder).filePath(QStringLiteral("frames-%1.png").arg(entry.tag)));
+    }
     snap<TFormAcerca>("about");
     snap<TFormFluke45>("window-fluke45");
     snap<TFormfg110>("window-fg110");
