@@ -71,6 +71,9 @@ bool MediaPlayer::open(const QString& relativeName)
         return false;
     }
     m_path = path;
+    // Loading goes on in the background, so that the first play is heard at once.
+    m_effect = new QSoundEffect(this);
+    m_effect->setSource(QUrl::fromLocalFile(m_path));
     return true;
 }
 
@@ -83,14 +86,7 @@ void MediaPlayer::play()
 {
     if (!isOpen() || isSounding())
         return;
-    if (!m_effect) {
-        // The audio service is reached only when a cue is first played, so that opening
-        // windows never waits for it.
-        m_effect = new QSoundEffect(this);
-        m_effect->setSource(QUrl::fromLocalFile(m_path));
-    } else {
-        m_effect->stop(); // rewind a cue that has ended
-    }
+    m_effect->stop(); // rewind a cue that has ended
     m_effect->play();
     m_sinceStart.start();
 }

@@ -30,8 +30,8 @@ public:
 
     // Registers a hot region from two opposite corners and dresses its caption label.
     // False when the map has no picture. A corner outside the picture registers nothing
-    // (and leaves the label alone) but still answers true; so does a 101st region, which
-    // the map refuses.
+    // (and leaves the label alone) but still answers true. A 101st region is refused
+    // with false.
     bool Situar_Cuadro(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label);
 
     // The first region containing a picture point, or NoRegion.

@@ -1,0 +1,126 @@
+// Every control catalogue of the program, checked against the picture it is registered
+// on: each control can be pointed at and each click has something to explain.
+
+#include "instruments/AllCatalogues.h"
+#include "platform/Pictures.h"
+#include "widgets/SensMap.h"
+
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+void addCatalogueRows()
+{
+    QTest::addColumn<int>("index");
+    const auto& all = allCatalogues();
+    for (int i = 0; i < int(all.size()); ++i)
+        QTest::addRow("%s", qPrintable(all[i].name)) << i;
+}
+
+const CatalogueOnPicture& current()
+{
+    QFETCH(int, index);
+    return allCatalogues().at(std::size_t(index));
+}
+
+QString rowName(std::size_t i, const ControlRow& row)
+{
+    return QStringLiteral("row %1 (%2)").arg(i + 1).arg(row.caption);
+}
+
+} // namespace
+
+class CataloguesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(!allCatalogues().empty());
+    }
+
+    void rectangles_data() { addCatalogueRows(); }
+
+    // Inside the picture and not empty, so that the map registers it; and not wholly
+    // under earlier rows, which the hit test would find first.
+    void rectangles()
+    {
+        const CatalogueOnPicture& c = current();
+        const ControlCatalogue& rows = *c.catalogue;
+        QVERIFY(!rows.empty());
+        QVERIFY(int(rows.size()) <= TSensitiveMap::Capacity);
+        const int w = c.pictureSize.width(), h = c.pictureSize.height();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ControlRow& r = rows[i];
+            const QString name = rowName(i, r);
+            QVERIFY2(0 <= r.left && r.left < r.right && r.right <= w, qPrintable(name));
+            QVERIFY2(0 <= r.top && r.top < r.bottom && r.bottom <= h, qPrintable(name));
+
+            bool reachable = false;
+            for (int y = r.top; y < r.bottom && !reachable; ++y)
+                for (int x = r.left; x < r.right && !reachable; ++x) {
+                    reachable = true;
+                    for (std::size_t j = 0; j < i && reachable; ++j) {
+                        const ControlRow& e = rows[j];
+                        if (e.left <= x && x < e.right && e.top <= y && y < e.bottom)
+                            reachable = false;
+                    }
+                }
+            QVERIFY2(reachable, qPrintable(name + " lies under earlier rows"));
+        }
+    }
+
+    void texts_data() { addCatalogueRows(); }
+
+    // A click finds its row by the caption, so captions are distinct; what it shows is
+    // never empty.
+    void texts()
+    {
+        const ControlCatalogue& rows = *current().catalogue;
+        QSet<QString> captions;
+        const auto someText = [](const QStringList& lines) {
+            return std::any_of(lines.begin(), lines.end(), [](const QString& l) { return !l.trimmed().isEmpty(); });
+        };
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ControlRow& r = rows[i];
+            const QString name = rowName(i, r);
+            QVERIFY2(!r.caption.trimmed().isEmpty(), qPrintable(name));
+            QVERIFY2(!captions.contains(r.caption), qPrintable(name + " repeats a caption"));
+            captions.insert(r.caption);
+            QVERIFY2(!r.name.trimmed().isEmpty(), qPrintable(name));
+            QVERIFY2(someText(r.description), qPrintable(name + " has no description"));
+            QVERIFY2(someText(r.usage), qPrintable(name + " has no usage"));
+        }
+    }
+
+    void relatedTopics_data() { addCatalogueRows(); }
+
+    void relatedTopics()
+    {
+        const CatalogueOnPicture& c = current();
+        const ControlCatalogue& rows = *c.catalogue;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            for (const RelatedTopic& topic : rows[i].related) {
+                const QString name = rowName(i, rows[i]);
+                QVERIFY2(!topic.text.trimmed().isEmpty(), qPrintable(name));
+                QVERIFY2(1 <= topic.topic && topic.topic <= c.topicCount,
+                         qPrintable(name + QStringLiteral(": topic %1").arg(topic.topic)));
+            }
+    }
+
+    void picture_data() { addCatalogueRows(); }
+
+    void picture()
+    {
+        const CatalogueOnPicture& c = current();
+        QVERIFY(!c.pictureSize.isEmpty());
+        QVERIFY2(!Pictures::get(QStringLiteral("panels/") + c.pictureName, c.pictureSize).isNull(),
+                 qPrintable(c.pictureName));
+    }
+};
+
+QTEST_MAIN(CataloguesTest)
+#include "tst_catalogues.moc"

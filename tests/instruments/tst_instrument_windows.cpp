@@ -1,0 +1,506 @@
+// The seven instrument windows: what each shows, its menu, when it may be left, the
+// one-front-panel rule across the program, and the four simple multimeters' panels.
+
+#include "Driving.h"
+#include "SinkRecorder.h"
+
+#include "shell/AppState.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Driving;
+
+namespace {
+
+struct Instrument {
+    QString chooserItem;
+    QString window;
+    QString caption;
+    QRect titleArt;
+    QRect photograph;
+    bool notesMenu;
+    bool ctrlV;
+    QString panel; // the front panel its "&Panel frontal" opens, where there is one yet
+    bool guardsNotes, guardsPanel, guardsQuestionnaire;
+    bool hasQuestionnaire;
+};
+
+const QList<std::pair<const char*, Instrument>>& instruments()
+{
+    static const QList<std::pair<const char*, Instrument>> all{
+        {"Fluke 45",
+         {"MultmetroDual1", "FormFluke45", "Multímetro Dual Fluke 45", {130, 0, 207, 107}, {6, 54, 151, 61}, true,
+          true, {}, true, true, true, true}},
+        {"FG110",
+         {"Generadordefunciones1", "Formfg110", "Generador de funciones FG110", {122, 4, 232, 112},
+          {4, 62, 151, 61}, false, false, {}, false, true, true, true}},
+        {"power supply",
+         {"Fuentedealimentacin1", "Form2", "Fuente de Alimentación PROMAX", {140, 2, 229, 120}, {20, 20, 120, 100},
+          true, true, "FormPromaxPanel", true, true, false, false}},
+        {"Fluke 73",
+         {"MultmetroFluke731", "FormFluke73", "Multímetro Fluke 73", {78, 8, 144, 106}, {16, 10, 55, 118}, false,
+          true, "FormFluke73Panel", false, false, false, false}},
+        {"Demestres 2001",
+         {"MultmetroDemestres20011", "FormDemestres2001", "Multímetro Demestres 2001", {66, 2, 229, 115},
+          {10, 10, 52, 97}, false, false, "FormDemestres2001Panel", false, false, false, false}},
+        {"PHYWE",
+         {"MultmetroPHYWE1", "FormPHYWE", "Multímetro PHYWE", {76, 4, 144, 105}, {16, 8, 56, 94}, false, true,
+          "FormPHYWEPanel", false, false, false, false}},
+        {"HC6000",
+         {"MultmetroHC60001", "FormHC6000", "Multímetro HC-6000", {66, 10, 144, 101}, {10, 10, 52, 104}, false,
+          false, "FormHC6000Panel", false, false, false, false}},
+    };
+    return all;
+}
+
+const Instrument& instrument(const QString& window)
+{
+    for (const auto& [label, i] : instruments())
+        if (i.window == window)
+            return i;
+    qFatal("no instrument window %s", qPrintable(window));
+}
+
+void addInstrumentColumn()
+{
+    QTest::addColumn<QString>("window");
+}
+
+void addInstrumentRows()
+{
+    for (const auto& [label, i] : instruments())
+        QTest::addRow("%s", label) << i.window;
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+QWidget* open(const Instrument& i)
+{
+    return openInstrument(i.chooserItem, i.window);
+}
+
+// An item's text as a list entry; a separator reads "-".
+QStringList itemTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+using Box = MessageBoxes::Shown;
+
+Box exclamation(const QString& caption, const QString& text)
+{
+    return {caption, text, MessageBoxes::Icon::Exclamation};
+}
+
+} // namespace
+
+namespace MessageBoxes {
+bool operator==(const Shown& a, const Shown& b)
+{
+    return a.caption == b.caption && a.text == b.text && a.icon == b.icon;
+}
+
+char* toString(const Shown& b)
+{
+    return qstrdup(qPrintable(QStringLiteral("{\"%1\", \"%2\", icon %3}").arg(b.caption, b.text).arg(int(b.icon))));
+}
+} // namespace MessageBoxes
+
+class InstrumentWindowsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void frame_data()
+    {
+        addInstrumentColumn();
+        addInstrumentRows();
+    }
+
+    // Caption, title art and photograph, and the menus in their order. "&Ayuda", and
+    // "&Cuestiones" where there is no questionnaire, do nothing.
+    void frame()
+    {
+        QFETCH(QString, window);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        auto* w = qobject_cast<QMainWindow*>(open(i));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), i.caption);
+        for (const auto& [name, rect] : {std::pair{"Image1", i.titleArt}, std::pair{"Image2", i.photograph}}) {
+            auto* image = w->centralWidget()->findChild<QLabel*>(name);
+            QVERIFY2(image, name);
+            QCOMPARE(image->geometry(), rect);
+            QVERIFY2(!image->pixmap().isNull(), name);
+        }
+
+        QStringList bar;
+        for (const QAction* action : w->menuBar()->actions())
+            bar.append(action->text());
+        QCOMPARE(bar, (QStringList{"Opciones", "Ayuda"}));
+        QStringList opciones{"&Panel frontal", "&Cuestiones", "-", "&Volver"};
+        if (i.notesMenu)
+            opciones.prepend("&Notas generales");
+        QCOMPARE(itemTexts(w->findChild<QMenu*>("Opciones1")), opciones);
+        QCOMPARE(itemTexts(w->findChild<QMenu*>("Ayuda1")), QStringList{"&Ayuda"});
+        QCOMPARE(w->findChild<QAction*>("Volver1")->shortcut(),
+                 i.ctrlV ? QKeySequence(Qt::CTRL | Qt::Key_V) : QKeySequence());
+
+        TestSession::choose(w, "Ayuda2");
+        if (!i.hasQuestionnaire)
+            TestSession::choose(w, "Cuestiones1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
+        QVERIFY(session.boxes().isEmpty());
+    }
+
+    void ctrlV_data()
+    {
+        addInstrumentColumn();
+        addInstrumentRows();
+    }
+
+    void ctrlV()
+    {
+        QFETCH(QString, window);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        QWidget* w = open(i);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{i.ctrlV ? QStringLiteral("Form1") : i.window});
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("note");
+        QTest::addColumn<bool>("panel");
+        QTest::addColumn<bool>("questionnaire");
+        QTest::addColumn<bool>("closeBox");
+        for (const auto& [label, i] : instruments())
+            for (int flags = 0; flags < 8; ++flags)
+                for (const bool closeBox : {false, true}) {
+                    const bool note = flags & 1, panel = flags & 2, questionnaire = flags & 4;
+                    QTest::addRow("%s%s%s%s, %s", label, note ? ", note" : "", panel ? ", panel" : "",
+                                  questionnaire ? ", questionnaire" : "", closeBox ? "close box" : "Volver")
+                        << i.window << note << panel << questionnaire << closeBox;
+                }
+    }
+
+    // The first guard that holds refuses with its message and the window stays;
+    // otherwise a new chooser replaces the window. Each window has its own guards.
+    void leaving()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, note);
+        QFETCH(bool, panel);
+        QFETCH(bool, questionnaire);
+        QFETCH(bool, closeBox);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        QPointer<QWidget> w = open(i);
+        QVERIFY(w);
+        // Either note of the Fluke 45 counts; any note of the power supply does.
+        if (note)
+            appState().openNotes = {closeBox ? 2 : 1};
+        appState().panelOpen = panel;
+        appState().questionnaireOpen = questionnaire;
+
+        if (closeBox)
+            w->close();
+        else
+            TestSession::choose(w, "Volver1");
+        TestSession::settle();
+
+        std::optional<Box> refusal;
+        if (i.guardsNotes && note)
+            refusal = exclamation("Existen notas abiertas", panel ? "Cierre antes las notas abiertas y el panel frontal."
+                                                                  : "Cierre antes las notas abiertas.");
+        else if (i.guardsPanel && panel)
+            refusal = exclamation("El panel está abierto", "Cierre antes el panel frontal.");
+        else if (i.guardsQuestionnaire && questionnaire)
+            refusal = exclamation("Las cuestiones están abiertas", "Cierre antes la ventana de cuestiones.");
+
+        if (refusal) {
+            QCOMPARE(session.boxes(), QList<Box>{*refusal});
+            QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
+        } else {
+            QCOMPARE(session.boxes(), QList<Box>{});
+            QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+            QVERIFY(w.isNull());
+        }
+    }
+
+    void cueOnShow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("soundOn");
+        for (const auto& [label, i] : instruments())
+            for (const bool on : {true, false})
+                QTest::addRow("%s, sound %s", label, on ? "on" : "off") << i.window << on;
+    }
+
+    // Each window greets the user with its cue, unless sound was switched off in the chooser.
+    void cueOnShow()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server");
+        QFETCH(QString, window);
+        QFETCH(bool, soundOn);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        if (!soundOn)
+            TestSession::choose(TestSession::window("Form1"), "Sonido1");
+        // The first cue a program plays may reach the sink over a second late.
+        const int peak = SinkRecorder::peakDuring([&] { QVERIFY(open(i)); }, 3000);
+        if (soundOn)
+            QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));
+        else
+            QVERIFY2(peak < HeardPeak, qPrintable(QString::number(peak)));
+    }
+
+    void onePanelAtATime_data()
+    {
+        addInstrumentColumn();
+        for (const auto& [label, i] : instruments())
+            if (!i.panel.isEmpty() && i.window != "FormPHYWE")
+                QTest::addRow("%s", label) << i.window;
+    }
+
+    void onePanelAtATime()
+    {
+        QFETCH(QString, window);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        QWidget* w = open(i);
+        QVERIFY(w);
+        TestSession::choose(w, "Panelfrontal1");
+        TestSession::choose(w, "Panelfrontal1");
+        TestSession::settle();
+        QCOMPARE(TestSession::windows(i.panel).size(), 1);
+        QCOMPARE(TestSession::openWindowNames(), sorted({i.panel, i.window}));
+    }
+
+    void panelLeftOpenElsewhere_data()
+    {
+        addInstrumentColumn();
+        for (const auto& [label, i] : instruments())
+            if (i.window != "FormPHYWE")
+                QTest::addRow("%s", label) << i.window;
+    }
+
+    // The Fluke 73's panel stays open over the chooser and keeps holding the one-panel
+    // flag: no other window opens a panel, and the guarded windows cannot be left.
+    void panelLeftOpenElsewhere()
+    {
+        QFETCH(QString, window);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        QWidget* fluke73 = open(instrument("FormFluke73"));
+        QVERIFY(fluke73);
+        TestSession::choose(fluke73, "Panelfrontal1");
+        TestSession::choose(fluke73, "Volver1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form1", "FormFluke73Panel"}));
+
+        QWidget* w = open(i);
+        QVERIFY(w);
+        TestSession::choose(w, "Panelfrontal1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", i.window}));
+
+        TestSession::choose(w, "Volver1");
+        TestSession::settle();
+        if (i.guardsPanel) {
+            QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
+            QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", i.window}));
+        } else {
+            QVERIFY(session.boxes().isEmpty());
+            QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form1", "FormFluke73Panel"}));
+        }
+    }
+
+    // Once the panel left open is closed, another window's "&Panel frontal" works again.
+    void closingLeftPanelFreesRule()
+    {
+        TestSession session;
+        QWidget* fluke73 = open(instrument("FormFluke73"));
+        QVERIFY(fluke73);
+        TestSession::choose(fluke73, "Panelfrontal1");
+        TestSession::choose(fluke73, "Volver1");
+        TestSession::settle();
+        QWidget* hc6000 = open(instrument("FormHC6000"));
+        QVERIFY(hc6000);
+        press(TestSession::window("FormFluke73Panel"), "BitBtn2");
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
+        TestSession::choose(hc6000, "Panelfrontal1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormHC6000", "FormHC6000Panel"}));
+    }
+
+    // The PHYWE opens one more panel at each choice, even while another instrument's
+    // panel holds the flag, and its panels neither take nor give back the flag.
+    void phywePanelsIgnoreTheFlag()
+    {
+        TestSession session;
+        QWidget* fluke73 = open(instrument("FormFluke73"));
+        QVERIFY(fluke73);
+        TestSession::choose(fluke73, "Panelfrontal1");
+        TestSession::choose(fluke73, "Volver1");
+        TestSession::settle();
+
+        QWidget* phywe = open(instrument("FormPHYWE"));
+        QVERIFY(phywe);
+        TestSession::choose(phywe, "Panelfrontal1");
+        TestSession::choose(phywe, "Panelfrontal1");
+        TestSession::settle();
+        QList<QWidget*> panels = TestSession::windows("FormPHYWEPanel");
+        QCOMPARE(panels.size(), 2);
+        press(panels[0], "BitBtn2");
+        QCOMPARE(TestSession::windows("FormPHYWEPanel"), QList<QWidget*>{panels[1]});
+
+        // The Fluke 73's panel still holds the flag.
+        TestSession::choose(phywe, "Volver1");
+        TestSession::settle();
+        QWidget* supply = open(instrument("Form2"));
+        QVERIFY(supply);
+        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, "Volver1");
+        TestSession::settle();
+        QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
+        QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", "FormPHYWEPanel", "Form2"}));
+
+        press(panels[1], "BitBtn2");
+        press(TestSession::window("FormFluke73Panel"), "BitBtn2");
+        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel"}));
+    }
+
+    void phywePanelsNeverTakeTheFlag()
+    {
+        TestSession session;
+        QWidget* phywe = open(instrument("FormPHYWE"));
+        QVERIFY(phywe);
+        TestSession::choose(phywe, "Panelfrontal1");
+        TestSession::choose(phywe, "Volver1");
+        TestSession::settle();
+        QWidget* supply = open(instrument("Form2"));
+        QVERIFY(supply);
+        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPHYWEPanel", "FormPromaxPanel"}));
+    }
+
+    void simplePanel_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<bool>("focusOnClose");
+        QTest::addRow("Fluke 73") << "FormFluke73" << "Panel Frontal del multímetro FLUKE 73" << QSize(219, 473) << true;
+        QTest::addRow("HC6000") << "FormHC6000" << "Panel Frontal del multímetro HC6000" << QSize(260, 521) << true;
+        QTest::addRow("PHYWE") << "FormPHYWE" << "Panel Frontal del multímetro PHYWE" << QSize(283, 472) << true;
+        QTest::addRow("Demestres 2001") << "FormDemestres2001" << "Panel Frontal del multímetro Demestres 2001"
+                                        << QSize(259, 488) << false;
+    }
+
+    // A photograph with no hot region: the pointer never changes, no caption shows and a
+    // click explains nothing.
+    void simplePanel()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QFETCH(QSize, picture);
+        QFETCH(bool, focusOnClose);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        QWidget* w = open(i);
+        QVERIFY(w);
+        TestSession::choose(w, "Panelfrontal1");
+        TestSession::settle();
+        QWidget* panel = TestSession::window(i.panel);
+        QVERIFY(panel);
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QCOMPARE(panel->windowTitle(), caption);
+        TSensitiveMap* map = mapOf(panel);
+        QVERIFY(map);
+        QCOMPARE(map->geometry(), QRect(QPoint(7, 1), picture));
+        QCOMPARE(map->NumCuadros(), 0);
+
+        QStringList boxCaptions;
+        for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
+            boxCaptions.append(panel->findChild<QGroupBox*>(name)->title());
+        QCOMPARE(boxCaptions, (QStringList{" Mando:  ", "Descripción", "Modo de empleo ", "Temas relacionados: "}));
+        QCOMPARE(panel->findChild<QPushButton*>("BitBtn2")->text(), QStringLiteral("&Cerrar"));
+        QCOMPARE(panel->focusWidget() == panel->findChild<QPushButton*>("BitBtn2"), focusOnClose);
+
+        const QList<QPoint> points{{0, 0},
+                                   {picture.width() / 2, picture.height() / 2},
+                                   {picture.width() - 1, picture.height() - 1},
+                                   {picture.width() / 3, picture.height() / 5}};
+        for (const QPoint at : points) {
+            hover(map, at);
+            QVERIFY(!map->testAttribute(Qt::WA_SetCursor));
+            QCOMPARE(shownCaptions(panel), QStringList{});
+            click(map, at);
+            QCOMPARE(fieldsOf(panel), Fields{});
+        }
+        QVERIFY(session.boxes().isEmpty());
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("escape");
+        for (const auto& [label, i] : instruments())
+            if (!i.panel.isEmpty())
+                for (const bool escape : {false, true})
+                    QTest::addRow("%s, %s", label, escape ? "Esc" : "Cerrar") << i.window << escape;
+    }
+
+    // "&Cerrar", or Esc, closes the panel; a one-panel window may then open a fresh one.
+    void closing()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, escape);
+        const Instrument& i = instrument(window);
+        TestSession session;
+        QWidget* w = open(i);
+        QVERIFY(w);
+        TestSession::choose(w, "Panelfrontal1");
+        TestSession::settle();
+        QPointer<QWidget> panel = TestSession::window(i.panel);
+        QVERIFY(panel);
+        if (escape) {
+            QVERIFY(QTest::qWaitForWindowActive(panel));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            TestSession::settle();
+        } else {
+            press(panel, "BitBtn2");
+        }
+        QVERIFY(panel.isNull());
+        QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
+
+        TestSession::choose(w, "Panelfrontal1");
+        TestSession::settle();
+        QCOMPARE(TestSession::windows(i.panel).size(), 1);
+        QVERIFY(session.boxes().isEmpty());
+    }
+};
+
+QTEST_MAIN(InstrumentWindowsTest)
+#include "tst_instrument_windows.moc"
