@@ -86,7 +86,8 @@ void MediaPlayer::play()
 {
     if (!isOpen() || isSounding())
         return;
-    m_effect->stop(); // rewind a cue that has ended
+    if (m_sinceStart.isValid())
+        m_effect->stop(); // rewind a cue that has ended
     m_effect->play();
     m_sinceStart.start();
 }

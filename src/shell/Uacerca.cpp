@@ -46,10 +46,11 @@ TFormAcerca::TFormAcerca()
     setModal(true);
 }
 
-void TFormAcerca::showEvent(QShowEvent* event)
+void TFormAcerca::setVisible(bool visible)
 {
-    buildContents();
-    QDialog::showEvent(event);
+    if (visible)
+        buildContents();
+    QDialog::setVisible(visible);
 }
 
 void TFormAcerca::buildContents()

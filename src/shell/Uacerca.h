@@ -13,8 +13,9 @@ public:
     // Shows the box and returns when it is closed.
     void showModally();
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    // The contents are built before the box is first shown (children added during the
+    // show itself would stay hidden).
+    void setVisible(bool visible) override;
 
 private:
     // The contents are laid out when the box is first shown, so that start-up does not

@@ -29,6 +29,7 @@ class MediaPlayerTest : public QObject
 private slots:
     void initTestCase()
     {
+        SinkRecorder::prepare();
         QVERIFY(QDir(folder.path()).mkpath("SOND/DIR.WAV"));
         writeCue("EMPTY.WAV", {});
         writeCue("TEXT.WAV", "no soy un sonido");

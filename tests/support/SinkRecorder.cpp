@@ -3,7 +3,12 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSource>
+#include <QFile>
 #include <QMediaDevices>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtEndian>
 #include <QTest>
 
 #include <cstdlib>
@@ -42,7 +47,50 @@ struct Recording {
         // Let the recording settle before anything plays: the first stretch of a new
         // stream can be lost.
         QTest::qWaitFor([this] { return receiving; }, 3000);
-        QTest::qWait(500);
+        warmUpPlayback();
+    }
+
+    // The first sound a process plays can be late, or lost, while the audio output is
+    // set up. A short tone is played until it is heard, so that measures start on an
+    // output known to work (as the program's own first cue is long loaded by the time it
+    // plays).
+    void warmUpPlayback()
+    {
+        static QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("tone.wav"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            const quint32 samples = 22050 * 3 / 10;
+            QByteArray wav = "RIFF" + le32(36 + 2 * samples) + "WAVEfmt " + le32(16) + le16(1) + le16(1)
+                             + le32(22050) + le32(44100) + le16(2) + le16(16) + "data" + le32(2 * samples);
+            for (quint32 i = 0; i < samples; ++i)
+                wav += le16(quint16(i % 50 < 25 ? 3000 : -3000));
+            file.write(wav);
+            file.close();
+        }
+        QSoundEffect tone;
+        tone.setSource(QUrl::fromLocalFile(path));
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            peak = 0;
+            tone.stop();
+            tone.play();
+            if (QTest::qWaitFor([this] { return peak > 1000; }, 1500))
+                break;
+        }
+        QTest::qWait(400); // let the tone end
+    }
+
+    static QByteArray le32(quint32 v)
+    {
+        QByteArray b(4, 0);
+        qToLittleEndian(v, b.data());
+        return b;
+    }
+    static QByteArray le16(quint16 v)
+    {
+        QByteArray b(2, 0);
+        qToLittleEndian(v, b.data());
+        return b;
     }
 
     void take()
@@ -67,6 +115,12 @@ Recording& recording()
 bool available()
 {
     return qEnvironmentVariableIsSet("TRIVANE_TEST_AUDIO") && !recordingDevice().isNull();
+}
+
+void prepare()
+{
+    if (available())
+        recording();
 }
 
 int peakDuring(const std::function<void()>& action, int listenMs)

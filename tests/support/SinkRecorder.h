@@ -10,9 +10,13 @@ namespace SinkRecorder {
 // Whether the test run has an audio server to listen to.
 bool available();
 
+// Starts the recording (and sets up the audio output) ahead of the first measure; a test
+// program calls it before it opens any cue, as the first sound of a process can be late.
+void prepare();
+
 // Listens while `action` runs and for `listenMs` after it, keeping the event loop going;
 // returns the loudest sample heard (0 is silence, a cue is in the thousands).
-int peakDuring(const std::function<void()>& action, int listenMs = 900);
+int peakDuring(const std::function<void()>& action, int listenMs = 1500);
 
 } // namespace SinkRecorder
 

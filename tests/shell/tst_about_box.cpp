@@ -1,0 +1,139 @@
+// The about box: created once at start-up, hidden, and shown modally from the chooser's
+// "&Acerca de Dorvex..." item, the same box every time.
+
+#include "ShellTesting.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace ShellTesting;
+
+namespace {
+
+QPushButton* aceptar(QWidget* box)
+{
+    for (QPushButton* button : box->findChildren<QPushButton*>())
+        if (button->text() == "&Aceptar")
+            return button;
+    return nullptr;
+}
+
+// What was seen while the box was up.
+struct WhileShown {
+    QPointer<QWidget> box;
+    bool visible = false;
+    bool pictureAnswered = false;
+    QString caption;
+    QStringList labels; // the texts of its labels
+    bool hasAceptar = false;
+};
+
+// Chooses "&Acerca de Dorvex..." and, once the box is up, tries the chooser's picture
+// and then closes the box the given way. Returns when the modal showing has ended.
+WhileShown showAbout(TForm1* form, bool byCloseBox)
+{
+    WhileShown seen;
+    QObject whileHere; // nothing below runs once this function has returned
+    QTimer::singleShot(0, &whileHere, [&seen, form, byCloseBox] {
+        seen.box = QApplication::activeModalWidget();
+        if (!seen.box)
+            return;
+        seen.visible = seen.box->isVisible();
+        seen.caption = seen.box->windowTitle();
+        for (const QLabel* l : seen.box->findChildren<QLabel*>())
+            if (l->isVisible() && !l->text().isEmpty())
+                seen.labels.append(l->text());
+        QPushButton* button = aceptar(seen.box);
+        seen.hasAceptar = button && button->isVisible();
+        // A click on a picture, through the window as the user would make it.
+        QLabel* picture = label(form, "Image5");
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, picture->mapTo(form, picture->rect().center()));
+        seen.pictureAnswered = form->animationTimer()->isActive();
+        if (!byCloseBox && button && button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            seen.box->close(); // the close box, or the way out when "&Aceptar" cannot be seen
+    });
+    // Should the box not close, it is closed here rather than leaving the test hanging.
+    QTimer::singleShot(10000, &whileHere, [] {
+        if (QWidget* stuck = QApplication::activeModalWidget())
+            stuck->close();
+    });
+    TestSession::choose(form, "AcercadeDorvex1");
+    return seen;
+}
+
+} // namespace
+
+class AboutBoxTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sameBoxShownModallyEachTime_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addRow("&Aceptar") << false;
+        QTest::addRow("close box") << true;
+    }
+
+    void sameBoxShownModallyEachTime()
+    {
+        QFETCH(bool, byCloseBox);
+        TestSession session;
+        TForm1* form = chooser();
+        holdAnimationTimer(form);
+        QPointer<QWidget> about = anyWindow("FormAcerca");
+        QVERIFY(about);
+        QVERIFY(!about->isVisible());
+
+        for (int time = 1; time <= 2; ++time) {
+            const WhileShown seen = showAbout(form, byCloseBox);
+            QVERIFY2(seen.box, "the about box is shown modally");
+            QCOMPARE(seen.box.data(), about.data());
+            QVERIFY(seen.visible);
+            QVERIFY2(!seen.pictureAnswered, "the chooser does not answer while the box is shown");
+            QVERIFY2(!about->isVisible(), "closing hides the box");
+            TestSession::settle();
+            QVERIFY2(about, "the box is kept for the next time");
+            QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+            QCOMPARE(chooser(), form);
+            if (!byCloseBox)
+                QVERIFY2(seen.hasAceptar, "\"&Aceptar\" is there to press");
+        }
+        QVERIFY(session.boxes().isEmpty());
+
+        // Once the box is gone, the same click reaches the picture.
+        QLabel* picture = label(form, "Image5");
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, picture->mapTo(form, picture->rect().center()));
+        QVERIFY(form->animationTimer()->isActive());
+    }
+
+    // What the box shows, the first time and again the second.
+    void texts()
+    {
+        TestSession session;
+        TForm1* form = chooser();
+        holdAnimationTimer(form);
+        for (int time = 1; time <= 2; ++time) {
+            const WhileShown seen = showAbout(form, false);
+            QVERIFY(seen.box);
+            const QByteArray showing = "showing " + QByteArray::number(time);
+            QCOMPARE(seen.caption, QString("Acerca de Trivane..."));
+            const QStringList& labels = seen.labels;
+            QVERIFY2(labels.count("TRIVANE 1.0") == 2, showing); // a black copy over a white one
+            QVERIFY2(labels.count("Autor: ") == 1, showing);
+            QVERIFY2(labels.count("Coordinado por:") == 1, showing);
+            // An author and two coordinators, each name drawn twice.
+            QVERIFY2(labels.size() == 2 + 1 + 1 + 3 * 2, showing + ": " + labels.join(" | ").toUtf8());
+            for (const QString& text : labels)
+                QVERIFY2(labels.count(text) == (text == "Autor: " || text == "Coordinado por:" ? 1 : 2),
+                         showing + ": " + text.toUtf8());
+            QVERIFY2(seen.hasAceptar, showing);
+        }
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "tst_about_box.moc"

@@ -1,0 +1,354 @@
+// The chooser's page-turn animation: a click on an instrument's picture turns it away in
+// four ticks of the 300 ms timer and then opens the instrument. The ticks are delivered
+// by the test, one at a time.
+
+#include "ShellTesting.h"
+#include "SinkRecorder.h"
+
+#include "platform/ScreenCursors.h"
+
+#include <QPointer>
+
+using namespace ShellTesting;
+
+namespace {
+
+struct Picture {
+    const char* row;
+    const char* main;
+    const char* frames[3];
+    const char* hint;
+    QPoint framesAt;
+    QSize sizes[3];
+    const char* window;
+};
+
+const Picture pictures[] = {
+    {"Fluke 45", "Image6", {"Image9", "Image10", "Image11"}, "Multímetro Dual Fluke45", {36, 6},
+     {{151, 61}, {98, 61}, {49, 61}}, "FormFluke45"},
+    {"FG110", "Image1", {"Image14", "Image15", "Image16"}, "Generador de funciones FG110", {18, 6},
+     {{151, 61}, {116, 61}, {74, 61}}, "Formfg110"},
+    {"power supply", "Image7", {"Image8", "Image4", "Image13"}, "Fuente de alimentación PROMAX", {8, 18},
+     {{120, 100}, {98, 100}, {73, 100}}, "Form2"},
+    {"Fluke 73", "Image12", {"Image17", "Image18", "Image19"}, "Multímetro Fluke73", {4, 6},
+     {{55, 118}, {40, 118}, {25, 118}}, "FormFluke73"},
+    {"Demestres 2001", "Image3", {"Image26", "Image27", "Image28"}, "Multímetro Demestres 2001", {8, 18},
+     {{52, 97}, {38, 97}, {25, 97}}, "FormDemestres2001"},
+    {"PHYWE", "Image2", {"Image23", "Image24", "Image25"}, "Multímetro PHYWE", {6, 20},
+     {{56, 94}, {44, 94}, {27, 94}}, "FormPHYWE"},
+    {"HC6000", "Image5", {"Image20", "Image21", "Image22"}, "Multímetro HC6000", {8, 14},
+     {{52, 104}, {41, 104}, {22, 104}}, "FormHC6000"},
+};
+
+// The chooser, with its timer's own ticks held back so that the test delivers them.
+TForm1* heldChooser()
+{
+    TForm1* form = chooser();
+    if (form)
+        holdAnimationTimer(form);
+    return form;
+}
+
+void click(TForm1* form, const QString& picture)
+{
+    QLabel* target = label(form, picture);
+    QVERIFY2(target && target->isVisible(), qPrintable(picture));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+// Which of a picture and its frames are visible.
+QStringList visibleOf(TForm1* form, const QStringList& names)
+{
+    QStringList visible;
+    for (const QString& name : names)
+        if (label(form, name)->isVisible())
+            visible.append(name);
+    return visible;
+}
+
+QStringList pictureAndFrames(const char* main, const char* const (&frames)[3])
+{
+    return {main, frames[0], frames[1], frames[2]};
+}
+
+} // namespace
+
+class ChooserAnimationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { startListening(); }
+
+    void pictureTurnsAwayThenInstrumentOpens_data()
+    {
+        QTest::addColumn<QString>("main");
+        QTest::addColumn<QStringList>("frames");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QPoint>("framesAt");
+        QTest::addColumn<QList<QSize>>("sizes");
+        QTest::addColumn<QString>("window");
+        for (const Picture& p : pictures)
+            QTest::addRow("%s", p.row) << p.main << QStringList{p.frames[0], p.frames[1], p.frames[2]} << p.hint
+                                       << p.framesAt << QList<QSize>{p.sizes[0], p.sizes[1], p.sizes[2]}
+                                       << p.window;
+    }
+
+    void pictureTurnsAwayThenInstrumentOpens()
+    {
+        QFETCH(QString, main);
+        QFETCH(QStringList, frames);
+        QFETCH(QString, hint);
+        QFETCH(QPoint, framesAt);
+        QFETCH(QList<QSize>, sizes);
+        QFETCH(QString, window);
+        TestSession session;
+        QPointer<TForm1> form = chooser();
+        QCOMPARE(form->animationTimer()->interval(), 300);
+        QVERIFY(!form->animationTimer()->isActive());
+        holdAnimationTimer(form);
+        QCOMPARE(label(form, main)->toolTip(), hint);
+        const QStringList all = QStringList{main} + frames;
+        QCOMPARE(visibleOf(form, all), QStringList{main});
+
+        click(form, main);
+        QVERIFY(form->animationTimer()->isActive());
+        QCOMPARE(visibleOf(form, all), QStringList{main});
+
+        for (int k = 1; k <= 3; ++k) {
+            tick(form);
+            QLabel* frame = label(form, frames[k - 1]);
+            QCOMPARE(visibleOf(form, all), QStringList{frames[k - 1]});
+            QCOMPARE(frame->geometry(), QRect(framesAt, sizes[k - 1]));
+            QVERIFY2(!frame->pixmap().isNull(), "the frame shows a picture");
+            QCOMPARE(frame->pixmap().deviceIndependentSize().toSize(), sizes[k - 1]);
+            QVERIFY2(frame->toolTip().isEmpty(), "frames have no hint");
+            QVERIFY2(TestSession::windows(window).isEmpty(), "the instrument opens only at the fourth tick");
+        }
+
+        tick(form);
+        QVERIFY(form); // released, not yet destroyed
+        QVERIFY2(!form->animationTimer()->isActive(), "the animation ends with the fourth tick");
+        QVERIFY(!label(form, frames[2])->isVisible());
+        TestSession::settle();
+        QVERIFY(!form);
+        QCOMPARE(TestSession::openWindowNames(), QStringList{window});
+        QVERIFY(session.boxes().isEmpty());
+    }
+
+    void returnShowsPicturesAgain()
+    {
+        TestSession session;
+        TForm1* form = heldChooser();
+        click(form, "Image5");
+        for (int k = 0; k < 4; ++k)
+            tick(form);
+        TestSession::settle();
+        TestSession::choose(TestSession::window("FormHC6000"), "Volver1");
+        TestSession::settle();
+
+        form = chooser();
+        QVERIFY(form);
+        QCOMPARE(visibleOf(form, {"Image5", "Image20", "Image21", "Image22"}), QStringList{"Image5"});
+        QVERIFY(!form->animationTimer()->isActive());
+    }
+
+    void secondPictureRestartsCount_data()
+    {
+        QTest::addColumn<int>("ticksBefore");
+        QTest::addColumn<QString>("firstLeftShowing");
+        QTest::addRow("before the first tick") << 0 << "Image1";
+        QTest::addRow("at frame 2") << 1 << "Image14";
+        QTest::addRow("at frame 3") << 2 << "Image15";
+        QTest::addRow("at frame 4") << 3 << "Image16";
+    }
+
+    void secondPictureRestartsCount()
+    {
+        QFETCH(int, ticksBefore);
+        QFETCH(QString, firstLeftShowing);
+        TestSession session;
+        QPointer<TForm1> form = heldChooser();
+        const QStringList fg110{"Image1", "Image14", "Image15", "Image16"};
+        const QStringList phywe{"Image2", "Image23", "Image24", "Image25"};
+
+        click(form, "Image1");
+        for (int k = 0; k < ticksBefore; ++k)
+            tick(form);
+        click(form, "Image2");
+        QVERIFY2(form->animationTimer()->isActive(), "the timer keeps running");
+        QCOMPARE(form->frameCounter(), 0);
+
+        for (int k = 1; k <= 3; ++k) {
+            tick(form);
+            QCOMPARE(visibleOf(form, phywe), QStringList{phywe[k]});
+            QCOMPARE(visibleOf(form, fg110), QStringList{firstLeftShowing});
+        }
+        tick(form);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormPHYWE"});
+        QVERIFY(session.boxes().isEmpty());
+    }
+
+    void clickOnFrameDoesNothing()
+    {
+        TestSession session;
+        QPointer<TForm1> form = heldChooser();
+        const QStringList hc6000{"Image5", "Image20", "Image21", "Image22"};
+        click(form, "Image5");
+        tick(form);
+        click(form, "Image20");
+        QCOMPARE(form->frameCounter(), 1);
+        QCOMPARE(visibleOf(form, hc6000), QStringList{"Image20"});
+        tick(form);
+        click(form, "Image21");
+        tick(form);
+        click(form, "Image22");
+        QCOMPARE(visibleOf(form, hc6000), QStringList{"Image22"});
+        tick(form);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
+    }
+
+    void menuItemDuringAnimationOpensAtOnce()
+    {
+        TestSession session;
+        QPointer<TForm1> form = heldChooser();
+        click(form, "Image5");
+        tick(form);
+        TestSession::choose(form, "MultmetroFluke731");
+        TestSession::settle();
+        QVERIFY2(!form, "the animation is abandoned with the chooser");
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormFluke73"});
+    }
+
+    void missingCueEndsAnimation()
+    {
+        TestSession session;
+        QPointer<TForm1> form = heldChooser();
+        SoundFolder folder("HC6000S.WAV");
+        folder.use();
+        const QStringList hc6000{"Image5", "Image20", "Image21", "Image22"};
+
+        click(form, "Image5");
+        for (int k = 0; k < 4; ++k)
+            tick(form);
+        TestSession::settle();
+        QCOMPARE(session.boxes().size(), 1);
+        QCOMPARE(session.boxes().first().icon, MessageBoxes::Icon::Error);
+        QVERIFY2(session.boxes().first().text.contains("HC6000S.WAV"), qPrintable(session.boxes().first().text));
+        QVERIFY(form);
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QVERIFY2(!form->animationTimer()->isActive(), "the animation has ended");
+        QCOMPARE(visibleOf(form, hc6000), QStringList{"Image5"});
+
+        // The picture can be clicked again, and opens the instrument once its cue is back.
+        SoundFolder::useProgramFolder();
+        session.clearBoxes();
+        click(form, "Image5");
+        QVERIFY(form->animationTimer()->isActive());
+        QCOMPARE(form->frameCounter(), 0);
+        for (int k = 1; k <= 3; ++k) {
+            tick(form);
+            QCOMPARE(visibleOf(form, hc6000), QStringList{hc6000[k]});
+        }
+        tick(form);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
+        QVERIFY(session.boxes().isEmpty());
+    }
+
+    void pageSoundFollowsSwitch_data()
+    {
+        QTest::addColumn<bool>("soundOn");
+        QTest::addRow("sound on") << true;
+        QTest::addRow("sound off") << false;
+    }
+
+    void pageSoundFollowsSwitch()
+    {
+        QFETCH(bool, soundOn);
+        if (!SinkRecorder::available())
+            QSKIP("no audio server");
+        TestSession session;
+        TForm1* form = heldChooser();
+        if (!soundOn)
+            TestSession::choose(form, "Sonido1");
+        const int peak = SinkRecorder::peakDuring([form] { click(form, "Image5"); });
+        if (soundOn)
+            QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));
+        else
+            QVERIFY2(peak < HeardPeak, qPrintable(QString::number(peak)));
+        QVERIFY(form->animationTimer()->isActive());
+    }
+
+    // The page sound is stopped when the animation ends and before a menu item's
+    // navigation, even when the instrument then cannot open and the chooser stays.
+    void pageSoundStops_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("heard");
+        QTest::addRow("nothing else happens") << "" << true;
+        QTest::addRow("fourth tick") << "fourth tick" << false;
+        QTest::addRow("menu item") << "menu item" << false;
+    }
+
+    void pageSoundStops()
+    {
+        QFETCH(QString, then);
+        QFETCH(bool, heard);
+        if (!SinkRecorder::available())
+            QSKIP("no audio server");
+        TestSession session;
+        QPointer<TForm1> form = heldChooser();
+        SoundFolder folder("HC6000S.WAV");
+        folder.use();
+
+        click(form, "Image5");
+        QTest::qWait(150); // the page sound is under way
+        if (then == "fourth tick") {
+            for (int k = 0; k < 4; ++k)
+                tick(form);
+        } else if (then == "menu item") {
+            TestSession::choose(form, "MultmetroHC60001");
+        }
+        // Listen to what is left of the page sound.
+        const int peak = SinkRecorder::peakDuring([] {}, 300);
+        if (heard)
+            QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));
+        else
+            QVERIFY2(peak < HeardPeak, qPrintable(QString::number(peak)));
+        QCOMPARE(session.boxes().size(), then.isEmpty() ? 0 : 1);
+        QVERIFY(form);
+    }
+
+    void pointingHandOverPictures_data()
+    {
+        QTest::addColumn<QString>("programName");
+        QTest::addColumn<bool>("hand");
+        QTest::addRow("trivane") << "trivane" << true;
+        QTest::addRow("Trivane.exe") << "Trivane.exe" << true;
+        QTest::addRow("another name") << "tutorial" << false;
+    }
+
+    void pointingHandOverPictures()
+    {
+        QFETCH(QString, programName);
+        QFETCH(bool, hand);
+        TestSession session(programName);
+        QVERIFY(session.started());
+        QCOMPARE(ScreenCursors::isRegistered(ScreenCursors::PointingHand), hand);
+        TForm1* form = heldChooser();
+        for (const Picture& p : pictures) {
+            QLabel* picture = label(form, p.main);
+            // Two moves, so that the pointer really moves over the picture.
+            QTest::mouseMove(picture, QPoint(2, 2));
+            QTest::mouseMove(picture, QPoint(10, 10));
+            QCOMPARE(picture->cursor().shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
+        }
+        QVERIFY(!form->animationTimer()->isActive());
+        QVERIFY(session.boxes().isEmpty());
+    }
+};
+
+QTEST_MAIN(ChooserAnimationTest)
+#include "tst_chooser_animation.moc"

@@ -1,0 +1,376 @@
+// Start-up, moving between the chooser and the instrument windows, the sound switch,
+// and the end of the program.
+
+#include "ShellTesting.h"
+#include "SinkRecorder.h"
+
+#include "shell/AppState.h"
+#include "shell/Program.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+using namespace ShellTesting;
+
+namespace {
+
+struct Instrument {
+    const char* row;
+    const char* menuItem;
+    const char* menuText;
+    const char* window;
+    const char* caption;
+    const char* soundFile;
+};
+
+const Instrument instruments[] = {
+    {"Fluke 45", "MultmetroDual1", "Multímetro &Dual Fluke45", "FormFluke45", "Multímetro Dual Fluke 45",
+     "FLUKE45S.WAV"},
+    {"FG110", "Generadordefunciones1", "&Generador de funciones FG110", "Formfg110",
+     "Generador de funciones FG110", "FG110S.WAV"},
+    {"power supply", "Fuentedealimentacin1", "&Fuente de alimentación Promax", "Form2",
+     "Fuente de Alimentación PROMAX", "PROMAXS.WAV"},
+    {"Fluke 73", "MultmetroFluke731", "Multímetro Fluke &73", "FormFluke73", "Multímetro Fluke 73",
+     "FLUKE43S.WAV"},
+    {"Demestres 2001", "MultmetroDemestres20011", "Multímetro D&emestres 2001", "FormDemestres2001",
+     "Multímetro Demestres 2001", "DEMESTS.WAV"},
+    {"PHYWE", "MultmetroPHYWE1", "Multímetro &PHYWE", "FormPHYWE", "Multímetro PHYWE", "FG110S.WAV"},
+    {"HC6000", "MultmetroHC60001", "Multímetro &HC6000", "FormHC6000", "Multímetro HC-6000", "HC6000S.WAV"},
+};
+
+QAction* action(QWidget* window, const QString& name)
+{
+    return window ? window->findChild<QAction*>(name) : nullptr;
+}
+
+// The texts of a menu's items in order, "-" for a separator.
+QStringList itemTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        texts.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+QMenu* submenu(QWidget* window, const QString& title)
+{
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        if (menu->title() == title)
+            return menu;
+    return nullptr;
+}
+
+// Every main picture shown, every frame hidden, the animation idle.
+void verifyFreshChooser(TForm1* form)
+{
+    QVERIFY(form);
+    for (const ChooserEntry& entry : chooserTable()) {
+        QVERIFY2(label(form, entry.mainObjectName)->isVisible(), qPrintable(entry.mainObjectName));
+        for (const QString& frame : entry.frameObjectNames)
+            QVERIFY2(!label(form, frame)->isVisible(), qPrintable(frame));
+    }
+    QVERIFY(!form->animationTimer()->isActive());
+}
+
+} // namespace
+
+class NavigationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { startListening(); }
+
+    void startsWithChooserOnly()
+    {
+        TestSession session;
+        QVERIFY(session.started());
+        QVERIFY(session.boxes().isEmpty());
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        TForm1* form = chooser();
+        QCOMPARE(form->windowTitle(), QString("Tutorial del Riverazadidi"));
+        QCOMPARE(form->findChild<QGroupBox*>()->title(), QString("Elija uno de los aparatos:"));
+        QAction* sonido = action(form, "Sonido1");
+        QVERIFY(sonido->isCheckable());
+        QVERIFY(sonido->isChecked());
+        verifyFreshChooser(form);
+
+        QWidget* about = anyWindow("FormAcerca");
+        QVERIFY2(about, "the about box is created at start-up");
+        QVERIFY(!about->isVisible());
+
+        QVERIFY(appState().soundOn);
+        QVERIFY(!appState().panelOpen);
+        QVERIFY(!appState().questionnaireOpen);
+        QVERIFY(appState().openNotes.isEmpty());
+        QVERIFY(!Program::endRequested());
+    }
+
+    void chooserMenus()
+    {
+        TestSession session;
+        TForm1* form = chooser();
+        QStringList titles;
+        for (const QAction* a : form->menuBar()->actions())
+            titles.append(a->text());
+        QCOMPARE(titles, (QStringList{"&Archivo", "&Instrumento", "&Opciones", "Ayuda"}));
+        QCOMPARE(itemTexts(submenu(form, "&Archivo")), QStringList{"&Salir"});
+        QCOMPARE(action(form, "Salir1")->shortcut(), QKeySequence("Ctrl+X"));
+        QCOMPARE(itemTexts(submenu(form, "&Instrumento")),
+                 (QStringList{"Multímetros", "&Generador de funciones FG110", "&Fuente de alimentación Promax"}));
+        QCOMPARE(itemTexts(submenu(form, "Multímetros")),
+                 (QStringList{"Multímetro &Dual Fluke45", "Multímetro &HC6000", "Multímetro Fluke &73",
+                              "Multímetro &PHYWE", "Multímetro D&emestres 2001"}));
+        QCOMPARE(itemTexts(submenu(form, "&Opciones")), QStringList{"Sonido"});
+        QCOMPARE(itemTexts(submenu(form, "Ayuda")), (QStringList{"&Contenidos", "-", "&Acerca de Dorvex..."}));
+        // Only "&Salir" has a shortcut.
+        for (const QAction* a : form->findChildren<QAction*>())
+            if (a->objectName() != "Salir1")
+                QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->text()));
+    }
+
+    void menuItemOpensInstrument_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("menuText");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        for (const Instrument& i : instruments)
+            QTest::addRow("%s", i.row) << i.menuItem << i.menuText << i.window << i.caption;
+    }
+
+    void menuItemOpensInstrument()
+    {
+        QFETCH(QString, menuItem);
+        QFETCH(QString, menuText);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        TestSession session;
+        QPointer<QWidget> form = chooser();
+        QCOMPARE(action(form, menuItem)->text(), menuText);
+
+        TestSession::choose(form, menuItem);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{window});
+        QCOMPARE(TestSession::window(window)->windowTitle(), caption);
+        QVERIFY2(!form, "the chooser is released, not hidden");
+        QVERIFY(session.boxes().isEmpty());
+        QVERIFY(!Program::endRequested());
+    }
+
+    void leavingReturnsToNewChooser_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("closeBox");
+        for (const Instrument& i : instruments) {
+            QTest::addRow("%s, &Volver", i.row) << i.menuItem << i.window << false;
+            QTest::addRow("%s, close box", i.row) << i.menuItem << i.window << true;
+        }
+    }
+
+    void leavingReturnsToNewChooser()
+    {
+        QFETCH(QString, menuItem);
+        QFETCH(QString, window);
+        QFETCH(bool, closeBox);
+        TestSession session;
+        TestSession::choose(chooser(), menuItem);
+        TestSession::settle();
+        QPointer<QWidget> instrumentWindow = TestSession::window(window);
+        QVERIFY(instrumentWindow);
+
+        if (closeBox)
+            instrumentWindow->close();
+        else
+            TestSession::choose(instrumentWindow, "Volver1");
+        TestSession::settle();
+
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QVERIFY2(!instrumentWindow, "the instrument window is released, not hidden");
+        verifyFreshChooser(chooser());
+        QVERIFY(action(chooser(), "Sonido1")->isChecked());
+        QVERIFY(session.boxes().isEmpty());
+        QVERIFY(!Program::endRequested());
+
+        // The new chooser works like the first one.
+        TestSession::choose(chooser(), menuItem);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{window});
+    }
+
+    void soundSwitchSurvivesReturns()
+    {
+        TestSession session;
+        TestSession::choose(chooser(), "Sonido1");
+        QVERIFY(!action(chooser(), "Sonido1")->isChecked());
+        QVERIFY(!appState().soundOn);
+
+        TestSession::choose(chooser(), "MultmetroFluke731");
+        TestSession::settle();
+        TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+        TestSession::settle();
+        QVERIFY2(!action(chooser(), "Sonido1")->isChecked(), "the new chooser shows the switch off");
+        QVERIFY(!appState().soundOn);
+
+        TestSession::choose(chooser(), "Sonido1");
+        QVERIFY(action(chooser(), "Sonido1")->isChecked());
+        QVERIFY(appState().soundOn);
+        TestSession::choose(chooser(), "Generadordefunciones1");
+        TestSession::settle();
+        TestSession::window("Formfg110")->close();
+        TestSession::settle();
+        QVERIFY(action(chooser(), "Sonido1")->isChecked());
+        QVERIFY(appState().soundOn);
+    }
+
+    void instrumentCueFollowsSoundSwitch()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server");
+        TestSession session;
+        auto visitFluke73 = [] {
+            const int peak = SinkRecorder::peakDuring([] { TestSession::choose(chooser(), "MultmetroFluke731"); });
+            TestSession::settle();
+            TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+            TestSession::settle();
+            return peak;
+        };
+        int peak = visitFluke73();
+        QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));
+        peak = visitFluke73();
+        QVERIFY2(peak > HeardPeak, qPrintable(QStringLiteral("a second visit greets again: %1").arg(peak)));
+
+        TestSession::choose(chooser(), "Sonido1");
+        peak = visitFluke73();
+        QVERIFY2(peak < HeardPeak, qPrintable(QStringLiteral("sound switched off: %1").arg(peak)));
+        // Still off in the chooser that the return created.
+        peak = visitFluke73();
+        QVERIFY2(peak < HeardPeak, qPrintable(QStringLiteral("sound switched off: %1").arg(peak)));
+
+        TestSession::choose(chooser(), "Sonido1");
+        peak = visitFluke73();
+        QVERIFY2(peak > HeardPeak, qPrintable(QStringLiteral("sound switched on again: %1").arg(peak)));
+    }
+
+    void contenidosDoesNothing()
+    {
+        TestSession session;
+        QPointer<QWidget> form = chooser();
+        TestSession::choose(form, "Contenidos1");
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(chooser(), form.data());
+        QVERIFY(session.boxes().isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!Program::endRequested());
+    }
+
+    void chooserCueFaultStopsStartUp_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addRow("page sound missing") << int(SoundFolder::Missing);
+        QTest::addRow("page sound broken") << int(SoundFolder::Broken);
+    }
+
+    void chooserCueFaultStopsStartUp()
+    {
+        QFETCH(int, fault);
+        SoundFolder folder("PAGINA.WAV", SoundFolder::Fault(fault));
+        folder.use();
+        TestSession session;
+        QVERIFY(!session.started());
+        QCOMPARE(session.boxes().size(), 1);
+        QCOMPARE(session.boxes().first().icon, MessageBoxes::Icon::Error);
+        QVERIFY2(session.boxes().first().text.contains("PAGINA.WAV"), qPrintable(session.boxes().first().text));
+        QCOMPARE(TestSession::openWindowNames(), QStringList{});
+    }
+
+    void instrumentCueMissingLeavesChooser_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("soundFile");
+        for (const Instrument& i : instruments)
+            QTest::addRow("%s", i.row) << i.menuItem << i.window << i.soundFile;
+    }
+
+    void instrumentCueMissingLeavesChooser()
+    {
+        QFETCH(QString, menuItem);
+        QFETCH(QString, window);
+        QFETCH(QString, soundFile);
+        TestSession session;
+        QPointer<TForm1> form = chooser();
+        SoundFolder folder(soundFile);
+        folder.use();
+
+        TestSession::choose(form, menuItem);
+        TestSession::settle();
+        QCOMPARE(session.boxes().size(), 1);
+        QCOMPARE(session.boxes().first().icon, MessageBoxes::Icon::Error);
+        QVERIFY2(session.boxes().first().text.contains(soundFile), qPrintable(session.boxes().first().text));
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QVERIFY2(!anyWindow(window), "no instrument window, not even a hidden one");
+        QCOMPARE(chooser(), form.data());
+        verifyFreshChooser(form);
+        QVERIFY(!Program::endRequested());
+
+        // Once the cue is back, the same chooser opens the instrument.
+        SoundFolder::useProgramFolder();
+        session.clearBoxes();
+        TestSession::choose(form, menuItem);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{window});
+        QVERIFY(session.boxes().isEmpty());
+    }
+
+    // These end the program; nothing that needs an event loop may follow them in this
+    // program, since the application has been told to quit.
+    void chooserClosingEndsProgram_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("panelLeftOpen");
+        QTest::addRow("&Salir") << "&Salir" << false;
+        QTest::addRow("Ctrl+X") << "Ctrl+X" << false;
+        QTest::addRow("close box") << "close box" << false;
+        QTest::addRow("&Salir with a Fluke 73 panel left open") << "&Salir" << true;
+    }
+
+    void chooserClosingEndsProgram()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, panelLeftOpen);
+        TestSession session;
+        if (panelLeftOpen) {
+            TestSession::choose(chooser(), "MultmetroFluke731");
+            TestSession::settle();
+            TestSession::choose(TestSession::window("FormFluke73"), "Panelfrontal1");
+            TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+            TestSession::settle();
+            QVERIFY(TestSession::window("FormFluke73Panel"));
+        }
+        TForm1* form = chooser();
+        QVERIFY(form);
+        QVERIFY(!Program::endRequested());
+
+        if (how == "&Salir") {
+            TestSession::choose(form, "Salir1");
+        } else if (how == "Ctrl+X") {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            QTest::keyClick(form, Qt::Key_X, Qt::ControlModifier);
+        } else {
+            form->close();
+        }
+        TestSession::settle();
+        QVERIFY(Program::endRequested());
+        QVERIFY(!TestSession::window("Form1"));
+        QVERIFY(session.boxes().isEmpty());
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "tst_navigation.moc"
