@@ -105,18 +105,6 @@ Box exclamation(const QString& caption, const QString& text)
 
 } // namespace
 
-namespace MessageBoxes {
-bool operator==(const Shown& a, const Shown& b)
-{
-    return a.caption == b.caption && a.text == b.text && a.icon == b.icon;
-}
-
-char* toString(const Shown& b)
-{
-    return qstrdup(qPrintable(QStringLiteral("{\"%1\", \"%2\", icon %3}").arg(b.caption, b.text).arg(int(b.icon))));
-}
-} // namespace MessageBoxes
-
 class InstrumentWindowsTest : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "SinkRecorder.h"
 
+#include "WavBytes.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSource>
@@ -8,7 +10,6 @@
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <QtEndian>
 #include <QTest>
 
 #include <cstdlib>
@@ -60,12 +61,9 @@ struct Recording {
         const QString path = folder.filePath(QStringLiteral("tone.wav"));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) {
-            const quint32 samples = 22050 * 3 / 10;
-            QByteArray wav = "RIFF" + le32(36 + 2 * samples) + "WAVEfmt " + le32(16) + le16(1) + le16(1)
-                             + le32(22050) + le32(44100) + le16(2) + le16(16) + "data" + le32(2 * samples);
-            for (quint32 i = 0; i < samples; ++i)
-                wav += le16(quint16(i % 50 < 25 ? 3000 : -3000));
-            file.write(wav);
+            WavBytes tone;
+            tone.samples = 22050 * 3 / 10;
+            file.write(tone.build());
             file.close();
         }
         QSoundEffect tone;
@@ -78,19 +76,6 @@ struct Recording {
                 break;
         }
         QTest::qWait(400); // let the tone end
-    }
-
-    static QByteArray le32(quint32 v)
-    {
-        QByteArray b(4, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    }
-    static QByteArray le16(quint16 v)
-    {
-        QByteArray b(2, 0);
-        qToLittleEndian(v, b.data());
-        return b;
     }
 
     void take()

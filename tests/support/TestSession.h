@@ -2,12 +2,26 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 // One test's view of the running program: starts it as the program starts, records
 // every message box instead of showing it, and closes every window at the end.
+// Message boxes compare and print in test failures.
+namespace MessageBoxes {
+inline bool operator==(const Shown& a, const Shown& b)
+{
+    return a.caption == b.caption && a.text == b.text && a.icon == b.icon;
+}
+
+inline char* toString(const Shown& b)
+{
+    return qstrdup(qPrintable(QStringLiteral("{\"%1\", \"%2\", icon %3}").arg(b.caption, b.text).arg(int(b.icon))));
+}
+} // namespace MessageBoxes
+
 class TestSession
 {
 public:
