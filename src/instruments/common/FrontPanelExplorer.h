@@ -37,7 +37,7 @@ protected:
 
     void reject() override; // Esc presses "&Cerrar"
 
-    const ExplorerLayout& layout() const { return m_layout; }
+    const ExplorerLayout& explorerLayout() const { return m_layout; }
     QGroupBox* relatedTopicsBox() const { return GroupBox4; }
 
 private:
