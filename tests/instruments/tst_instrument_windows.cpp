@@ -1,6 +1,7 @@
 // The seven instrument windows: what each shows, its menu, when it may be left, the
 // one-front-panel rule across the program, and the four simple multimeters' panels.
 
+#include "AudioTestMain.h"
 #include "Driving.h"
 #include "SinkRecorder.h"
 
@@ -490,5 +491,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(InstrumentWindowsTest)
+TRIVANE_AUDIO_TEST_MAIN(InstrumentWindowsTest)
 #include "tst_instrument_windows.moc"

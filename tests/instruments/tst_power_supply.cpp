@@ -1,6 +1,7 @@
 // The power supply: its front panel's twelve controls, its click sound, its two notes
 // and when its window may be left.
 
+#include "AudioTestMain.h"
 #include "Driving.h"
 #include "SinkRecorder.h"
 
@@ -423,5 +424,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PowerSupplyTest)
+TRIVANE_AUDIO_TEST_MAIN(PowerSupplyTest)
 #include "tst_power_supply.moc"

@@ -1,3 +1,4 @@
+#include "AudioTestMain.h"
 #include "SinkRecorder.h"
 #include "WavBytes.h"
 #include "platform/MediaPlayer.h"
@@ -151,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MediaPlayerTest)
+TRIVANE_AUDIO_TEST_MAIN(MediaPlayerTest)
 #include "tst_mediaplayer.moc"

@@ -2,6 +2,7 @@
 // four ticks of the 300 ms timer and then opens the instrument. The ticks are delivered
 // by the test, one at a time.
 
+#include "AudioTestMain.h"
 #include "ShellTesting.h"
 #include "SinkRecorder.h"
 
@@ -350,5 +351,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ChooserAnimationTest)
+TRIVANE_AUDIO_TEST_MAIN(ChooserAnimationTest)
 #include "tst_chooser_animation.moc"

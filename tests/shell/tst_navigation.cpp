@@ -1,6 +1,7 @@
 // Start-up, moving between the chooser and the instrument windows, the sound switch,
 // and the end of the program.
 
+#include "AudioTestMain.h"
 #include "ShellTesting.h"
 #include "SinkRecorder.h"
 
@@ -372,5 +373,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NavigationTest)
+TRIVANE_AUDIO_TEST_MAIN(NavigationTest)
 #include "tst_navigation.moc"

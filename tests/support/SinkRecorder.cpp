@@ -5,6 +5,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSource>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -47,7 +48,7 @@ struct Recording {
         });
         // Let the recording settle before anything plays: the first stretch of a new
         // stream can be lost.
-        QTest::qWaitFor([this] { return receiving; }, 3000);
+        (void)QTest::qWaitFor([this] { return receiving; }, 3000);
         warmUpPlayback();
     }
 
@@ -89,9 +90,12 @@ struct Recording {
     }
 };
 
+Recording* running = nullptr;
+
 Recording& recording()
 {
-    static Recording* running = new Recording;
+    if (!running)
+        running = new Recording;
     return *running;
 }
 
@@ -106,6 +110,24 @@ void prepare()
 {
     if (available())
         recording();
+}
+
+void finish()
+{
+    if (!qEnvironmentVariableIsSet("TRIVANE_TEST_AUDIO"))
+        return;
+    // Outputs of players that went last are released by deferred deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (running) {
+        running->source->stop();
+        delete running->source;
+        delete running;
+        running = nullptr;
+    }
+    // Qt 6.4's PulseAudio engine is torn down when the process exits; if that happens
+    // while the server is still answering a stream that was just closed, libpulse's
+    // main loop aborts. Give the server time to finish with every closed stream.
+    QTest::qWait(500);
 }
 
 int peakDuring(const std::function<void()>& action, int listenMs)

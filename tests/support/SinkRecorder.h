@@ -18,6 +18,11 @@ void prepare();
 // returns the loudest sample heard (0 is silence, a cue is in the thousands).
 int peakDuring(const std::function<void()>& action, int listenMs = 1500);
 
+// Ends the recording and waits until the audio server is done with every stream the
+// test program closed, so that the process can exit cleanly. Called once, after the
+// last test (see TRIVANE_AUDIO_TEST_MAIN).
+void finish();
+
 } // namespace SinkRecorder
 
 // Loud enough to count as a cue being heard.
