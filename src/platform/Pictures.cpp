@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -16,8 +17,11 @@ QPixmap get(const QString& name, QSize size)
     if (found != cache.constEnd())
         return *found;
 
-    // Drawn ahead of time at its own size, at this density?
-    QPixmap pixmap(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "PNG");
+    // Drawn ahead of time at its own size, at this density? (Read as PNG without asking
+    // every image plugin whether it knows the file, which would load them all.)
+    QImageReader reader(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
     if (!pixmap.isNull() && pixmap.size() == size * ratio) {
         pixmap.setDevicePixelRatio(ratio);
         cache.insert(key, pixmap);
