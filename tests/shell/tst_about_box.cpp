@@ -1,6 +1,7 @@
 // The about box: created once at start-up, hidden, and shown modally from the chooser's
 // "&Acerca de Dorvex..." item, the same box every time.
 
+#include "AudioTestMain.h"
 #include "ShellTesting.h"
 
 #include <QAction>
@@ -135,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AboutBoxTest)
+TRIVANE_AUDIO_TEST_MAIN(AboutBoxTest)
 #include "tst_about_box.moc"
