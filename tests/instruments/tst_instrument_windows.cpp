@@ -88,6 +88,19 @@ QWidget* open(const Instrument& i)
     return openInstrument(i.chooserItem, i.window);
 }
 
+// Opens an instrument, opens its front panel and goes back to the chooser, leaving the
+// panel open. False if the instrument did not open.
+bool leaveWithPanelOpen(const QString& window)
+{
+    QWidget* w = open(instrument(window));
+    if (!w)
+        return false;
+    TestSession::choose(w, "Panelfrontal1");
+    TestSession::choose(w, "Volver1");
+    TestSession::settle();
+    return true;
+}
+
 // An item's text as a list entry; a separator reads "-".
 QStringList itemTexts(const QMenu* menu)
 {
@@ -298,11 +311,7 @@ private slots:
         QFETCH(QString, window);
         const Instrument& i = instrument(window);
         TestSession session;
-        QWidget* fluke73 = open(instrument("FormFluke73"));
-        QVERIFY(fluke73);
-        TestSession::choose(fluke73, "Panelfrontal1");
-        TestSession::choose(fluke73, "Volver1");
-        TestSession::settle();
+        QVERIFY(leaveWithPanelOpen("FormFluke73"));
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form1", "FormFluke73Panel"}));
 
         QWidget* w = open(i);
@@ -326,11 +335,7 @@ private slots:
     void closingLeftPanelFreesRule()
     {
         TestSession session;
-        QWidget* fluke73 = open(instrument("FormFluke73"));
-        QVERIFY(fluke73);
-        TestSession::choose(fluke73, "Panelfrontal1");
-        TestSession::choose(fluke73, "Volver1");
-        TestSession::settle();
+        QVERIFY(leaveWithPanelOpen("FormFluke73"));
         QWidget* hc6000 = open(instrument("FormHC6000"));
         QVERIFY(hc6000);
         press(TestSession::window("FormFluke73Panel"), "BitBtn2");
@@ -345,11 +350,7 @@ private slots:
     void phywePanelsIgnoreTheFlag()
     {
         TestSession session;
-        QWidget* fluke73 = open(instrument("FormFluke73"));
-        QVERIFY(fluke73);
-        TestSession::choose(fluke73, "Panelfrontal1");
-        TestSession::choose(fluke73, "Volver1");
-        TestSession::settle();
+        QVERIFY(leaveWithPanelOpen("FormFluke73"));
 
         QWidget* phywe = open(instrument("FormPHYWE"));
         QVERIFY(phywe);
@@ -382,11 +383,7 @@ private slots:
     void phywePanelsNeverTakeTheFlag()
     {
         TestSession session;
-        QWidget* phywe = open(instrument("FormPHYWE"));
-        QVERIFY(phywe);
-        TestSession::choose(phywe, "Panelfrontal1");
-        TestSession::choose(phywe, "Volver1");
-        TestSession::settle();
+        QVERIFY(leaveWithPanelOpen("FormPHYWE"));
         QWidget* supply = open(instrument("Form2"));
         QVERIFY(supply);
         TestSession::choose(supply, "Panelfrontal1");
