@@ -1,5 +1,7 @@
 #include "WindowsFonts.h"
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
 
 #include <array>
@@ -38,6 +40,23 @@ QFont make(const QString& windowsFamily, bool bold)
     return font;
 }
 
+// The height of a face's cell (ascent plus descent) for each pixel of its em, from the
+// face's own metrics.
+qreal cellPerEm(const QFont& font)
+{
+    static QHash<QString, qreal> known;
+    const QString key = font.families().join(QLatin1Char(',')) + QString::number(font.weight());
+    if (const auto found = known.constFind(key); found != known.constEnd())
+        return *found;
+    constexpr int probeEm = 200;
+    QFont probe(font);
+    probe.setPixelSize(probeEm);
+    const QFontMetricsF metrics(probe);
+    const qreal ratio = metrics.height() > 0 ? metrics.height() / probeEm : 1.0;
+    known.insert(key, ratio);
+    return ratio;
+}
+
 } // namespace
 
 void install()
@@ -49,7 +68,7 @@ void install()
 QFont pixels(const QString& windowsFamily, int pixelHeight, bool bold)
 {
     QFont font = make(windowsFamily, bold);
-    font.setPixelSize(pixelHeight);
+    font.setPixelSize(qMax(1, qRound(pixelHeight / cellPerEm(font))));
     return font;
 }
 

@@ -11,7 +11,10 @@ namespace WindowsFonts {
 // Registers the free fonts as substitutes for the Windows names. Called once at start-up.
 void install();
 
-// A font of a Windows family with its height in pixels.
+// A font of a Windows family whose cell (ascent plus descent, the whole height of a line
+// of text) is the given number of pixels, as a Windows font height given as a positive
+// number is. The em is smaller by the face's own proportion (for Times New Roman, a cell
+// of 16 pixels has an em of about 14.5).
 QFont pixels(const QString& windowsFamily, int pixelHeight, bool bold = false);
 
 // A font of a Windows family with its size in points.
