@@ -23,6 +23,4 @@ speak HC6000S.WAV "Multímetro hache ce seis mil"
 
 sox -n "${fmt[@]}" FG110S.WAV synth 0.18 sine 784 fade q 0.01 0.18 0.06 : synth 0.32 sine 1175 fade q 0.01 0.32 0.2 norm -4
 sox -n "${fmt[@]}" PAGINA.WAV synth 0.55 pinknoise band 3000 2500 tremolo 18 70 fade q 0.05 0.55 0.25 norm -8
-# Qt drops a cue much shorter than its output buffer, so the tick is followed by a
-# little silence.
-sox -n "${fmt[@]}" HOLYVISN.WAV synth 0.08 sine 2200 fade q 0.002 0.08 0.07 norm -6 pad 0 0.3
+sox -n "${fmt[@]}" HOLYVISN.WAV synth 0.08 sine 2200 fade q 0.002 0.08 0.07 norm -6

@@ -3,13 +3,17 @@
 //    first paint, with and without one label of text (whole processes, wall time and
 //    peak memory, median of several runs);
 //  - "&Panel frontal" in the power-supply window to its front panel painted, warm,
-//    median of many openings.
+//    median of many openings;
+//  - an instrument window (with its cue) opened from the chooser and painted, and the
+//    front panel, each with the audio service there and with none reachable (a process
+//    of its own for each, so that each finds the audio service anew).
 // Runs on whatever platform Qt is given (QT_QPA_PLATFORM, DISPLAY).
 //
 //   startup_bench            the report
 //   startup_bench --bare     one bare window (used by the report)
 //   startup_bench --bare-text  one bare window with a label (used by the report)
 //   startup_bench --trivane  one start-up of the program (used by the report)
+//   startup_bench --openings   window openings, printed as two figures (used by the report)
 #include "shell/FormReference.h"
 #include "shell/Navigation.h"
 #include "shell/Startup.h"
@@ -24,8 +28,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,6 +106,37 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// Milliseconds from `open` to the first paint of a window.
+double msToPaint(const std::function<void()>& open)
+{
+    bool painted = false;
+    struct PaintWatch : QObject {
+        bool* painted;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow())
+                *painted = true;
+            return false;
+        }
+    } watch;
+    watch.painted = &painted;
+    QElapsedTimer clock;
+    clock.start();
+    qApp->installEventFilter(&watch);
+    open();
+    while (!painted)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    qApp->removeEventFilter(&watch);
+    return ms;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
 // Opens the power supply's front panel from its window and waits for it to paint.
 double panelOpeningMs(int runs)
 {
@@ -110,36 +149,58 @@ double panelOpeningMs(int runs)
 
     std::vector<double> times;
     for (int i = 0; i <= runs; ++i) {
-        bool painted = false;
-        struct PaintWatch : QObject {
-            bool* painted;
-            bool eventFilter(QObject* o, QEvent* e) override
-            {
-                if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow())
-                    *painted = true;
-                return false;
-            }
-        } watch;
-        watch.painted = &painted;
-        QElapsedTimer clock;
-        clock.start();
-        qApp->installEventFilter(&watch);
-        panelItem->trigger();
-        while (!painted)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
-        const double ms = clock.nsecsElapsed() / 1e6;
-        qApp->removeEventFilter(&watch);
+        const double ms = msToPaint([&] { panelItem->trigger(); });
         if (i > 0) // the first opening is cold
             times.push_back(ms);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("FormPromaxPanel"))
                 if (auto* close = w->findChild<QPushButton*>(QStringLiteral("BitBtn2")))
                     close->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        settle();
     }
     Startup::closeAllWindows();
     return median(times);
+}
+
+// The power-supply window opened from the chooser, its cue playing, then left again;
+// the first opening (which meets the audio service first) and the median of the rest.
+int runOpenings(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    settle();
+    constexpr int runs = 20;
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QWidget* window = nullptr;
+        times.push_back(msToPaint([&] {
+            window = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<TForm1>());
+        }));
+        settle();
+        Navigation::backToChooser(window);
+        settle();
+    }
+    Startup::closeAllWindows();
+    const double first = times.front();
+    times.erase(times.begin());
+    std::printf("%.2f %.2f %.2f\n", first, median(times), panelOpeningMs(20));
+    return 0;
+}
+
+// Runs `--openings` in a child process, with or without an audio service reachable.
+std::vector<double> openingsInChild(const char* self, bool audioService)
+{
+    std::string command = std::string(audioService ? "" : "PULSE_SERVER=unix:/nonexistent ") + "'" + self
+                          + "' --openings 2>/dev/null";
+    FILE* out = popen(command.c_str(), "r");
+    double first = -1, warm = -1, panel = -1;
+    if (out) {
+        if (std::fscanf(out, "%lf %lf %lf", &first, &warm, &panel) != 3)
+            first = warm = panel = -1;
+        pclose(out);
+    }
+    return {first, warm, panel};
 }
 
 } // namespace
@@ -152,6 +213,8 @@ int main(int argc, char** argv)
         return runBare(argc, argv, true);
     if (argc > 1 && std::string_view(argv[1]) == "--trivane")
         return runTrivane(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--openings")
+        return runOpenings(argc, argv);
 
     constexpr int startRuns = 15;
     std::vector<double> bareMs, bareMiB, textMs, textMiB, trivaneMs, trivaneMiB;
@@ -183,5 +246,12 @@ int main(int argc, char** argv)
                 median(trivaneMiB) / median(textMiB));
     std::printf("power-supply front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
                 panelMs);
+    std::printf("power-supply window from the chooser to painted, with its cue, and its front panel (ms):\n");
+    std::printf("  %-28s %8s %8s %8s\n", "", "first", "median", "panel");
+    for (bool audioService : {true, false}) {
+        const std::vector<double> f = openingsInChild(argv[0], audioService);
+        std::printf("  %-28s %8.2f %8.2f %8.2f\n", audioService ? "audio service running" : "no audio service reachable",
+                    f[0], f[1], f[2]);
+    }
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "platform/AudioOutput.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -9,5 +10,6 @@ int main(int argc, char** argv)
         return 1;
     const int status = QApplication::exec();
     Startup::closeAllWindows();
+    AudioOutput::shutdown();
     return status;
 }

@@ -5,8 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
 
 namespace {
 
@@ -42,8 +40,7 @@ MediaPlayer::MediaPlayer(QObject* parent)
 
 MediaPlayer::~MediaPlayer()
 {
-    if (m_effect)
-        m_effect->stop();
+    stop();
 }
 
 QString MediaPlayer::openErrorText(const QString& relativeName, const QString& reason)
@@ -63,38 +60,36 @@ bool MediaPlayer::open(const QString& relativeName)
         reason = QStringLiteral("No se puede leer el archivo. Compruebe que tiene permiso para abrirlo.");
     } else {
         const QByteArray bytes = file.readAll();
-        m_wav = wav::check(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
+        const auto content = std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size())));
+        m_wav = wav::check(content);
         reason = reasonFor(m_wav.problem);
+        if (reason.isEmpty())
+            m_samples = AudioOutput::convert(content, m_wav);
     }
     if (!reason.isEmpty()) {
         MessageBoxes::showError(openErrorText(relativeName, reason));
         return false;
     }
-    m_path = path;
-    // Loading goes on in the background, so that the first play is heard at once.
-    m_effect = new QSoundEffect(this);
-    m_effect->setSource(QUrl::fromLocalFile(m_path));
+    AudioOutput::prepare();
     return true;
 }
 
 bool MediaPlayer::isSounding() const
 {
-    return m_effect && m_sinceStart.isValid() && m_sinceStart.elapsed() < m_wav.durationMs();
+    return m_sinceStart.isValid() && m_sinceStart.elapsed() < m_wav.durationMs();
 }
 
 void MediaPlayer::play()
 {
     if (!isOpen() || isSounding())
         return;
-    if (m_sinceStart.isValid())
-        m_effect->stop(); // rewind a cue that has ended
-    m_effect->play();
+    m_voice = AudioOutput::start(m_samples);
     m_sinceStart.start();
 }
 
 void MediaPlayer::stop()
 {
-    if (m_effect)
-        m_effect->stop();
+    if (m_sinceStart.isValid())
+        AudioOutput::stop(m_voice);
     m_sinceStart.invalidate();
 }

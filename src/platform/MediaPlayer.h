@@ -1,17 +1,18 @@
 #pragma once
 
+#include "AudioOutput.h"
 #include "WavCheck.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
-class QSoundEffect;
-
 // A window's sound cue. Opening is synchronous, so that a missing or broken file is
 // reported at once in an error box; playing is asynchronous. Destroying the player
 // silences its cue at once. A play or stop that the audio service refuses is ignored,
 // and with no audio device the cue is simply not heard.
+// The cue's samples are read and converted once, at opening; every play mixes them into
+// the program's one audio output.
 class MediaPlayer : public QObject
 {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     // Opens a cue named relative to the program ("SOND\PAGINA.WAV"). On failure shows
     // the error box and returns false; the player then stays closed.
     bool open(const QString& relativeName);
-    bool isOpen() const { return !m_path.isEmpty(); }
+    bool isOpen() const { return m_samples != nullptr; }
 
     // Plays from the start; a cue that is still sounding goes on undisturbed.
     void play();
@@ -31,11 +32,12 @@ public:
     // The text shown when a cue cannot be opened.
     static QString openErrorText(const QString& relativeName, const QString& reason);
 
-private:
+    // Whether the last play is still sounding (by the cue's length).
     bool isSounding() const;
 
-    QString m_path;
+private:
+    std::shared_ptr<const AudioOutput::Samples> m_samples;
     wav::Check m_wav;
-    QSoundEffect* m_effect = nullptr;
+    AudioOutput::Voice m_voice = 0; // the last play's voice
     QElapsedTimer m_sinceStart;
 };

@@ -89,6 +89,7 @@ Check check(std::span<const std::byte> bytes)
                 return result;
             }
             result.dataBytes = std::uint32_t(chunkSize);
+            result.dataOffset = std::uint32_t(body);
             return result;
         }
         at = body + chunkSize + (chunkSize & 1); // chunks are padded to an even length

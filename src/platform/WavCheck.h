@@ -26,6 +26,7 @@ struct Check {
     std::uint16_t channels = 0;
     std::uint16_t bitsPerSample = 0;
     std::uint32_t dataBytes = 0;
+    std::uint32_t dataOffset = 0; // where the samples start in the file
     std::uint32_t bytesPerSecond = 0;
 
     bool ok() const { return problem == Problem::None; }

@@ -5,8 +5,8 @@
 #include <QApplication>
 // <QTest> is left to the test, which may need to define QTEST_QPA_MOUSE_HANDLING first.
 
-// QTEST_MAIN for test programs that play or record sound: after the last test it lets
-// the audio server finish with every stream before the process exits.
+// QTEST_MAIN for test programs that listen to the sink: after the last test it ends the
+// recording, so that no recorder process outlives the test.
 #define TRIVANE_AUDIO_TEST_MAIN(TestObject)                                                  \
     int main(int argc, char* argv[])                                                         \
     {                                                                                        \

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "WavCheck.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+// The program's one audio output: a stream kept open for the whole run, into which every
+// cue that sounds is mixed. A play is heard as soon as the next few milliseconds of the
+// stream are written, never cut short at its end, and never lost to a stream that is
+// still being set up or torn down.
+//
+// The output is opened in the background, so that no window ever waits for the audio
+// service: with none reachable (or one that never answers) every cue is simply not heard.
+namespace AudioOutput {
+
+// Samples ready to mix: 16-bit, stereo interleaved, at the output's rate.
+struct Samples {
+    static constexpr int Rate = 44100;
+    static constexpr int Channels = 2;
+    std::vector<std::int16_t> frames;
+};
+
+// Converts a checked WAV file's samples to the output's format (empty when `wav` is not ok).
+std::shared_ptr<const Samples> convert(std::span<const std::byte> file, const wav::Check& wav);
+
+// Starts opening the output in the background, if it is not open or opening already.
+void prepare();
+
+// Starts a voice that plays the samples once from the start; returns its number.
+// A voice started while the output is still opening is played as it opens, unless it
+// would then come late.
+using Voice = std::uint64_t;
+Voice start(std::shared_ptr<const Samples> samples);
+
+// Silences a voice at once (a voice that has ended is left alone).
+void stop(Voice voice);
+
+// Whether the output is open and playing (false while opening, and with no audio service).
+bool isRunning();
+
+// Closes the output, at the end of the run.
+void shutdown();
+
+} // namespace AudioOutput
