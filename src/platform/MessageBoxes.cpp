@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "ModalLoops.h"
+
 #include <QMessageBox>
 
 namespace MessageBoxes {
@@ -24,7 +26,7 @@ void show(QWidget* parent, const QString& caption, const QString& text, Icon ico
                 : icon == Icon::Error     ? QMessageBox::Critical
                                           : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    ModalLoops::run(box);
 }
 
 void showError(const QString& text)

@@ -2,6 +2,7 @@
 
 #include "FormReference.h"
 #include "InstrumentId.h"
+#include "platform/ModalLoops.h"
 
 #include <QWidget>
 #include <concepts>
@@ -12,11 +13,11 @@
 namespace Navigation {
 
 // Release is deferred: the window is destroyed once the event being handled has finished,
-// so the caller may go on using it until it returns.
+// so the caller may go on using it until it returns; while a modal box is up, not before
+// the box has closed.
 inline void release(QWidget* window)
 {
-    if (window)
-        window->deleteLater();
+    ModalLoops::release(window);
 }
 
 // A window whose creation can fail (its sound cue could not be opened) says so.

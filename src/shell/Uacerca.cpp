@@ -1,6 +1,7 @@
 #include "Uacerca.h"
 
 #include "AboutCredits.h"
+#include "platform/ModalLoops.h"
 #include "platform/Pictures.h"
 #include "platform/WindowsFonts.h"
 
@@ -92,5 +93,5 @@ void TFormAcerca::buildContents()
 
 void TFormAcerca::showModally()
 {
-    exec();
+    ModalLoops::run(*this);
 }

@@ -1,0 +1,266 @@
+#include "Driving.h"
+#include "ShellTesting.h"
+#include "TestSession.h"
+#include "platform/ModalLoops.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// While a modal box is up (a message box, the about box), whatever would release a window
+// (the page turn's last tick, "&Volver", a close box, a "&Cerrar", a note's "&Aceptar", a
+// navigation) leaves every window alive until the box has closed: a box never outlives
+// its owner, and the handler that opened the box never returns into a destroyed window.
+// The boxes are real here, run by their own event loops, as a user meets them.
+class ModalBoxesTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestSession> session;
+
+    // The box that is up: a shown dialog running modally (not one of the program's
+    // modeless dialogs, such as front panels and notes), the newest if there are several.
+    static QWidget* boxUp(QWidget* other = nullptr)
+    {
+        QWidget* found = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(w) && w->isVisible() && w->windowModality() != Qt::NonModal && w != other)
+                found = w;
+        return found;
+    }
+
+    static void accept(QWidget* box)
+    {
+        if (auto* dialog = qobject_cast<QDialog*>(box))
+            dialog->accept();
+    }
+
+    // Runs `open`, which puts up a modal box, and `inside` while the box is up; then
+    // presses OK. A further box that `inside` brings up is answered with OK at once.
+    static void withBoxUp(const std::function<void()>& open, const std::function<void()>& inside)
+    {
+        QPointer<QWidget> outer;
+        bool ran = false, sawBox = false;
+        QTimer closer;
+        closer.setInterval(5);
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = boxUp(outer))
+                accept(modal);
+        });
+        QTimer::singleShot(0, [&] {
+            outer = boxUp();
+            ran = true;
+            sawBox = outer;
+            if (!outer)
+                return;
+            closer.start();
+            inside();
+            closer.stop();
+            accept(outer);
+        });
+        open();
+        QVERIFY2(ran, "the event loop of no modal box ran");
+        QVERIFY2(sawBox, "no modal box came up");
+    }
+
+    // The top-level windows alive now.
+    static QList<QPointer<QWidget>> aliveWindows()
+    {
+        QList<QPointer<QWidget>> alive;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!w->objectName().isEmpty())
+                alive.append(w);
+        return alive;
+    }
+
+    // Lets every release that is due happen, as if the handler had returned.
+    static void letReleasesHappen()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    static void trigger(QWidget* window, const char* action)
+    {
+        QAction* item = window ? window->findChild<QAction*>(QLatin1String(action)) : nullptr;
+        QVERIFY2(item, action);
+        item->trigger();
+    }
+
+    QWidget* openSupplyWithPanelAndNote()
+    {
+        QWidget* supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        if (!supply)
+            return nullptr;
+        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, "Puestaenmarcha1");
+        TestSession::settle();
+        return supply;
+    }
+
+    // A user's way of ending up with exactly one of the chooser and an instrument window.
+    static bool oneMainWindow()
+    {
+        int main = 0;
+        for (const char* name : {"Form1", "Form2", "FormFluke73", "FormFluke45", "Formfg110", "FormPHYWE",
+                                 "FormHC6000", "FormDemestres2001"})
+            main += int(TestSession::windows(QLatin1String(name)).size());
+        return main == 1;
+    }
+
+private slots:
+    void init()
+    {
+        session = std::make_unique<TestSession>();
+        QVERIFY(session->started());
+        MessageBoxes::setWatcher({}); // real boxes
+    }
+    void cleanup()
+    {
+        TestSession::settle();
+        session.reset();
+        ShellTesting::SoundFolder::useProgramFolder();
+    }
+
+    // The about box opened during the page turn: the turn ends under the box, the
+    // instrument opens, and the chooser goes only once the box has closed.
+    void aboutBoxDuringThePageTurn()
+    {
+        TForm1* chooser = ShellTesting::chooser();
+        ShellTesting::holdAnimationTimer(chooser);
+        QTest::mouseClick(ShellTesting::label(chooser, "Image12"), Qt::LeftButton);
+        QPointer<QWidget> chooserAlive = chooser;
+        withBoxUp([&] { trigger(chooser, "AcercadeDorvex1"); },
+                  [&] {
+                      for (int i = 0; i < 4; ++i)
+                          ShellTesting::tick(chooser);
+                      letReleasesHappen();
+                      QVERIFY(TestSession::window("FormFluke73"));
+                      QVERIFY(chooserAlive);
+                  });
+        TestSession::settle();
+        QVERIFY(!chooserAlive);
+        QVERIFY(TestSession::window("FormFluke73"));
+        TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+        TestSession::settle();
+        QVERIFY(ShellTesting::chooser());
+        QVERIFY(oneMainWindow());
+    }
+
+    // "&Volver" while the earthing note is up: the window stays until the note is read.
+    void volverUnderTheEarthingNote()
+    {
+        QPointer<QWidget> supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        QVERIFY(supply);
+        withBoxUp([&] { trigger(supply, "Conexinatierra1"); },
+                  [&] {
+                      trigger(supply, "Volver1");
+                      letReleasesHappen();
+                      QVERIFY(supply);
+                      QVERIFY(TestSession::window("Form1"));
+                  });
+        TestSession::settle();
+        QVERIFY(!supply);
+        QVERIFY(oneMainWindow());
+    }
+
+    // Refused with "El panel está abierto"; while that box is up, the panel is closed and
+    // "&Volver" chosen again: the panel and the window go once the box has closed.
+    void panelClosedAndVolverUnderTheRefusal()
+    {
+        QPointer<QWidget> supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        QVERIFY(supply);
+        TestSession::choose(supply, "Panelfrontal1");
+        QPointer<QWidget> panel = TestSession::window("FormPromaxPanel");
+        QVERIFY(panel);
+        withBoxUp([&] { trigger(supply, "Volver1"); },
+                  [&] {
+                      QCOMPARE(boxUp()->windowTitle(), QString("El panel está abierto"));
+                      qobject_cast<QPushButton*>(panel->findChild<QPushButton*>("BitBtn2"))->click();
+                      trigger(supply, "Volver1");
+                      letReleasesHappen();
+                      QVERIFY(panel);
+                      QVERIFY(supply);
+                  });
+        TestSession::settle();
+        QVERIFY(!panel);
+        QVERIFY(!supply);
+        QVERIFY(oneMainWindow());
+    }
+
+    // Every modal box the program has, while each action that releases a window fires.
+    void everyBoxWithEveryRelease_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("release");
+        for (const char* box : {"earthing note", "leave refusal"})
+            for (const char* release : {"panel Cerrar", "note Aceptar", "Volver", "close box"})
+                QTest::addRow("%s, %s", box, release) << box << release;
+        for (const char* box : {"about box", "cue error"})
+            for (const char* release : {"instrument menu", "page turn"})
+                QTest::addRow("%s, %s", box, release) << box << release;
+    }
+    void everyBoxWithEveryRelease()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, release);
+        const bool inSupply = box == "earthing note" || box == "leave refusal";
+        QWidget* supply = inSupply ? openSupplyWithPanelAndNote() : nullptr;
+        TForm1* chooser = inSupply ? nullptr : ShellTesting::chooser();
+        QVERIFY(supply || chooser);
+        if (chooser)
+            ShellTesting::holdAnimationTimer(chooser);
+        if (release == "page turn")
+            QTest::mouseClick(ShellTesting::label(chooser, "Image7"), Qt::LeftButton);
+        ShellTesting::SoundFolder withoutFluke73("FLUKE43S.WAV");
+
+        const auto openBox = [&] {
+            if (box == "earthing note")
+                trigger(supply, "Conexinatierra1");
+            else if (box == "leave refusal")
+                trigger(supply, "Volver1");
+            else if (box == "about box")
+                trigger(chooser, "AcercadeDorvex1");
+            else { // the Fluke 73's cue cannot be opened
+                withoutFluke73.use();
+                trigger(chooser, "MultmetroFluke731");
+            }
+        };
+        const auto fireRelease = [&] {
+            ShellTesting::SoundFolder::useProgramFolder();
+            if (release == "panel Cerrar")
+                Driving::press(TestSession::window("FormPromaxPanel"), "BitBtn2");
+            else if (release == "note Aceptar")
+                Driving::press(TestSession::window("FormPromaxPuestaMarcha"), "BitBtn1");
+            else if (release == "Volver")
+                trigger(supply, "Volver1");
+            else if (release == "close box")
+                supply->close();
+            else if (release == "instrument menu")
+                trigger(chooser, "Fuentedealimentacin1");
+            else
+                for (int i = 0; i < 4; ++i)
+                    ShellTesting::tick(chooser);
+        };
+
+        const QList<QPointer<QWidget>> before = aliveWindows();
+        withBoxUp(openBox, [&] {
+            fireRelease();
+            letReleasesHappen();
+            for (const QPointer<QWidget>& w : before)
+                QVERIFY2(w, "a window was destroyed while a modal box was up");
+            QVERIFY(ModalLoops::running());
+        });
+        TestSession::settle();
+        QVERIFY(!ModalLoops::running());
+        QVERIFY(oneMainWindow());
+    }
+};
+
+QTEST_MAIN(ModalBoxesTest)
+#include "tst_modal_boxes.moc"
