@@ -5,8 +5,9 @@
 //  - "&Panel frontal" in the power-supply window to its front panel painted, warm,
 //    median of many openings;
 //  - an instrument window (with its cue) opened from the chooser and painted, and the
-//    front panel, each with the audio service there and with none reachable (a process
-//    of its own for each, so that each finds the audio service anew).
+//    front panel, each with the audio service there, with none reachable and with one
+//    that takes connections and never answers (a process of its own for each, so that
+//    each finds the audio service anew).
 // Runs on whatever platform Qt is given (QT_QPA_PLATFORM, DISPLAY).
 //
 //   startup_bench            the report
@@ -35,6 +36,8 @@
 #include <cstdlib>
 #include <string>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -188,10 +191,24 @@ int runOpenings(int argc, char** argv)
     return 0;
 }
 
-// Runs `--openings` in a child process, with or without an audio service reachable.
-std::vector<double> openingsInChild(const char* self, bool audioService)
+// A socket that takes connections and never answers them: an audio service that hangs.
+std::string hungAudioService()
 {
-    std::string command = std::string(audioService ? "" : "PULSE_SERVER=unix:/nonexistent ") + "'" + self
+    const std::string path = "/tmp/trivane-bench-hung-" + std::to_string(getpid());
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    unlink(path.c_str());
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(fd, 64) != 0)
+        return {};
+    return path; // left open until the benchmark ends
+}
+
+// Runs `--openings` in a child process with the audio service given ("" for the usual).
+std::vector<double> openingsInChild(const char* self, const std::string& pulseServer)
+{
+    std::string command = (pulseServer.empty() ? std::string() : "PULSE_SERVER=" + pulseServer + " ") + "'" + self
                           + "' --openings 2>/dev/null";
     FILE* out = popen(command.c_str(), "r");
     double first = -1, warm = -1, panel = -1;
@@ -246,12 +263,25 @@ int main(int argc, char** argv)
                 median(trivaneMiB) / median(textMiB));
     std::printf("power-supply front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
                 panelMs);
+    const std::string hung = hungAudioService();
+    {
+        setenv("PULSE_SERVER", ("unix:" + hung).c_str(), 1);
+        std::vector<double> hungMs;
+        for (int i = 0; i < 5; ++i)
+            hungMs.push_back(runChild(argv[0], "--trivane").ms);
+        unsetenv("PULSE_SERVER");
+        std::printf("start-up to first paint with an audio service that never answers (median of 5): %.1f ms\n",
+                    median(hungMs));
+    }
     std::printf("power-supply window from the chooser to painted, with its cue, and its front panel (ms):\n");
     std::printf("  %-28s %8s %8s %8s\n", "", "first", "median", "panel");
-    for (bool audioService : {true, false}) {
-        const std::vector<double> f = openingsInChild(argv[0], audioService);
-        std::printf("  %-28s %8.2f %8.2f %8.2f\n", audioService ? "audio service running" : "no audio service reachable",
-                    f[0], f[1], f[2]);
+    const std::pair<const char*, std::string> services[]{{"audio service running", ""},
+                                                         {"no audio service reachable", "unix:/nonexistent"},
+                                                         {"audio service never answers", "unix:" + hung}};
+    for (const auto& [name, server] : services) {
+        const std::vector<double> f = openingsInChild(argv[0], server);
+        std::printf("  %-28s %8.2f %8.2f %8.2f\n", name, f[0], f[1], f[2]);
     }
+    unlink(hung.c_str());
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -194,8 +195,16 @@ void shutdown()
     if (o.opener.joinable())
         o.opener.join();
     if (o.state == State::Open) {
-        SDL_CloseAudioDevice(o.device);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        // An audio service that stops answering could hold the closing for ever: wait for
+        // it a moment, then leave it to end with the process.
+        auto closed = std::make_shared<std::promise<void>>();
+        std::future<void> done = closed->get_future();
+        std::thread([device = o.device, closed] {
+            SDL_CloseAudioDevice(device);
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            closed->set_value();
+        }).detach();
+        done.wait_for(std::chrono::seconds(1));
     }
     o.state = State::Closed;
     std::lock_guard lock(o.mutex);
