@@ -126,13 +126,13 @@ std::vector<std::int16_t> decode(std::span<const std::byte> data, const wav::Che
 
 } // namespace
 
-std::shared_ptr<const Samples> convert(std::span<const std::byte> file, const wav::Check& wav)
+std::shared_ptr<const Samples> convert(std::span<const std::byte> data, const wav::Check& wav)
 {
     auto samples = std::make_shared<Samples>();
-    if (!wav.ok() || std::size_t(wav.dataOffset) + wav.dataBytes > file.size())
+    if (!wav.ok())
         return samples;
     int channels = 0;
-    std::vector<std::int16_t> decoded = decode(file.subspan(wav.dataOffset, wav.dataBytes), wav, channels);
+    std::vector<std::int16_t> decoded = decode(data, wav, channels);
     const std::size_t frames = decoded.size() / std::size_t(channels);
     const auto wanted = std::size_t(double(frames) * Samples::Rate / wav.sampleRate + 0.5) * Samples::Channels;
     // The converter keeps back the last few milliseconds even when flushed: give it a

@@ -23,8 +23,9 @@ struct Samples {
     std::vector<std::int16_t> frames;
 };
 
-// Converts a checked WAV file's samples to the output's format (empty when `wav` is not ok).
-std::shared_ptr<const Samples> convert(std::span<const std::byte> file, const wav::Check& wav);
+// Converts the samples of a checked WAV file (its "data" chunk, as `wav` describes it) to
+// the output's format; empty when `wav` is not ok.
+std::shared_ptr<const Samples> convert(std::span<const std::byte> data, const wav::Check& wav);
 
 // Starts opening the output in the background, if it is not open or opening already.
 void prepare();

@@ -31,6 +31,10 @@ QString reasonFor(wav::Problem problem)
     return {};
 }
 
+// A sound cue is a few seconds long; a file far larger than that is refused rather than
+// read.
+constexpr qint64 LargestCue = 16 * 1024 * 1024;
+
 } // namespace
 
 MediaPlayer::MediaPlayer(QObject* parent)
@@ -58,13 +62,21 @@ bool MediaPlayer::open(const QString& relativeName)
                                 "nombre del archivo son correctos.");
     } else if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         reason = QStringLiteral("No se puede leer el archivo. Compruebe que tiene permiso para abrirlo.");
+    } else if (file.size() > LargestCue) {
+        reason = QStringLiteral("El archivo es demasiado grande para ser un sonido breve.");
     } else {
-        const QByteArray bytes = file.readAll();
-        const auto content = std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size())));
-        m_wav = wav::check(content);
+        m_wav = wav::check(
+            [&file](std::uint64_t offset, std::span<std::byte> into) {
+                return file.seek(qint64(offset))
+                       && file.read(reinterpret_cast<char*>(into.data()), qint64(into.size())) == qint64(into.size());
+            },
+            std::uint64_t(file.size()));
         reason = reasonFor(m_wav.problem);
-        if (reason.isEmpty())
-            m_samples = AudioOutput::convert(content, m_wav);
+        if (reason.isEmpty()) {
+            file.seek(qint64(m_wav.dataOffset));
+            const QByteArray data = file.read(m_wav.dataBytes);
+            m_samples = AudioOutput::convert(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), m_wav);
+        }
     }
     if (!reason.isEmpty()) {
         MessageBoxes::showError(openErrorText(relativeName, reason));

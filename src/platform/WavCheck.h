@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 // Checks that a block of bytes is a WAV file that can be played as it stands:
 // a RIFF/WAVE container whose chunks fit inside the file, a PCM "fmt " chunk with
-// consistent figures, and a "data" chunk after it. Written to survive any bytes.
+// consistent figures, and a "data" chunk after it. Written to survive any bytes; reads
+// only the headers, never the sound itself.
 namespace wav {
 
 enum class Problem {
@@ -26,7 +28,7 @@ struct Check {
     std::uint16_t channels = 0;
     std::uint16_t bitsPerSample = 0;
     std::uint32_t dataBytes = 0;
-    std::uint32_t dataOffset = 0; // where the samples start in the file
+    std::uint64_t dataOffset = 0; // where the samples start in the file
     std::uint32_t bytesPerSecond = 0;
 
     bool ok() const { return problem == Problem::None; }
@@ -34,6 +36,13 @@ struct Check {
     std::int64_t durationMs() const;
 };
 
+// Reads `into.size()` bytes at `offset` of the file; false when they cannot be read.
+using Reader = std::function<bool(std::uint64_t offset, std::span<std::byte> into)>;
+
+// Checks a file of `size` bytes, reading only its chunks' headers and format.
+Check check(const Reader& read, std::uint64_t size);
+
+// Checks a file held in memory.
 Check check(std::span<const std::byte> bytes);
 
 } // namespace wav

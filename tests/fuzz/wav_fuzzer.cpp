@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto bytes = std::as_bytes(std::span(data, size));
     const wav::Check result = wav::check(bytes);
     if (result.ok()) {
-        if (result.dataBytes > size || result.bytesPerSecond == 0 || result.channels == 0)
+        if (result.dataOffset + result.dataBytes > size || result.bytesPerSecond == 0 || result.channels == 0)
             std::abort();
         (void)result.durationMs();
     }

@@ -39,6 +39,14 @@ private slots:
         compressed.format = 2;
         writeCue("ADPCM.WAV", compressed.build());
         writeCue("GOOD.WAV", WavBytes{}.build());
+        // A valid header in front of far more than any cue holds (the rest never written).
+        WavBytes huge;
+        huge.samples = 9 * 1024 * 1024;
+        const QByteArray header = huge.build().left(44);
+        QFile hugeFile(folder.filePath("SOND/HUGE.WAV"));
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly));
+        hugeFile.write(header);
+        QVERIFY(hugeFile.resize(44 + qint64(huge.samples) * 2));
         MessageBoxes::setWatcher([this](const MessageBoxes::Shown& shown) { boxes.append(shown); });
     }
     void cleanupTestCase()
@@ -66,6 +74,7 @@ private slots:
         QTest::addRow("cut short") << "SOND\\CUT.WAV"
                                    << "El archivo WAV está dañado: sus bloques no caben en el archivo.";
         QTest::addRow("compressed") << "SOND\\ADPCM.WAV" << "El archivo WAV no está en formato PCM.";
+        QTest::addRow("far too large") << "SOND\\HUGE.WAV" << "El archivo es demasiado grande para ser un sonido breve.";
     }
     void unplayableFilesAreReported()
     {

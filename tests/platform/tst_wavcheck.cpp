@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <cstring>
+
 Q_DECLARE_METATYPE(wav::Problem)
 
 namespace {
@@ -16,6 +18,27 @@ class WavCheckTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // The check reads the chunks' headers and the format, never the sound itself.
+    void readsOnlyTheHeaders()
+    {
+        WavBytes big;
+        big.samples = 2'000'000;
+        big.extraChunk = QByteArray("LIST") + WavBytes::le32(4) + "abcd";
+        const QByteArray bytes = big.build();
+        qint64 read = 0;
+        const wav::Check check = wav::check(
+            [&](std::uint64_t offset, std::span<std::byte> into) {
+                read += qint64(into.size());
+                std::memcpy(into.data(), bytes.constData() + offset, into.size());
+                return true;
+            },
+            std::uint64_t(bytes.size()));
+        QVERIFY(check.ok());
+        QCOMPARE(check.dataBytes, 4'000'000u);
+        QCOMPARE(bytes.mid(qsizetype(check.dataOffset) - 8, 4), QByteArray("data"));
+        QVERIFY2(read <= 12 + 3 * 8 + 16, qPrintable(QString::number(read)));
+    }
+
     void verdicts_data()
     {
         QTest::addColumn<QByteArray>("bytes");
