@@ -4,6 +4,8 @@
 //    peak memory, median of several runs);
 //  - "&Panel frontal" in the power-supply window to its front panel painted, warm,
 //    median of many openings;
+//  - resident memory over 1000 round trips (chooser, power supply, front panel, back),
+//    against a bare window made and destroyed as often;
 //  - an instrument window (with its cue) opened from the chooser and painted, and the
 //    front panel, each with the audio service there, with none reachable and with one
 //    that takes connections and never answers (a process of its own for each, so that
@@ -14,7 +16,9 @@
 //   startup_bench --bare     one bare window (used by the report)
 //   startup_bench --bare-text  one bare window with a label (used by the report)
 //   startup_bench --trivane  one start-up of the program (used by the report)
-//   startup_bench --openings   window openings, printed as two figures (used by the report)
+//   startup_bench --openings   window openings, printed as three figures (used by the report)
+//   startup_bench --round-trips N / --bare-round-trips N
+//                            resident memory after 10 and after N round trips (used by the report)
 #include "shell/FormReference.h"
 #include "shell/Navigation.h"
 #include "shell/Startup.h"
@@ -205,6 +209,57 @@ std::string hungAudioService()
     return path; // left open until the benchmark ends
 }
 
+long residentKiB()
+{
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE) / 1024;
+}
+
+// Resident memory after 10 round trips and after `trips`, as "<after 10> <after all>" in
+// KiB: the program (chooser, power-supply window, its front panel with a click, and back)
+// or, for comparison, a bare window with a label made and destroyed as often.
+int runRoundTrips(int argc, char** argv, bool bare, int trips)
+{
+    QApplication app(argc, argv);
+    if (!bare && !Startup::start(QStringLiteral("trivane")))
+        return 1;
+    settle();
+    long afterTen = 0;
+    for (int i = 1; i <= trips; ++i) {
+        if (bare) {
+            auto* window = new QWidget;
+            window->resize(475, 331);
+            new QLabel(QStringLiteral("Elija uno de los aparatos:"), window);
+            window->show();
+            settle();
+            window->deleteLater();
+        } else {
+            QWidget* supply = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<TForm1>());
+            settle();
+            supply->findChild<QAction*>(QStringLiteral("Panelfrontal1"))->trigger();
+            settle();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("FormPromaxPanel") && w->isVisible())
+                    if (auto* close = w->findChild<QPushButton*>(QStringLiteral("BitBtn2")))
+                        close->click();
+            settle();
+            Navigation::backToChooser(supply);
+        }
+        settle();
+        if (i == 10)
+            afterTen = residentKiB();
+    }
+    std::printf("%ld %ld\n", afterTen, residentKiB());
+    if (!bare)
+        Startup::closeAllWindows();
+    return 0;
+}
+
 // Runs `--openings` in a child process with the audio service given ("" for the usual).
 std::vector<double> openingsInChild(const char* self, const std::string& pulseServer)
 {
@@ -232,6 +287,10 @@ int main(int argc, char** argv)
         return runTrivane(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--openings")
         return runOpenings(argc, argv);
+    if (argc > 2 && std::string_view(argv[1]) == "--round-trips")
+        return runRoundTrips(argc, argv, false, std::atoi(argv[2]));
+    if (argc > 2 && std::string_view(argv[1]) == "--bare-round-trips")
+        return runRoundTrips(argc, argv, true, std::atoi(argv[2]));
 
     constexpr int startRuns = 15;
     std::vector<double> bareMs, bareMiB, textMs, textMiB, trivaneMs, trivaneMiB;
@@ -272,6 +331,25 @@ int main(int argc, char** argv)
         unsetenv("PULSE_SERVER");
         std::printf("start-up to first paint with an audio service that never answers (median of 5): %.1f ms\n",
                     median(hungMs));
+    }
+    {
+        // Memory over many visits: resident growth from the 10th to the 1000th round trip.
+        long programTen = 0, programAll = 0, bareTen = 0, bareAll = 0;
+        const auto trips = [&](const char* mode, long& ten, long& all) {
+            const std::string command = "'" + std::string(argv[0]) + "' " + mode + " 1000 2>/dev/null";
+            if (FILE* out = popen(command.c_str(), "r")) {
+                if (std::fscanf(out, "%ld %ld", &ten, &all) != 2)
+                    ten = all = 0;
+                pclose(out);
+            }
+        };
+        trips("--round-trips", programTen, programAll);
+        trips("--bare-round-trips", bareTen, bareAll);
+        std::printf("resident memory growth from the 10th to the 1000th round trip (KiB; goal: at most 2048):\n");
+        std::printf("  chooser, power supply, front panel and back  %6ld  (%ld to %ld)\n", programAll - programTen,
+                    programTen, programAll);
+        std::printf("  bare window with a label, made and destroyed %6ld  (%ld to %ld)\n", bareAll - bareTen, bareTen,
+                    bareAll);
     }
     std::printf("power-supply window from the chooser to painted, with its cue, and its front panel (ms):\n");
     std::printf("  %-28s %8s %8s %8s\n", "", "first", "median", "panel");
