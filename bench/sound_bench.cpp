@@ -16,7 +16,7 @@
 //                                      one run of plays (used by the report); prints the
 //                                      monotonic time of each play, one per line
 #include "SinkListener.h"
-#include "platform/MediaPlayer.h"
+#include "platform/SoundCue.h"
 #include "platform/SoundPaths.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ int runPlays(const std::string& player, int count, int spacingMs, int firstDelay
     const QUrl source = QUrl::fromLocalFile(SoundPaths::resolve(QString::fromLatin1(Cue)));
     std::function<void()> play;
 
-    MediaPlayer cue;
+    SoundCue cue;
     QSoundEffect reused;
     if (player == "trivane") {
         if (!cue.open(QString::fromLatin1(Cue)))

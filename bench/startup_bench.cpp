@@ -22,8 +22,8 @@
 #include "shell/FormReference.h"
 #include "shell/Navigation.h"
 #include "shell/Startup.h"
-#include "shell/Unit1.h"
-#include "instruments/power_supply/Unit2.h"
+#include "shell/ChooserWindow.h"
+#include "instruments/power_supply/PowerSupplyWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -81,7 +81,7 @@ int runTrivane(int argc, char** argv)
     if (!Startup::start(QStringLiteral("trivane")))
         return 1;
     QuitAfterPaint quit;
-    formReference<TForm1>()->installEventFilter(&quit);
+    formReference<ChooserWindow>()->installEventFilter(&quit);
     const int status = QApplication::exec();
     Startup::closeAllWindows();
     return status;
@@ -149,8 +149,8 @@ double panelOpeningMs(int runs)
 {
     if (!Startup::start(QStringLiteral("trivane")))
         return -1;
-    TForm1* chooser = formReference<TForm1>();
-    auto* window = static_cast<TForm2*>(Navigation::openInstrument(InstrumentId::PowerSupply, chooser));
+    ChooserWindow* chooser = formReference<ChooserWindow>();
+    auto* window = static_cast<PowerSupplyWindow*>(Navigation::openInstrument(InstrumentId::PowerSupply, chooser));
     QCoreApplication::processEvents();
     QAction* panelItem = window->findChild<QAction*>(QStringLiteral("Panelfrontal1"));
 
@@ -182,7 +182,7 @@ int runOpenings(int argc, char** argv)
     for (int i = 0; i < runs; ++i) {
         QWidget* window = nullptr;
         times.push_back(msToPaint([&] {
-            window = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<TForm1>());
+            window = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<ChooserWindow>());
         }));
         settle();
         Navigation::backToChooser(window);
@@ -239,7 +239,7 @@ int runRoundTrips(int argc, char** argv, bool bare, int trips)
             settle();
             window->deleteLater();
         } else {
-            QWidget* supply = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<TForm1>());
+            QWidget* supply = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<ChooserWindow>());
             settle();
             supply->findChild<QAction*>(QStringLiteral("Panelfrontal1"))->trigger();
             settle();

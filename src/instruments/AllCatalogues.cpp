@@ -1,6 +1,6 @@
 #include "AllCatalogues.h"
 
-#include "power_supply/PromaxCatalogue.h"
+#include "power_supply/PowerSupplyCatalogue.h"
 
 const std::vector<CatalogueOnPicture>& allCatalogues()
 {

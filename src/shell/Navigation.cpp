@@ -1,9 +1,9 @@
 #include "Navigation.h"
 
-#include "Unit1.h"
-#include "instruments/fg110/Ufg110.h"
-#include "instruments/fluke45/Uf45.h"
-#include "instruments/power_supply/Unit2.h"
+#include "ChooserWindow.h"
+#include "instruments/fg110/Fg110Window.h"
+#include "instruments/fluke45/Fluke45Window.h"
+#include "instruments/power_supply/PowerSupplyWindow.h"
 #include "instruments/simple/SimpleMultimeterWindows.h"
 
 namespace Navigation {
@@ -12,19 +12,19 @@ QWidget* openInstrument(InstrumentId instrument, QWidget* leaving)
 {
     switch (instrument) {
     case InstrumentId::Fluke45:
-        return navigate<TFormFluke45>(leaving);
+        return navigate<Fluke45Window>(leaving);
     case InstrumentId::Fg110:
-        return navigate<TFormfg110>(leaving);
+        return navigate<Fg110Window>(leaving);
     case InstrumentId::PowerSupply:
-        return navigate<TForm2>(leaving);
+        return navigate<PowerSupplyWindow>(leaving);
     case InstrumentId::Fluke73:
-        return navigate<TFormFluke73>(leaving);
+        return navigate<Fluke73Window>(leaving);
     case InstrumentId::Demestres2001:
-        return navigate<TFormDemestres2001>(leaving);
+        return navigate<Demestres2001Window>(leaving);
     case InstrumentId::Phywe:
-        return navigate<TFormPHYWE>(leaving);
+        return navigate<PhyweWindow>(leaving);
     case InstrumentId::Hc6000:
-        return navigate<TFormHC6000>(leaving);
+        return navigate<Hc6000Window>(leaving);
     }
     return nullptr;
 }
@@ -32,7 +32,7 @@ QWidget* openInstrument(InstrumentId instrument, QWidget* leaving)
 void backToChooser(QWidget* leaving)
 {
     // Should the chooser's own cue fail to open now, the instrument window stays.
-    navigate<TForm1>(leaving);
+    navigate<ChooserWindow>(leaving);
 }
 
 } // namespace Navigation

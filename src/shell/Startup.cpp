@@ -3,8 +3,8 @@
 #include "AppState.h"
 #include "FormReference.h"
 #include "Program.h"
-#include "Uacerca.h"
-#include "Unit1.h"
+#include "AboutBox.h"
+#include "ChooserWindow.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowsFonts.h"
 
@@ -23,14 +23,14 @@ bool start(const QString& programFilePath)
     Program::resetEndRequest();
     ScreenCursors::loadPointingCursor(programFilePath);
 
-    auto* chooser = new TForm1;
+    auto* chooser = new ChooserWindow;
     if (!chooser->isCreated()) {
         delete chooser;
         return false;
     }
-    formReference<TForm1>() = chooser;
-    if (!formReference<TFormAcerca>())
-        formReference<TFormAcerca>() = new TFormAcerca;
+    formReference<ChooserWindow>() = chooser;
+    if (!formReference<AboutBox>())
+        formReference<AboutBox>() = new AboutBox;
     chooser->show();
     return true;
 }

@@ -6,7 +6,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "TestSession.h"
-#include "widgets/SensMap.h"
+#include "widgets/SensitiveMap.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -28,17 +28,17 @@ inline QWidget* openInstrument(const QString& chooserItem, const QString& window
     return TestSession::window(windowName);
 }
 
-inline TSensitiveMap* mapOf(const QWidget* panel)
+inline SensitiveMap* mapOf(const QWidget* panel)
 {
-    return panel ? panel->findChild<TSensitiveMap*>(QStringLiteral("SensitiveMap1")) : nullptr;
+    return panel ? panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1")) : nullptr;
 }
 
-inline void hover(TSensitiveMap* map, QPoint at)
+inline void hover(SensitiveMap* map, QPoint at)
 {
     QTest::mouseMove(map, at);
 }
 
-inline void click(TSensitiveMap* map, QPoint at)
+inline void click(SensitiveMap* map, QPoint at)
 {
     QTest::mouseMove(map, at);
     QTest::mouseClick(map, Qt::LeftButton, {}, at);

@@ -3,7 +3,7 @@
 
 #include "instruments/AllCatalogues.h"
 #include "platform/Pictures.h"
-#include "widgets/SensMap.h"
+#include "widgets/SensitiveMap.h"
 
 #include <QSet>
 #include <QTest>
@@ -51,7 +51,7 @@ private slots:
         const CatalogueOnPicture& c = current();
         const ControlCatalogue& rows = *c.catalogue;
         QVERIFY(!rows.empty());
-        QVERIFY(int(rows.size()) <= TSensitiveMap::Capacity);
+        QVERIFY(int(rows.size()) <= SensitiveMap::Capacity);
         const int w = c.pictureSize.width(), h = c.pictureSize.height();
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const ControlRow& r = rows[i];

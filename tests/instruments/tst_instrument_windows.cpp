@@ -422,10 +422,10 @@ private slots:
         QVERIFY(panel);
         QVERIFY(QTest::qWaitForWindowExposed(panel));
         QCOMPARE(panel->windowTitle(), caption);
-        TSensitiveMap* map = mapOf(panel);
+        SensitiveMap* map = mapOf(panel);
         QVERIFY(map);
         QCOMPARE(map->geometry(), QRect(QPoint(7, 1), picture));
-        QCOMPARE(map->NumCuadros(), 0);
+        QCOMPARE(map->regionCount(), 0);
 
         QStringList boxCaptions;
         for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})

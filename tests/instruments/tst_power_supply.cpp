@@ -86,9 +86,9 @@ private slots:
         QWidget* panel = openPanel();
         QVERIFY(panel);
         QCOMPARE(panel->windowTitle(), QStringLiteral("Panel Frontal de la fuente de alimentación"));
-        TSensitiveMap* map = mapOf(panel);
+        SensitiveMap* map = mapOf(panel);
         QCOMPARE(map->geometry(), QRect(6, 6, 419, 352));
-        QCOMPARE(map->NumCuadros(), 12);
+        QCOMPARE(map->regionCount(), 12);
         QStringList boxCaptions;
         for (const QGroupBox* box : panel->findChildren<QGroupBox*>())
             boxCaptions.append(box->title());
@@ -164,7 +164,7 @@ private slots:
         const QString label = QStringLiteral("Label%1: ").arg(row);
         QWidget* panel = openPanel();
         QVERIFY(panel);
-        TSensitiveMap* map = mapOf(panel);
+        SensitiveMap* map = mapOf(panel);
 
         for (const QPoint at : {region.topLeft(), region.center(), region.bottomRight() - QPoint(1, 1)}) {
             hover(map, {5, 5});
@@ -204,7 +204,7 @@ private slots:
         QFETCH(QPoint, at);
         QWidget* panel = openPanel();
         QVERIFY(panel);
-        TSensitiveMap* map = mapOf(panel);
+        SensitiveMap* map = mapOf(panel);
         click(map, InAmmeter);
         QCOMPARE(fieldsOf(panel).name, QStringLiteral("Amperímetro"));
         hover(map, at);
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(supply);
         QWidget* panel = openPanel();
         QVERIFY(panel);
-        TSensitiveMap* map = mapOf(panel);
+        SensitiveMap* map = mapOf(panel);
         hover(map, {5, 5}); // the pointer may still be where the last session left it
         hover(map, InAmmeter);
         appState().soundOn = soundOn; // as the chooser's "Sonido" would have left it
@@ -267,7 +267,7 @@ private slots:
             QSKIP("no audio server");
         QWidget* panel = openPanel();
         QVERIFY(panel);
-        TSensitiveMap* map = mapOf(panel);
+        SensitiveMap* map = mapOf(panel);
         hover(map, {5, 5}); // the pointer may still be where the last session left it
         hover(map, InAmmeter);
         QTest::qWait(2500); // the window's own cue ends
@@ -310,8 +310,8 @@ private slots:
         QCOMPARE(error.icon, MessageBoxes::Icon::Error);
         QVERIFY2(error.text.contains("SOND\\HOLYVISN.WAV"), qPrintable(error.text));
 
-        TSensitiveMap* map = mapOf(panel);
-        QCOMPARE(map->NumCuadros(), 0);
+        SensitiveMap* map = mapOf(panel);
+        QCOMPARE(map->regionCount(), 0);
         hover(map, InAmmeter);
         QCOMPARE(shownCaptions(panel), QStringList{});
         click(map, InAmmeter);

@@ -1,7 +1,7 @@
 #include "AudioTestMain.h"
 #include "SinkRecorder.h"
 #include "WavBytes.h"
-#include "platform/MediaPlayer.h"
+#include "platform/SoundCue.h"
 #include "platform/SoundPaths.h"
 
 #include <QFile>
@@ -36,7 +36,7 @@ class CueRepetitionTest : public QObject
     };
 
     // Plays given players at the spacings given, recording each play's moment.
-    static QList<Play> playAll(const QList<MediaPlayer*>& players, const QList<int>& spacingsMs)
+    static QList<Play> playAll(const QList<SoundCue*>& players, const QList<int>& spacingsMs)
     {
         QList<Play> plays;
         for (int i = 0; i < spacingsMs.size(); ++i) {
@@ -138,7 +138,7 @@ private slots:
     // Two hundred plays from 0.05 s to 1.5 s apart, some while the cue still sounds.
     void everyPlayAfterTheCueHasEndedIsHeardOnce()
     {
-        MediaPlayer player;
+        SoundCue player;
         QVERIFY(player.open("SOND\\TONE.WAV"));
         const QList<Play> plays = playAll({&player}, randomSpacings(200, 50, 1500, 45));
         const Verdict v = check(plays);
@@ -151,7 +151,7 @@ private slots:
     // going back and forth hears them.
     void twoPlayersTakingTurnsAreBothHeard()
     {
-        MediaPlayer page, instrument;
+        SoundCue page, instrument;
         QVERIFY(page.open("SOND\\TONE.WAV"));
         QVERIFY(instrument.open("SOND\\TONE.WAV"));
         const QList<Play> plays = playAll({&page, &instrument}, randomSpacings(100, CueMs + 40, 1500, 110));
@@ -167,7 +167,7 @@ private slots:
         const QList<int> lives = randomSpacings(30, 20, CueMs - 60, 7);
         QList<Play> plays;
         for (int life : lives) {
-            auto player = std::make_unique<MediaPlayer>();
+            auto player = std::make_unique<SoundCue>();
             QVERIFY(player->open("SOND\\TONE.WAV"));
             const std::int64_t at = SinkListener::now();
             player->play();

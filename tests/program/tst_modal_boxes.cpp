@@ -131,7 +131,7 @@ private slots:
     // instrument opens, and the chooser goes only once the box has closed.
     void aboutBoxDuringThePageTurn()
     {
-        TForm1* chooser = ShellTesting::chooser();
+        ChooserWindow* chooser = ShellTesting::chooser();
         ShellTesting::holdAnimationTimer(chooser);
         QTest::mouseClick(ShellTesting::label(chooser, "Image12"), Qt::LeftButton);
         QPointer<QWidget> chooserAlive = chooser;
@@ -211,7 +211,7 @@ private slots:
         QFETCH(QString, release);
         const bool inSupply = box == "earthing note" || box == "leave refusal";
         QWidget* supply = inSupply ? openSupplyWithPanelAndNote() : nullptr;
-        TForm1* chooser = inSupply ? nullptr : ShellTesting::chooser();
+        ChooserWindow* chooser = inSupply ? nullptr : ShellTesting::chooser();
         QVERIFY(supply || chooser);
         if (chooser)
             ShellTesting::holdAnimationTimer(chooser);

@@ -29,10 +29,10 @@ private slots:
         TestSession::choose(supply, "Panelfrontal1");
         QWidget* panel = TestSession::window("FormPromaxPanel");
         QVERIFY(panel);
-        TSensitiveMap* map = Driving::mapOf(panel);
+        SensitiveMap* map = Driving::mapOf(panel);
         for (int round = 0; round < 3; ++round) {
-            for (int n = 1; n <= map->NumCuadros(); ++n) {
-                Driving::click(map, map->Cuadro(n).center());
+            for (int n = 1; n <= map->regionCount(); ++n) {
+                Driving::click(map, map->region(n).center());
                 QCOMPARE(Driving::fieldsOf(panel).name.isEmpty(), false);
                 QTest::qWait(20);
             }

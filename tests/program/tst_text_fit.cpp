@@ -1,15 +1,15 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "TextFit.h"
-#include "instruments/fg110/Ufg110.h"
-#include "instruments/fluke45/Uf45.h"
-#include "instruments/power_supply/UPromMarcha.h"
-#include "instruments/power_supply/UPromPan.h"
-#include "instruments/power_supply/Unit2.h"
+#include "instruments/fg110/Fg110Window.h"
+#include "instruments/fluke45/Fluke45Window.h"
+#include "instruments/power_supply/PowerSupplyStartupNote.h"
+#include "instruments/power_supply/PowerSupplyPanel.h"
+#include "instruments/power_supply/PowerSupplyWindow.h"
 #include "instruments/simple/SimpleMultimeterWindows.h"
 #include "shell/FormReference.h"
 #include "shell/Navigation.h"
-#include "shell/Uacerca.h"
+#include "shell/AboutBox.h"
 
 #include <QTest>
 
@@ -46,10 +46,10 @@ class TextFitTest : public QObject
         std::unique_ptr<Panel> panel(Navigation::navigate<Panel>());
         QVERIFY(panel);
         look(panel.get(), {});
-        TSensitiveMap* map = Driving::mapOf(panel.get());
-        for (int n = 1; map && n <= map->NumCuadros(); ++n) {
-            Driving::click(map, map->Cuadro(n).center());
-            look(panel.get(), QStringLiteral(" after a click on ") + map->Texto_Cuadro(n).trimmed());
+        SensitiveMap* map = Driving::mapOf(panel.get());
+        for (int n = 1; map && n <= map->regionCount(); ++n) {
+            Driving::click(map, map->region(n).center());
+            look(panel.get(), QStringLiteral(" after a click on ") + map->regionCaption(n).trimmed());
         }
     }
 
@@ -65,24 +65,24 @@ private slots:
     void everyTextFitsItsBox()
     {
         look(TestSession::window("Form1"), {});
-        QWidget* about = formReference<TFormAcerca>();
+        QWidget* about = formReference<AboutBox>();
         about->show();
         look(about, {});
         about->hide();
 
-        lookAt<TFormFluke45>();
-        lookAt<TFormfg110>();
-        lookAt<TForm2>();
-        lookAt<TFormFluke73>();
-        lookAt<TFormDemestres2001>();
-        lookAt<TFormPHYWE>();
-        lookAt<TFormHC6000>();
-        lookAtPanel<TFormFluke73Panel>();
-        lookAtPanel<TFormHC6000Panel>();
-        lookAtPanel<TFormPHYWEPanel>();
-        lookAtPanel<TFormDemestres2001Panel>();
-        lookAtPanel<TFormPromaxPanel>();
-        lookAt<TFormPromaxPuestaMarcha>();
+        lookAt<Fluke45Window>();
+        lookAt<Fg110Window>();
+        lookAt<PowerSupplyWindow>();
+        lookAt<Fluke73Window>();
+        lookAt<Demestres2001Window>();
+        lookAt<PhyweWindow>();
+        lookAt<Hc6000Window>();
+        lookAtPanel<Fluke73Panel>();
+        lookAtPanel<Hc6000Panel>();
+        lookAtPanel<PhywePanel>();
+        lookAtPanel<Demestres2001Panel>();
+        lookAtPanel<PowerSupplyPanel>();
+        lookAt<PowerSupplyStartupNote>();
 
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("\n") + faults.join(QLatin1Char('\n'))));
     }

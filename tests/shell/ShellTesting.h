@@ -7,7 +7,7 @@
 #include "TestSession.h"
 
 #include "platform/SoundPaths.h"
-#include "shell/Unit1.h"
+#include "shell/ChooserWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -20,9 +20,9 @@
 namespace ShellTesting {
 
 // The chooser on screen, or null when there is not exactly one.
-inline TForm1* chooser()
+inline ChooserWindow* chooser()
 {
-    return qobject_cast<TForm1*>(TestSession::window(QStringLiteral("Form1")));
+    return qobject_cast<ChooserWindow*>(TestSession::window(QStringLiteral("Form1")));
 }
 
 inline QLabel* label(QWidget* window, const QString& name)
@@ -41,13 +41,13 @@ inline QWidget* anyWindow(const QString& objectName)
 
 // The animation is stepped by the test, tick by tick: the timer keeps running (so that
 // a second click sees it running) but its own ticks are put out of reach.
-inline void holdAnimationTimer(TForm1* form)
+inline void holdAnimationTimer(ChooserWindow* form)
 {
     form->animationTimer()->setInterval(24 * 60 * 60 * 1000);
 }
 
 // One tick of the animation timer, as the timer would deliver it.
-inline void tick(TForm1* form)
+inline void tick(ChooserWindow* form)
 {
     QMetaObject::invokeMethod(form->animationTimer(), "timeout", Qt::DirectConnection);
 }

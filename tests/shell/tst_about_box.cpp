@@ -33,7 +33,7 @@ struct WhileShown {
 
 // Chooses "&Acerca de Dorvex..." and, once the box is up, tries the chooser's picture
 // and then closes the box the given way. Returns when the modal showing has ended.
-WhileShown showAbout(TForm1* form, bool byCloseBox)
+WhileShown showAbout(ChooserWindow* form, bool byCloseBox)
 {
     WhileShown seen;
     QObject whileHere; // nothing below runs once this function has returned
@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(bool, byCloseBox);
         TestSession session;
-        TForm1* form = chooser();
+        ChooserWindow* form = chooser();
         holdAnimationTimer(form);
         QPointer<QWidget> about = anyWindow("FormAcerca");
         QVERIFY(about);
@@ -115,7 +115,7 @@ private slots:
     void texts()
     {
         TestSession session;
-        TForm1* form = chooser();
+        ChooserWindow* form = chooser();
         holdAnimationTimer(form);
         for (int time = 1; time <= 2; ++time) {
             const WhileShown seen = showAbout(form, false);

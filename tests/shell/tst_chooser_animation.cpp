@@ -42,15 +42,15 @@ const Picture pictures[] = {
 };
 
 // The chooser, with its timer's own ticks held back so that the test delivers them.
-TForm1* heldChooser()
+ChooserWindow* heldChooser()
 {
-    TForm1* form = chooser();
+    ChooserWindow* form = chooser();
     if (form)
         holdAnimationTimer(form);
     return form;
 }
 
-void click(TForm1* form, const QString& picture)
+void click(ChooserWindow* form, const QString& picture)
 {
     QLabel* target = label(form, picture);
     QVERIFY2(target && target->isVisible(), qPrintable(picture));
@@ -58,7 +58,7 @@ void click(TForm1* form, const QString& picture)
 }
 
 // Which of a picture and its frames are visible.
-QStringList visibleOf(TForm1* form, const QStringList& names)
+QStringList visibleOf(ChooserWindow* form, const QStringList& names)
 {
     QStringList visible;
     for (const QString& name : names)
@@ -103,7 +103,7 @@ private slots:
         QFETCH(QList<QSize>, sizes);
         QFETCH(QString, window);
         TestSession session;
-        QPointer<TForm1> form = chooser();
+        QPointer<ChooserWindow> form = chooser();
         QCOMPARE(form->animationTimer()->interval(), 300);
         QVERIFY(!form->animationTimer()->isActive());
         holdAnimationTimer(form);
@@ -139,7 +139,7 @@ private slots:
     void returnShowsPicturesAgain()
     {
         TestSession session;
-        TForm1* form = heldChooser();
+        ChooserWindow* form = heldChooser();
         click(form, "Image5");
         for (int k = 0; k < 4; ++k)
             tick(form);
@@ -168,7 +168,7 @@ private slots:
         QFETCH(int, ticksBefore);
         QFETCH(QString, firstLeftShowing);
         TestSession session;
-        QPointer<TForm1> form = heldChooser();
+        QPointer<ChooserWindow> form = heldChooser();
         const QStringList fg110{"Image1", "Image14", "Image15", "Image16"};
         const QStringList phywe{"Image2", "Image23", "Image24", "Image25"};
 
@@ -193,7 +193,7 @@ private slots:
     void clickOnFrameDoesNothing()
     {
         TestSession session;
-        QPointer<TForm1> form = heldChooser();
+        QPointer<ChooserWindow> form = heldChooser();
         const QStringList hc6000{"Image5", "Image20", "Image21", "Image22"};
         click(form, "Image5");
         tick(form);
@@ -213,7 +213,7 @@ private slots:
     void menuItemDuringAnimationOpensAtOnce()
     {
         TestSession session;
-        QPointer<TForm1> form = heldChooser();
+        QPointer<ChooserWindow> form = heldChooser();
         click(form, "Image5");
         tick(form);
         TestSession::choose(form, "MultmetroFluke731");
@@ -225,7 +225,7 @@ private slots:
     void missingCueEndsAnimation()
     {
         TestSession session;
-        QPointer<TForm1> form = heldChooser();
+        QPointer<ChooserWindow> form = heldChooser();
         SoundFolder folder("HC6000S.WAV");
         folder.use();
         const QStringList hc6000{"Image5", "Image20", "Image21", "Image22"};
@@ -271,7 +271,7 @@ private slots:
         if (!SinkRecorder::available())
             QSKIP("no audio server");
         TestSession session;
-        TForm1* form = heldChooser();
+        ChooserWindow* form = heldChooser();
         if (!soundOn)
             TestSession::choose(form, "Sonido1");
         const int peak = SinkRecorder::peakDuring([form] { click(form, "Image5"); });
@@ -300,7 +300,7 @@ private slots:
         if (!SinkRecorder::available())
             QSKIP("no audio server");
         TestSession session;
-        QPointer<TForm1> form = heldChooser();
+        QPointer<ChooserWindow> form = heldChooser();
         SoundFolder folder("HC6000S.WAV");
         folder.use();
 
@@ -338,7 +338,7 @@ private slots:
         TestSession session(programName);
         QVERIFY(session.started());
         QCOMPARE(ScreenCursors::isRegistered(ScreenCursors::PointingHand), hand);
-        TForm1* form = heldChooser();
+        ChooserWindow* form = heldChooser();
         for (const Picture& p : pictures) {
             QLabel* picture = label(form, p.main);
             // Two moves, so that the pointer really moves over the picture.

@@ -65,7 +65,7 @@ QMenu* submenu(QWidget* window, const QString& title)
 }
 
 // Every main picture shown, every frame hidden, the animation idle.
-void verifyFreshChooser(TForm1* form)
+void verifyFreshChooser(ChooserWindow* form)
 {
     QVERIFY(form);
     for (const ChooserEntry& entry : chooserTable()) {
@@ -90,7 +90,7 @@ private slots:
         QVERIFY(session.started());
         QVERIFY(session.boxes().isEmpty());
         QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
-        TForm1* form = chooser();
+        ChooserWindow* form = chooser();
         QCOMPARE(form->windowTitle(), QString("Tutorial del Riverazadidi"));
         QCOMPARE(form->findChild<QGroupBox*>()->title(), QString("Elija uno de los aparatos:"));
         QAction* sonido = action(form, "Sonido1");
@@ -112,7 +112,7 @@ private slots:
     void chooserMenus()
     {
         TestSession session;
-        TForm1* form = chooser();
+        ChooserWindow* form = chooser();
         QStringList titles;
         for (const QAction* a : form->menuBar()->actions())
             titles.append(a->text());
@@ -304,7 +304,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, soundFile);
         TestSession session;
-        QPointer<TForm1> form = chooser();
+        QPointer<ChooserWindow> form = chooser();
         SoundFolder folder(soundFile);
         folder.use();
 
@@ -353,7 +353,7 @@ private slots:
             TestSession::settle();
             QVERIFY(TestSession::window("FormFluke73Panel"));
         }
-        TForm1* form = chooser();
+        ChooserWindow* form = chooser();
         QVERIFY(form);
         QVERIFY(!Program::endRequested());
 

@@ -6,7 +6,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "platform/ScreenCursors.h"
-#include "widgets/SensMap.h"
+#include "widgets/SensitiveMap.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -21,13 +21,13 @@ const QString Untouched = QStringLiteral("untouched");
 // A form holding a map on a 200 × 100 picture and a supply of hidden spare labels.
 struct MapOnForm {
     QWidget form;
-    TSensitiveMap* map;
+    SensitiveMap* map;
     QList<QLabel*> labels;
 
     explicit MapOnForm(bool withPicture = true, int spareLabels = 8)
     {
         form.resize(600, 400);
-        map = new TSensitiveMap(&form);
+        map = new SensitiveMap(&form);
         if (withPicture) {
             QPixmap pixmap(Picture);
             pixmap.fill(Qt::darkGreen);
@@ -48,7 +48,7 @@ struct MapOnForm {
     // Registers a region with the next spare label, numbered like the region.
     bool add(int x1, int y1, int x2, int y2, const QString& caption)
     {
-        return map->Situar_Cuadro(x1, y1, x2, y2, caption, labels.at(map->NumCuadros()));
+        return map->addRegion(x1, y1, x2, y2, caption, labels.at(map->regionCount()));
     }
 
     bool show()
@@ -116,21 +116,21 @@ private slots:
         QFETCH(QRect, region);
         MapOnForm f;
         QVERIFY(f.add(corners.left(), corners.top(), corners.right(), corners.bottom(), "Borne"));
-        QCOMPARE(f.map->NumCuadros(), registered ? 1 : 0);
+        QCOMPARE(f.map->regionCount(), registered ? 1 : 0);
         if (!registered) {
             QCOMPARE(f.labels[0]->text(), Untouched);
-            QCOMPARE(f.map->Texto_Cuadro(1), QString());
+            QCOMPARE(f.map->regionCaption(1), QString());
             return;
         }
         const int l = region.left(), t = region.top(), r = region.right(), b = region.bottom();
-        QCOMPARE(f.map->Buscar_Cuadro(l, t), 1);
-        QCOMPARE(f.map->Buscar_Cuadro(r - 1, b - 1), 1);
-        QCOMPARE(f.map->Buscar_Cuadro(r, t), TSensitiveMap::NoRegion);
-        QCOMPARE(f.map->Buscar_Cuadro(l, b), TSensitiveMap::NoRegion);
+        QCOMPARE(f.map->regionAt(l, t), 1);
+        QCOMPARE(f.map->regionAt(r - 1, b - 1), 1);
+        QCOMPARE(f.map->regionAt(r, t), SensitiveMap::NoRegion);
+        QCOMPARE(f.map->regionAt(l, b), SensitiveMap::NoRegion);
         if (l > 0)
-            QCOMPARE(f.map->Buscar_Cuadro(l - 1, t), TSensitiveMap::NoRegion);
+            QCOMPARE(f.map->regionAt(l - 1, t), SensitiveMap::NoRegion);
         if (t > 0)
-            QCOMPARE(f.map->Buscar_Cuadro(l, t - 1), TSensitiveMap::NoRegion);
+            QCOMPARE(f.map->regionAt(l, t - 1), SensitiveMap::NoRegion);
     }
 
     void hitTest_data()
@@ -140,14 +140,14 @@ private slots:
         QTest::addRow("left edge") << QPoint(20, 25) << 1;
         QTest::addRow("top edge") << QPoint(30, 10) << 1;
         QTest::addRow("last pixel inside") << QPoint(59, 39) << 1;
-        QTest::addRow("right edge") << QPoint(60, 25) << TSensitiveMap::NoRegion;
-        QTest::addRow("bottom edge") << QPoint(30, 40) << TSensitiveMap::NoRegion;
+        QTest::addRow("right edge") << QPoint(60, 25) << SensitiveMap::NoRegion;
+        QTest::addRow("bottom edge") << QPoint(30, 40) << SensitiveMap::NoRegion;
         QTest::addRow("overlap goes to the first") << QPoint(55, 35) << 1;
         QTest::addRow("second region alone") << QPoint(70, 50) << 2;
-        QTest::addRow("right edge of second") << QPoint(90, 50) << TSensitiveMap::NoRegion;
+        QTest::addRow("right edge of second") << QPoint(90, 50) << SensitiveMap::NoRegion;
         QTest::addRow("last picture column") << QPoint(199, 50) << 3;
-        QTest::addRow("zero-width region") << QPoint(100, 20) << TSensitiveMap::NoRegion;
-        QTest::addRow("no region") << QPoint(120, 80) << TSensitiveMap::NoRegion;
+        QTest::addRow("zero-width region") << QPoint(100, 20) << SensitiveMap::NoRegion;
+        QTest::addRow("no region") << QPoint(120, 80) << SensitiveMap::NoRegion;
     }
 
     // The same answer from the hit test and from the pointer: the caption shown is the
@@ -161,13 +161,13 @@ private slots:
         QVERIFY(f.add(90, 70, 50, 30, "dos"));
         QVERIFY(f.add(180, 0, 200, 100, "tres"));
         QVERIFY(f.add(100, 10, 100, 40, "cuatro"));
-        QCOMPARE(f.map->NumCuadros(), 4);
-        QCOMPARE(f.map->Buscar_Cuadro(point.x(), point.y()), region);
+        QCOMPARE(f.map->regionCount(), 4);
+        QCOMPARE(f.map->regionAt(point.x(), point.y()), region);
 
         QVERIFY(f.show());
         f.hover(point);
-        QCOMPARE(f.map->CuadroActual(), region);
-        QCOMPARE(f.shownCaptions(), region == TSensitiveMap::NoRegion ? QList<int>{} : QList<int>{region});
+        QCOMPARE(f.map->hoveredRegion(), region);
+        QCOMPARE(f.shownCaptions(), region == SensitiveMap::NoRegion ? QList<int>{} : QList<int>{region});
     }
 
     void noPicture()
@@ -175,9 +175,9 @@ private slots:
         MapOnForm f(false);
         QVERIFY(!f.add(0, 0, 0, 0, "Borne"));
         QVERIFY(!f.add(10, 10, 20, 20, "Borne"));
-        QCOMPARE(f.map->NumCuadros(), 0);
+        QCOMPARE(f.map->regionCount(), 0);
         QCOMPARE(f.labels[0]->text(), Untouched);
-        QCOMPARE(f.map->Buscar_Cuadro(0, 0), TSensitiveMap::NoRegion);
+        QCOMPARE(f.map->regionAt(0, 0), SensitiveMap::NoRegion);
     }
 
     // A hundred regions fit; the hundred-and-first is refused and its label left alone.
@@ -188,15 +188,15 @@ private slots:
             f.labels.append(f.makeLabel());
             QVERIFY(f.add(i % 50, 0, i % 50 + 1, 1, QString::number(i + 1)));
         }
-        QCOMPARE(f.map->NumCuadros(), 100);
-        QCOMPARE(f.map->Texto_Cuadro(100), QStringLiteral(" 100 "));
+        QCOMPARE(f.map->regionCount(), 100);
+        QCOMPARE(f.map->regionCaption(100), QStringLiteral(" 100 "));
 
         f.labels.append(f.makeLabel());
         QVERIFY(!f.add(150, 50, 160, 60, "101"));
-        QCOMPARE(f.map->NumCuadros(), 100);
+        QCOMPARE(f.map->regionCount(), 100);
         QCOMPARE(f.labels[100]->text(), Untouched);
-        QCOMPARE(f.map->Buscar_Cuadro(155, 55), TSensitiveMap::NoRegion);
-        QCOMPARE(f.map->Texto_Cuadro(101), QString());
+        QCOMPARE(f.map->regionAt(155, 55), SensitiveMap::NoRegion);
+        QCOMPARE(f.map->regionCaption(101), QString());
     }
 
     void captionLabelDressed()
@@ -205,9 +205,9 @@ private slots:
         QVERIFY(f.add(20, 10, 60, 40, "Borne positivo"));
         QLabel* label = f.labels[0];
         QCOMPARE(label->text(), QStringLiteral(" Borne positivo "));
-        QCOMPARE(f.map->Texto_Cuadro(1), QStringLiteral(" Borne positivo "));
-        QCOMPARE(f.map->Texto_Cuadro(2), QString());
-        QCOMPARE(f.map->Texto_Cuadro(TSensitiveMap::NoRegion), QString());
+        QCOMPARE(f.map->regionCaption(1), QStringLiteral(" Borne positivo "));
+        QCOMPARE(f.map->regionCaption(2), QString());
+        QCOMPARE(f.map->regionCaption(SensitiveMap::NoRegion), QString());
         QVERIFY(label->font().families().contains(QStringLiteral("Times New Roman")));
         QCOMPARE(label->font().pointSize(), 10);
         QVERIFY(label->autoFillBackground());
@@ -255,18 +255,18 @@ private slots:
         MapOnForm f;
         for (int i = 0; i < 5; ++i)
             QVERIFY(f.add(10 + 30 * i, 10, 35 + 30 * i, 30, QStringLiteral("region %1").arg(i + 1)));
-        f.map->CursorCuadro = ScreenCursors::PointingHand;
+        f.map->setRegionCursor(ScreenCursors::PointingHand);
         QVERIFY(f.show());
-        QSignalSpy moved(f.map, &TSensitiveMap::mouseMoved);
+        QSignalSpy moved(f.map, &SensitiveMap::mouseMoved);
         int currentWhenMoved = -1;
-        connect(f.map, &TSensitiveMap::mouseMoved, this, [&] { currentWhenMoved = f.map->CuadroActual(); });
+        connect(f.map, &SensitiveMap::mouseMoved, this, [&] { currentWhenMoved = f.map->hoveredRegion(); });
 
         f.hover({5, 50});
         QCOMPARE(f.shownCaptions(), QList<int>{});
         QVERIFY(!showsRegionCursor(f.map));
 
         f.hover({75, 20});
-        QCOMPARE(currentWhenMoved, TSensitiveMap::NoRegion); // raised before the map's own work
+        QCOMPARE(currentWhenMoved, SensitiveMap::NoRegion); // raised before the map's own work
         QCOMPARE(moved.last().first().toPoint(), QPoint(75, 20));
         QCOMPARE(f.shownCaptions(), QList<int>{3});
         QVERIFY(showsRegionCursor(f.map));
@@ -291,8 +291,8 @@ private slots:
         QVERIFY(f.show());
         QString textOnClick;
         bool captionShownOnClick = false;
-        connect(f.map, &TSensitiveMap::clicked, this, [&] {
-            textOnClick = f.map->Texto_Cuadro(f.map->CuadroActual());
+        connect(f.map, &SensitiveMap::clicked, this, [&] {
+            textOnClick = f.map->regionCaption(f.map->hoveredRegion());
             captionShownOnClick = f.labels[1]->isVisible();
         });
 
@@ -301,7 +301,7 @@ private slots:
         QCOMPARE(textOnClick, QStringLiteral(" dos "));
         QVERIFY(captionShownOnClick);
         QCOMPARE(f.shownCaptions(), QList<int>{});
-        QCOMPARE(f.map->CuadroActual(), 2);
+        QCOMPARE(f.map->hoveredRegion(), 2);
 
         f.hover({120, 30});
         QCOMPARE(f.shownCaptions(), QList<int>{});
@@ -317,14 +317,14 @@ private slots:
     void emptyMapNeverShowsCaptions()
     {
         MapOnForm f;
-        f.map->CursorCuadro = ScreenCursors::PointingHand;
+        f.map->setRegionCursor(ScreenCursors::PointingHand);
         QVERIFY(f.show());
-        QSignalSpy clicked(f.map, &TSensitiveMap::clicked);
+        QSignalSpy clicked(f.map, &SensitiveMap::clicked);
         for (const QPoint at : {QPoint(0, 0), QPoint(100, 50), QPoint(199, 99)}) {
             f.hover(at);
             QVERIFY(!showsRegionCursor(f.map));
             f.click(at);
-            QCOMPARE(f.map->Texto_Cuadro(f.map->CuadroActual()), QString());
+            QCOMPARE(f.map->regionCaption(f.map->hoveredRegion()), QString());
         }
         QCOMPARE(clicked.count(), 3);
         QCOMPARE(f.shownCaptions(), QList<int>{});

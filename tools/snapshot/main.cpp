@@ -4,20 +4,20 @@
 //   snapshot <output folder>
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
-#include "instruments/power_supply/UPromMarcha.h"
-#include "instruments/power_supply/UPromPan.h"
-#include "instruments/power_supply/Unit2.h"
+#include "instruments/power_supply/PowerSupplyStartupNote.h"
+#include "instruments/power_supply/PowerSupplyPanel.h"
+#include "instruments/power_supply/PowerSupplyWindow.h"
 #include "instruments/simple/SimpleMultimeterWindows.h"
-#include "instruments/fg110/Ufg110.h"
-#include "instruments/fluke45/Uf45.h"
+#include "instruments/fg110/Fg110Window.h"
+#include "instruments/fluke45/Fluke45Window.h"
 #include "shell/ChooserTable.h"
 #include "shell/Navigation.h"
 #include "shell/PageCurl.h"
 #include "platform/Pictures.h"
 #include "shell/Startup.h"
-#include "shell/Uacerca.h"
-#include "shell/Unit1.h"
-#include "widgets/SensMap.h"
+#include "shell/AboutBox.h"
+#include "shell/ChooserWindow.h"
+#include "widgets/SensitiveMap.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,11 +39,11 @@ void saveWithRegions(QWidget* window, const QString& name)
     QPixmap picture = window->grab();
     QPainter painter(&picture);
     painter.setPen(Qt::red);
-    for (auto* map : window->findChildren<TSensitiveMap*>()) {
+    for (auto* map : window->findChildren<SensitiveMap*>()) {
         if (!map->isVisible())
             continue;
-        for (int n = 1; n <= map->NumCuadros(); ++n)
-            painter.drawRect(map->Cuadro(n).translated(map->pos()));
+        for (int n = 1; n <= map->regionCount(); ++n)
+            painter.drawRect(map->region(n).translated(map->pos()));
     }
     painter.end();
     picture.save(QDir(folder).filePath(name + QStringLiteral("-regions.png")));
@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
     if (!Startup::start(QStringLiteral("trivane")))
         return 1;
-    snap<TForm1>("chooser");
+    snap<ChooserWindow>("chooser");
     for (const ChooserEntry& entry : chooserTable()) {
         // The picture and its three page-turn frames side by side.
         const QPixmap page = Pictures::get(entry.pictureName, entry.main.size());
@@ -82,20 +82,20 @@ int main(int argc, char** argv)
         painter.end();
         strip.save(QDir(folder).filePath(QStringLiteral("frames-%1.png").arg(entry.tag)));
     }
-    snap<TFormAcerca>("about");
-    snap<TFormFluke45>("window-fluke45");
-    snap<TFormfg110>("window-fg110");
-    snap<TForm2>("window-power-supply");
-    snap<TFormFluke73>("window-fluke73");
-    snap<TFormDemestres2001>("window-demestres2001");
-    snap<TFormPHYWE>("window-phywe");
-    snap<TFormHC6000>("window-hc6000");
-    snap<TFormFluke73Panel>("panel-fluke73");
-    snap<TFormHC6000Panel>("panel-hc6000");
-    snap<TFormPHYWEPanel>("panel-phywe");
-    snap<TFormDemestres2001Panel>("panel-demestres2001");
-    snap<TFormPromaxPanel>("panel-power-supply", true);
-    snap<TFormPromaxPuestaMarcha>("note-power-supply-startup");
+    snap<AboutBox>("about");
+    snap<Fluke45Window>("window-fluke45");
+    snap<Fg110Window>("window-fg110");
+    snap<PowerSupplyWindow>("window-power-supply");
+    snap<Fluke73Window>("window-fluke73");
+    snap<Demestres2001Window>("window-demestres2001");
+    snap<PhyweWindow>("window-phywe");
+    snap<Hc6000Window>("window-hc6000");
+    snap<Fluke73Panel>("panel-fluke73");
+    snap<Hc6000Panel>("panel-hc6000");
+    snap<PhywePanel>("panel-phywe");
+    snap<Demestres2001Panel>("panel-demestres2001");
+    snap<PowerSupplyPanel>("panel-power-supply", true);
+    snap<PowerSupplyStartupNote>("note-power-supply-startup");
     Startup::closeAllWindows();
     return 0;
 }

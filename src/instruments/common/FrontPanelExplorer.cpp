@@ -3,12 +3,12 @@
 #include "ButtonGlyph.h"
 #include "shell/AppState.h"
 #include "shell/Navigation.h"
-#include "platform/MediaPlayer.h"
+#include "platform/SoundCue.h"
 #include "platform/Pictures.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
-#include "widgets/SensMap.h"
+#include "widgets/SensitiveMap.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -56,7 +56,7 @@ FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const Contr
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
     build();
     WindowPlacement::place(this, layout.position, layout.outerSize, false);
-    FormCreate();
+    registerControls();
 }
 
 FrontPanelExplorer::~FrontPanelExplorer() = default;
@@ -64,11 +64,11 @@ FrontPanelExplorer::~FrontPanelExplorer() = default;
 void FrontPanelExplorer::build()
 {
     const ExplorerLayout& l = m_layout;
-    SensitiveMap1 = new TSensitiveMap(this);
-    SensitiveMap1->setObjectName(QStringLiteral("SensitiveMap1"));
-    SensitiveMap1->setPicture(Pictures::get(QStringLiteral("panels/") + l.pictureName, l.map.size()), l.map.size());
-    SensitiveMap1->move(l.map.topLeft());
-    connect(SensitiveMap1, &TSensitiveMap::clicked, this, [this] { explainClick(SensitiveMap1, m_catalogue); });
+    m_map = new SensitiveMap(this);
+    m_map->setObjectName(QStringLiteral("SensitiveMap1"));
+    m_map->setPicture(Pictures::get(QStringLiteral("panels/") + l.pictureName, l.map.size()), l.map.size());
+    m_map->move(l.map.topLeft());
+    connect(m_map, &SensitiveMap::clicked, this, [this] { explainClick(m_map, m_catalogue); });
 
     // One spare caption label per control, above the map in drawing order.
     for (std::size_t i = 0; i < m_catalogue.size(); ++i) {
@@ -78,79 +78,79 @@ void FrontPanelExplorer::build()
         m_captionLabels.push_back(label);
     }
 
-    auto* panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1->setGeometry(l.panel1);
+    auto* fieldsPanel = new QFrame(this);
+    fieldsPanel->setObjectName(QStringLiteral("Panel1"));
+    fieldsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    fieldsPanel->setGeometry(l.fieldsPanel);
     const QFont heading = WindowsFonts::pixels(QStringLiteral("Times New Roman"), 16, true);
-    QGroupBox* box1 = groupBox(panel1, QStringLiteral("GroupBox1"), QStringLiteral(" Mando:  "), l.groupBox1, heading);
-    LabelMando = new QLabel(box1);
-    LabelMando->setObjectName(QStringLiteral("LabelMando"));
-    LabelMando->setGeometry(l.labelMando);
-    LabelMando->setAlignment(Qt::AlignCenter);
-    LabelMando->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
-    LabelMando->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
-    QGroupBox* box2 = groupBox(panel1, QStringLiteral("GroupBox2"), QStringLiteral("Descripción"), l.groupBox2, heading);
-    Memo1 = memo(box2, QStringLiteral("Memo1"), l.memo1, l.memoScrollBars);
-    QGroupBox* box3 = groupBox(panel1, QStringLiteral("GroupBox3"), l.groupBox3Caption, l.groupBox3, font());
-    Memo2 = memo(box3, QStringLiteral("Memo2"), l.memo2, l.memoScrollBars);
-    if (l.groupBox4)
-        GroupBox4 = groupBox(panel1, QStringLiteral("GroupBox4"), l.groupBox4Caption, *l.groupBox4, font());
+    QGroupBox* box1 = groupBox(fieldsPanel, QStringLiteral("GroupBox1"), QStringLiteral(" Mando:  "), l.nameBox, heading);
+    m_controlName = new QLabel(box1);
+    m_controlName->setObjectName(QStringLiteral("LabelMando"));
+    m_controlName->setGeometry(l.nameField);
+    m_controlName->setAlignment(Qt::AlignCenter);
+    m_controlName->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
+    m_controlName->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
+    QGroupBox* box2 = groupBox(fieldsPanel, QStringLiteral("GroupBox2"), QStringLiteral("Descripción"), l.descriptionBox, heading);
+    m_description = memo(box2, QStringLiteral("Memo1"), l.descriptionField, l.memoScrollBars);
+    QGroupBox* box3 = groupBox(fieldsPanel, QStringLiteral("GroupBox3"), l.usageBoxCaption, l.usageBox, font());
+    m_usage = memo(box3, QStringLiteral("Memo2"), l.usageField, l.memoScrollBars);
+    if (l.relatedTopicsBox)
+        m_relatedTopicsBox = groupBox(fieldsPanel, QStringLiteral("GroupBox4"), l.relatedTopicsBoxCaption, *l.relatedTopicsBox, font());
 
-    auto* panel2 = new QFrame(this);
-    panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel2->setGeometry(QRect(l.panel2, QSize(75, 35)));
-    BitBtn2 = new QPushButton(QStringLiteral("&Cerrar"), panel2);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 13));
-    BitBtn2->setIcon(ButtonGlyph::icon(QStringLiteral("close")));
-    BitBtn2->setGeometry(QRect(l.button, QSize(67, 27)));
-    BitBtn2->setAutoDefault(false);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    auto* closeFrame = new QFrame(this);
+    closeFrame->setObjectName(QStringLiteral("Panel2"));
+    closeFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    closeFrame->setGeometry(QRect(l.closeFrame, QSize(75, 35)));
+    m_closeButton = new QPushButton(QStringLiteral("&Cerrar"), closeFrame);
+    m_closeButton->setObjectName(QStringLiteral("BitBtn2"));
+    m_closeButton->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 13));
+    m_closeButton->setIcon(ButtonGlyph::icon(QStringLiteral("close")));
+    m_closeButton->setGeometry(QRect(l.button, QSize(67, 27)));
+    m_closeButton->setAutoDefault(false);
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { closePanel(); });
     if (l.focusOnClose)
-        BitBtn2->setFocus();
+        m_closeButton->setFocus();
     else
-        Memo1->setFocus();
+        m_description->setFocus();
 
-    MediaPlayer1 = new MediaPlayer(this);
-    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
+    m_clickSound = new SoundCue(this);
+    m_clickSound->setObjectName(QStringLiteral("MediaPlayer1"));
 }
 
-void FrontPanelExplorer::FormCreate()
+void FrontPanelExplorer::registerControls()
 {
     // Without its click sound the explorer still opens, but explains nothing.
-    if (!MediaPlayer1->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
+    if (!m_clickSound->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
-    SensitiveMap1->CursorCuadro = ScreenCursors::PointingHand;
+    m_map->setRegionCursor(ScreenCursors::PointingHand);
     for (std::size_t i = 0; i < m_catalogue.size(); ++i) {
         const ControlRow& row = m_catalogue[i];
-        SensitiveMap1->Situar_Cuadro(row.left, row.top, row.right, row.bottom, row.caption, m_captionLabels[i]);
+        m_map->addRegion(row.left, row.top, row.right, row.bottom, row.caption, m_captionLabels[i]);
     }
 }
 
-void FrontPanelExplorer::explainClick(const TSensitiveMap* map, const ControlCatalogue& catalogue)
+void FrontPanelExplorer::explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue)
 {
-    Memo1->clear();
-    Memo2->clear();
-    LabelMando->clear();
+    m_description->clear();
+    m_usage->clear();
+    m_controlName->clear();
     hideRelatedTopics();
-    const QString hovered = map->Texto_Cuadro(map->CuadroActual());
+    const QString hovered = map->regionCaption(map->hoveredRegion());
     for (const ControlRow& row : catalogue) {
         if (hovered != QLatin1Char(' ') + row.caption + QLatin1Char(' '))
             continue;
         if (appState().soundOn)
-            MediaPlayer1->play();
-        LabelMando->setText(row.name);
-        Memo1->setPlainText(row.description.join(QLatin1Char('\n')));
-        Memo2->setPlainText(row.usage.join(QLatin1Char('\n')));
+            m_clickSound->play();
+        m_controlName->setText(row.name);
+        m_description->setPlainText(row.description.join(QLatin1Char('\n')));
+        m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
         if (!row.related.empty())
             showRelatedTopics(row);
     }
 }
 
-void FrontPanelExplorer::BitBtn1Click()
+void FrontPanelExplorer::closePanel()
 {
     Navigation::release(this);
     if (m_layout.clearsPanelFlag)
@@ -159,5 +159,5 @@ void FrontPanelExplorer::BitBtn1Click()
 
 void FrontPanelExplorer::reject()
 {
-    BitBtn1Click();
+    closePanel();
 }

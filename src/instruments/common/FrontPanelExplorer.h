@@ -6,12 +6,12 @@
 #include <QDialog>
 #include <vector>
 
-class MediaPlayer;
+class SoundCue;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class TSensitiveMap;
+class SensitiveMap;
 
 // The explore-and-explain window shared by every front panel: a photograph on a
 // sensitive map and three fields (" Mando:  ", "Descripción", "Modo de empleo ").
@@ -24,13 +24,13 @@ public:
     FrontPanelExplorer(const ExplorerLayout& layout, const ControlCatalogue& catalogue);
     ~FrontPanelExplorer() override;
 
-    TSensitiveMap* map() const { return SensitiveMap1; }
+    SensitiveMap* map() const { return m_map; }
 
 protected:
     // The click cycle: empty the fields, find the row of the hovered caption, fill them.
-    void explainClick(const TSensitiveMap* map, const ControlCatalogue& catalogue);
+    void explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue);
     // "&Cerrar": release the explorer and, where it holds it, the panel-open flag.
-    virtual void BitBtn1Click();
+    virtual void closePanel();
     // Related-topic links, for the explorers that have them.
     virtual void hideRelatedTopics() {}
     virtual void showRelatedTopics(const ControlRow&) {}
@@ -38,20 +38,20 @@ protected:
     void reject() override; // Esc presses "&Cerrar"
 
     const ExplorerLayout& explorerLayout() const { return m_layout; }
-    QGroupBox* relatedTopicsBox() const { return GroupBox4; }
+    QGroupBox* relatedTopicsBox() const { return m_relatedTopicsBox; }
 
 private:
     void build();
-    void FormCreate();
+    void registerControls();
 
     const ExplorerLayout& m_layout;
     const ControlCatalogue& m_catalogue;
-    TSensitiveMap* SensitiveMap1 = nullptr;
+    SensitiveMap* m_map = nullptr;
     std::vector<QLabel*> m_captionLabels;
-    QLabel* LabelMando = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    MediaPlayer* MediaPlayer1 = nullptr;
+    QLabel* m_controlName = nullptr;
+    QPlainTextEdit* m_description = nullptr;
+    QPlainTextEdit* m_usage = nullptr;
+    QGroupBox* m_relatedTopicsBox = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    SoundCue* m_clickSound = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "InstrumentWindow.h"
 
-#include "platform/MediaPlayer.h"
+#include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
@@ -12,10 +12,10 @@
 
 InstrumentWindow::InstrumentWindow(InstrumentId instrument)
     : m_data(instrumentWindowData(instrument))
-    , m_mediaPlayer(new MediaPlayer(this))
+    , m_cue(new SoundCue(this))
 {
     setObjectName(m_data.objectName);
-    m_mediaPlayer->setObjectName(m_data.mediaPlayerName);
+    m_cue->setObjectName(m_data.mediaPlayerName);
     setWindowTitle(m_data.caption);
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
 
@@ -30,36 +30,36 @@ InstrumentWindow::InstrumentWindow(InstrumentId instrument)
     image2->setGeometry(m_data.photograph);
     image2->setPixmap(Pictures::get(QStringLiteral("chooser/") + m_data.pictureName, m_data.photograph.size()));
 
-    Opciones1 = menuBar()->addMenu(QStringLiteral("Opciones"));
-    Opciones1->setObjectName(QStringLiteral("Opciones1"));
-    Panelfrontal1 = Opciones1->addAction(QStringLiteral("&Panel frontal"));
-    Panelfrontal1->setObjectName(QStringLiteral("Panelfrontal1"));
-    connect(Panelfrontal1, &QAction::triggered, this, [this] { Panelfrontal1Click(); });
-    QAction* cuestiones = Opciones1->addAction(QStringLiteral("&Cuestiones"));
+    m_optionsMenu = menuBar()->addMenu(QStringLiteral("Opciones"));
+    m_optionsMenu->setObjectName(QStringLiteral("Opciones1"));
+    m_frontPanelAction = m_optionsMenu->addAction(QStringLiteral("&Panel frontal"));
+    m_frontPanelAction->setObjectName(QStringLiteral("Panelfrontal1"));
+    connect(m_frontPanelAction, &QAction::triggered, this, [this] { openFrontPanel(); });
+    QAction* cuestiones = m_optionsMenu->addAction(QStringLiteral("&Cuestiones"));
     cuestiones->setObjectName(QStringLiteral("Cuestiones1"));
-    connect(cuestiones, &QAction::triggered, this, [this] { Cuestiones1Click(); });
-    Opciones1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    QAction* volver = Opciones1->addAction(QStringLiteral("&Volver"));
+    connect(cuestiones, &QAction::triggered, this, [this] { openQuestionnaire(); });
+    m_optionsMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QAction* volver = m_optionsMenu->addAction(QStringLiteral("&Volver"));
     volver->setObjectName(QStringLiteral("Volver1"));
     if (m_data.volverShortcut)
         volver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    connect(volver, &QAction::triggered, this, &InstrumentWindow::Volver1Click);
+    connect(volver, &QAction::triggered, this, &InstrumentWindow::goBack);
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("Ayuda1"));
     ayuda->addAction(QStringLiteral("&Ayuda"))->setObjectName(QStringLiteral("Ayuda2"));
 
     WindowPlacement::place(this, m_data.position, m_data.outerSize, true);
-    m_created = m_mediaPlayer->open(m_data.soundFile);
+    m_created = m_cue->open(m_data.soundFile);
 }
 
 InstrumentWindow::~InstrumentWindow() = default;
 
 QMenu* InstrumentWindow::addNotesMenu()
 {
-    auto* notes = new QMenu(QStringLiteral("&Notas generales"), Opciones1);
+    auto* notes = new QMenu(QStringLiteral("&Notas generales"), m_optionsMenu);
     notes->setObjectName(QStringLiteral("Notasgenerales1"));
-    Opciones1->insertMenu(Panelfrontal1, notes);
+    m_optionsMenu->insertMenu(m_frontPanelAction, notes);
     return notes;
 }
 
@@ -67,16 +67,16 @@ void InstrumentWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        playCueOnShow();
 }
 
-void InstrumentWindow::FormShow()
+void InstrumentWindow::playCueOnShow()
 {
     if (appState().soundOn)
-        m_mediaPlayer->play();
+        m_cue->play();
 }
 
-void InstrumentWindow::Volver1Click()
+void InstrumentWindow::goBack()
 {
     const AppState& state = appState();
     const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), state.panelOpen, state.questionnaireOpen});
@@ -92,5 +92,5 @@ void InstrumentWindow::closeEvent(QCloseEvent* event)
     // The window is never just hidden: either leaving is refused and it stays, or a new
     // chooser takes its place and it is released.
     event->ignore();
-    Volver1Click();
+    goBack();
 }

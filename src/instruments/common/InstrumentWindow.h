@@ -6,7 +6,7 @@
 
 #include <QMainWindow>
 
-class MediaPlayer;
+class SoundCue;
 class QAction;
 class QMenu;
 
@@ -26,8 +26,8 @@ public:
 
 protected:
     // "&Panel frontal", "&Cuestiones": what the instrument opens.
-    virtual void Panelfrontal1Click() {}
-    virtual void Cuestiones1Click() {}
+    virtual void openFrontPanel() {}
+    virtual void openQuestionnaire() {}
     // Whether a note of this instrument is open, for the leaving rule.
     virtual bool noteOpen() const { return false; }
 
@@ -48,12 +48,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Volver1Click();
-    void FormShow();
+    void goBack();
+    void playCueOnShow();
 
     const InstrumentWindowData& m_data;
-    MediaPlayer* m_mediaPlayer;
-    QMenu* Opciones1 = nullptr;
-    QAction* Panelfrontal1 = nullptr;
+    SoundCue* m_cue;
+    QMenu* m_optionsMenu = nullptr;
+    QAction* m_frontPanelAction = nullptr;
     bool m_created = false;
 };

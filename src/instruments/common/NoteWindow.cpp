@@ -86,11 +86,11 @@ NoteWindow::NoteWindow(const NoteLayout& layout)
     m_button->setGeometry(layout.buttonRect);
     m_button->setDefault(true);
     m_button->setFocus();
-    connect(m_button, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(m_button, &QPushButton::clicked, this, [this] { closeNote(); });
     WindowPlacement::place(this, layout.position, layout.outerSize, false);
 }
 
-void NoteWindow::BitBtn1Click()
+void NoteWindow::closeNote()
 {
     Navigation::release(this);
 }

@@ -16,7 +16,7 @@ public:
 
 protected:
     // The closing button: releases the note; instruments add what they record.
-    virtual void BitBtn1Click();
+    virtual void closeNote();
     void reject() override {} // Esc does not close a note
 
 private:

@@ -7,63 +7,63 @@ namespace {
 const ControlCatalogue noControls;
 } // namespace
 
-TFormFluke73Panel::TFormFluke73Panel()
+Fluke73Panel::Fluke73Panel()
     : FrontPanelExplorer(fluke73PanelLayout(), noControls)
 {
 }
 
-TFormHC6000Panel::TFormHC6000Panel()
+Hc6000Panel::Hc6000Panel()
     : FrontPanelExplorer(hc6000PanelLayout(), noControls)
 {
 }
 
-TFormPHYWEPanel::TFormPHYWEPanel()
+PhywePanel::PhywePanel()
     : FrontPanelExplorer(phywePanelLayout(), noControls)
 {
 }
 
-TFormDemestres2001Panel::TFormDemestres2001Panel()
+Demestres2001Panel::Demestres2001Panel()
     : FrontPanelExplorer(demestres2001PanelLayout(), noControls)
 {
 }
 
-TFormFluke73::TFormFluke73()
+Fluke73Window::Fluke73Window()
     : InstrumentWindow(InstrumentId::Fluke73)
 {
 }
 
-void TFormFluke73::Panelfrontal1Click()
+void Fluke73Window::openFrontPanel()
 {
-    openPanelUnderOnePanelRule<TFormFluke73Panel>();
+    openPanelUnderOnePanelRule<Fluke73Panel>();
 }
 
-TFormHC6000::TFormHC6000()
+Hc6000Window::Hc6000Window()
     : InstrumentWindow(InstrumentId::Hc6000)
 {
 }
 
-void TFormHC6000::Panelfrontal1Click()
+void Hc6000Window::openFrontPanel()
 {
-    openPanelUnderOnePanelRule<TFormHC6000Panel>();
+    openPanelUnderOnePanelRule<Hc6000Panel>();
 }
 
-TFormPHYWE::TFormPHYWE()
+PhyweWindow::PhyweWindow()
     : InstrumentWindow(InstrumentId::Phywe)
 {
 }
 
-void TFormPHYWE::Panelfrontal1Click()
+void PhyweWindow::openFrontPanel()
 {
     // A new panel every time, without the one-panel flag.
-    Navigation::navigate<TFormPHYWEPanel>();
+    Navigation::navigate<PhywePanel>();
 }
 
-TFormDemestres2001::TFormDemestres2001()
+Demestres2001Window::Demestres2001Window()
     : InstrumentWindow(InstrumentId::Demestres2001)
 {
 }
 
-void TFormDemestres2001::Panelfrontal1Click()
+void Demestres2001Window::openFrontPanel()
 {
-    openPanelUnderOnePanelRule<TFormDemestres2001Panel>();
+    openPanelUnderOnePanelRule<Demestres2001Panel>();
 }

@@ -6,70 +6,70 @@
 // The four multimeters that have only a front panel, whose photograph has no hot regions.
 // They refuse nothing when left: their panel may stay open over the chooser.
 
-class TFormFluke73Panel : public FrontPanelExplorer
+class Fluke73Panel : public FrontPanelExplorer
 {
     Q_OBJECT
 public:
-    TFormFluke73Panel();
+    Fluke73Panel();
 };
 
-class TFormHC6000Panel : public FrontPanelExplorer
+class Hc6000Panel : public FrontPanelExplorer
 {
     Q_OBJECT
 public:
-    TFormHC6000Panel();
+    Hc6000Panel();
 };
 
-class TFormPHYWEPanel : public FrontPanelExplorer
+class PhywePanel : public FrontPanelExplorer
 {
     Q_OBJECT
 public:
-    TFormPHYWEPanel();
+    PhywePanel();
 };
 
-class TFormDemestres2001Panel : public FrontPanelExplorer
+class Demestres2001Panel : public FrontPanelExplorer
 {
     Q_OBJECT
 public:
-    TFormDemestres2001Panel();
+    Demestres2001Panel();
 };
 
-class TFormFluke73 : public InstrumentWindow
+class Fluke73Window : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TFormFluke73();
+    Fluke73Window();
 
 protected:
-    void Panelfrontal1Click() override;
+    void openFrontPanel() override;
 };
 
-class TFormHC6000 : public InstrumentWindow
+class Hc6000Window : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TFormHC6000();
+    Hc6000Window();
 
 protected:
-    void Panelfrontal1Click() override;
+    void openFrontPanel() override;
 };
 
-class TFormPHYWE : public InstrumentWindow
+class PhyweWindow : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TFormPHYWE();
+    PhyweWindow();
 
 protected:
-    void Panelfrontal1Click() override;
+    void openFrontPanel() override;
 };
 
-class TFormDemestres2001 : public InstrumentWindow
+class Demestres2001Window : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TFormDemestres2001();
+    Demestres2001Window();
 
 protected:
-    void Panelfrontal1Click() override;
+    void openFrontPanel() override;
 };

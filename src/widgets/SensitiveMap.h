@@ -14,14 +14,14 @@
 //
 // Regions are given in picture pixels: left and top edges inside, right and bottom edges
 // outside. If the picture is shown scaled, hit tests and caption places scale with it.
-class TSensitiveMap : public QWidget
+class SensitiveMap : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int Capacity = 100;
     static constexpr int NoRegion = 101;
 
-    explicit TSensitiveMap(QWidget* parent = nullptr);
+    explicit SensitiveMap(QWidget* parent = nullptr);
 
     // The picture; the map takes its size (times the display scale).
     void setPicture(const QPixmap& picture, QSize pictureSize);
@@ -32,18 +32,19 @@ public:
     // False when the map has no picture. A corner outside the picture registers nothing
     // (and leaves the label alone) but still answers true. A 101st region is refused
     // with false.
-    bool Situar_Cuadro(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label);
+    bool addRegion(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label);
 
     // The first region containing a picture point, or NoRegion.
-    int Buscar_Cuadro(int x, int y) const;
+    int regionAt(int x, int y) const;
 
     // The caption of region n as shown, one blank each side; empty for no region.
-    QString Texto_Cuadro(int n) const;
+    QString regionCaption(int n) const;
 
-    int NumCuadros() const { return m_count; }
-    QRect Cuadro(int n) const;
-    int CuadroActual() const { return m_current; }
-    int CursorCuadro = 0;
+    int regionCount() const { return m_count; }
+    QRect region(int n) const;
+    int hoveredRegion() const { return m_current; }
+    // The screen cursor shown over a region (the arrow, 0, until one is set).
+    void setRegionCursor(int cursorId) { m_regionCursor = cursorId; }
 
 signals:
     // Raised for every mouse move over the map, before the map's own work.
@@ -72,5 +73,6 @@ private:
     std::array<Region, NoRegion + 1> m_regions{}; // numbered from 1
     int m_count = 0;
     int m_current = NoRegion;
+    int m_regionCursor = 0;
     bool m_pressed = false;
 };

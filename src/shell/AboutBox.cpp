@@ -1,4 +1,4 @@
-#include "Uacerca.h"
+#include "AboutBox.h"
 
 #include "AboutCredits.h"
 #include "platform/ModalLoops.h"
@@ -35,7 +35,7 @@ void addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize siz
 
 } // namespace
 
-TFormAcerca::TFormAcerca()
+AboutBox::AboutBox()
 {
     setObjectName(QStringLiteral("FormAcerca"));
     setWindowTitle(QStringLiteral("Acerca de Trivane..."));
@@ -47,14 +47,14 @@ TFormAcerca::TFormAcerca()
     setModal(true);
 }
 
-void TFormAcerca::setVisible(bool visible)
+void AboutBox::setVisible(bool visible)
 {
     if (visible)
         buildContents();
     QDialog::setVisible(visible);
 }
 
-void TFormAcerca::buildContents()
+void AboutBox::buildContents()
 {
     if (m_built)
         return;
@@ -91,7 +91,7 @@ void TFormAcerca::buildContents()
     connect(aceptar, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFormAcerca::showModally()
+void AboutBox::showModally()
 {
     ModalLoops::run(*this);
 }

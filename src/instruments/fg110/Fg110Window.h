@@ -3,9 +3,9 @@
 #include "instruments/common/InstrumentWindow.h"
 
 // The FG110 function generator's window.
-class TFormfg110 : public InstrumentWindow
+class Fg110Window : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TFormfg110();
+    Fg110Window();
 };

@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "ChooserWindow.h"
 
 #include "AppState.h"
 #include "ChooserPicture.h"
@@ -6,8 +6,8 @@
 #include "Navigation.h"
 #include "PageCurl.h"
 #include "Program.h"
-#include "Uacerca.h"
-#include "platform/MediaPlayer.h"
+#include "AboutBox.h"
+#include "platform/SoundCue.h"
 #include "platform/Pictures.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowPlacement.h"
@@ -23,8 +23,8 @@ constexpr int FrameInterval = 300; // ms between the animation's frames
 constexpr int FrameCount = 4;      // the picture and its three frames
 } // namespace
 
-TForm1::TForm1()
-    : MediaPlayer1(new MediaPlayer(this))
+ChooserWindow::ChooserWindow()
+    : m_pageSound(new SoundCue(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tutorial del Riverazadidi"));
@@ -42,18 +42,18 @@ TForm1::TForm1()
     buildMenu();
     WindowPlacement::place(this, {195, 102}, {475, 331}, true);
 
-    Timer1.setInterval(FrameInterval);
-    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    m_animationTimer.setInterval(FrameInterval);
+    connect(&m_animationTimer, &QTimer::timeout, this, &ChooserWindow::advanceAnimation);
 
-    if (!MediaPlayer1->open(QStringLiteral("SOND\\PAGINA.WAV")))
+    if (!m_pageSound->open(QStringLiteral("SOND\\PAGINA.WAV")))
         return;
-    FormCreate();
+    registerCursorAndSoundMark();
     m_created = true;
 }
 
-TForm1::~TForm1() = default;
+ChooserWindow::~ChooserWindow() = default;
 
-void TForm1::buildPictures(QGroupBox* groupBox)
+void ChooserWindow::buildPictures(QGroupBox* groupBox)
 {
     m_pictures.reserve(chooserTable().size());
     for (const ChooserEntry& entry : chooserTable()) {
@@ -83,7 +83,7 @@ void TForm1::buildPictures(QGroupBox* groupBox)
         connect(set.main, &ChooserPicture::clicked, this, [this, &set] { startAnimation(set); });
 }
 
-void TForm1::buildMenu()
+void ChooserWindow::buildMenu()
 {
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     QAction* salir = archivo->addAction(QStringLiteral("&Salir"));
@@ -107,10 +107,10 @@ void TForm1::buildMenu()
             addInstrument(instrumento, entry);
 
     QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
-    Sonido1 = opciones->addAction(QStringLiteral("Sonido"));
-    Sonido1->setObjectName(QStringLiteral("Sonido1"));
-    Sonido1->setCheckable(true);
-    connect(Sonido1, &QAction::triggered, this, [this] { appState().soundOn = Sonido1->isChecked(); });
+    m_soundAction = opciones->addAction(QStringLiteral("Sonido"));
+    m_soundAction->setObjectName(QStringLiteral("Sonido1"));
+    m_soundAction->setCheckable(true);
+    connect(m_soundAction, &QAction::triggered, this, [this] { appState().soundOn = m_soundAction->isChecked(); });
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->addAction(QStringLiteral("&Contenidos"))->setObjectName(QStringLiteral("Contenidos1"));
@@ -118,18 +118,18 @@ void TForm1::buildMenu()
     QAction* acerca = ayuda->addAction(QStringLiteral("&Acerca de Dorvex..."));
     acerca->setObjectName(QStringLiteral("AcercadeDorvex1"));
     connect(acerca, &QAction::triggered, this, [] {
-        if (TFormAcerca* about = formReference<TFormAcerca>())
+        if (AboutBox* about = formReference<AboutBox>())
             about->showModally();
     });
 }
 
-void TForm1::FormCreate()
+void ChooserWindow::registerCursorAndSoundMark()
 {
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
-    Sonido1->setChecked(appState().soundOn);
+    m_soundAction->setChecked(appState().soundOn);
 }
 
-void TForm1::startAnimation(PictureSet& set)
+void ChooserWindow::startAnimation(PictureSet& set)
 {
     for (int step = 1; step <= 3; ++step) {
         QLabel* frame = set.frames[step - 1];
@@ -138,13 +138,13 @@ void TForm1::startAnimation(PictureSet& set)
     }
     m_animated = &set;
     m_frameCounter = 0;
-    if (!Timer1.isActive())
-        Timer1.start(); // a running timer keeps its rhythm
+    if (!m_animationTimer.isActive())
+        m_animationTimer.start(); // a running timer keeps its rhythm
     if (appState().soundOn)
-        MediaPlayer1->play();
+        m_pageSound->play();
 }
 
-void TForm1::Timer1Timer()
+void ChooserWindow::advanceAnimation()
 {
     if (!m_animated)
         return;
@@ -158,8 +158,8 @@ void TForm1::Timer1Timer()
     }
     // The last frame: the timer stops before the instrument opens, so that no tick can
     // arrive while an error about the instrument's sound is on screen.
-    MediaPlayer1->stop();
-    Timer1.stop();
+    m_pageSound->stop();
+    m_animationTimer.stop();
     m_animated = nullptr;
     for (const ChooserEntry& entry : chooserTable()) {
         if (entry.tag == set.main->tag() && !Navigation::openInstrument(entry.instrument, this))
@@ -167,24 +167,24 @@ void TForm1::Timer1Timer()
     }
 }
 
-void TForm1::restore(PictureSet& set)
+void ChooserWindow::restore(PictureSet& set)
 {
     for (QLabel* frame : set.frames)
         frame->hide();
     set.main->show();
 }
 
-void TForm1::navigateTo(InstrumentId instrument)
+void ChooserWindow::navigateTo(InstrumentId instrument)
 {
-    MediaPlayer1->stop();
+    m_pageSound->stop();
     if (Navigation::openInstrument(instrument, this)) {
         // Any animation is abandoned with the chooser.
-        Timer1.stop();
+        m_animationTimer.stop();
         m_animated = nullptr;
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void ChooserWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     Program::end();

@@ -1,8 +1,8 @@
-#include "Uf45.h"
+#include "Fluke45Window.h"
 
 #include <QMenu>
 
-TFormFluke45::TFormFluke45()
+Fluke45Window::Fluke45Window()
     : InstrumentWindow(InstrumentId::Fluke45)
 {
     QMenu* notes = addNotesMenu();
@@ -13,7 +13,7 @@ TFormFluke45::TFormFluke45()
         appState().openNotes.clear();
 }
 
-bool TFormFluke45::noteOpen() const
+bool Fluke45Window::noteOpen() const
 {
     const QSet<int>& notes = appState().openNotes;
     return notes.contains(1) || notes.contains(2);

@@ -1,4 +1,4 @@
-#include "PromaxNotes.h"
+#include "PowerSupplyNotes.h"
 
 const MessageNote& earthingNote()
 {

@@ -13,12 +13,12 @@
 // and with no audio device the cue is simply not heard.
 // The cue's samples are read and converted once, at opening; every play mixes them into
 // the program's one audio output.
-class MediaPlayer : public QObject
+class SoundCue : public QObject
 {
     Q_OBJECT
 public:
-    explicit MediaPlayer(QObject* parent = nullptr);
-    ~MediaPlayer() override;
+    explicit SoundCue(QObject* parent = nullptr);
+    ~SoundCue() override;
 
     // Opens a cue named relative to the program ("SOND\PAGINA.WAV"). On failure shows
     // the error box and returns false; the player then stays closed.

@@ -7,7 +7,7 @@
 #include <array>
 
 class ChooserPicture;
-class MediaPlayer;
+class SoundCue;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -15,17 +15,17 @@ class QLabel;
 // The instrument chooser, the program's main window and home. A click on an
 // instrument's picture plays the page sound and turns the picture away in four frames,
 // 300 ms apart, then opens the instrument's window; the menu opens it at once.
-class TForm1 : public QMainWindow
+class ChooserWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    TForm1();
-    ~TForm1() override;
+    ChooserWindow();
+    ~ChooserWindow() override;
 
     // False when the page sound could not be opened (the error has been shown).
     bool isCreated() const { return m_created; }
 
-    QTimer* animationTimer() { return &Timer1; }
+    QTimer* animationTimer() { return &m_animationTimer; }
     int frameCounter() const { return m_frameCounter; }
 
 protected:
@@ -40,15 +40,15 @@ private:
 
     void buildPictures(QGroupBox* groupBox);
     void buildMenu();
-    void FormCreate();
+    void registerCursorAndSoundMark();
     void startAnimation(PictureSet& set);
-    void Timer1Timer();
+    void advanceAnimation();
     void restore(PictureSet& set);
     void navigateTo(InstrumentId instrument);
 
-    MediaPlayer* MediaPlayer1;
-    QTimer Timer1;
-    QAction* Sonido1 = nullptr;
+    SoundCue* m_pageSound;
+    QTimer m_animationTimer;
+    QAction* m_soundAction = nullptr;
     std::vector<PictureSet> m_pictures;
     PictureSet* m_animated = nullptr;   // the frame list: the picture and its three frames
     int m_frameCounter = 0;

@@ -1,4 +1,4 @@
-#include "PromaxCatalogue.h"
+#include "PowerSupplyCatalogue.h"
 
 const ControlCatalogue& promaxCatalogue()
 {
@@ -57,15 +57,15 @@ const ExplorerLayout& promaxPanelLayout()
         .outerSize = {787, 393},
         .pictureName = "promax",
         .map = {6, 6, 419, 352},
-        .panel1 = {434, 6, 343, 309},
-        .groupBox1 = {16, 16, 319, 49},
-        .labelMando = {6, 20, 309, 19},
-        .groupBox2 = {20, 74, 315, 111},
-        .memo1 = {10, 20, 298, 77},
-        .groupBox3 = {24, 192, 311, 105},
-        .memo2 = {10, 20, 295, 77},
-        .groupBox4 = std::nullopt,
-        .panel2 = {702, 324},
+        .fieldsPanel = {434, 6, 343, 309},
+        .nameBox = {16, 16, 319, 49},
+        .nameField = {6, 20, 309, 19},
+        .descriptionBox = {20, 74, 315, 111},
+        .descriptionField = {10, 20, 298, 77},
+        .usageBox = {24, 192, 311, 105},
+        .usageField = {10, 20, 295, 77},
+        .relatedTopicsBox = std::nullopt,
+        .closeFrame = {702, 324},
         .button = {4, 4},
         .memoScrollBars = false,
     };

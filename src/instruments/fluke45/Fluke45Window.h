@@ -4,11 +4,11 @@
 
 // The Fluke 45 dual-display bench multimeter's window. Its note windows, front panel and
 // questionnaire are opened from its "Opciones" menu.
-class TFormFluke45 : public InstrumentWindow
+class Fluke45Window : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TFormFluke45();
+    Fluke45Window();
 
 protected:
     // A Fluke 45 note is open when the open-notes set holds note 1 or note 2.

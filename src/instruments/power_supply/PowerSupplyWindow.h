@@ -3,17 +3,17 @@
 #include "instruments/common/InstrumentWindow.h"
 
 // The laboratory power supply's window, with its two notes under "&Notas generales".
-class TForm2 : public InstrumentWindow
+class PowerSupplyWindow : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    TForm2();
+    PowerSupplyWindow();
 
 protected:
-    void Panelfrontal1Click() override;
+    void openFrontPanel() override;
     bool noteOpen() const override;
 
 private:
-    void Conexinatierra1Click();
-    void Puestaenmarcha1Click();
+    void showEarthingNote();
+    void openStartupNote();
 };

@@ -1,4 +1,4 @@
-#include "MediaPlayer.h"
+#include "SoundCue.h"
 
 #include "MessageBoxes.h"
 #include "SoundPaths.h"
@@ -37,22 +37,22 @@ constexpr qint64 LargestCue = 16 * 1024 * 1024;
 
 } // namespace
 
-MediaPlayer::MediaPlayer(QObject* parent)
+SoundCue::SoundCue(QObject* parent)
     : QObject(parent)
 {
 }
 
-MediaPlayer::~MediaPlayer()
+SoundCue::~SoundCue()
 {
     stop();
 }
 
-QString MediaPlayer::openErrorText(const QString& relativeName, const QString& reason)
+QString SoundCue::openErrorText(const QString& relativeName, const QString& reason)
 {
     return QStringLiteral("No se puede abrir el archivo de sonido %1.\n%2").arg(relativeName, reason);
 }
 
-bool MediaPlayer::open(const QString& relativeName)
+bool SoundCue::open(const QString& relativeName)
 {
     const QString path = SoundPaths::resolve(relativeName);
     QString reason;
@@ -86,12 +86,12 @@ bool MediaPlayer::open(const QString& relativeName)
     return true;
 }
 
-bool MediaPlayer::isSounding() const
+bool SoundCue::isSounding() const
 {
     return m_sinceStart.isValid() && m_sinceStart.elapsed() < m_wav.durationMs();
 }
 
-void MediaPlayer::play()
+void SoundCue::play()
 {
     if (!isOpen() || isSounding())
         return;
@@ -99,7 +99,7 @@ void MediaPlayer::play()
     m_sinceStart.start();
 }
 
-void MediaPlayer::stop()
+void SoundCue::stop()
 {
     if (m_sinceStart.isValid())
         AudioOutput::stop(m_voice);

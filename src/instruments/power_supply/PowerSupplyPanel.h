@@ -3,9 +3,9 @@
 #include "instruments/common/FrontPanelExplorer.h"
 
 // The power supply's front panel with its twelve explained controls.
-class TFormPromaxPanel : public FrontPanelExplorer
+class PowerSupplyPanel : public FrontPanelExplorer
 {
     Q_OBJECT
 public:
-    TFormPromaxPanel();
+    PowerSupplyPanel();
 };

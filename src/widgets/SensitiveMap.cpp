@@ -1,4 +1,4 @@
-#include "SensMap.h"
+#include "SensitiveMap.h"
 
 #include "platform/ScreenCursors.h"
 #include "platform/WindowsFonts.h"
@@ -8,13 +8,13 @@
 
 #include <cmath>
 
-TSensitiveMap::TSensitiveMap(QWidget* parent)
+SensitiveMap::SensitiveMap(QWidget* parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
 }
 
-void TSensitiveMap::setPicture(const QPixmap& picture, QSize pictureSize)
+void SensitiveMap::setPicture(const QPixmap& picture, QSize pictureSize)
 {
     m_picture = picture;
     m_pictureSize = picture.isNull() ? QSize() : pictureSize;
@@ -22,7 +22,7 @@ void TSensitiveMap::setPicture(const QPixmap& picture, QSize pictureSize)
     update();
 }
 
-void TSensitiveMap::setDisplayScale(qreal scale)
+void SensitiveMap::setDisplayScale(qreal scale)
 {
     m_scale = scale;
     setPicture(m_picture, m_pictureSize);
@@ -30,7 +30,7 @@ void TSensitiveMap::setDisplayScale(qreal scale)
         placeLabel(m_regions[n]);
 }
 
-bool TSensitiveMap::Situar_Cuadro(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label)
+bool SensitiveMap::addRegion(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label)
 {
     if (m_picture.isNull() || m_pictureSize.height() <= 0)
         return false;
@@ -62,7 +62,7 @@ bool TSensitiveMap::Situar_Cuadro(int x1, int y1, int x2, int y2, const QString&
     return true;
 }
 
-void TSensitiveMap::placeLabel(const Region& region) const
+void SensitiveMap::placeLabel(const Region& region) const
 {
     QLabel* label = region.label;
     if (!label)
@@ -76,7 +76,7 @@ void TSensitiveMap::placeLabel(const Region& region) const
     label->move(left, top);
 }
 
-int TSensitiveMap::Buscar_Cuadro(int x, int y) const
+int SensitiveMap::regionAt(int x, int y) const
 {
     for (int n = 1; n <= m_count; ++n) {
         const Region& r = m_regions[n];
@@ -86,14 +86,14 @@ int TSensitiveMap::Buscar_Cuadro(int x, int y) const
     return NoRegion;
 }
 
-QString TSensitiveMap::Texto_Cuadro(int n) const
+QString SensitiveMap::regionCaption(int n) const
 {
     if (!isRegistered(n) || !m_regions[n].label)
         return {};
     return m_regions[n].label->text();
 }
 
-QRect TSensitiveMap::Cuadro(int n) const
+QRect SensitiveMap::region(int n) const
 {
     if (!isRegistered(n))
         return {};
@@ -101,7 +101,7 @@ QRect TSensitiveMap::Cuadro(int n) const
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
-void TSensitiveMap::paintEvent(QPaintEvent*)
+void SensitiveMap::paintEvent(QPaintEvent*)
 {
     if (m_picture.isNull())
         return;
@@ -109,12 +109,12 @@ void TSensitiveMap::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), m_picture);
 }
 
-void TSensitiveMap::mouseMoveEvent(QMouseEvent* event)
+void SensitiveMap::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = event->position() / m_scale;
     const QPoint point(int(std::floor(p.x())), int(std::floor(p.y())));
     emit mouseMoved(point);
-    const int r = Buscar_Cuadro(point.x(), point.y());
+    const int r = regionAt(point.x(), point.y());
     if (r == m_current)
         return;
     if (isRegistered(m_current) && m_regions[m_current].label)
@@ -124,19 +124,19 @@ void TSensitiveMap::mouseMoveEvent(QMouseEvent* event)
             label->show();
             label->raise();
         }
-        setCursor(ScreenCursors::cursor(CursorCuadro));
+        setCursor(ScreenCursors::cursor(m_regionCursor));
     } else {
         unsetCursor();
     }
     m_current = r;
 }
 
-void TSensitiveMap::mousePressEvent(QMouseEvent* event)
+void SensitiveMap::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
 }
 
-void TSensitiveMap::mouseReleaseEvent(QMouseEvent* event)
+void SensitiveMap::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;

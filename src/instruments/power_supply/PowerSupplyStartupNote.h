@@ -4,12 +4,12 @@
 
 // The power supply's start-up note: four steps and a recommendation. While it is open
 // the power supply's window cannot be left.
-class TFormPromaxPuestaMarcha : public NoteWindow
+class PowerSupplyStartupNote : public NoteWindow
 {
     Q_OBJECT
 public:
-    TFormPromaxPuestaMarcha();
+    PowerSupplyStartupNote();
 
 protected:
-    void BitBtn1Click() override;
+    void closeNote() override;
 };

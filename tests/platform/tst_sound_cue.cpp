@@ -1,7 +1,7 @@
 #include "AudioTestMain.h"
 #include "SinkRecorder.h"
 #include "WavBytes.h"
-#include "platform/MediaPlayer.h"
+#include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SoundPaths.h"
 
@@ -14,7 +14,7 @@
 // The media player: files that cannot be played are reported at once in the error box;
 // cues that can are really heard, rewound when they have ended and cut short when the
 // player goes.
-class MediaPlayerTest : public QObject
+class SoundCueTest : public QObject
 {
     Q_OBJECT
     QList<MessageBoxes::Shown> boxes;
@@ -80,7 +80,7 @@ private slots:
     {
         QFETCH(QString, cue);
         QFETCH(QString, reason);
-        MediaPlayer player;
+        SoundCue player;
         QVERIFY(!player.open(cue));
         QVERIFY(!player.isOpen());
         QCOMPARE(boxes.size(), 1);
@@ -93,7 +93,7 @@ private slots:
 
     void aGoodFileOpensSilently()
     {
-        MediaPlayer player;
+        SoundCue player;
         QVERIFY(player.open("SOND/GOOD.WAV"));
         QVERIFY(player.isOpen());
         QVERIFY(boxes.isEmpty());
@@ -103,7 +103,7 @@ private slots:
     {
         SoundPaths::overrideSearchFolders({});
         for (const char* cue : {"PAGINA", "FLUKE45S", "FG110S", "PROMAXS", "FLUKE43S", "DEMESTS", "HC6000S", "HOLYVISN"}) {
-            MediaPlayer player;
+            SoundCue player;
             QVERIFY2(player.open(QStringLiteral("SOND\\%1.WAV").arg(cue)), cue);
         }
         QVERIFY(boxes.isEmpty());
@@ -114,7 +114,7 @@ private slots:
         if (!SinkRecorder::available())
             QSKIP("no audio server to listen to");
         SoundPaths::overrideSearchFolders({});
-        MediaPlayer player;
+        SoundCue player;
         QVERIFY(player.open("SOND\\HOLYVISN.WAV"));
         const int first = SinkRecorder::peakDuring([&] { player.play(); });
         QVERIFY2(first > HeardPeak, qPrintable(QString::number(first)));
@@ -127,7 +127,7 @@ private slots:
         if (!SinkRecorder::available())
             QSKIP("no audio server to listen to");
         SoundPaths::overrideSearchFolders({});
-        MediaPlayer player;
+        SoundCue player;
         QVERIFY(player.open("SOND\\HOLYVISN.WAV"));
         QCOMPARE(SinkRecorder::peakDuring([] {}, 400), 0);
     }
@@ -137,7 +137,7 @@ private slots:
         if (!SinkRecorder::available())
             QSKIP("no audio server to listen to");
         SoundPaths::overrideSearchFolders({});
-        auto* player = new MediaPlayer;
+        auto* player = new SoundCue;
         QVERIFY(player->open("SOND\\FLUKE45S.WAV")); // about two and a half seconds
         player->play();
         QTest::qWait(400);
@@ -151,7 +151,7 @@ private slots:
         if (!SinkRecorder::available())
             QSKIP("no audio server to listen to");
         SoundPaths::overrideSearchFolders({});
-        MediaPlayer player;
+        SoundCue player;
         QVERIFY(player.open("SOND\\FLUKE45S.WAV"));
         player.play();
         QTest::qWait(400);
@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-TRIVANE_AUDIO_TEST_MAIN(MediaPlayerTest)
-#include "tst_mediaplayer.moc"
+TRIVANE_AUDIO_TEST_MAIN(SoundCueTest)
+#include "tst_sound_cue.moc"

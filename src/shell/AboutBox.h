@@ -4,11 +4,11 @@
 
 // The about box: created once at start-up, hidden, and shown modally each time it is
 // asked for; the same box every time.
-class TFormAcerca : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    TFormAcerca();
+    AboutBox();
 
     // Shows the box and returns when it is closed.
     void showModally();

@@ -1,8 +1,8 @@
-#include "Unit2.h"
+#include "PowerSupplyWindow.h"
 
-#include "PromaxNotes.h"
-#include "UPromMarcha.h"
-#include "UPromPan.h"
+#include "PowerSupplyNotes.h"
+#include "PowerSupplyStartupNote.h"
+#include "PowerSupplyPanel.h"
 #include "platform/MessageBoxes.h"
 
 #include <QMenu>
@@ -11,39 +11,39 @@ namespace {
 constexpr int StartupNote = 1;
 }
 
-TForm2::TForm2()
+PowerSupplyWindow::PowerSupplyWindow()
     : InstrumentWindow(InstrumentId::PowerSupply)
 {
     QMenu* notes = addNotesMenu();
     QAction* tierra = notes->addAction(QStringLiteral("Conexión a tierra"));
     tierra->setObjectName(QStringLiteral("Conexinatierra1"));
-    connect(tierra, &QAction::triggered, this, &TForm2::Conexinatierra1Click);
+    connect(tierra, &QAction::triggered, this, &PowerSupplyWindow::showEarthingNote);
     QAction* marcha = notes->addAction(QStringLiteral("Puesta en marcha"));
     marcha->setObjectName(QStringLiteral("Puestaenmarcha1"));
-    connect(marcha, &QAction::triggered, this, &TForm2::Puestaenmarcha1Click);
+    connect(marcha, &QAction::triggered, this, &PowerSupplyWindow::openStartupNote);
     // A new power-supply window starts with no note open.
     if (isCreated())
         appState().openNotes.clear();
 }
 
-void TForm2::Panelfrontal1Click()
+void PowerSupplyWindow::openFrontPanel()
 {
-    openPanelUnderOnePanelRule<TFormPromaxPanel>();
+    openPanelUnderOnePanelRule<PowerSupplyPanel>();
 }
 
-bool TForm2::noteOpen() const
+bool PowerSupplyWindow::noteOpen() const
 {
     return !appState().openNotes.isEmpty();
 }
 
-void TForm2::Conexinatierra1Click()
+void PowerSupplyWindow::showEarthingNote()
 {
     MessageBoxes::show(this, earthingNote().caption, earthingNote().text, MessageBoxes::Icon::None);
 }
 
-void TForm2::Puestaenmarcha1Click()
+void PowerSupplyWindow::openStartupNote()
 {
     if (!appState().openNotes.contains(StartupNote))
-        Navigation::navigate<TFormPromaxPuestaMarcha>();
+        Navigation::navigate<PowerSupplyStartupNote>();
     appState().openNotes = {StartupNote};
 }

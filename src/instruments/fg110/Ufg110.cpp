@@ -1,6 +1,0 @@
-#include "Ufg110.h"
-
-TFormfg110::TFormfg110()
-    : InstrumentWindow(InstrumentId::Fg110)
-{
-}

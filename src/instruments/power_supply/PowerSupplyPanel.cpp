@@ -1,0 +1,8 @@
+#include "PowerSupplyPanel.h"
+
+#include "PowerSupplyCatalogue.h"
+
+PowerSupplyPanel::PowerSupplyPanel()
+    : FrontPanelExplorer(promaxPanelLayout(), promaxCatalogue())
+{
+}

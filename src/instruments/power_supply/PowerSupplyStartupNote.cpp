@@ -1,0 +1,15 @@
+#include "PowerSupplyStartupNote.h"
+
+#include "PowerSupplyNotes.h"
+#include "shell/AppState.h"
+
+PowerSupplyStartupNote::PowerSupplyStartupNote()
+    : NoteWindow(startupNoteLayout())
+{
+}
+
+void PowerSupplyStartupNote::closeNote()
+{
+    appState().openNotes.clear();
+    NoteWindow::closeNote();
+}

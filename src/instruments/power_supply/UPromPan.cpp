@@ -1,8 +1,0 @@
-#include "UPromPan.h"
-
-#include "PromaxCatalogue.h"
-
-TFormPromaxPanel::TFormPromaxPanel()
-    : FrontPanelExplorer(promaxPanelLayout(), promaxCatalogue())
-{
-}
