@@ -19,8 +19,9 @@
 //   startup_bench --openings   window openings, printed as three figures (used by the report)
 //   startup_bench --round-trips N / --bare-round-trips N
 //                            resident memory after 10 and after N round trips (used by the report)
-#include "shell/FormReference.h"
-#include "shell/Navigation.h"
+#include "core/FormReference.h"
+#include "core/Navigation.h"
+#include "instruments/InstrumentWindows.h"
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
 #include "instruments/power_supply/PowerSupplyWindow.h"
@@ -150,7 +151,7 @@ double panelOpeningMs(int runs)
     if (!Startup::start(QStringLiteral("trivane")))
         return -1;
     ChooserWindow* chooser = formReference<ChooserWindow>();
-    auto* window = static_cast<PowerSupplyWindow*>(Navigation::openInstrument(InstrumentId::PowerSupply, chooser));
+    auto* window = static_cast<PowerSupplyWindow*>(InstrumentWindows::open(InstrumentId::PowerSupply, chooser));
     QCoreApplication::processEvents();
     QAction* panelItem = window->findChild<QAction*>(QStringLiteral("Panelfrontal1"));
 
@@ -182,7 +183,7 @@ int runOpenings(int argc, char** argv)
     for (int i = 0; i < runs; ++i) {
         QWidget* window = nullptr;
         times.push_back(msToPaint([&] {
-            window = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<ChooserWindow>());
+            window = InstrumentWindows::open(InstrumentId::PowerSupply, formReference<ChooserWindow>());
         }));
         settle();
         Navigation::backToChooser(window);
@@ -239,7 +240,7 @@ int runRoundTrips(int argc, char** argv, bool bare, int trips)
             settle();
             window->deleteLater();
         } else {
-            QWidget* supply = Navigation::openInstrument(InstrumentId::PowerSupply, formReference<ChooserWindow>());
+            QWidget* supply = InstrumentWindows::open(InstrumentId::PowerSupply, formReference<ChooserWindow>());
             settle();
             supply->findChild<QAction*>(QStringLiteral("Panelfrontal1"))->trigger();
             settle();

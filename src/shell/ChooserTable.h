@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstrumentId.h"
+#include "core/InstrumentId.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,9 +1,10 @@
 #include "ChooserWindow.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ChooserPicture.h"
-#include "FormReference.h"
-#include "Navigation.h"
+#include "core/FormReference.h"
+#include "core/Navigation.h"
+#include "instruments/InstrumentWindows.h"
 #include "PageCurl.h"
 #include "Program.h"
 #include "AboutBox.h"
@@ -162,7 +163,7 @@ void ChooserWindow::advanceAnimation()
     m_animationTimer.stop();
     m_animated = nullptr;
     for (const ChooserEntry& entry : chooserTable()) {
-        if (entry.tag == set.main->tag() && !Navigation::openInstrument(entry.instrument, this))
+        if (entry.tag == set.main->tag() && !InstrumentWindows::open(entry.instrument, this))
             restore(set);
     }
 }
@@ -177,7 +178,7 @@ void ChooserWindow::restore(PictureSet& set)
 void ChooserWindow::navigateTo(InstrumentId instrument)
 {
     m_pageSound->stop();
-    if (Navigation::openInstrument(instrument, this)) {
+    if (InstrumentWindows::open(instrument, this)) {
         // Any animation is abandoned with the chooser.
         m_animationTimer.stop();
         m_animated = nullptr;

@@ -1,7 +1,8 @@
 #include "Startup.h"
 
-#include "AppState.h"
-#include "FormReference.h"
+#include "core/AppState.h"
+#include "core/FormReference.h"
+#include "core/Navigation.h"
 #include "Program.h"
 #include "AboutBox.h"
 #include "ChooserWindow.h"
@@ -22,6 +23,8 @@ bool start(const QString& programFilePath)
     resetAppState();
     Program::resetEndRequest();
     ScreenCursors::loadPointingCursor(programFilePath);
+    // Should the chooser's own cue fail to open then, the instrument window stays.
+    Navigation::setBackToChooser([](QWidget* leaving) { Navigation::navigate<ChooserWindow>(leaving); });
 
     auto* chooser = new ChooserWindow;
     if (!chooser->isCreated()) {

@@ -5,7 +5,7 @@
 #include "Driving.h"
 #include "SinkRecorder.h"
 
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "platform/SoundPaths.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "instruments/power_supply/PowerSupplyPanel.h"
 #include "instruments/power_supply/PowerSupplyWindow.h"
 #include "instruments/simple/SimpleMultimeterWindows.h"
-#include "shell/FormReference.h"
-#include "shell/Navigation.h"
+#include "core/FormReference.h"
+#include "core/Navigation.h"
 #include "shell/AboutBox.h"
 
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "ShellTesting.h"
 #include "SinkRecorder.h"
 
-#include "shell/AppState.h"
+#include "core/AppState.h"
 #include "shell/Program.h"
 
 #include <QAction>

@@ -11,7 +11,7 @@
 #include "instruments/fg110/Fg110Window.h"
 #include "instruments/fluke45/Fluke45Window.h"
 #include "shell/ChooserTable.h"
-#include "shell/Navigation.h"
+#include "core/Navigation.h"
 #include "shell/PageCurl.h"
 #include "platform/Pictures.h"
 #include "shell/Startup.h"

@@ -1,8 +1,8 @@
 #include "FrontPanelExplorer.h"
 
 #include "ButtonGlyph.h"
-#include "shell/AppState.h"
-#include "shell/Navigation.h"
+#include "core/AppState.h"
+#include "core/Navigation.h"
 #include "platform/SoundCue.h"
 #include "platform/Pictures.h"
 #include "platform/ScreenCursors.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "InstrumentWindowTable.h"
-#include "shell/AppState.h"
-#include "shell/Navigation.h"
+#include "core/AppState.h"
+#include "core/Navigation.h"
 
 #include <QMainWindow>
 

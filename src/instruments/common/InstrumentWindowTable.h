@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LeavingRule.h"
-#include "shell/InstrumentId.h"
+#include "core/InstrumentId.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "NoteWindow.h"
 
 #include "ButtonGlyph.h"
-#include "shell/Navigation.h"
+#include "core/Navigation.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"

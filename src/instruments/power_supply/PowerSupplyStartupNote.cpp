@@ -1,7 +1,7 @@
 #include "PowerSupplyStartupNote.h"
 
 #include "PowerSupplyNotes.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 PowerSupplyStartupNote::PowerSupplyStartupNote()
     : NoteWindow(startupNoteLayout())

@@ -1,4 +1,4 @@
-#include "AppState.h"
+#include "core/AppState.h"
 
 AppState& appState()
 {

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "FormReference.h"
-#include "InstrumentId.h"
+#include "core/FormReference.h"
+#include "core/InstrumentId.h"
 #include "platform/ModalLoops.h"
 
 #include <QWidget>
 #include <concepts>
+#include <functional>
 
 // Every move between windows goes through one procedure: create a new instance of the
 // target window class, store it in the class's form reference, show it in front of the
@@ -44,11 +45,10 @@ Form* navigate(QWidget* leaving = nullptr)
     return form;
 }
 
-// From the chooser to an instrument's window. Returns the new window, or null when it
-// could not be created (the error has then been shown and nothing else changed).
-QWidget* openInstrument(InstrumentId instrument, QWidget* leaving);
-
-// From an instrument window back to a new chooser.
+// Back from an instrument window to a new chooser. The instruments do not know the
+// chooser: the shell installs, at start-up, the procedure that opens it.
+using Leaving = std::function<void(QWidget* leaving)>;
+void setBackToChooser(Leaving procedure);
 void backToChooser(QWidget* leaving);
 
 } // namespace Navigation
