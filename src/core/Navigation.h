@@ -27,10 +27,12 @@ concept MayFailToCreate = requires(const Form& f) {
     { f.isCreated() } -> std::convertible_to<bool>;
 };
 
+// Stores a window just created in its class's form reference, shows it in front of the
+// others and releases the window being left; a window that could not be created is
+// destroyed instead and null returned.
 template <class Form>
-Form* navigate(QWidget* leaving = nullptr)
+Form* present(Form* form, QWidget* leaving = nullptr)
 {
-    auto* form = new Form;
     if constexpr (MayFailToCreate<Form>) {
         if (!form->isCreated()) {
             delete form;
@@ -43,6 +45,12 @@ Form* navigate(QWidget* leaving = nullptr)
     form->activateWindow();
     release(leaving);
     return form;
+}
+
+template <class Form>
+Form* navigate(QWidget* leaving = nullptr)
+{
+    return present(new Form, leaving);
 }
 
 // Back from an instrument window to a new chooser. The instruments do not know the

@@ -5,7 +5,7 @@
 const std::vector<CatalogueOnPicture>& allCatalogues()
 {
     static const std::vector<CatalogueOnPicture> all{
-        {"power supply", promaxPanelLayout().pictureName, promaxPanelLayout().map.size(), &promaxCatalogue(), 0},
+        {"power supply", powerSupplyPanelLayout().pictureName, powerSupplyPanelLayout().map.size(), &powerSupplyCatalogue(), 0},
     };
     return all;
 }

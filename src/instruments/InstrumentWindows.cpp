@@ -1,35 +1,43 @@
 #include "InstrumentWindows.h"
 
 #include "core/Navigation.h"
-#include "instruments/fg110/Fg110Window.h"
+#include "instruments/common/FrontPanelExplorer.h"
+#include "instruments/common/InstrumentWindowTable.h"
 #include "instruments/fluke45/Fluke45Window.h"
 #include "instruments/power_supply/PowerSupplyWindow.h"
-#include "instruments/simple/SimpleMultimeterWindows.h"
 
 #include <array>
 
 namespace InstrumentWindows {
 namespace {
 
+// The window of each instrument: a class of its own where the instrument has behaviour
+// of its own, the plain instrument window (all data) for the rest.
 struct Entry {
     InstrumentId instrument;
-    QWidget* (*open)(QWidget* leaving);
+    InstrumentWindow* (*create)();
 };
 
 template <class Window>
-QWidget* openWindow(QWidget* leaving)
+InstrumentWindow* createWindow()
 {
-    return Navigation::navigate<Window>(leaving);
+    return new Window;
+}
+
+template <InstrumentId instrument>
+InstrumentWindow* createPlainWindow()
+{
+    return new InstrumentWindow(instrument);
 }
 
 constexpr std::array table{
-    Entry{InstrumentId::Fluke45, openWindow<Fluke45Window>},
-    Entry{InstrumentId::Fg110, openWindow<Fg110Window>},
-    Entry{InstrumentId::PowerSupply, openWindow<PowerSupplyWindow>},
-    Entry{InstrumentId::Fluke73, openWindow<Fluke73Window>},
-    Entry{InstrumentId::Demestres2001, openWindow<Demestres2001Window>},
-    Entry{InstrumentId::Phywe, openWindow<PhyweWindow>},
-    Entry{InstrumentId::Hc6000, openWindow<Hc6000Window>},
+    Entry{InstrumentId::Fluke45, createWindow<Fluke45Window>},
+    Entry{InstrumentId::Fg110, createPlainWindow<InstrumentId::Fg110>},
+    Entry{InstrumentId::PowerSupply, createWindow<PowerSupplyWindow>},
+    Entry{InstrumentId::Fluke73, createPlainWindow<InstrumentId::Fluke73>},
+    Entry{InstrumentId::Demestres2001, createPlainWindow<InstrumentId::Demestres2001>},
+    Entry{InstrumentId::Phywe, createPlainWindow<InstrumentId::Phywe>},
+    Entry{InstrumentId::Hc6000, createPlainWindow<InstrumentId::Hc6000>},
 };
 
 } // namespace
@@ -38,8 +46,16 @@ QWidget* open(InstrumentId instrument, QWidget* leaving)
 {
     for (const Entry& entry : table)
         if (entry.instrument == instrument)
-            return entry.open(leaving);
+            return Navigation::present(entry.create(), leaving);
     return nullptr;
+}
+
+QWidget* openFrontPanel(InstrumentId instrument)
+{
+    const InstrumentWindowData& data = instrumentWindowData(instrument);
+    if (!data.panelLayout)
+        return nullptr;
+    return Navigation::present(new FrontPanelExplorer(data.panelLayout(), data.panelCatalogue()));
 }
 
 } // namespace InstrumentWindows

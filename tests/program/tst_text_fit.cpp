@@ -1,12 +1,8 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "TextFit.h"
-#include "instruments/fg110/Fg110Window.h"
-#include "instruments/fluke45/Fluke45Window.h"
+#include "instruments/InstrumentWindows.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
-#include "instruments/power_supply/PowerSupplyPanel.h"
-#include "instruments/power_supply/PowerSupplyWindow.h"
-#include "instruments/simple/SimpleMultimeterWindows.h"
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "shell/AboutBox.h"
@@ -39,11 +35,17 @@ class TextFitTest : public QObject
         look(form.get(), {});
     }
 
-    // A front panel as it opens and after a click on each of its controls.
-    template <class Panel>
-    void lookAtPanel()
+    void lookAtInstrument(InstrumentId instrument)
     {
-        std::unique_ptr<Panel> panel(Navigation::navigate<Panel>());
+        std::unique_ptr<QWidget> window(InstrumentWindows::open(instrument, nullptr));
+        QVERIFY(window);
+        look(window.get(), {});
+    }
+
+    // A front panel as it opens and after a click on each of its controls.
+    void lookAtPanel(InstrumentId instrument)
+    {
+        std::unique_ptr<QWidget> panel(InstrumentWindows::openFrontPanel(instrument));
         QVERIFY(panel);
         look(panel.get(), {});
         SensitiveMap* map = Driving::mapOf(panel.get());
@@ -70,18 +72,13 @@ private slots:
         look(about, {});
         about->hide();
 
-        lookAt<Fluke45Window>();
-        lookAt<Fg110Window>();
-        lookAt<PowerSupplyWindow>();
-        lookAt<Fluke73Window>();
-        lookAt<Demestres2001Window>();
-        lookAt<PhyweWindow>();
-        lookAt<Hc6000Window>();
-        lookAtPanel<Fluke73Panel>();
-        lookAtPanel<Hc6000Panel>();
-        lookAtPanel<PhywePanel>();
-        lookAtPanel<Demestres2001Panel>();
-        lookAtPanel<PowerSupplyPanel>();
+        for (InstrumentId instrument : {InstrumentId::Fluke45, InstrumentId::Fg110, InstrumentId::PowerSupply,
+                                        InstrumentId::Fluke73, InstrumentId::Demestres2001, InstrumentId::Phywe,
+                                        InstrumentId::Hc6000})
+            lookAtInstrument(instrument);
+        for (InstrumentId instrument : {InstrumentId::Fluke73, InstrumentId::Hc6000, InstrumentId::Phywe,
+                                        InstrumentId::Demestres2001, InstrumentId::PowerSupply})
+            lookAtPanel(instrument);
         lookAt<PowerSupplyStartupNote>();
 
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("\n") + faults.join(QLatin1Char('\n'))));

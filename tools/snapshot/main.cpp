@@ -4,12 +4,8 @@
 //   snapshot <output folder>
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
+#include "instruments/InstrumentWindows.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
-#include "instruments/power_supply/PowerSupplyPanel.h"
-#include "instruments/power_supply/PowerSupplyWindow.h"
-#include "instruments/simple/SimpleMultimeterWindows.h"
-#include "instruments/fg110/Fg110Window.h"
-#include "instruments/fluke45/Fluke45Window.h"
 #include "shell/ChooserTable.h"
 #include "core/Navigation.h"
 #include "shell/PageCurl.h"
@@ -50,13 +46,29 @@ void saveWithRegions(QWidget* window, const QString& name)
 }
 
 template <class Form>
-void snap(const QString& name, bool regions = false)
+void snap(const QString& name)
 {
     Form* form = Navigation::navigate<Form>();
     if (!form)
         return;
-    regions ? saveWithRegions(form, name) : save(form, name);
+    save(form, name);
     delete form;
+}
+
+void snapInstrument(InstrumentId instrument, const QString& name)
+{
+    if (QWidget* window = InstrumentWindows::open(instrument, nullptr)) {
+        save(window, name);
+        delete window;
+    }
+}
+
+void snapPanel(InstrumentId instrument, const QString& name, bool regions = false)
+{
+    if (QWidget* panel = InstrumentWindows::openFrontPanel(instrument)) {
+        regions ? saveWithRegions(panel, name) : save(panel, name);
+        delete panel;
+    }
 }
 
 } // namespace
@@ -83,18 +95,18 @@ int main(int argc, char** argv)
         strip.save(QDir(folder).filePath(QStringLiteral("frames-%1.png").arg(entry.tag)));
     }
     snap<AboutBox>("about");
-    snap<Fluke45Window>("window-fluke45");
-    snap<Fg110Window>("window-fg110");
-    snap<PowerSupplyWindow>("window-power-supply");
-    snap<Fluke73Window>("window-fluke73");
-    snap<Demestres2001Window>("window-demestres2001");
-    snap<PhyweWindow>("window-phywe");
-    snap<Hc6000Window>("window-hc6000");
-    snap<Fluke73Panel>("panel-fluke73");
-    snap<Hc6000Panel>("panel-hc6000");
-    snap<PhywePanel>("panel-phywe");
-    snap<Demestres2001Panel>("panel-demestres2001");
-    snap<PowerSupplyPanel>("panel-power-supply", true);
+    snapInstrument(InstrumentId::Fluke45, "window-fluke45");
+    snapInstrument(InstrumentId::Fg110, "window-fg110");
+    snapInstrument(InstrumentId::PowerSupply, "window-power-supply");
+    snapInstrument(InstrumentId::Fluke73, "window-fluke73");
+    snapInstrument(InstrumentId::Demestres2001, "window-demestres2001");
+    snapInstrument(InstrumentId::Phywe, "window-phywe");
+    snapInstrument(InstrumentId::Hc6000, "window-hc6000");
+    snapPanel(InstrumentId::Fluke73, "panel-fluke73");
+    snapPanel(InstrumentId::Hc6000, "panel-hc6000");
+    snapPanel(InstrumentId::Phywe, "panel-phywe");
+    snapPanel(InstrumentId::Demestres2001, "panel-demestres2001");
+    snapPanel(InstrumentId::PowerSupply, "panel-power-supply", true);
     snap<PowerSupplyStartupNote>("note-power-supply-startup");
     Startup::closeAllWindows();
     return 0;

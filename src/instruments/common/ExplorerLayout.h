@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowFrame.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -9,10 +11,7 @@
 // Where a front-panel explorer puts its picture and its three explanation fields, and
 // the few ways explorers differ in behaviour.
 struct ExplorerLayout {
-    QString objectName;
-    QString caption;
-    QPoint position; // outer, on the screen
-    QSize outerSize;
+    WindowFrame frame;
     QString pictureName; // under "panels/"
     QRect map;           // in the client area; its size is the picture's
     QRect fieldsPanel;   // in the client area

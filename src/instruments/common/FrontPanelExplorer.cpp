@@ -49,13 +49,13 @@ FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const Contr
     : m_layout(layout)
     , m_catalogue(catalogue)
 {
-    setObjectName(layout.objectName);
-    setWindowTitle(layout.caption);
+    setObjectName(layout.frame.objectName);
+    setWindowTitle(layout.frame.caption);
     // No title-bar buttons at all: "&Cerrar" is the way out.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
     build();
-    WindowPlacement::place(this, layout.position, layout.outerSize, false);
+    WindowPlacement::place(this, layout.frame.position, layout.frame.outerSize, false);
     registerControls();
 }
 

@@ -1,5 +1,6 @@
 #include "InstrumentWindow.h"
 
+#include "FrontPanelExplorer.h"
 #include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pictures.h"
@@ -14,9 +15,9 @@ InstrumentWindow::InstrumentWindow(InstrumentId instrument)
     : m_data(instrumentWindowData(instrument))
     , m_cue(new SoundCue(this))
 {
-    setObjectName(m_data.objectName);
-    m_cue->setObjectName(m_data.mediaPlayerName);
-    setWindowTitle(m_data.caption);
+    setObjectName(m_data.frame.objectName);
+    m_cue->setObjectName(m_data.cueName);
+    setWindowTitle(m_data.frame.caption);
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
 
     auto* client = new QWidget(this);
@@ -49,7 +50,7 @@ InstrumentWindow::InstrumentWindow(InstrumentId instrument)
     ayuda->setObjectName(QStringLiteral("Ayuda1"));
     ayuda->addAction(QStringLiteral("&Ayuda"))->setObjectName(QStringLiteral("Ayuda2"));
 
-    WindowPlacement::place(this, m_data.position, m_data.outerSize, true);
+    WindowPlacement::place(this, m_data.frame.position, m_data.frame.outerSize, true);
     m_created = m_cue->open(m_data.soundFile);
 }
 
@@ -61,6 +62,18 @@ QMenu* InstrumentWindow::addNotesMenu()
     notes->setObjectName(QStringLiteral("Notasgenerales1"));
     m_optionsMenu->insertMenu(m_frontPanelAction, notes);
     return notes;
+}
+
+void InstrumentWindow::openFrontPanel()
+{
+    if (!m_data.panelLayout)
+        return;
+    if (m_data.onePanelRule) {
+        if (appState().panelOpen)
+            return;
+        appState().panelOpen = true;
+    }
+    Navigation::present(new FrontPanelExplorer(m_data.panelLayout(), m_data.panelCatalogue()));
 }
 
 void InstrumentWindow::showEvent(QShowEvent* event)

@@ -25,24 +25,15 @@ public:
     bool isCreated() const { return m_created; }
 
 protected:
-    // "&Panel frontal", "&Cuestiones": what the instrument opens.
-    virtual void openFrontPanel() {}
+    // "&Panel frontal": opens the panel the instrument's data names, under the one-panel
+    // rule where it applies. "&Cuestiones": what the instrument opens.
+    virtual void openFrontPanel();
     virtual void openQuestionnaire() {}
     // Whether a note of this instrument is open, for the leaving rule.
     virtual bool noteOpen() const { return false; }
 
     // Adds the "&Notas generales" submenu at the head of "Opciones".
     QMenu* addNotesMenu();
-
-    // Opens a front panel unless one is already open anywhere in the program.
-    template <class Panel>
-    void openPanelUnderOnePanelRule()
-    {
-        if (appState().panelOpen)
-            return;
-        appState().panelOpen = true;
-        Navigation::navigate<Panel>();
-    }
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

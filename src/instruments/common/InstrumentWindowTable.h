@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ControlCatalogue.h"
+#include "ExplorerLayout.h"
 #include "LeavingRule.h"
+#include "WindowFrame.h"
 #include "core/InstrumentId.h"
 
 #include <QPoint>
@@ -10,17 +13,19 @@
 
 // What distinguishes one instrument window from another.
 struct InstrumentWindowData {
-    QString objectName;
-    QString caption;
-    QPoint position;  // outer, on the screen
-    QSize outerSize;
+    WindowFrame frame;
     QString pictureName; // "fluke45": title art "titles/fluke45", photograph "chooser/fluke45"
-    QRect titleArt;      // Image1, in the client area
-    QRect photograph;    // Image2, in the client area
-    QString mediaPlayerName;
+    QRect titleArt;      // in the client area
+    QRect photograph;    // in the client area
+    QString cueName;     // the object name of the window's sound cue
     QString soundFile;
-    bool volverShortcut; // Ctrl+V on "&Volver"
+    bool volverShortcut = false; // Ctrl+V on "&Volver"
     LeavingGuards guards;
+    // The front panel "&Panel frontal" opens, for the instruments whose panel is only data;
+    // null for those whose window class opens its own.
+    const ExplorerLayout& (*panelLayout)() = nullptr;
+    const ControlCatalogue& (*panelCatalogue)() = nullptr;
+    bool onePanelRule = true; // the panel opens only while no other panel is open
 };
 
 const InstrumentWindowData& instrumentWindowData(InstrumentId instrument);

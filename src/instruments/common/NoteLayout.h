@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowFrame.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -26,10 +28,7 @@ struct NoteBlock {
 };
 
 struct NoteLayout {
-    QString objectName;
-    QString caption;
-    QPoint position; // outer, on the screen
-    QSize outerSize;
+    WindowFrame frame;
     std::vector<NoteBlock> blocks;
     QString buttonName;
     QString buttonText;

@@ -71,8 +71,8 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
 
 NoteWindow::NoteWindow(const NoteLayout& layout)
 {
-    setObjectName(layout.objectName);
-    setWindowTitle(layout.caption);
+    setObjectName(layout.frame.objectName);
+    setWindowTitle(layout.frame.caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
     for (const NoteBlock& block : layout.blocks)
@@ -87,7 +87,7 @@ NoteWindow::NoteWindow(const NoteLayout& layout)
     m_button->setDefault(true);
     m_button->setFocus();
     connect(m_button, &QPushButton::clicked, this, [this] { closeNote(); });
-    WindowPlacement::place(this, layout.position, layout.outerSize, false);
+    WindowPlacement::place(this, layout.frame.position, layout.frame.outerSize, false);
 }
 
 void NoteWindow::closeNote()

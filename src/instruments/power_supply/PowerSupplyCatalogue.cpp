@@ -1,6 +1,6 @@
 #include "PowerSupplyCatalogue.h"
 
-const ControlCatalogue& promaxCatalogue()
+const ControlCatalogue& powerSupplyCatalogue()
 {
     static const ControlCatalogue catalogue{
         {20, 18, 177, 145, "Amperímetro", "Amperímetro",
@@ -48,13 +48,11 @@ const ControlCatalogue& promaxCatalogue()
     return catalogue;
 }
 
-const ExplorerLayout& promaxPanelLayout()
+const ExplorerLayout& powerSupplyPanelLayout()
 {
     static const ExplorerLayout layout{
-        .objectName = "FormPromaxPanel",
-        .caption = "Panel Frontal de la fuente de alimentación",
-        .position = {-1, 170}, // directly below the power supply's window
-        .outerSize = {787, 393},
+        // Directly below the power supply's window.
+        .frame = {"FormPromaxPanel", "Panel Frontal de la fuente de alimentación", {-1, 170}, {787, 393}},
         .pictureName = "promax",
         .map = {6, 6, 419, 352},
         .fieldsPanel = {434, 6, 343, 309},

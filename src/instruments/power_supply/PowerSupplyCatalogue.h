@@ -4,5 +4,5 @@
 #include "instruments/common/ExplorerLayout.h"
 
 // The power supply's front panel: its twelve controls and where the explorer puts things.
-const ControlCatalogue& promaxCatalogue();
-const ExplorerLayout& promaxPanelLayout();
+const ControlCatalogue& powerSupplyCatalogue();
+const ExplorerLayout& powerSupplyPanelLayout();

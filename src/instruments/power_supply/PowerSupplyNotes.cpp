@@ -16,10 +16,7 @@ const NoteLayout& startupNoteLayout()
     using Kind = NoteBlock::Kind;
     // Every memo line but the last keeps its trailing blank.
     static const NoteLayout layout{
-        .objectName = "FormPromaxPuestaMarcha",
-        .caption = "Puesta en Marcha",
-        .position = {204, 117},
-        .outerSize = {465, 394},
+        .frame = {"FormPromaxPuestaMarcha", "Puesta en Marcha", {204, 117}, {465, 394}},
         .blocks =
             {
                 {Kind::Label, "Label1", {6, 14, 0, 0}, "Times New Roman", 19, false, Qt::black,

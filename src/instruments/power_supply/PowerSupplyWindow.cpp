@@ -2,7 +2,6 @@
 
 #include "PowerSupplyNotes.h"
 #include "PowerSupplyStartupNote.h"
-#include "PowerSupplyPanel.h"
 #include "platform/MessageBoxes.h"
 
 #include <QMenu>
@@ -24,11 +23,6 @@ PowerSupplyWindow::PowerSupplyWindow()
     // A new power-supply window starts with no note open.
     if (isCreated())
         appState().openNotes.clear();
-}
-
-void PowerSupplyWindow::openFrontPanel()
-{
-    openPanelUnderOnePanelRule<PowerSupplyPanel>();
 }
 
 bool PowerSupplyWindow::noteOpen() const

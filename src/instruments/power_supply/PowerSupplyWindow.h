@@ -10,7 +10,6 @@ public:
     PowerSupplyWindow();
 
 protected:
-    void openFrontPanel() override;
     bool noteOpen() const override;
 
 private:

@@ -3,10 +3,7 @@
 const ExplorerLayout& fluke73PanelLayout()
 {
     static const ExplorerLayout layout{
-        .objectName = "FormFluke73Panel",
-        .caption = "Panel Frontal del multímetro FLUKE 73",
-        .position = {71, -1},
-        .outerSize = {728, 509},
+        .frame = {"FormFluke73Panel", "Panel Frontal del multímetro FLUKE 73", {71, -1}, {728, 509}},
         .pictureName = "fluke73",
         .map = {7, 1, 219, 473},
         .fieldsPanel = {234, 2, 478, 471},
@@ -26,10 +23,7 @@ const ExplorerLayout& fluke73PanelLayout()
 const ExplorerLayout& hc6000PanelLayout()
 {
     static const ExplorerLayout layout{
-        .objectName = "FormHC6000Panel",
-        .caption = "Panel Frontal del multímetro HC6000",
-        .position = {24, -1},
-        .outerSize = {775, 555},
+        .frame = {"FormHC6000Panel", "Panel Frontal del multímetro HC6000", {24, -1}, {775, 555}},
         .pictureName = "hc6000",
         .map = {7, 1, 260, 521},
         .fieldsPanel = {276, 3, 487, 518},
@@ -49,10 +43,7 @@ const ExplorerLayout& hc6000PanelLayout()
 const ExplorerLayout& phywePanelLayout()
 {
     static const ExplorerLayout layout{
-        .objectName = "FormPHYWEPanel",
-        .caption = "Panel Frontal del multímetro PHYWE",
-        .position = {14, -1},
-        .outerSize = {785, 509},
+        .frame = {"FormPHYWEPanel", "Panel Frontal del multímetro PHYWE", {14, -1}, {785, 509}},
         .pictureName = "phywe",
         .map = {7, 1, 283, 472},
         .fieldsPanel = {296, 2, 478, 470},
@@ -75,10 +66,7 @@ const ExplorerLayout& phywePanelLayout()
 const ExplorerLayout& demestres2001PanelLayout()
 {
     static const ExplorerLayout layout{
-        .objectName = "FormDemestres2001Panel",
-        .caption = "Panel Frontal del multímetro Demestres 2001",
-        .position = {46, 0},
-        .outerSize = {754, 527},
+        .frame = {"FormDemestres2001Panel", "Panel Frontal del multímetro Demestres 2001", {46, 0}, {754, 527}},
         .pictureName = "demestres2001",
         .map = {7, 1, 259, 488},
         .fieldsPanel = {269, 1, 469, 487},

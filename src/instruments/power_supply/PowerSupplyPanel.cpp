@@ -1,8 +1,0 @@
-#include "PowerSupplyPanel.h"
-
-#include "PowerSupplyCatalogue.h"
-
-PowerSupplyPanel::PowerSupplyPanel()
-    : FrontPanelExplorer(promaxPanelLayout(), promaxCatalogue())
-{
-}
