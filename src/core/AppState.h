@@ -10,6 +10,14 @@ struct AppState {
     QSet<int> openNotes;            // note windows of the current instrument that are open
 };
 
+// The notes that can be in the open-notes set: the power supply's start-up note, and the
+// Fluke 45's number-editor and list-editor notes.
+namespace Note {
+constexpr int PowerSupplyStartup = 1;
+constexpr int Fluke45NumberEditor = 1;
+constexpr int Fluke45ListEditor = 2;
+} // namespace Note
+
 AppState& appState();
 
 // Back to the start-up values.

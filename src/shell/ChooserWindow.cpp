@@ -162,10 +162,8 @@ void ChooserWindow::advanceAnimation()
     m_pageSound->stop();
     m_animationTimer.stop();
     m_animated = nullptr;
-    for (const ChooserEntry& entry : chooserTable()) {
-        if (entry.tag == set.main->tag() && !InstrumentWindows::open(entry.instrument, this))
-            restore(set);
-    }
+    if (!InstrumentWindows::open(set.entry->instrument, this))
+        restore(set);
 }
 
 void ChooserWindow::restore(PictureSet& set)

@@ -16,5 +16,5 @@ Fluke45Window::Fluke45Window()
 bool Fluke45Window::noteOpen() const
 {
     const QSet<int>& notes = appState().openNotes;
-    return notes.contains(1) || notes.contains(2);
+    return notes.contains(Note::Fluke45NumberEditor) || notes.contains(Note::Fluke45ListEditor);
 }

@@ -6,10 +6,6 @@
 
 #include <QMenu>
 
-namespace {
-constexpr int StartupNote = 1;
-}
-
 PowerSupplyWindow::PowerSupplyWindow()
     : InstrumentWindow(InstrumentId::PowerSupply)
 {
@@ -37,7 +33,7 @@ void PowerSupplyWindow::showEarthingNote()
 
 void PowerSupplyWindow::openStartupNote()
 {
-    if (!appState().openNotes.contains(StartupNote))
+    if (!appState().openNotes.contains(Note::PowerSupplyStartup))
         Navigation::navigate<PowerSupplyStartupNote>();
-    appState().openNotes = {StartupNote};
+    appState().openNotes = {Note::PowerSupplyStartup};
 }
