@@ -22,14 +22,14 @@ InstrumentWindow::InstrumentWindow(InstrumentId instrument)
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    auto* image1 = new QLabel(client);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(m_data.titleArt);
-    image1->setPixmap(Pictures::get(QStringLiteral("titles/") + m_data.pictureName, m_data.titleArt.size()));
-    auto* image2 = new QLabel(client);
-    image2->setObjectName(QStringLiteral("Image2"));
-    image2->setGeometry(m_data.photograph);
-    image2->setPixmap(Pictures::get(QStringLiteral("chooser/") + m_data.pictureName, m_data.photograph.size()));
+    auto* titleArt = new QLabel(client);
+    titleArt->setObjectName(QStringLiteral("Image1"));
+    titleArt->setGeometry(m_data.titleArt);
+    titleArt->setPixmap(Pictures::get(QStringLiteral("titles/") + m_data.pictureName, m_data.titleArt.size()));
+    auto* photograph = new QLabel(client);
+    photograph->setObjectName(QStringLiteral("Image2"));
+    photograph->setGeometry(m_data.photograph);
+    photograph->setPixmap(Pictures::get(QStringLiteral("chooser/") + m_data.pictureName, m_data.photograph.size()));
 
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("Opciones"));
     m_optionsMenu->setObjectName(QStringLiteral("Opciones1"));
