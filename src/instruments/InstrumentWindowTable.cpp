@@ -2,6 +2,7 @@
 
 #include "instruments/power_supply/PowerSupplyCatalogue.h"
 #include "instruments/simple/SimplePanelLayouts.h"
+#include "quiz/Fg110QuestionBank.h"
 
 #include <map>
 
@@ -33,7 +34,8 @@ const InstrumentWindowData& instrumentWindowData(InstrumentId instrument)
           .photograph = {4, 62, 151, 61},
           .cueName = "MediaPlayerfg",
           .soundFile = "SOND\\FG110S.WAV",
-          .guards = {false, true, true}}},
+          .guards = {false, true, true},
+          .questionBank = fg110QuestionBank}},
         {InstrumentId::PowerSupply,
          {.frame = {"Form2", "Fuente de Alimentación PROMAX", {-1, -1}, {389, 170}},
           .pictureName = "promax",

@@ -3,6 +3,10 @@
 #include "TextFit.h"
 #include "instruments/InstrumentWindows.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
+#include "quiz/Fg110QuestionBank.h"
+#include "quiz/QuestionnaireWindow.h"
+
+#include <QTabWidget>
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "shell/AboutBox.h"
@@ -80,6 +84,14 @@ private slots:
                                         InstrumentId::Demestres2001, InstrumentId::PowerSupply})
             lookAtPanel(instrument);
         lookAt<PowerSupplyStartupNote>();
+        {
+            std::unique_ptr<QuestionnaireWindow> quiz(Navigation::present(new QuestionnaireWindow(fg110QuestionBank())));
+            auto* notebook = quiz->findChild<QTabWidget*>("TabbedNotebook1");
+            for (int page = 0; page < notebook->count(); ++page) {
+                notebook->setCurrentIndex(page);
+                look(quiz.get(), QStringLiteral(" on page %1").arg(page + 1));
+            }
+        }
 
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("\n") + faults.join(QLatin1Char('\n'))));
     }

@@ -5,6 +5,8 @@
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
 #include "instruments/InstrumentWindows.h"
+#include "quiz/Fg110QuestionBank.h"
+#include "quiz/QuestionnaireWindow.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "shell/ChooserTable.h"
 #include "core/Navigation.h"
@@ -18,6 +20,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QRadioButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -71,6 +75,23 @@ void snapPanel(InstrumentId instrument, const QString& name, bool regions = fals
     }
 }
 
+// A questionnaire on each of its pages, the first with its correct option chosen and
+// the second with a wrong one.
+void snapQuestionnaire(const QuestionBank& bank, const QString& name)
+{
+    auto* window = Navigation::present(new QuestionnaireWindow(bank));
+    auto* notebook = window->findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1"));
+    for (int page = 0; page < notebook->count(); ++page) {
+        notebook->setCurrentIndex(page);
+        const QList<QRadioButton*> buttons = notebook->widget(page)->findChildren<QRadioButton*>();
+        for (std::size_t i = 0; page < 2 && i < bank.questions[std::size_t(page)].options.size(); ++i)
+            if (bank.questions[std::size_t(page)].options[i].correct == (page == 0))
+                buttons[int(i)]->click();
+        save(window, QStringLiteral("%1-%2").arg(name).arg(page + 1));
+    }
+    delete window;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,6 +128,7 @@ int main(int argc, char** argv)
     snapPanel(InstrumentId::Phywe, "panel-phywe");
     snapPanel(InstrumentId::Demestres2001, "panel-demestres2001");
     snapPanel(InstrumentId::PowerSupply, "panel-power-supply", true);
+    snapQuestionnaire(fg110QuestionBank(), "questionnaire-fg110");
     snap<PowerSupplyStartupNote>("note-power-supply-startup");
     Startup::closeAllWindows();
     return 0;

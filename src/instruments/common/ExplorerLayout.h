@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowFrame.h"
+#include "core/WindowFrame.h"
 
 #include <QPoint>
 #include <QRect>

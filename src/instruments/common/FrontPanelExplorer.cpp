@@ -1,6 +1,6 @@
 #include "FrontPanelExplorer.h"
 
-#include "ButtonGlyph.h"
+#include "widgets/ButtonGlyph.h"
 #include "core/AppState.h"
 #include "core/Navigation.h"
 #include "platform/SoundCue.h"

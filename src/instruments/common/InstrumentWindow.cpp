@@ -1,6 +1,7 @@
 #include "InstrumentWindow.h"
 
 #include "FrontPanelExplorer.h"
+#include "quiz/QuestionnaireWindow.h"
 #include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pictures.h"
@@ -74,6 +75,14 @@ void InstrumentWindow::openFrontPanel()
         appState().panelOpen = true;
     }
     Navigation::present(new FrontPanelExplorer(m_data.panelLayout(), m_data.panelCatalogue()));
+}
+
+void InstrumentWindow::openQuestionnaire()
+{
+    if (!m_data.questionBank || appState().questionnaireOpen)
+        return;
+    appState().questionnaireOpen = true;
+    Navigation::present(new QuestionnaireWindow(m_data.questionBank()));
 }
 
 void InstrumentWindow::showEvent(QShowEvent* event)

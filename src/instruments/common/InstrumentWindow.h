@@ -26,9 +26,10 @@ public:
 
 protected:
     // "&Panel frontal": opens the panel the instrument's data names, under the one-panel
-    // rule where it applies. "&Cuestiones": what the instrument opens.
+    // rule where it applies. "&Cuestiones": opens the instrument's questionnaire, one at a
+    // time in the whole program.
     virtual void openFrontPanel();
-    virtual void openQuestionnaire() {}
+    virtual void openQuestionnaire();
     // Whether a note of this instrument is open, for the leaving rule.
     virtual bool noteOpen() const { return false; }
 

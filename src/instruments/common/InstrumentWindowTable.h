@@ -3,7 +3,8 @@
 #include "ControlCatalogue.h"
 #include "ExplorerLayout.h"
 #include "LeavingRule.h"
-#include "WindowFrame.h"
+#include "core/WindowFrame.h"
+#include "quiz/QuestionBank.h"
 #include "core/InstrumentId.h"
 
 #include <QPoint>
@@ -26,6 +27,8 @@ struct InstrumentWindowData {
     const ExplorerLayout& (*panelLayout)() = nullptr;
     const ControlCatalogue& (*panelCatalogue)() = nullptr;
     bool onePanelRule = true; // the panel opens only while no other panel is open
+    // The questionnaire "&Cuestiones" opens, where the instrument has one.
+    const QuestionBank& (*questionBank)() = nullptr;
 };
 
 const InstrumentWindowData& instrumentWindowData(InstrumentId instrument);

@@ -1,6 +1,6 @@
 #include "NoteWindow.h"
 
-#include "ButtonGlyph.h"
+#include "widgets/ButtonGlyph.h"
 #include "core/Navigation.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"

@@ -1,4 +1,4 @@
-#include "ButtonGlyph.h"
+#include "widgets/ButtonGlyph.h"
 
 #include "platform/Pictures.h"
 

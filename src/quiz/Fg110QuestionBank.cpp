@@ -1,0 +1,96 @@
+#include "Fg110QuestionBank.h"
+
+namespace {
+
+LineRun text(const char* run)
+{
+    return {QString::fromUtf8(run), {}, {}};
+}
+
+// The FG110's keys and display indicators, at the sizes they are shown.
+const LineRun Sine{{}, "fg110/sine", {26, 12}};
+const LineRun Square{{}, "fg110/square", {26, 13}};
+const LineRun Ramp{{}, "fg110/ramp", {25, 13}};
+const LineRun Mode{{}, "fg110/mode", {40, 20}};
+const LineRun Func{{}, "fg110/func", {41, 19}};
+const LineRun Freq{{}, "fg110/freq", {42, 20}};
+const LineRun Ampl{{}, "fg110/ampl", {40, 18}};
+const LineRun MegaHz{{}, "fg110/mhz_mega", {31, 19}};
+const LineRun MilliHz{{}, "fg110/mhz_milli", {31, 18}};
+const LineRun CursorRight{{}, "fg110/cursor_right", {31, 18}};
+const LineRun Shift{{}, "fg110/shift", {41, 20}};
+const LineRun Inverse{{}, "fg110/inverse", {37, 21}};
+const LineRun Range{{}, "fg110/range", {40, 19}};
+
+// Question 1's options differ only in their pictures.
+QuizOption sineOption(const LineRun& indicator, const LineRun& selector, const LineRun& setting, bool correct)
+{
+    return {{{text("Seleccionar el indicador"), indicator, text("con el botón"), selector, text(". Pulsar el botón")},
+             {setting, text(", introducir \"100\" con el teclado numérico, y pusar el botón")},
+             {text("\"KHz\".")}},
+            correct};
+}
+
+// Question 2's options differ only in the selector key and the unit key.
+QuizOption rampOption(const LineRun& selector, const LineRun& unit, bool correct)
+{
+    return {{{text("Seleccionar el indicador"), Ramp, text("con el botón"), selector, text(", pulsar el botón")},
+             {Freq, text(", teclear \"3\" en el teclado numérico, pulsar"), unit, text("y pulsar")},
+             {Shift, text("+"), Inverse, text(".")}},
+            correct};
+}
+
+QuizOption plain(std::initializer_list<const char*> lines, bool correct)
+{
+    QuizOption option{{}, correct};
+    for (const char* line : lines)
+        option.lines.push_back({text(line)});
+    return option;
+}
+
+} // namespace
+
+const QuestionBank& fg110QuestionBank()
+{
+    static const QuestionBank bank{
+        .layout = {.frame = {"Ffg_110_cuestiones", "Cuestiones sobre el fg110", {0, 0}, {567, 441}},
+                   .notebook = {14, 16, 528, 356},
+                   .answerLabel = {24, 387},
+                   .verdictLabel = {103, 387},
+                   .faces = {197, 378},
+                   .happyFaceName = "Image1",
+                   .angryFaceName = "Image11",
+                   .acceptButton = {461, 378, 79, 31}},
+        .questions = {{
+            {.tab = "Cuestión 1",
+             .lines = {{text("¿Cuál es el proceso para generar una onda senoidal con una frecuencia de 100 "
+                             "kiloHerzios?:")}},
+             .options = {sineOption(Sine, Mode, Freq, false), sineOption(Sine, Func, Freq, true),
+                         sineOption(Sine, Func, Ampl, false), sineOption(Square, Func, Ampl, false)}},
+            {.tab = "Cuestión 2",
+             .lines = {{text("¿Cuál es el procedimiento correcto para que el FG110 genere una función")},
+                       {text("de rampa negativa con una frecuencia de 3 megaHerzios?")}},
+             .options = {rampOption(Mode, MegaHz, false), rampOption(Func, MilliHz, false),
+                         rampOption(Mode, CursorRight, false), rampOption(Func, MegaHz, true)}},
+            {.tab = "Cuestión 3",
+             .lines = {{text("¿Qué sucede si estando en modo \"TRIG\" con el indicador"), Ramp, text("seleccionado")},
+                       {text("y la variable \"bursts\" es igual a 5 se pulsa la tecla \"MAN TRIG\"?")}},
+             .options = {plain({"Se emite una función rampa con frecuencia 1/5 Hz cuyo período",
+                                "se repetirá 5 veces, al cabo de las cuales se dejará de emitir."},
+                               false),
+                         plain({"Se emite una función rampa con amplitud 5 , que se repetirá",
+                                "hasta que se pulse de nuevo la tecla MAN TRIG."},
+                               false),
+                         plain({"Las funciones de tipo rampa no se pueden generar en modo", "TRIGGER."}, false),
+                         plain({"Ninguna de las anteriores."}, true)}},
+            {.tab = "Cuestión 4",
+             .lines = {{text("¿Qué sucede al pulsar el botón"), Range, text("de forma que queda iluminado el")},
+                       {text("indicador \"1V\"?")}},
+             .options = {plain({"La amplitud y el nivel de continua del voltaje se multiplican por", "1/10."}, false),
+                         plain({"El nivel alto y el nivel bajo del voltaje se multiplican por 1/10."}, false),
+                         plain({"Las dos anteriores son ciertas."}, true),
+                         plain({"Ninguna de las anteriores es cierta."}, false)}},
+        }},
+    };
+    return bank;
+}

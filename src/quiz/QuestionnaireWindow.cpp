@@ -1,0 +1,156 @@
+#include "QuestionnaireWindow.h"
+
+#include "core/AppState.h"
+#include "core/Navigation.h"
+#include "platform/Pictures.h"
+#include "platform/WindowPlacement.h"
+#include "platform/WindowsFonts.h"
+#include "widgets/ButtonGlyph.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// A line of text with its key pictures standing inside it, each at its natural size.
+QWidget* makeLine(const QuizLine& line, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    for (const LineRun& run : line) {
+        auto* label = new QLabel(row);
+        if (run.picture.isEmpty()) {
+            label->setText(run.text);
+            label->setTextFormat(Qt::PlainText);
+        } else {
+            label->setPixmap(Pictures::get(QStringLiteral("keys/") + run.picture, run.pictureSize));
+            label->setFixedSize(run.pictureSize);
+        }
+        layout->addWidget(label, 0, Qt::AlignVCenter);
+    }
+    layout->addStretch(1);
+    return row;
+}
+
+QLabel* makeFace(const QString& objectName, const QString& picture, QPoint at, QWidget* parent)
+{
+    auto* face = new QLabel(parent);
+    face->setObjectName(objectName);
+    face->setGeometry(QRect(at, QSize(32, 32)));
+    face->setPixmap(Pictures::get(QStringLiteral("quiz/") + picture, {32, 32}));
+    face->hide();
+    return face;
+}
+
+} // namespace
+
+QuestionnaireWindow::QuestionnaireWindow(const QuestionBank& bank)
+{
+    const QuestionnaireLayout& l = bank.layout;
+    setObjectName(l.frame.objectName);
+    setWindowTitle(l.frame.caption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
+
+    m_notebook = new QTabWidget(this);
+    m_notebook->setObjectName(QStringLiteral("TabbedNotebook1"));
+    m_notebook->setGeometry(l.notebook);
+    m_notebook->tabBar()->setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 11));
+    for (std::size_t page = 0; page < bank.questions.size(); ++page)
+        m_notebook->addTab(buildPage(bank.questions[page], int(page) * 4 + 1), bank.questions[page].tab);
+    m_notebook->setCurrentIndex(0);
+    connect(m_notebook, &QTabWidget::currentChanged, this, &QuestionnaireWindow::clearVerdict);
+
+    auto* answer = new QLabel(QStringLiteral("Respuesta:"), this);
+    answer->setObjectName(QStringLiteral("Label2"));
+    answer->move(l.answerLabel);
+    answer->adjustSize();
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName(QStringLiteral("Label3"));
+    m_verdict->setGeometry(QRect(l.verdictLabel, QSize(l.faces.x() - l.verdictLabel.x() - 4, answer->height())));
+    m_happyFace = makeFace(l.happyFaceName, QStringLiteral("happy"), l.faces, this);
+    m_angryFace = makeFace(l.angryFaceName, QStringLiteral("angry"), l.faces, this);
+
+    auto* accept = new QPushButton(QStringLiteral("Aceptar"), this);
+    accept->setObjectName(QStringLiteral("Aceptar"));
+    accept->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
+    accept->setIcon(ButtonGlyph::icon(QStringLiteral("tick_red")));
+    accept->setGeometry(l.acceptButton);
+    connect(accept, &QPushButton::clicked, this, &QuestionnaireWindow::accept);
+
+    WindowPlacement::place(this, l.frame.position, l.frame.outerSize, false);
+}
+
+QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstButton)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(2);
+    if (question.lines.size() == 1 && question.lines.front().size() == 1 && question.lines.front().front().picture.isEmpty()) {
+        auto* text = new QLabel(question.lines.front().front().text, page);
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+    } else {
+        for (const QuizLine& line : question.lines)
+            layout->addWidget(makeLine(line, page));
+    }
+    layout->addSpacing(6);
+
+    auto* answers = new QGroupBox(QStringLiteral("Respuestas"), page);
+    auto* grid = new QGridLayout(answers);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    for (std::size_t i = 0; i < question.options.size(); ++i) {
+        const QuizOption& option = question.options[i];
+        auto* button = new QRadioButton(answers);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(firstButton + int(i)));
+        // Judged only when it becomes the chosen one: choosing it again says nothing new.
+        connect(button, &QRadioButton::toggled, this, [this, correct = option.correct](bool chosen) {
+            if (chosen)
+                judge(correct);
+        });
+        grid->addWidget(button, int(i), 0, Qt::AlignTop);
+        auto* lines = new QWidget(answers);
+        auto* linesLayout = new QVBoxLayout(lines);
+        linesLayout->setContentsMargins(0, 0, 0, 0);
+        linesLayout->setSpacing(1);
+        for (const QuizLine& line : option.lines)
+            linesLayout->addWidget(makeLine(line, lines));
+        grid->addWidget(lines, int(i), 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(int(question.options.size()), 1);
+    layout->addWidget(answers, 1);
+    return page;
+}
+
+void QuestionnaireWindow::judge(bool correct)
+{
+    m_verdict->setText(correct ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
+    m_happyFace->setVisible(correct);
+    m_angryFace->setVisible(!correct);
+}
+
+void QuestionnaireWindow::clearVerdict()
+{
+    m_verdict->clear();
+    m_happyFace->hide();
+    m_angryFace->hide();
+}
+
+void QuestionnaireWindow::accept()
+{
+    Navigation::release(this);
+    appState().questionnaireOpen = false;
+}

@@ -1,0 +1,183 @@
+#include "Driving.h"
+#include "TestSession.h"
+#include "core/AppState.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+// The FG110's questionnaire, driven as a student drives it: every option judged at once,
+// the verdict cleared on a page change while the choices stay, one window at a time, and
+// "Aceptar" the only way out.
+class QuestionnaireTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestSession> session;
+    QWidget* fg110 = nullptr;
+
+    static QWidget* questionnaire() { return TestSession::window("Ffg_110_cuestiones"); }
+    static QTabWidget* notebook(QWidget* q) { return q->findChild<QTabWidget*>("TabbedNotebook1"); }
+    static QRadioButton* radio(QWidget* q, int n)
+    {
+        return q->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(n));
+    }
+    static QString verdict(QWidget* q) { return q->findChild<QLabel*>("Label3")->text(); }
+    static bool happy(QWidget* q) { return q->findChild<QLabel*>("Image1")->isVisible(); }
+    static bool angry(QWidget* q) { return q->findChild<QLabel*>("Image11")->isVisible(); }
+
+    static void showPage(QWidget* q, int page)
+    {
+        QTabBar* tabs = notebook(q)->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
+    }
+    static void choose(QWidget* q, int n)
+    {
+        showPage(q, (n - 1) / 4 + 1);
+        QTest::mouseClick(radio(q, n), Qt::LeftButton, {}, QPoint(6, radio(q, n)->height() / 2));
+    }
+
+    QWidget* open()
+    {
+        TestSession::choose(fg110, "Cuestiones1");
+        TestSession::settle();
+        return questionnaire();
+    }
+
+private slots:
+    void init()
+    {
+        session = std::make_unique<TestSession>();
+        QVERIFY(session->started());
+        fg110 = Driving::openInstrument("Generadordefunciones1", "Formfg110");
+        QVERIFY(fg110);
+    }
+    void cleanup() { session.reset(); }
+
+    void opensOnTheFirstPageWithNothingChosen()
+    {
+        QWidget* q = open();
+        QVERIFY(q);
+        QCOMPARE(q->windowTitle(), QString("Cuestiones sobre el fg110"));
+        QVERIFY(appState().questionnaireOpen);
+        QStringList tabs;
+        for (int i = 0; i < notebook(q)->count(); ++i)
+            tabs << notebook(q)->tabText(i);
+        QCOMPARE(tabs, (QStringList{"Cuestión 1", "Cuestión 2", "Cuestión 3", "Cuestión 4"}));
+        QCOMPARE(notebook(q)->currentIndex(), 0);
+        for (int n = 1; n <= 16; ++n)
+            QVERIFY2(radio(q, n) && !radio(q, n)->isChecked(), qPrintable(QString::number(n)));
+        QCOMPARE(verdict(q), QString());
+        QVERIFY(!happy(q) && !angry(q));
+        for (QGroupBox* box : q->findChildren<QGroupBox*>())
+            QCOMPARE(box->title(), QString("Respuestas"));
+        QCOMPARE(q->findChild<QLabel*>("Label2")->text(), QString("Respuesta:"));
+    }
+
+    void everyOptionIsJudgedAtOnce_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("correct");
+        const QList<int> correct{2, 8, 12, 15};
+        for (int n = 1; n <= 16; ++n)
+            QTest::addRow("RadioButton%d", n) << n << correct.contains(n);
+    }
+    void everyOptionIsJudgedAtOnce()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, correct);
+        QWidget* q = open();
+        // Another option of the page first, so that the verdict has to change.
+        const int other = (button - 1) % 4 == 0 ? button + 1 : button - 1;
+        choose(q, other);
+        choose(q, button);
+        QVERIFY(radio(q, button)->isChecked());
+        QVERIFY(!radio(q, other)->isChecked());
+        QCOMPARE(verdict(q), correct ? QString("CORRECTA") : QString("INCORRECTA"));
+        QCOMPARE(happy(q), correct);
+        QCOMPARE(angry(q), !correct);
+    }
+
+    void clickingAnOptionsTextOrPictureChoosesNothing()
+    {
+        QWidget* q = open();
+        QGroupBox* answers = notebook(q)->widget(0)->findChild<QGroupBox*>();
+        for (QLabel* run : answers->findChildren<QLabel*>())
+            QTest::mouseClick(run, Qt::LeftButton, {}, run->rect().center());
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(!radio(q, n)->isChecked());
+        QCOMPARE(verdict(q), QString());
+    }
+
+    void aPageChangeClearsTheVerdictAndKeepsTheChoices()
+    {
+        QWidget* q = open();
+        choose(q, 2);
+        QCOMPARE(verdict(q), QString("CORRECTA"));
+        showPage(q, 3);
+        QCOMPARE(verdict(q), QString());
+        QVERIFY(!happy(q) && !angry(q));
+        showPage(q, 1);
+        QVERIFY(radio(q, 2)->isChecked());
+        QCOMPARE(verdict(q), QString());
+        // Choosing the option already chosen says nothing new.
+        choose(q, 2);
+        QCOMPARE(verdict(q), QString());
+        // Each page is a group of its own.
+        choose(q, 7);
+        QVERIFY(radio(q, 2)->isChecked());
+        QVERIFY(radio(q, 7)->isChecked());
+        QCOMPARE(verdict(q), QString("INCORRECTA"));
+    }
+
+    void oneQuestionnaireAtATimeAndTheWindowWaitsForIt()
+    {
+        QWidget* q = open();
+        QVERIFY(q);
+        TestSession::choose(fg110, "Cuestiones1");
+        TestSession::settle();
+        QCOMPARE(TestSession::windows("Ffg_110_cuestiones").size(), 1);
+        TestSession::choose(fg110, "Volver1");
+        TestSession::settle();
+        QCOMPARE(session->boxes().size(), 1);
+        QCOMPARE(session->boxes().first().caption, QString("Las cuestiones están abiertas"));
+        QVERIFY(TestSession::window("Formfg110"));
+    }
+
+    void aceptarClosesItAndTheNextIsFresh()
+    {
+        QWidget* q = open();
+        choose(q, 6);
+        showPage(q, 2);
+        Driving::press(q, "Aceptar");
+        QVERIFY(!questionnaire());
+        QVERIFY(!appState().questionnaireOpen);
+        q = open();
+        QVERIFY(q);
+        QCOMPARE(notebook(q)->currentIndex(), 0);
+        QVERIFY(!radio(q, 6)->isChecked());
+        Driving::press(q, "Aceptar");
+        TestSession::choose(fg110, "Volver1");
+        TestSession::settle();
+        QVERIFY(TestSession::window("Form1"));
+    }
+
+    // The bank's texts as the student reads them, pictures standing between the runs.
+    void theFirstOptionReadsAsWritten()
+    {
+        QWidget* q = open();
+        QStringList runs;
+        for (QLabel* label : radio(q, 1)->parentWidget()->findChildren<QLabel*>())
+            runs << (label->pixmap().isNull() ? label->text() : QStringLiteral("[%1×%2]").arg(label->width()).arg(label->height()));
+        QCOMPARE(runs.mid(0, 12),
+                 (QStringList{"Seleccionar el indicador", "[26×12]", "con el botón", "[40×20]", ". Pulsar el botón",
+                              "[42×20]", ", introducir \"100\" con el teclado numérico, y pusar el botón", "\"KHz\".",
+                              "Seleccionar el indicador", "[26×12]", "con el botón", "[41×19]"}));
+    }
+};
+
+QTEST_MAIN(QuestionnaireTest)
+#include "tst_questionnaire.moc"
