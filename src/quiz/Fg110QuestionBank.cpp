@@ -7,20 +7,21 @@ LineRun text(const char* run)
     return {QString::fromUtf8(run), {}, {}};
 }
 
-// The FG110's keys and display indicators, at the sizes they are shown.
-const LineRun Sine{{}, "fg110/sine", {26, 12}};
-const LineRun Square{{}, "fg110/square", {26, 13}};
-const LineRun Ramp{{}, "fg110/ramp", {25, 13}};
-const LineRun Mode{{}, "fg110/mode", {40, 20}};
-const LineRun Func{{}, "fg110/func", {41, 19}};
-const LineRun Freq{{}, "fg110/freq", {42, 20}};
-const LineRun Ampl{{}, "fg110/ampl", {40, 18}};
-const LineRun MegaHz{{}, "fg110/mhz_mega", {31, 19}};
-const LineRun MilliHz{{}, "fg110/mhz_milli", {31, 18}};
-const LineRun CursorRight{{}, "fg110/cursor_right", {31, 18}};
-const LineRun Shift{{}, "fg110/shift", {41, 20}};
-const LineRun Inverse{{}, "fg110/inverse", {37, 21}};
-const LineRun Range{{}, "fg110/range", {40, 19}};
+// The FG110's keys and display indicators, at the sizes they are shown, with what a
+// screen reader says of each.
+const LineRun Sine{"indicador de onda senoidal", "fg110/sine", {26, 12}};
+const LineRun Square{"indicador de onda cuadrada", "fg110/square", {26, 13}};
+const LineRun Ramp{"indicador de onda en rampa", "fg110/ramp", {25, 13}};
+const LineRun Mode{"tecla MODE", "fg110/mode", {40, 20}};
+const LineRun Func{"tecla FUNC", "fg110/func", {41, 19}};
+const LineRun Freq{"tecla FREQ", "fg110/freq", {42, 20}};
+const LineRun Ampl{"tecla AMPL", "fg110/ampl", {40, 18}};
+const LineRun MegaHz{"tecla MHz", "fg110/mhz_mega", {31, 19}};
+const LineRun MilliHz{"tecla mHz", "fg110/mhz_milli", {31, 18}};
+const LineRun CursorRight{"tecla de cursor a la derecha", "fg110/cursor_right", {31, 18}};
+const LineRun Shift{"tecla SHIFT", "fg110/shift", {41, 20}};
+const LineRun Inverse{"tecla INVERSE", "fg110/inverse", {37, 21}};
+const LineRun Range{"tecla RANGE", "fg110/range", {40, 19}};
 
 // Question 1's options differ only in their pictures.
 QuizOption sineOption(const LineRun& indicator, const LineRun& selector, const LineRun& setting, bool correct)

@@ -12,8 +12,8 @@
 // One piece of a line of a question or an answer: a text, or a key picture standing
 // inside the line at its natural size.
 struct LineRun {
-    QString text;
-    QString picture; // under "keys/", with its size; empty for a text
+    QString text;     // for a picture, what a screen reader says of it ("tecla FREQ")
+    QString picture;  // under "keys/", with its size; empty for a text
     QSize pictureSize;
 };
 using QuizLine = std::vector<LineRun>;

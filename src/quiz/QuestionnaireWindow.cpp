@@ -34,11 +34,29 @@ QWidget* makeLine(const QuizLine& line, QWidget* parent)
         } else {
             label->setPixmap(Pictures::get(QStringLiteral("keys/") + run.picture, run.pictureSize));
             label->setFixedSize(run.pictureSize);
+            label->setAccessibleName(run.text);
         }
         layout->addWidget(label, 0, Qt::AlignVCenter);
     }
     layout->addStretch(1);
     return row;
+}
+
+// An option as a screen reader says it: its lines in one sentence, each key picture
+// read by what it shows.
+QString spoken(const QuizOption& option)
+{
+    QString sentence;
+    for (const QuizLine& line : option.lines) {
+        for (const LineRun& run : line) {
+            const bool punctuation = run.picture.isEmpty() && (run.text.startsWith(QLatin1Char('.'))
+                                                               || run.text.startsWith(QLatin1Char(',')));
+            if (!sentence.isEmpty() && !punctuation)
+                sentence += QLatin1Char(' ');
+            sentence += run.text;
+        }
+    }
+    return sentence;
 }
 
 QLabel* makeFace(const QString& objectName, const QString& picture, QPoint at, QWidget* parent)
@@ -115,6 +133,7 @@ QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstB
         const QuizOption& option = question.options[i];
         auto* button = new QRadioButton(answers);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(firstButton + int(i)));
+        button->setAccessibleName(spoken(option));
         // Judged only when it becomes the chosen one: choosing it again says nothing new.
         connect(button, &QRadioButton::toggled, this, [this, correct = option.correct](bool chosen) {
             if (chosen)

@@ -177,6 +177,35 @@ private slots:
                               "[42×20]", ", introducir \"100\" con el teclado numérico, y pusar el botón", "\"KHz\".",
                               "Seleccionar el indicador", "[26×12]", "con el botón", "[41×19]"}));
     }
+
+    // A screen reader reads each option whole, its key pictures by what they show.
+    void aScreenReaderReadsEachOption_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("page 1, the correct one")
+            << 2
+            << "Seleccionar el indicador indicador de onda senoidal con el botón tecla FUNC. Pulsar el botón tecla FREQ, "
+               "introducir \"100\" con el teclado numérico, y pusar el botón \"KHz\".";
+        QTest::addRow("page 2, the mHz key")
+            << 6
+            << "Seleccionar el indicador indicador de onda en rampa con el botón tecla FUNC, pulsar el botón tecla FREQ, "
+               "teclear \"3\" en el teclado numérico, pulsar tecla mHz y pulsar tecla SHIFT + tecla INVERSE.";
+        QTest::addRow("page 4, one line") << 15 << "Las dos anteriores son ciertas.";
+    }
+    void aScreenReaderReadsEachOption()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, name);
+        QWidget* q = open();
+        QCOMPARE(radio(q, button)->accessibleName(), name);
+        QCOMPARE(radio(q, button)->text(), QString()); // no visible caption
+        QStringList pictures;
+        for (QLabel* label : radio(q, 1)->parentWidget()->findChildren<QLabel*>())
+            if (!label->pixmap().isNull())
+                pictures << label->accessibleName();
+        QCOMPARE(pictures.mid(0, 3), (QStringList{"indicador de onda senoidal", "tecla MODE", "tecla FREQ"}));
+    }
 };
 
 QTEST_MAIN(QuestionnaireTest)
