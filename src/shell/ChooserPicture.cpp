@@ -4,9 +4,8 @@
 
 #include <QMouseEvent>
 
-ChooserPicture::ChooserPicture(int tag, QWidget* parent)
+ChooserPicture::ChooserPicture(QWidget* parent)
     : QLabel(parent)
-    , m_tag(tag)
 {
     setMouseTracking(true);
 }

@@ -8,8 +8,7 @@ class ChooserPicture : public QLabel
 {
     Q_OBJECT
 public:
-    ChooserPicture(int tag, QWidget* parent);
-    int tag() const { return m_tag; }
+    explicit ChooserPicture(QWidget* parent);
 
 signals:
     void clicked();
@@ -20,6 +19,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int m_tag;
     bool m_pressed = false;
 };

@@ -73,7 +73,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
             frame->hide();
             set.frames[i] = frame;
         }
-        set.main = new ChooserPicture(entry.tag, panel);
+        set.main = new ChooserPicture(panel);
         set.main->setObjectName(entry.mainObjectName);
         set.main->setPixmap(Pictures::get(entry.pictureName, entry.main.size()));
         set.main->setGeometry(entry.main);
