@@ -10,7 +10,7 @@
 // one check can walk them all.
 struct CatalogueOnPicture {
     QString name;
-    QString pictureName; // under "panels/"
+    QString picture; // the drawing's name, e.g. "panels/promax"
     QSize pictureSize;
     const ControlCatalogue* catalogue;
     int topicCount; // related topics valid on this catalogue are 1..topicCount

@@ -1,5 +1,6 @@
 #include "instruments/common/InstrumentWindowTable.h"
 
+#include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/power_supply/PowerSupplyCatalogue.h"
 #include "instruments/simple/SimplePanelLayouts.h"
 #include "quiz/Fg110QuestionBank.h"
@@ -35,6 +36,9 @@ const InstrumentWindowData& instrumentWindowData(InstrumentId instrument)
           .cueName = "MediaPlayerfg",
           .soundFile = "SOND\\FG110S.WAV",
           .guards = {false, true, true},
+          .panelLayout = fg110PanelLayout,
+          .panelCatalogue = fg110NormalCatalogue,
+          .panelStackedCatalogue = fg110ShiftCatalogue,
           .questionBank = fg110QuestionBank}},
         {InstrumentId::PowerSupply,
          {.frame = {"Form2", "Fuente de Alimentación PROMAX", {-1, -1}, {389, 170}},

@@ -52,10 +52,8 @@ QWidget* open(InstrumentId instrument, QWidget* leaving)
 
 QWidget* openFrontPanel(InstrumentId instrument)
 {
-    const InstrumentWindowData& data = instrumentWindowData(instrument);
-    if (!data.panelLayout)
-        return nullptr;
-    return Navigation::present(new FrontPanelExplorer(data.panelLayout(), data.panelCatalogue()));
+    FrontPanelExplorer* panel = InstrumentWindow::createFrontPanel(instrument);
+    return panel ? Navigation::present(panel) : nullptr;
 }
 
 } // namespace InstrumentWindows

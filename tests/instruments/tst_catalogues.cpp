@@ -117,8 +117,8 @@ private slots:
     {
         const CatalogueOnPicture& c = current();
         QVERIFY(!c.pictureSize.isEmpty());
-        QVERIFY2(!Pictures::get(QStringLiteral("panels/") + c.pictureName, c.pictureSize).isNull(),
-                 qPrintable(c.pictureName));
+        QVERIFY2(!Pictures::get(c.picture, c.pictureSize).isNull(),
+                 qPrintable(c.picture));
     }
 };
 

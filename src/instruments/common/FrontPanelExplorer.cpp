@@ -8,8 +8,10 @@
 #include "platform/ScreenCursors.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,9 +47,11 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& at, bool
 
 } // namespace
 
-FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const ControlCatalogue& catalogue)
+FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const ControlCatalogue& catalogue,
+                                       const ControlCatalogue* stackedCatalogue)
     : m_layout(layout)
     , m_catalogue(catalogue)
+    , m_stackedCatalogue(layout.stackedMap ? stackedCatalogue : nullptr)
 {
     setObjectName(layout.frame.objectName);
     setWindowTitle(layout.frame.caption);
@@ -57,6 +61,9 @@ FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const Contr
     build();
     WindowPlacement::place(this, layout.frame.position, layout.frame.outerSize, false);
     registerControls();
+    // The links show the pointing hand.
+    for (LinkLabel* link : m_links)
+        link->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
 }
 
 FrontPanelExplorer::~FrontPanelExplorer() = default;
@@ -64,21 +71,31 @@ FrontPanelExplorer::~FrontPanelExplorer() = default;
 void FrontPanelExplorer::build()
 {
     const ExplorerLayout& l = m_layout;
+    // The stacked map is made first so that the explorer's own map lies on top of it.
+    if (m_stackedCatalogue) {
+        m_stackedMap = new SensitiveMap(this);
+        m_stackedMap->setObjectName(QStringLiteral("SensitiveMap2"));
+        m_stackedMap->setPicture(Pictures::get(l.stackedMap->picture, l.map.size()), l.map.size());
+        m_stackedMap->move(l.map.topLeft());
+        connect(m_stackedMap, &SensitiveMap::clicked, this, [this] { explainClick(m_stackedMap, *m_stackedCatalogue); });
+    }
     m_map = new SensitiveMap(this);
     m_map->setObjectName(QStringLiteral("SensitiveMap1"));
-    m_map->setPicture(Pictures::get(QStringLiteral("panels/") + l.pictureName, l.map.size()), l.map.size());
+    m_map->setPicture(Pictures::get(l.picture, l.map.size()), l.map.size());
     m_map->move(l.map.topLeft());
     connect(m_map, &SensitiveMap::clicked, this, [this] { explainClick(m_map, m_catalogue); });
 
-    // One spare caption label per control, above the map in drawing order.
-    for (std::size_t i = 0; i < m_catalogue.size(); ++i) {
+    // One spare caption label per control, above the maps in drawing order.
+    const std::size_t controls = m_catalogue.size() + (m_stackedCatalogue ? m_stackedCatalogue->size() : 0);
+    for (std::size_t i = 0; i < controls; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         label->hide();
         m_captionLabels.push_back(label);
     }
 
-    auto* fieldsPanel = new QFrame(this);
+    m_fieldsPanel = new QFrame(this);
+    QFrame* fieldsPanel = m_fieldsPanel;
     fieldsPanel->setObjectName(QStringLiteral("Panel1"));
     fieldsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fieldsPanel->setGeometry(l.fieldsPanel);
@@ -94,8 +111,12 @@ void FrontPanelExplorer::build()
     m_description = memo(box2, QStringLiteral("Memo1"), l.descriptionField, l.memoScrollBars);
     QGroupBox* box3 = groupBox(fieldsPanel, QStringLiteral("GroupBox3"), l.usageBoxCaption, l.usageBox, font());
     m_usage = memo(box3, QStringLiteral("Memo2"), l.usageField, l.memoScrollBars);
-    if (l.relatedTopicsBox)
+    if (l.relatedTopicsBox) {
         m_relatedTopicsBox = groupBox(fieldsPanel, QStringLiteral("GroupBox4"), l.relatedTopicsBoxCaption, *l.relatedTopicsBox, font());
+        buildRelatedLinks();
+    }
+    if (m_stackedCatalogue)
+        buildStackedMap();
 
     auto* closeFrame = new QFrame(this);
     closeFrame->setObjectName(QStringLiteral("Panel2"));
@@ -117,16 +138,53 @@ void FrontPanelExplorer::build()
     m_clickSound->setObjectName(QStringLiteral("MediaPlayer1"));
 }
 
+void FrontPanelExplorer::buildStackedMap()
+{
+    const StackedMap& stacked = *m_layout.stackedMap;
+    m_stackedMapBox = new QCheckBox(stacked.checkBoxCaption, m_fieldsPanel);
+    m_stackedMapBox->setObjectName(QStringLiteral("CheckBox1"));
+    m_stackedMapBox->setGeometry(stacked.checkBox);
+    m_stackedMapBox->setToolTip(stacked.hint);
+    // Ticked, the top map steps aside; nothing else changes, the last texts stay.
+    connect(m_stackedMapBox, &QCheckBox::toggled, this, [this](bool ticked) { m_map->setVisible(!ticked); });
+}
+
+void FrontPanelExplorer::buildRelatedLinks()
+{
+    const RelatedLinks& links = m_layout.links;
+    QFont font = WindowsFonts::pixels(links.fontFamily, links.pixelHeight, links.bold);
+    font.setUnderline(true);
+    for (std::size_t i = 0; i < links.places.size(); ++i) {
+        auto* link = new LinkLabel(m_relatedTopicsBox);
+        link->setObjectName(links.places[i].objectName);
+        link->setFont(font);
+        link->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+        link->move(links.places[i].at);
+        link->hide();
+        connect(link, &LinkLabel::clicked, this, [this, i] { followLink(i); });
+        m_links.push_back(link);
+    }
+    // A new explorer's links lead nowhere until a control gives them a topic.
+    m_linkTopics.assign(m_links.size(), 0);
+}
+
 void FrontPanelExplorer::registerControls()
 {
     // Without its click sound the explorer still opens, but explains nothing.
     if (!m_clickSound->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
-    m_map->setRegionCursor(ScreenCursors::PointingHand);
-    for (std::size_t i = 0; i < m_catalogue.size(); ++i) {
-        const ControlRow& row = m_catalogue[i];
-        m_map->addRegion(row.left, row.top, row.right, row.bottom, row.caption, m_captionLabels[i]);
+    registerControls(m_map, m_catalogue, 0);
+    if (m_stackedCatalogue)
+        registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
+}
+
+void FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel)
+{
+    map->setRegionCursor(ScreenCursors::PointingHand);
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const ControlRow& row = catalogue[i];
+        map->addRegion(row.left, row.top, row.right, row.bottom, row.caption, m_captionLabels[firstLabel + i]);
     }
 }
 
@@ -148,6 +206,30 @@ void FrontPanelExplorer::explainClick(const SensitiveMap* map, const ControlCata
         if (!row.related.empty())
             showRelatedTopics(row);
     }
+}
+
+void FrontPanelExplorer::hideRelatedTopics()
+{
+    // The topics stay as they were: a hidden link cannot be followed anyway.
+    for (LinkLabel* link : m_links)
+        link->hide();
+}
+
+void FrontPanelExplorer::showRelatedTopics(const ControlRow& row)
+{
+    for (std::size_t i = 0; i < row.related.size() && i < m_links.size(); ++i) {
+        m_linkTopics[i] = row.related[i].topic;
+        m_links[i]->setText(row.related[i].text);
+        m_links[i]->adjustSize();
+        m_links[i]->show();
+    }
+}
+
+void FrontPanelExplorer::followLink(std::size_t link)
+{
+    const int topic = m_linkTopics[link];
+    if (topic != 0 && m_layout.openRelatedTopic)
+        m_layout.openRelatedTopic(topic);
 }
 
 void FrontPanelExplorer::closePanel()

@@ -6,7 +6,10 @@
 #include <QDialog>
 #include <vector>
 
+class LinkLabel;
 class SoundCue;
+class QCheckBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -16,25 +19,26 @@ class SensitiveMap;
 // The explore-and-explain window shared by every front panel: a photograph on a
 // sensitive map and three fields (" Mando:  ", "Descripción", "Modo de empleo ").
 // Pointing at a control shows its caption; clicking it plays the click sound and fills
-// the fields from the control catalogue. "&Cerrar" (or Esc) is the only way out.
+// the fields from the control catalogue, and shows the control's related-topic links.
+// Some explorers stack a second picture with controls of its own under the first, which
+// a check box uncovers. "&Cerrar" (or Esc) is the only way out.
 class FrontPanelExplorer : public QDialog
 {
     Q_OBJECT
 public:
-    FrontPanelExplorer(const ExplorerLayout& layout, const ControlCatalogue& catalogue);
+    // stackedCatalogue explains the controls of the layout's stacked map, where it has one.
+    FrontPanelExplorer(const ExplorerLayout& layout, const ControlCatalogue& catalogue,
+                       const ControlCatalogue* stackedCatalogue = nullptr);
     ~FrontPanelExplorer() override;
 
     SensitiveMap* map() const { return m_map; }
+    SensitiveMap* stackedMap() const { return m_stackedMap; }
 
 protected:
     // The click cycle: empty the fields, find the row of the hovered caption, fill them.
     void explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue);
     // "&Cerrar": release the explorer and, where it holds it, the panel-open flag.
     virtual void closePanel();
-    // Related-topic links, for the explorers that have them.
-    virtual void hideRelatedTopics() {}
-    virtual void showRelatedTopics(const ControlRow&) {}
-
     void reject() override; // Esc presses "&Cerrar"
 
     const ExplorerLayout& explorerLayout() const { return m_layout; }
@@ -42,15 +46,27 @@ protected:
 
 private:
     void build();
+    void buildStackedMap();
+    void buildRelatedLinks();
     void registerControls();
+    void registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel);
+    void hideRelatedTopics();
+    void showRelatedTopics(const ControlRow& row);
+    void followLink(std::size_t link);
 
     const ExplorerLayout& m_layout;
     const ControlCatalogue& m_catalogue;
+    const ControlCatalogue* m_stackedCatalogue;
     SensitiveMap* m_map = nullptr;
-    std::vector<QLabel*> m_captionLabels;
+    SensitiveMap* m_stackedMap = nullptr; // lies under m_map
+    QCheckBox* m_stackedMapBox = nullptr;  // ticked: m_map is hidden
+    std::vector<QLabel*> m_captionLabels; // m_map's controls first, then the stacked map's
+    std::vector<LinkLabel*> m_links;
+    std::vector<int> m_linkTopics; // what each link opens; 0 for nothing
     QLabel* m_controlName = nullptr;
     QPlainTextEdit* m_description = nullptr;
     QPlainTextEdit* m_usage = nullptr;
+    QFrame* m_fieldsPanel = nullptr;
     QGroupBox* m_relatedTopicsBox = nullptr;
     QPushButton* m_closeButton = nullptr;
     SoundCue* m_clickSound = nullptr;

@@ -13,7 +13,8 @@
 #include <QMenuBar>
 
 InstrumentWindow::InstrumentWindow(InstrumentId instrument)
-    : m_data(instrumentWindowData(instrument))
+    : m_instrument(instrument)
+    , m_data(instrumentWindowData(instrument))
     , m_cue(new SoundCue(this))
 {
     setObjectName(m_data.frame.objectName);
@@ -65,6 +66,15 @@ QMenu* InstrumentWindow::addNotesMenu()
     return notes;
 }
 
+FrontPanelExplorer* InstrumentWindow::createFrontPanel(InstrumentId instrument)
+{
+    const InstrumentWindowData& data = instrumentWindowData(instrument);
+    if (!data.panelLayout)
+        return nullptr;
+    return new FrontPanelExplorer(data.panelLayout(), data.panelCatalogue(),
+                                  data.panelStackedCatalogue ? &data.panelStackedCatalogue() : nullptr);
+}
+
 void InstrumentWindow::openFrontPanel()
 {
     if (!m_data.panelLayout)
@@ -74,7 +84,7 @@ void InstrumentWindow::openFrontPanel()
             return;
         appState().panelOpen = true;
     }
-    Navigation::present(new FrontPanelExplorer(m_data.panelLayout(), m_data.panelCatalogue()));
+    Navigation::present(createFrontPanel(m_instrument));
 }
 
 void InstrumentWindow::openQuestionnaire()

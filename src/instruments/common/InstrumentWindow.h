@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+class FrontPanelExplorer;
 class SoundCue;
 class QAction;
 class QMenu;
@@ -23,6 +24,9 @@ public:
 
     // False when the window's cue could not be opened (the error has been shown).
     bool isCreated() const { return m_created; }
+
+    // A new front panel of the instrument, where its panel is only data; null otherwise.
+    static FrontPanelExplorer* createFrontPanel(InstrumentId instrument);
 
 protected:
     // "&Panel frontal": opens the panel the instrument's data names, under the one-panel
@@ -43,6 +47,7 @@ private:
     void goBack();
     void playCueOnShow();
 
+    InstrumentId m_instrument;
     const InstrumentWindowData& m_data;
     SoundCue* m_cue;
     QMenu* m_optionsMenu = nullptr;

@@ -26,6 +26,8 @@ struct InstrumentWindowData {
     // null for those whose window class opens its own.
     const ExplorerLayout& (*panelLayout)() = nullptr;
     const ControlCatalogue& (*panelCatalogue)() = nullptr;
+    // What the controls of the panel's stacked picture explain, where it has one.
+    const ControlCatalogue& (*panelStackedCatalogue)() = nullptr;
     bool onePanelRule = true; // the panel opens only while no other panel is open
     // The questionnaire "&Cuestiones" opens, where the instrument has one.
     const QuestionBank& (*questionBank)() = nullptr;

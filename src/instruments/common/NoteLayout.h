@@ -16,6 +16,8 @@ struct NoteBlock {
         Memo,   // a flat, borderless silver block of lines that takes no focus
         Marker, // a step marker picture
         Rule,   // a separator line along the rectangle's bottom edge
+        FramedMemo, // a framed silver box of lines, wrapped to its width, that can be scrolled
+        Bevel,  // a raised separator line along the rectangle's top edge
     };
     Kind kind;
     QString objectName;
@@ -25,6 +27,7 @@ struct NoteBlock {
     bool bold = false;
     QColor color = Qt::black;
     QStringList lines;
+    bool scrollBar = false; // a framed memo's vertical scroll bar
 };
 
 struct NoteLayout {

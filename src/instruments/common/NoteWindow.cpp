@@ -31,17 +31,27 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
             label->adjustSize();
         return label;
     }
-    case NoteBlock::Kind::Memo: {
+    case NoteBlock::Kind::Memo:
+    case NoteBlock::Kind::FramedMemo: {
+        const bool framed = block.kind == NoteBlock::Kind::FramedMemo;
         auto* memo = new QPlainTextEdit(parent);
         memo->setPlainText(block.lines.join(QLatin1Char('\n')));
         memo->setFont(font);
-        memo->setFrameShape(QFrame::NoFrame);
-        // The lines are laid out as they should read; a block never rewraps them.
-        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-        memo->document()->setDocumentMargin(0);
-        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        memo->setEnabled(false);
+        if (framed) {
+            // Read, scrolled, never typed into; it takes no focus, so Enter stays with the button.
+            memo->setReadOnly(true);
+            memo->setFocusPolicy(Qt::NoFocus);
+            memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            memo->setVerticalScrollBarPolicy(block.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        } else {
+            memo->setFrameShape(QFrame::NoFrame);
+            // The lines are laid out as they should read; a block never rewraps them.
+            memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+            memo->document()->setDocumentMargin(0);
+            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setEnabled(false);
+        }
         QPalette palette = memo->palette();
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             palette.setColor(group, QPalette::Base, QColor(192, 192, 192));
@@ -63,17 +73,27 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
         return rule;
     }
+    case NoteBlock::Kind::Bevel: {
+        auto* bevel = new QFrame(parent);
+        bevel->setGeometry(block.rect.left(), block.rect.top(), block.rect.width(), 2);
+        bevel->setFrameStyle(QFrame::HLine | QFrame::Raised);
+        return bevel;
+    }
     }
     return nullptr;
 }
 
 } // namespace
 
-NoteWindow::NoteWindow(const NoteLayout& layout)
+NoteWindow::NoteWindow(const NoteLayout& layout, TitleBar titleBar)
 {
     setObjectName(layout.frame.objectName);
     setWindowTitle(layout.frame.caption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    if (titleBar == TitleBar::Ordinary)
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                       | Qt::WindowCloseButtonHint);
+    else
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
     for (const NoteBlock& block : layout.blocks)
         makeBlock(block, this)->setObjectName(block.objectName);

@@ -6,13 +6,14 @@
 
 class QPushButton;
 
-// A small window of fixed text with no title-bar buttons: its one button (or Enter) is
-// the only way to close it.
+// A small window of fixed text and one button that closes it (Enter presses it). A note
+// has no title-bar buttons, so the button is the only way out; a page has the usual ones.
 class NoteWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit NoteWindow(const NoteLayout& layout);
+    enum class TitleBar { Bare, Ordinary };
+    explicit NoteWindow(const NoteLayout& layout, TitleBar titleBar = TitleBar::Bare);
 
 protected:
     // The closing button: releases the note; instruments add what they record.

@@ -77,7 +77,7 @@ const ExplorerLayout& powerSupplyPanelLayout()
     static const ExplorerLayout layout{
         // Directly below the power supply's window.
         .frame = {"FormPromaxPanel", "Panel Frontal de la fuente de alimentación", {-1, 170}, {787, 393}},
-        .pictureName = "promax",
+        .picture = "panels/promax",
         .map = {6, 6, 419, 352},
         .fieldsPanel = {434, 6, 343, 309},
         .nameBox = {16, 16, 319, 49},

@@ -4,7 +4,7 @@ const ExplorerLayout& fluke73PanelLayout()
 {
     static const ExplorerLayout layout{
         .frame = {"FormFluke73Panel", "Panel Frontal del multímetro FLUKE 73", {71, -1}, {728, 509}},
-        .pictureName = "fluke73",
+        .picture = "panels/fluke73",
         .map = {7, 1, 219, 473},
         .fieldsPanel = {234, 2, 478, 471},
         .nameBox = {14, 6, 447, 49},
@@ -24,7 +24,7 @@ const ExplorerLayout& hc6000PanelLayout()
 {
     static const ExplorerLayout layout{
         .frame = {"FormHC6000Panel", "Panel Frontal del multímetro HC6000", {24, -1}, {775, 555}},
-        .pictureName = "hc6000",
+        .picture = "panels/hc6000",
         .map = {7, 1, 260, 521},
         .fieldsPanel = {276, 3, 487, 518},
         .nameBox = {13, 6, 460, 49},
@@ -44,7 +44,7 @@ const ExplorerLayout& phywePanelLayout()
 {
     static const ExplorerLayout layout{
         .frame = {"FormPHYWEPanel", "Panel Frontal del multímetro PHYWE", {14, -1}, {785, 509}},
-        .pictureName = "phywe",
+        .picture = "panels/phywe",
         .map = {7, 1, 283, 472},
         .fieldsPanel = {296, 2, 478, 470},
         .nameBox = {9, 6, 458, 49},
@@ -67,7 +67,7 @@ const ExplorerLayout& demestres2001PanelLayout()
 {
     static const ExplorerLayout layout{
         .frame = {"FormDemestres2001Panel", "Panel Frontal del multímetro Demestres 2001", {46, 0}, {754, 527}},
-        .pictureName = "demestres2001",
+        .picture = "panels/demestres2001",
         .map = {7, 1, 259, 488},
         .fieldsPanel = {269, 1, 469, 487},
         .nameBox = {9, 7, 445, 49},
