@@ -2,7 +2,7 @@
 //  - start-up to the chooser painted, against a bare Qt window that quits after its
 //    first paint, with and without one label of text (whole processes, wall time and
 //    peak memory, median of several runs);
-//  - "&Panel frontal" in the power-supply window to its front panel painted, warm,
+//  - "&Panel frontal" in the power-supply and FG110 windows to their front panels painted, warm,
 //    median of many openings;
 //  - resident memory over 1000 round trips (chooser, power supply, front panel, back),
 //    against a bare window made and destroyed as often;
@@ -24,7 +24,6 @@
 #include "instruments/InstrumentWindows.h"
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
-#include "instruments/power_supply/PowerSupplyWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -145,13 +144,14 @@ void settle()
     QCoreApplication::processEvents();
 }
 
-// Opens the power supply's front panel from its window and waits for it to paint.
-double panelOpeningMs(int runs)
+// Opens an instrument's front panel from its window and waits for it to paint.
+double panelOpeningMs(int runs, InstrumentId instrument = InstrumentId::PowerSupply,
+                      const QString& panelName = QStringLiteral("FormPromaxPanel"))
 {
     if (!Startup::start(QStringLiteral("trivane")))
         return -1;
     ChooserWindow* chooser = formReference<ChooserWindow>();
-    auto* window = static_cast<PowerSupplyWindow*>(InstrumentWindows::open(InstrumentId::PowerSupply, chooser));
+    QWidget* window = InstrumentWindows::open(instrument, chooser);
     QCoreApplication::processEvents();
     QAction* panelItem = window->findChild<QAction*>(QStringLiteral("Panelfrontal1"));
 
@@ -161,7 +161,7 @@ double panelOpeningMs(int runs)
         if (i > 0) // the first opening is cold
             times.push_back(ms);
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("FormPromaxPanel"))
+            if (w->objectName() == panelName)
                 if (auto* close = w->findChild<QPushButton*>(QStringLiteral("BitBtn2")))
                     close->click();
         settle();
@@ -311,6 +311,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     const double panelMs = panelOpeningMs(40);
+    const double fg110PanelMs = panelOpeningMs(40, InstrumentId::Fg110, QStringLiteral("FormFg110Panel"));
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("start-up to first paint (median of %d), whole process:\n", startRuns);
@@ -323,6 +324,8 @@ int main(int argc, char** argv)
                 median(trivaneMiB) / median(textMiB));
     std::printf("power-supply front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
                 panelMs);
+    std::printf("FG110 front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
+                fg110PanelMs);
     const std::string hung = hungAudioService();
     {
         setenv("PULSE_SERVER", ("unix:" + hung).c_str(), 1);

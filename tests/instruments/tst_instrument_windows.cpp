@@ -38,7 +38,7 @@ const QList<std::pair<const char*, Instrument>>& instruments()
           true, {}, true, true, true, true}},
         {"FG110",
          {"Generadordefunciones1", "Formfg110", "Generador de funciones FG110", {122, 4, 232, 112},
-          {4, 62, 151, 61}, false, false, {}, false, true, true, true}},
+          {4, 62, 151, 61}, false, false, "FormFg110Panel", false, true, true, true}},
         {"power supply",
          {"Fuentedealimentacin1", "Form2", "Fuente de Alimentación PROMAX", {140, 2, 229, 120}, {20, 20, 120, 100},
           true, true, "FormPromaxPanel", true, true, false, false}},

@@ -2,10 +2,13 @@
 #include "TestSession.h"
 #include "TextFit.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/TextPage.h"
+#include "instruments/fg110/Fg110TextPages.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "quiz/Fg110QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
+#include <QCheckBox>
 #include <QTabWidget>
 #include "core/FormReference.h"
 #include "core/Navigation.h"
@@ -52,10 +55,19 @@ class TextFitTest : public QObject
         std::unique_ptr<QWidget> panel(InstrumentWindows::openFrontPanel(instrument));
         QVERIFY(panel);
         look(panel.get(), {});
-        SensitiveMap* map = Driving::mapOf(panel.get());
+        lookAfterEveryClick(panel.get(), Driving::mapOf(panel.get()));
+        // A picture stacked under the first is uncovered by the panel's check box.
+        if (auto* box = panel->findChild<QCheckBox*>("CheckBox1")) {
+            box->click();
+            lookAfterEveryClick(panel.get(), panel->findChild<SensitiveMap*>("SensitiveMap2"));
+        }
+    }
+
+    void lookAfterEveryClick(const QWidget* window, SensitiveMap* map)
+    {
         for (int n = 1; map && n <= map->regionCount(); ++n) {
             Driving::click(map, map->region(n).center());
-            look(panel.get(), QStringLiteral(" after a click on ") + map->regionCaption(n).trimmed());
+            look(window, QStringLiteral(" after a click on ") + map->regionCaption(n).trimmed());
         }
     }
 
@@ -81,8 +93,13 @@ private slots:
                                         InstrumentId::Hc6000})
             lookAtInstrument(instrument);
         for (InstrumentId instrument : {InstrumentId::Fluke73, InstrumentId::Hc6000, InstrumentId::Phywe,
-                                        InstrumentId::Demestres2001, InstrumentId::PowerSupply})
+                                        InstrumentId::Demestres2001, InstrumentId::PowerSupply, InstrumentId::Fg110})
             lookAtPanel(instrument);
+        for (int topic = 1; topic <= Fg110TextPages::Count; ++topic) {
+            Fg110TextPages::open(topic);
+            std::unique_ptr<TextPage> page(formReference<TextPage>());
+            look(page.get(), {});
+        }
         lookAt<PowerSupplyStartupNote>();
         {
             std::unique_ptr<QuestionnaireWindow> quiz(Navigation::present(new QuestionnaireWindow(fg110QuestionBank())));

@@ -5,6 +5,7 @@
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
 #include "instruments/InstrumentWindows.h"
+#include "instruments/fg110/Fg110TextPages.h"
 #include "quiz/Fg110QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -18,7 +19,9 @@
 #include "widgets/SensitiveMap.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -75,6 +78,44 @@ void snapPanel(InstrumentId instrument, const QString& name, bool regions = fals
     }
 }
 
+// A click as the mouse makes it: moved there, pressed, released.
+void clickAt(QWidget* widget, QPoint at)
+{
+    const QPointF global = widget->mapToGlobal(QPointF(at));
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+// The FG110's panel as it opens, after a click on PHASE (two links), and with SHIFT
+// ticked after a click on BURST; each with its regions outlined too.
+void snapFg110Panel()
+{
+    QWidget* panel = InstrumentWindows::openFrontPanel(InstrumentId::Fg110);
+    if (!panel)
+        return;
+    saveWithRegions(panel, QStringLiteral("panel-fg110"));
+    auto* normal = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
+    clickAt(normal, normal->region(10).center());
+    save(panel, QStringLiteral("panel-fg110-phase"));
+    panel->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
+    auto* shifted = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap2"));
+    clickAt(shifted, shifted->region(17).center());
+    saveWithRegions(panel, QStringLiteral("panel-fg110-shift"));
+    delete panel;
+    for (int topic = 1; topic <= Fg110TextPages::Count; ++topic) {
+        Fg110TextPages::open(topic);
+        for (QWidget* page : QApplication::topLevelWidgets())
+            if (page->isVisible() && page->objectName() == QStringLiteral("Ffg_t%1").arg(topic)) {
+                save(page, QStringLiteral("page-fg110-%1").arg(topic));
+                delete page;
+            }
+    }
+}
+
 // A questionnaire on each of its pages, the first with its correct option chosen and
 // the second with a wrong one.
 void snapQuestionnaire(const QuestionBank& bank, const QString& name)
@@ -128,6 +169,7 @@ int main(int argc, char** argv)
     snapPanel(InstrumentId::Phywe, "panel-phywe");
     snapPanel(InstrumentId::Demestres2001, "panel-demestres2001");
     snapPanel(InstrumentId::PowerSupply, "panel-power-supply", true);
+    snapFg110Panel();
     snapQuestionnaire(fg110QuestionBank(), "questionnaire-fg110");
     snap<PowerSupplyStartupNote>("note-power-supply-startup");
     Startup::closeAllWindows();

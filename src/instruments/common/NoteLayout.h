@@ -12,7 +12,7 @@
 // and the one button that closes it.
 struct NoteBlock {
     enum class Kind {
-        Label,  // one line of text, sized to it (a width of 0) or to the rectangle given
+        Label,  // one line of text sized to it (a width of 0), or text broken into lines to fit the rectangle
         Memo,   // a flat, borderless silver block of lines that takes no focus
         Marker, // a step marker picture
         Rule,   // a separator line along the rectangle's bottom edge

@@ -25,9 +25,12 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         palette.setColor(QPalette::WindowText, block.color);
         label->setPalette(palette);
         label->move(block.rect.topLeft());
-        if (block.rect.width() > 0)
+        if (block.rect.width() > 0) {
+            // A label given its box breaks its text into lines to fit it.
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->resize(block.rect.size());
-        else
+        } else
             label->adjustSize();
         return label;
     }

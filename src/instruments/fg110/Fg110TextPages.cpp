@@ -21,6 +21,11 @@ NoteBlock text(const QString& name, const QString& text, QPoint at)
     return {Kind::Label, name, {at, QSize(0, 0)}, "System", 13, false, Qt::black, {text}};
 }
 
+NoteBlock wrappedText(const QString& name, const QString& text, QRect box)
+{
+    return {Kind::Label, name, box, "System", 13, false, Qt::black, {text}};
+}
+
 NoteBlock modeLabel(const QString& name, const QString& mode, QPoint at)
 {
     return {Kind::Label, name, {at, QSize(0, 0)}, "Times New Roman", 15, true, Qt::black, {mode}};
@@ -92,9 +97,11 @@ const std::array<NoteLayout, Count>& pages()
         page({"Ffg_t3", "Rangos de amplitud y offset", {365, 0}, {435, 343}},
              {
                  heading("Rangos de amplitud y offset.", {51, 18}),
-                 text("Label2",
-                      "Rangos permisibles al establecer el voltaje de salida por el método de amplitud y offset.",
-                      {16, 61}),
+                 // Too long for one line of the page: it breaks into two.
+                 wrappedText("Label2",
+                             "Rangos permisibles al establecer el voltaje de salida por el método de amplitud y "
+                             "offset.",
+                             {16, 61, 395, 36}),
                  text("Label3", "Amplitud:", {40, 107}),
                  text("Label4", "A rango de salida de 10V:", {80, 131}),
                  text("Label5", "20 mVp-p   a    20 Vp-p", {254, 131}),
