@@ -13,13 +13,18 @@ struct Substitute {
     const char* windowsFamily;
     const char* freeFamily;
     QFont::Weight weight; // the weight the Windows face has when not asked for bold
+    // Where the free family's own bold face lacks letters the texts use, the family whose
+    // regular face is thickened instead; null where the bold face is whole.
+    const char* boldFreeFamily = nullptr;
 };
 
+// Debian's bold EB Garamond 12 holds no accented letter (an "Ú" would come from another
+// font); its 08 cut has no bold face, so Qt thickens the regular one, which has them all.
 constexpr std::array substitutes{
     Substitute{"Times New Roman", "Liberation Serif", QFont::Normal},
     Substitute{"Arial", "Liberation Sans", QFont::Normal},
     Substitute{"Arial Black", "Lato", QFont::Black},
-    Substitute{"Garamond", "EB Garamond 12", QFont::Normal},
+    Substitute{"Garamond", "EB Garamond 12", QFont::Normal, "EB Garamond 08"},
     Substitute{"MS Sans Serif", "Liberation Sans", QFont::Normal},
     Substitute{"System", "Liberation Sans", QFont::DemiBold},
 };
@@ -31,6 +36,8 @@ QFont make(const QString& windowsFamily, bool bold)
     for (const Substitute& s : substitutes) {
         if (windowsFamily == QLatin1String(s.windowsFamily)) {
             QStringList families;
+            if (bold && s.boldFreeFamily)
+                families << QString::fromLatin1(s.boldFreeFamily);
             families << QString::fromLatin1(s.freeFamily) << windowsFamily;
             font.setFamilies(families);
             weight = s.weight;
