@@ -1,9 +1,11 @@
 #include "instruments/common/InstrumentWindowTable.h"
 
 #include "instruments/fg110/Fg110Catalogues.h"
+#include "instruments/fluke45/Fluke45PanelCatalogue.h"
 #include "instruments/power_supply/PowerSupplyCatalogue.h"
 #include "instruments/simple/SimplePanelLayouts.h"
 #include "quiz/Fg110QuestionBank.h"
+#include "quiz/Fluke45QuestionBank.h"
 
 #include <map>
 
@@ -27,7 +29,10 @@ const InstrumentWindowData& instrumentWindowData(InstrumentId instrument)
           .cueName = "MediaPlayerFluke45",
           .soundFile = "SOND\\FLUKE45S.WAV",
           .volverShortcut = true,
-          .guards = {true, true, true}}},
+          .guards = {true, true, true},
+          .panelLayout = fluke45PanelLayout,
+          .panelCatalogue = fluke45PanelCatalogue,
+          .questionBank = fluke45QuestionBank}},
         {InstrumentId::Fg110,
          {.frame = {"Formfg110", "Generador de funciones FG110", {1, 1}, {376, 170}},
           .pictureName = "fg110",

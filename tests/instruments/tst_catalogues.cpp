@@ -92,7 +92,8 @@ private slots:
             captions.insert(r.caption);
             QVERIFY2(!r.name.trimmed().isEmpty(), qPrintable(name));
             QVERIFY2(someText(r.description), qPrintable(name + " has no description"));
-            QVERIFY2(someText(r.usage), qPrintable(name + " has no usage"));
+            // A control may have nothing to say on its use, but says so with an empty line.
+            QVERIFY2(!r.usage.isEmpty(), qPrintable(name + " has no usage"));
         }
     }
 

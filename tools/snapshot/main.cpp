@@ -6,7 +6,12 @@
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
 #include "instruments/InstrumentWindows.h"
 #include "instruments/fg110/Fg110TextPages.h"
+#include "instruments/fluke45/Fluke45Notes.h"
+#include "instruments/fluke45/TrainerSet.h"
+#include "core/AppState.h"
+#include "core/FormReference.h"
 #include "quiz/Fg110QuestionBank.h"
+#include "quiz/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "shell/ChooserTable.h"
@@ -116,6 +121,44 @@ void snapFg110Panel()
     }
 }
 
+// The Fluke 45's panel after a click on the primary display (with its link), and its
+// three key trainers, those with a second picture also with "2ND" ticked; regions outlined.
+void snapFluke45()
+{
+    QWidget* panel = InstrumentWindows::openFrontPanel(InstrumentId::Fluke45);
+    if (!panel)
+        return;
+    saveWithRegions(panel, QStringLiteral("panel-fluke45"));
+    auto* map = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
+    clickAt(map, map->region(1).center());
+    save(panel, QStringLiteral("panel-fluke45-display"));
+    for (int topic = 1; topic <= TrainerSet::Count; ++topic) {
+        TrainerSet::open(topic);
+        for (QWidget* trainer : QApplication::topLevelWidgets()) {
+            if (!trainer->isVisible() || !trainer->objectName().startsWith(QStringLiteral("FormFluke45B")))
+                continue;
+            const QString name = QStringLiteral("trainer-fluke45-%1").arg(topic);
+            auto* keys = trainer->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
+            clickAt(keys, keys->region(1).center());
+            saveWithRegions(trainer, name);
+            if (auto* box = trainer->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))) {
+                box->click();
+                auto* second = trainer->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap2"));
+                clickAt(second, second->region(1).center());
+                saveWithRegions(trainer, name + QStringLiteral("-2nd"));
+            }
+        }
+        TrainerSet::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    delete panel;
+    for (int note : {Note::Fluke45NumberEditor, Note::Fluke45ListEditor}) {
+        auto* window = Navigation::present(new Fluke45Note(note));
+        save(window, QStringLiteral("note-fluke45-%1").arg(note));
+        delete window;
+    }
+}
+
 // A questionnaire on each of its pages, the first with its correct option chosen and
 // the second with a wrong one.
 void snapQuestionnaire(const QuestionBank& bank, const QString& name)
@@ -170,7 +213,9 @@ int main(int argc, char** argv)
     snapPanel(InstrumentId::Demestres2001, "panel-demestres2001");
     snapPanel(InstrumentId::PowerSupply, "panel-power-supply", true);
     snapFg110Panel();
+    snapFluke45();
     snapQuestionnaire(fg110QuestionBank(), "questionnaire-fg110");
+    snapQuestionnaire(fluke45QuestionBank(), "questionnaire-fluke45");
     snap<PowerSupplyStartupNote>("note-power-supply-startup");
     Startup::closeAllWindows();
     return 0;

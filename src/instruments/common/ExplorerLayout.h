@@ -45,10 +45,13 @@ struct ExplorerLayout {
     bool memoScrollBars = true;
     bool focusOnClose = true;   // "&Cerrar" has the focus when the explorer opens
     bool clearsPanelFlag = true; // "&Cerrar" clears the program's panel-open flag
+    bool clickSound = true;      // an explained click is heard
     QString usageBoxCaption = QStringLiteral("Modo de empleo ");
     QString relatedTopicsBoxCaption = QStringLiteral("Temas relacionados: ");
     std::optional<StackedMap> stackedMap;
     RelatedLinks links; // no places: the explorer offers no links
     // Opens what a link's topic names (a page, a trainer); topic 0 is never passed.
     void (*openRelatedTopic)(int topic) = nullptr;
+    // Closes, as "&Cerrar" closes the explorer, the windows its links opened that go with it.
+    void (*closeRelatedWindows)() = nullptr;
 };

@@ -171,7 +171,7 @@ void FrontPanelExplorer::buildRelatedLinks()
 void FrontPanelExplorer::registerControls()
 {
     // Without its click sound the explorer still opens, but explains nothing.
-    if (!m_clickSound->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
+    if (m_layout.clickSound && !m_clickSound->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
     registerControls(m_map, m_catalogue, 0);
@@ -198,7 +198,7 @@ void FrontPanelExplorer::explainClick(const SensitiveMap* map, const ControlCata
     for (const ControlRow& row : catalogue) {
         if (hovered != QLatin1Char(' ') + row.caption + QLatin1Char(' '))
             continue;
-        if (appState().soundOn)
+        if (m_layout.clickSound && appState().soundOn)
             m_clickSound->play();
         m_controlName->setText(row.name);
         m_description->setPlainText(row.description.join(QLatin1Char('\n')));
@@ -234,6 +234,8 @@ void FrontPanelExplorer::followLink(std::size_t link)
 
 void FrontPanelExplorer::closePanel()
 {
+    if (m_layout.closeRelatedWindows)
+        m_layout.closeRelatedWindows();
     Navigation::release(this);
     if (m_layout.clearsPanelFlag)
         appState().panelOpen = false;

@@ -14,6 +14,13 @@
 
 namespace {
 
+// How far the text's ink rises above the face's ascent, in pixels.
+int accentOverhang(const QFont& font, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    return qMax(0, -metrics.boundingRect(text).top() - metrics.ascent());
+}
+
 QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
 {
     const QFont font = WindowsFonts::pixels(block.fontFamily, block.pixelHeight, block.bold);
@@ -24,14 +31,20 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, block.color);
         label->setPalette(palette);
-        label->move(block.rect.topLeft());
+        // Some free faces draw the accents of capitals above their ascent: the label
+        // reaches up by that much, so that the lines stay where they are and "Ú" keeps
+        // its accent.
+        const int overhang = accentOverhang(font, label->text());
+        label->setContentsMargins(0, overhang, 0, 0);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (block.rect.width() > 0) {
             // A label given its box breaks its text into lines to fit it.
             label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->resize(block.rect.size());
-        } else
+            label->setGeometry(block.rect.adjusted(0, -overhang, 0, 0));
+        } else {
+            label->move(block.rect.topLeft() - QPoint(0, overhang));
             label->adjustSize();
+        }
         return label;
     }
     case NoteBlock::Kind::Memo:
@@ -66,7 +79,7 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
     }
     case NoteBlock::Kind::Marker: {
         auto* marker = new QLabel(parent);
-        marker->setPixmap(Pictures::get(QStringLiteral("glyphs/step_marker"), block.rect.size()));
+        marker->setPixmap(Pictures::get(block.picture, block.rect.size()));
         marker->setGeometry(block.rect);
         return marker;
     }

@@ -13,4 +13,7 @@ public:
 protected:
     // A Fluke 45 note is open when the open-notes set holds note 1 or note 2.
     bool noteOpen() const override;
+
+private:
+    static void openNote(int note);
 };
