@@ -2,7 +2,7 @@
 //  - start-up to the chooser painted, against a bare Qt window that quits after its
 //    first paint, with and without one label of text (whole processes, wall time and
 //    peak memory, median of several runs);
-//  - "&Panel frontal" in the power-supply and FG110 windows to their front panels painted, warm,
+//  - "&Panel frontal" in the power-supply, FG110 and Fluke 45 windows to their front panels painted, warm,
 //    median of many openings;
 //  - resident memory over 1000 round trips (chooser, power supply, front panel, back),
 //    against a bare window made and destroyed as often;
@@ -312,6 +312,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const double panelMs = panelOpeningMs(40);
     const double fg110PanelMs = panelOpeningMs(40, InstrumentId::Fg110, QStringLiteral("FormFg110Panel"));
+    const double fluke45PanelMs = panelOpeningMs(40, InstrumentId::Fluke45, QStringLiteral("FormFluke45Panel"));
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("start-up to first paint (median of %d), whole process:\n", startRuns);
@@ -326,6 +327,8 @@ int main(int argc, char** argv)
                 panelMs);
     std::printf("FG110 front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
                 fg110PanelMs);
+    std::printf("Fluke 45 front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
+                fluke45PanelMs);
     const std::string hung = hungAudioService();
     {
         setenv("PULSE_SERVER", ("unix:" + hung).c_str(), 1);

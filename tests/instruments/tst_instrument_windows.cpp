@@ -35,7 +35,7 @@ const QList<std::pair<const char*, Instrument>>& instruments()
     static const QList<std::pair<const char*, Instrument>> all{
         {"Fluke 45",
          {"MultmetroDual1", "FormFluke45", "Multímetro Dual Fluke 45", {130, 0, 207, 107}, {6, 54, 151, 61}, true,
-          true, {}, true, true, true, true}},
+          true, "FormFluke45Panel", true, true, true, true}},
         {"FG110",
          {"Generadordefunciones1", "Formfg110", "Generador de funciones FG110", {122, 4, 232, 112},
           {4, 62, 151, 61}, false, false, "FormFg110Panel", false, true, true, true}},

@@ -5,7 +5,11 @@
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
+#include "instruments/fluke45/Fluke45Notes.h"
+#include "instruments/fluke45/TrainerSet.h"
+#include "core/AppState.h"
 #include "quiz/Fg110QuestionBank.h"
+#include "quiz/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
 #include <QCheckBox>
@@ -63,6 +67,15 @@ class TextFitTest : public QObject
         }
     }
 
+    // The key trainer just opened.
+    static QWidget* activeTrainer()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->objectName().startsWith("FormFluke45B"))
+                return w;
+        return nullptr;
+    }
+
     void lookAfterEveryClick(const QWidget* window, SensitiveMap* map)
     {
         for (int n = 1; map && n <= map->regionCount(); ++n) {
@@ -93,8 +106,24 @@ private slots:
                                         InstrumentId::Hc6000})
             lookAtInstrument(instrument);
         for (InstrumentId instrument : {InstrumentId::Fluke73, InstrumentId::Hc6000, InstrumentId::Phywe,
-                                        InstrumentId::Demestres2001, InstrumentId::PowerSupply, InstrumentId::Fg110})
+                                        InstrumentId::Demestres2001, InstrumentId::PowerSupply, InstrumentId::Fg110,
+                                        InstrumentId::Fluke45})
             lookAtPanel(instrument);
+        for (int topic = 1; topic <= TrainerSet::Count; ++topic) {
+            TrainerSet::open(topic);
+            std::unique_ptr<QWidget> trainer(activeTrainer());
+            QVERIFY(trainer);
+            look(trainer.get(), {});
+            lookAfterEveryClick(trainer.get(), Driving::mapOf(trainer.get()));
+            if (auto* box = trainer->findChild<QCheckBox*>("CheckBox1")) {
+                box->click();
+                lookAfterEveryClick(trainer.get(), trainer->findChild<SensitiveMap*>("SensitiveMap2"));
+            }
+        }
+        for (int note : {Note::Fluke45NumberEditor, Note::Fluke45ListEditor}) {
+            std::unique_ptr<QWidget> window(Navigation::present(new Fluke45Note(note)));
+            look(window.get(), {});
+        }
         for (int topic = 1; topic <= Fg110TextPages::Count; ++topic) {
             Fg110TextPages::open(topic);
             std::unique_ptr<TextPage> page(formReference<TextPage>());
@@ -102,11 +131,13 @@ private slots:
         }
         lookAt<PowerSupplyStartupNote>();
         {
-            std::unique_ptr<QuestionnaireWindow> quiz(Navigation::present(new QuestionnaireWindow(fg110QuestionBank())));
-            auto* notebook = quiz->findChild<QTabWidget*>("TabbedNotebook1");
-            for (int page = 0; page < notebook->count(); ++page) {
-                notebook->setCurrentIndex(page);
-                look(quiz.get(), QStringLiteral(" on page %1").arg(page + 1));
+            for (const QuestionBank* bank : {&fg110QuestionBank(), &fluke45QuestionBank()}) {
+                std::unique_ptr<QuestionnaireWindow> quiz(Navigation::present(new QuestionnaireWindow(*bank)));
+                auto* notebook = quiz->findChild<QTabWidget*>("TabbedNotebook1");
+                for (int page = 0; page < notebook->count(); ++page) {
+                    notebook->setCurrentIndex(page);
+                    look(quiz.get(), QStringLiteral(" on page %1").arg(page + 1));
+                }
             }
         }
 

@@ -1,0 +1,168 @@
+// The Fluke 45's window: its two notes, and when it may be left with its notes, panel
+// and questionnaire open.
+
+#include "Driving.h"
+
+#include "core/AppState.h"
+
+#include <QMenu>
+
+using namespace Driving;
+
+namespace {
+
+using Box = MessageBoxes::Shown;
+
+Box exclamation(const char* caption, const char* text)
+{
+    return {caption, text, MessageBoxes::Icon::Exclamation};
+}
+
+QStringList memoLines(const QWidget* note, const char* memo)
+{
+    return note->findChild<QPlainTextEdit*>(memo)->toPlainText().split('\n');
+}
+
+} // namespace
+
+class Fluke45WindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestSession> session;
+    QWidget* fluke45 = nullptr;
+
+    void choose(const char* item)
+    {
+        TestSession::choose(fluke45, item);
+        TestSession::settle();
+    }
+
+    QList<Box> leave(bool closeBox)
+    {
+        session->clearBoxes();
+        if (closeBox)
+            fluke45->close();
+        else
+            TestSession::choose(fluke45, "Volver1");
+        TestSession::settle();
+        return session->boxes();
+    }
+
+private slots:
+    void init()
+    {
+        session = std::make_unique<TestSession>();
+        QVERIFY(session->started());
+        fluke45 = openInstrument("MultmetroDual1", "FormFluke45");
+        QVERIFY(fluke45);
+    }
+
+    void cleanup()
+    {
+        session.reset();
+        fluke45 = nullptr;
+    }
+
+    void numberEditorNote()
+    {
+        QStringList items;
+        for (const QAction* action : fluke45->findChild<QMenu*>("Notasgenerales1")->actions())
+            items << action->text();
+        QCOMPARE(items, (QStringList{"Editor de números", "Editor de listas"}));
+        choose("Editordenmeros1");
+        choose("Editordenmeros1");
+        QCOMPARE(TestSession::windows("FormFluke45Nota1").size(), 1);
+        QWidget* note = TestSession::window("FormFluke45Nota1");
+        QCOMPARE(note->windowTitle(), QStringLiteral("El editor de números del Fluke 45"));
+        QVERIFY(!(note->windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(note->findChild<QLabel*>("Label1")->text(), QStringLiteral("EL EDITOR DE NÚMEROS"));
+        QCOMPARE(note->findChild<QLabel*>("Label2")->text(), QStringLiteral("Forma de empleo:"));
+        QCOMPARE(memoLines(note, "Memo2"),
+                 (QStringList{"Se puede utilizar cuando se debe determinar la base relativa, o los ",
+                              "puntos Alto y Bajo para operaciones de comparación (botón COMP)."}));
+        QCOMPARE(memoLines(note, "Memo3"),
+                 (QStringList{"Pulsar la tecla 2ND y después la Flecha Arriba o la Flecha Abajo ",
+                              "para editar el punto alto o bajo respectivamente de la operación ", "de Comparación.",
+                              "Pulsar 2ND y botón REL (REF #) para editar la base relativa."}));
+        QCOMPARE(memoLines(note, "Memo5"), QStringList{"Se puede salvar el valor pulsando el botón AUTO."});
+        for (const char* memo : {"Memo1", "Memo2", "Memo3", "Memo4", "Memo5", "Memo6"})
+            QVERIFY2(!note->findChild<QPlainTextEdit*>(memo)->isEnabled(), memo);
+        QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 4); // two texts, four bullets
+        // Esc does nothing; "&Cerrar" closes it and lets the window be left.
+        QTest::keyClick(note, Qt::Key_Escape);
+        TestSession::settle();
+        QVERIFY(TestSession::window("FormFluke45Nota1"));
+        press(note, "Button1");
+        QVERIFY(!TestSession::window("FormFluke45Nota1"));
+        QCOMPARE(leave(false), QList<Box>{});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+    }
+
+    void listEditorNote()
+    {
+        choose("Editordelistas1");
+        QWidget* note = TestSession::window("FormFluke45Nota2");
+        QVERIFY(note);
+        QCOMPARE(note->windowTitle(), QStringLiteral("El Editor de listas del Fluke 45"));
+        QCOMPARE(note->findChild<QLabel*>("Label1")->text(), QStringLiteral("EL EDITOR DE LISTAS"));
+        QCOMPARE(memoLines(note, "Memo4"), (QStringList{"Recorrer la lista con los botones de flecha arriba y abajo.",
+                                                        "Seleccionar la opción deseada con la tecla AUTO."}));
+        QCOMPARE(memoLines(note, "Memo6"), (QStringList{"Para abortar la operación, pulsar cualquier botón excepto el",
+                                                        "botón AUTO y las flechas."}));
+        QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 3);
+        // Each note closes on its own; the other stays and still holds the window.
+        choose("Editordenmeros1");
+        press(note, "Button1");
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormFluke45", "FormFluke45Nota1"}));
+        QCOMPARE(leave(true), QList<Box>{exclamation("Existen notas abiertas", "Cierre antes las notas abiertas.")});
+    }
+
+    void leavingWithWindowsOpen_data()
+    {
+        QTest::addColumn<QStringList>("open"); // menu items chosen first
+        QTest::addColumn<bool>("closeBox");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("list note and panel") << QStringList{"Editordelistas1", "Panelfrontal1"} << false
+                                             << "Existen notas abiertas"
+                                             << "Cierre antes las notas abiertas y el panel frontal.";
+        QTest::addRow("note and questionnaire") << QStringList{"Editordenmeros1", "Cuestiones1"} << true
+                                                << "Existen notas abiertas" << "Cierre antes las notas abiertas.";
+        QTest::addRow("panel and questionnaire") << QStringList{"Panelfrontal1", "Cuestiones1"} << false
+                                                 << "El panel está abierto" << "Cierre antes el panel frontal.";
+        QTest::addRow("questionnaire, close box") << QStringList{"Cuestiones1"} << true
+                                                  << "Las cuestiones están abiertas"
+                                                  << "Cierre antes la ventana de cuestiones.";
+    }
+
+    // The window stays, with the first refusal that holds; the open windows stay too.
+    void leavingWithWindowsOpen()
+    {
+        QFETCH(QStringList, open);
+        QFETCH(bool, closeBox);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        for (const QString& item : open)
+            choose(qPrintable(item));
+        const QStringList before = TestSession::openWindowNames();
+        QCOMPARE(before.size(), open.size() + 1);
+        QCOMPARE(leave(closeBox), QList<Box>{(Box{caption, text, MessageBoxes::Icon::Exclamation})});
+        QCOMPARE(TestSession::openWindowNames(), before);
+        QVERIFY(fluke45->isVisible());
+    }
+
+    void oneQuestionnaireAtATime()
+    {
+        choose("Cuestiones1");
+        choose("Cuestiones1");
+        QCOMPARE(TestSession::windows("Ff45_cuestiones1").size(), 1);
+        QWidget* quiz = TestSession::window("Ff45_cuestiones1");
+        QCOMPARE(quiz->windowTitle(), QStringLiteral("Cuestiones sobre el Fluke 45"));
+        press(quiz, "Aceptar");
+        QCOMPARE(leave(false), QList<Box>{});
+    }
+};
+
+QTEST_MAIN(Fluke45WindowTest)
+#include "tst_fluke45_window.moc"
