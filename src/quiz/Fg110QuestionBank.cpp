@@ -1,11 +1,11 @@
 #include "Fg110QuestionBank.h"
 
+#include "QuizLines.h"
+
 namespace {
 
-LineRun text(const char* run)
-{
-    return {QString::fromUtf8(run), {}, {}};
-}
+using QuizLines::plain;
+using QuizLines::text;
 
 // The FG110's keys and display indicators, at the sizes they are shown, with what a
 // screen reader says of each.
@@ -39,14 +39,6 @@ QuizOption rampOption(const LineRun& selector, const LineRun& unit, bool correct
              {Freq, text(", teclear \"3\" en el teclado numérico, pulsar"), unit, text("y pulsar")},
              {Shift, text("+"), Inverse, text(".")}},
             correct};
-}
-
-QuizOption plain(std::initializer_list<const char*> lines, bool correct)
-{
-    QuizOption option{{}, correct};
-    for (const char* line : lines)
-        option.lines.push_back({text(line)});
-    return option;
 }
 
 } // namespace

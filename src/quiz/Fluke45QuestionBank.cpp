@@ -1,11 +1,11 @@
 #include "Fluke45QuestionBank.h"
 
+#include "QuizLines.h"
+
 namespace {
 
-LineRun text(const char* run)
-{
-    return {QString::fromUtf8(run), {}, {}};
-}
+using QuizLines::plain;
+using QuizLines::text;
 
 // The Fluke 45's keys and terminals, at the sizes they are shown, with what a screen
 // reader says of each.
@@ -38,14 +38,6 @@ QuizOption thresholdOption(bool withSecond, const LineRun& last, bool correct)
     return {{{text("Pulsar"), Hold, text(". Elegir la opción \"1\" de la lista presentada con las")},
              {text("teclas"), Arrows, text(", y pulsar el botón"), last, text(".")}},
             correct};
-}
-
-QuizOption plain(std::initializer_list<const char*> lines, bool correct)
-{
-    QuizOption option{{}, correct};
-    for (const char* line : lines)
-        option.lines.push_back({text(line)});
-    return option;
 }
 
 } // namespace

@@ -41,8 +41,6 @@ protected:
     virtual void closePanel();
     void reject() override; // Esc presses "&Cerrar"
 
-    const ExplorerLayout& explorerLayout() const { return m_layout; }
-    QGroupBox* relatedTopicsBox() const { return m_relatedTopicsBox; }
 
 private:
     void build();
