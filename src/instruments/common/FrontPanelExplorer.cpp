@@ -94,8 +94,7 @@ void FrontPanelExplorer::build()
         m_captionLabels.push_back(label);
     }
 
-    m_fieldsPanel = new QFrame(this);
-    QFrame* fieldsPanel = m_fieldsPanel;
+    auto* fieldsPanel = m_fieldsPanel = new QFrame(this);
     fieldsPanel->setObjectName(QStringLiteral("Panel1"));
     fieldsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fieldsPanel->setGeometry(l.fieldsPanel);

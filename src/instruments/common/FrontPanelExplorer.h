@@ -32,7 +32,6 @@ public:
     ~FrontPanelExplorer() override;
 
     SensitiveMap* map() const { return m_map; }
-    SensitiveMap* stackedMap() const { return m_stackedMap; }
 
 protected:
     // The click cycle: empty the fields, find the row of the hovered caption, fill them.
