@@ -13,6 +13,8 @@
 #include "quiz/QuestionnaireWindow.h"
 
 #include <QCheckBox>
+#include <QHash>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include "core/FormReference.h"
 #include "core/Navigation.h"
@@ -23,8 +25,8 @@
 #include <memory>
 
 // Every text of every window fits the box it is drawn in: nothing is cut at the right
-// edge of a label, a memo, a group box's title or a button. A window added to the
-// program joins the list below.
+// edge of a label, a memo, a group box's title or a button, and no picture is cut. A
+// window added to the program joins the list below.
 class TextFitTest : public QObject
 {
     Q_OBJECT
@@ -38,12 +40,39 @@ class TextFitTest : public QObject
             faults << window->objectName() + when + QStringLiteral(" ") + fault;
     }
 
+    // The colour most of an image shows.
+    static QRgb ground(const QImage& image)
+    {
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y)];
+        return std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                                [](auto a, auto b) { return a.second < b.second; })->first;
+    }
+
+    // A note's memos are text printed on the window: no frame, and behind the text the
+    // window's own ground, not a slab of another grey.
+    void lookAtMemos(QWidget* note)
+    {
+        const QImage shot = note->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        for (const QPlainTextEdit* memo : note->findChildren<QPlainTextEdit*>()) {
+            const QRectF text(memo->viewport()->mapTo(note, QPoint()), memo->viewport()->size());
+            const QRgb shown = ground(shot.copy(QRectF(text.topLeft() * scale, text.size() * scale).toRect()));
+            if (memo->frameWidth() != 0 || shown != ground(shot))
+                faults << QStringLiteral("%1 %2: a slab of %3 framed by %4 px").arg(note->objectName(), memo->objectName(),
+                                                                            QColor(shown).name()).arg(memo->frameWidth());
+        }
+    }
+
     template <class Form>
     void lookAt()
     {
         std::unique_ptr<Form> form(Navigation::navigate<Form>());
         QVERIFY(form);
         look(form.get(), {});
+        lookAtMemos(form.get());
     }
 
     void lookAtInstrument(InstrumentId instrument)
@@ -123,11 +152,13 @@ private slots:
         for (int note : {Note::Fluke45NumberEditor, Note::Fluke45ListEditor}) {
             std::unique_ptr<QWidget> window(Navigation::present(new Fluke45Note(note)));
             look(window.get(), {});
+            lookAtMemos(window.get());
         }
         for (int topic = 1; topic <= Fg110TextPages::Count; ++topic) {
             Fg110TextPages::open(topic);
             std::unique_ptr<TextPage> page(formReference<TextPage>());
             look(page.get(), {});
+            lookAtMemos(page.get());
         }
         lookAt<PowerSupplyStartupNote>();
         {

@@ -13,10 +13,10 @@
 struct NoteBlock {
     enum class Kind {
         Label,  // one line of text sized to it (a width of 0), or text broken into lines to fit the rectangle
-        Memo,   // a flat, borderless silver block of lines that takes no focus
+        Memo,   // lines printed on the window (no frame, the window's ground) that take no focus
         Marker, // a small picture beside a step: a step marker or a bullet
         Rule,   // a separator line along the rectangle's bottom edge
-        FramedMemo, // a framed silver box of lines, wrapped to its width, that can be scrolled
+        ScrollingMemo, // lines printed on the window, wrapped to its width, that can be scrolled
         Bevel,  // a raised separator line along the rectangle's top edge
     };
     Kind kind;
@@ -27,7 +27,7 @@ struct NoteBlock {
     bool bold = false;
     QColor color = Qt::black;
     QStringList lines;
-    bool scrollBar = false; // a framed memo's vertical scroll bar
+    bool scrollBar = false; // a scrolling memo's vertical scroll bar
     QString picture = QStringLiteral("glyphs/step_marker"); // a marker's drawing
 };
 

@@ -48,31 +48,31 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         return label;
     }
     case NoteBlock::Kind::Memo:
-    case NoteBlock::Kind::FramedMemo: {
-        const bool framed = block.kind == NoteBlock::Kind::FramedMemo;
+    case NoteBlock::Kind::ScrollingMemo: {
         auto* memo = new QPlainTextEdit(parent);
         memo->setPlainText(block.lines.join(QLatin1Char('\n')));
         memo->setFont(font);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        if (framed) {
+        if (block.kind == NoteBlock::Kind::ScrollingMemo) {
             // Read, scrolled, never typed into; it takes no focus, so Enter stays with the button.
             memo->setReadOnly(true);
             memo->setFocusPolicy(Qt::NoFocus);
             memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             memo->setVerticalScrollBarPolicy(block.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         } else {
-            memo->setFrameShape(QFrame::NoFrame);
             // The lines are laid out as they should read; a block never rewraps them.
             memo->setLineWrapMode(QPlainTextEdit::NoWrap);
             memo->document()->setDocumentMargin(0);
             memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             memo->setEnabled(false);
         }
+        // A memo is text printed on its window: no frame, and the window's own ground
+        // behind the text (the window's silver), whatever the style gives a text box.
+        memo->setFrameShape(QFrame::NoFrame);
+        memo->viewport()->setBackgroundRole(QPalette::Window);
         QPalette palette = memo->palette();
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            palette.setColor(group, QPalette::Base, QColor(192, 192, 192));
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             palette.setColor(group, QPalette::Text, block.color);
-        }
         memo->setPalette(palette);
         memo->setGeometry(block.rect);
         return memo;

@@ -33,7 +33,7 @@ NoteBlock modeLabel(const QString& name, const QString& mode, QPoint at)
 
 NoteBlock modeMemo(const QString& name, QRect at, bool scrollBar, const QStringList& lines)
 {
-    return {Kind::FramedMemo, name, at, "Times New Roman", 16, false, Qt::black, lines, scrollBar};
+    return {Kind::ScrollingMemo, name, at, "Times New Roman", 16, false, Qt::black, lines, scrollBar};
 }
 
 NoteBlock bevel(QPoint at, int width)
