@@ -110,9 +110,12 @@ QuestionnaireWindow::QuestionnaireWindow(const QuestionBank& bank)
 
 QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstButton)
 {
+    // Every line keeps the height of its tallest picture; where a page is crowded (the
+    // FG110's second question: four options of three lines, each with a key 20 px tall)
+    // the room between the options gives way, never a line.
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(2);
     if (question.lines.size() == 1 && question.lines.front().size() == 1 && question.lines.front().front().picture.isEmpty()) {
         auto* text = new QLabel(question.lines.front().front().text, page);
@@ -123,33 +126,41 @@ QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstB
         for (const QuizLine& line : question.lines)
             layout->addWidget(makeLine(line, page));
     }
-    layout->addSpacing(6);
+    layout->addSpacing(4);
 
     auto* answers = new QGroupBox(QStringLiteral("Respuestas"), page);
-    auto* grid = new QGridLayout(answers);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(6);
+    auto* optionsLayout = new QVBoxLayout(answers);
+    optionsLayout->setContentsMargins(9, 6, 9, 6);
+    optionsLayout->setSpacing(0);
     for (std::size_t i = 0; i < question.options.size(); ++i) {
         const QuizOption& option = question.options[i];
+        if (i > 0) // 6 px between two options, less on a crowded page
+            optionsLayout->addSpacerItem(new QSpacerItem(0, 6, QSizePolicy::Minimum, QSizePolicy::Preferred));
+        const int number = firstButton + int(i);
+        // The option's radio button and lines all belong to the group box (nested layouts,
+        // not widgets), so that the page's four buttons exclude one another.
+        auto* optionLayout = new QGridLayout;
+        optionLayout->setHorizontalSpacing(6);
+        optionLayout->setVerticalSpacing(0);
+        optionLayout->setColumnStretch(1, 1);
+        optionsLayout->addLayout(optionLayout);
         auto* button = new QRadioButton(answers);
-        button->setObjectName(QStringLiteral("RadioButton%1").arg(firstButton + int(i)));
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(number));
         button->setAccessibleName(spoken(option));
         // Judged only when it becomes the chosen one: choosing it again says nothing new.
         connect(button, &QRadioButton::toggled, this, [this, correct = option.correct](bool chosen) {
             if (chosen)
                 judge(correct);
         });
-        grid->addWidget(button, int(i), 0, Qt::AlignTop);
-        auto* lines = new QWidget(answers);
-        auto* linesLayout = new QVBoxLayout(lines);
-        linesLayout->setContentsMargins(0, 0, 0, 0);
-        linesLayout->setSpacing(1);
-        for (const QuizLine& line : option.lines)
-            linesLayout->addWidget(makeLine(line, lines));
-        grid->addWidget(lines, int(i), 1);
+        // The button stands level with the first line, however tall its pictures make it.
+        optionLayout->addWidget(button, 0, 0, Qt::AlignVCenter);
+        for (std::size_t k = 0; k < option.lines.size(); ++k) {
+            QWidget* row = makeLine(option.lines[k], answers);
+            row->setObjectName(QStringLiteral("RadioButton%1Line%2").arg(number).arg(k + 1));
+            optionLayout->addWidget(row, int(k), 1);
+        }
     }
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(int(question.options.size()), 1);
+    optionsLayout->addStretch(1);
     layout->addWidget(answers, 1);
     return page;
 }

@@ -1,6 +1,10 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/AppState.h"
+#include "core/Navigation.h"
+#include "quiz/Fg110QuestionBank.h"
+#include "quiz/Fluke45QuestionBank.h"
+#include "quiz/QuestionnaireWindow.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -163,6 +167,32 @@ private slots:
         TestSession::choose(fg110, "Volver1");
         TestSession::settle();
         QVERIFY(TestSession::window("Form1"));
+    }
+
+    // Each option's radio button stands level with its first line, however tall that
+    // line's pictures make it (the Fluke 45's terminals are 33 px).
+    void everyButtonStandsLevelWithItsFirstLine_data()
+    {
+        QTest::addColumn<bool>("fg110");
+        QTest::addColumn<int>("button");
+        for (const bool fg110 : {true, false})
+            for (int n = 1; n <= 16; ++n)
+                QTest::addRow("%s, RadioButton%d", fg110 ? "FG110" : "Fluke 45", n) << fg110 << n;
+    }
+    void everyButtonStandsLevelWithItsFirstLine()
+    {
+        QFETCH(bool, fg110);
+        QFETCH(int, button);
+        std::unique_ptr<QuestionnaireWindow> q(
+            Navigation::present(new QuestionnaireWindow(fg110 ? fg110QuestionBank() : fluke45QuestionBank())));
+        notebook(q.get())->setCurrentIndex((button - 1) / 4);
+        QCoreApplication::processEvents();
+        auto* line = q->findChild<QWidget*>(QStringLiteral("RadioButton%1Line1").arg(button));
+        QVERIFY(line);
+        auto* text = line->findChild<QLabel*>();
+        const int below = text->mapTo(q.get(), text->rect().center()).y()
+                          - radio(q.get(), button)->mapTo(q.get(), radio(q.get(), button)->rect().center()).y();
+        QVERIFY2(qAbs(below) <= 1, qPrintable(QStringLiteral("the button floats %1 px above its line").arg(below)));
     }
 
     // The bank's texts as the student reads them, pictures standing between the runs.

@@ -41,7 +41,14 @@ QRect uncut(const QWidget* w, const QWidget* window)
 
 void checkLabel(const QLabel* label, const QWidget* window, QStringList& faults)
 {
-    if (label->text().isEmpty() || !label->pixmap().isNull())
+    if (!label->pixmap().isNull()) {
+        const QRect shown = uncut(label, window);
+        if (shown != label->rect())
+            faults << QStringLiteral("%1: a picture «%2» %3 px high shows %4").arg(label->objectName(), label->accessibleName())
+                          .arg(label->height()).arg(shown.height());
+        return;
+    }
+    if (label->text().isEmpty())
         return;
     const QFontMetrics metrics(label->font());
     const QRect room = (label->contentsRect() & uncut(label, window))
