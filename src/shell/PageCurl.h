@@ -4,8 +4,9 @@
 #include <QSize>
 
 // The frames of the chooser's page-turn animation, drawn from the instrument's picture:
-// the page narrows as it turns about its left edge, and its lower right corner folds
-// over further at each step, showing the grey behind it.
+// first its lower right corner curls over; then, in the narrower frames, the page is turned
+// further, its right part rolled over as a light flap (the page's back) and the grey ground
+// showing where it lay. The page itself is never squeezed: what stays is drawn at its size.
 namespace PageCurl {
 
 // step 1, 2 or 3 for the animation's frames 2, 3 and 4.

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -110,6 +111,22 @@ QStringList itemTexts(const QMenu* menu)
     return texts;
 }
 
+// Pixels of a title art's lettering (its orange letters and their brown sides) within an
+// area of the picture; the grey ground and the letters' neutral shadow are not lettering.
+int letteringPixels(const QLabel* title, const QRect& area)
+{
+    const QImage image = title->pixmap().toImage();
+    const qreal ratio = title->pixmap().devicePixelRatio();
+    const QRect pixels = QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toRect() & image.rect();
+    int count = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() - c.blue() > 24;
+        }
+    return count;
+}
+
 using Box = MessageBoxes::Shown;
 
 Box exclamation(const QString& caption, const QString& text)
@@ -145,6 +162,13 @@ private slots:
             QCOMPARE(image->geometry(), rect);
             QVERIFY2(!image->pixmap().isNull(), name);
         }
+        // No letter of the title lies under the photograph (drawn over it) or at its edges.
+        const auto* title = w->centralWidget()->findChild<QLabel*>("Image1");
+        const QRect whole(QPoint(), i.titleArt.size());
+        const QRect covered = i.titleArt.intersected(i.photograph.adjusted(-2, -2, 2, 2)).translated(-i.titleArt.topLeft());
+        QVERIFY(letteringPixels(title, whole) > 0);
+        QCOMPARE(letteringPixels(title, covered), 0);
+        QCOMPARE(letteringPixels(title, whole) - letteringPixels(title, whole.adjusted(3, 3, -3, -3)), 0);
 
         QStringList bar;
         for (const QAction* action : w->menuBar()->actions())

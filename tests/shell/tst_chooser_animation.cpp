@@ -122,6 +122,13 @@ private slots:
             QCOMPARE(frame->geometry(), QRect(framesAt, sizes[k - 1]));
             QVERIFY2(!frame->pixmap().isNull(), "the frame shows a picture");
             QCOMPARE(frame->pixmap().deviceIndependentSize().toSize(), sizes[k - 1]);
+            // Turned, not squeezed: the page's top left shows as it was, and the grey ground
+            // shows at the lower right, where the page has lifted.
+            const QImage page = label(form, main)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage shown = frame->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            const int corner = qRound(12 * frame->pixmap().devicePixelRatio());
+            QCOMPARE(shown.copy(0, 0, corner, corner), page.copy(0, 0, corner, corner));
+            QCOMPARE(shown.pixelColor(shown.width() - 1, shown.height() - 1), QColor(192, 192, 192));
             QVERIFY2(frame->toolTip().isEmpty(), "frames have no hint");
             QVERIFY2(TestSession::windows(window).isEmpty(), "the instrument opens only at the fourth tick");
         }

@@ -189,7 +189,8 @@ int main(int argc, char** argv)
     for (const ChooserEntry& entry : chooserTable()) {
         // The picture and its three page-turn frames side by side.
         const QPixmap page = Pictures::get(entry.pictureName, entry.main.size());
-        QPixmap strip(QSize(entry.main.width() * 4 + 12, entry.main.height()));
+        QPixmap strip(QSize(entry.main.width() * 4 + 12, entry.main.height()) * page.devicePixelRatio());
+        strip.setDevicePixelRatio(page.devicePixelRatio()); // crisp at 2x as on screen
         strip.fill(QColor(192, 192, 192));
         QPainter painter(&strip);
         painter.drawPixmap(0, 0, page);
