@@ -24,6 +24,7 @@
 #include "instruments/InstrumentWindows.h"
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
+#include "UserRoundTrip.h"
 
 #include <QAction>
 #include <QLabel>
@@ -47,6 +48,11 @@
 #include <vector>
 
 namespace {
+
+// A round trip of the memory measurement opens its instrument by the picture, with the
+// page turn (1.2 s), one time in ten, by the menu the other nine.
+constexpr int PageTurnEvery = 10;
+constexpr int Trips = 1000;
 
 // Quits the application once the watched window has painted.
 class QuitAfterPaint : public QObject
@@ -222,9 +228,10 @@ long residentKiB()
 }
 
 // Resident memory after 10 round trips and after `trips`, as "<after 10> <after all>" in
-// KiB: the program (chooser, power-supply window, its front panel with a click, and back)
-// or, for comparison, a bare window with a label made and destroyed as often.
-int runRoundTrips(int argc, char** argv, bool bare, int trips)
+// KiB: a student's trips by mouse and keyboard (see UserRoundTrip.h), the page turn on
+// every `pageTurnEvery`-th, or, for comparison, a bare window with a label made and
+// destroyed as often. Prints nothing when a trip went wrong.
+int runRoundTrips(int argc, char** argv, bool bare, int trips, int pageTurnEvery)
 {
     QApplication app(argc, argv);
     if (!bare && !Startup::start(QStringLiteral("trivane")))
@@ -239,17 +246,9 @@ int runRoundTrips(int argc, char** argv, bool bare, int trips)
             window->show();
             settle();
             window->deleteLater();
-        } else {
-            QWidget* supply = InstrumentWindows::open(InstrumentId::PowerSupply, formReference<ChooserWindow>());
-            settle();
-            supply->findChild<QAction*>(QStringLiteral("Panelfrontal1"))->trigger();
-            settle();
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QLatin1String("FormPromaxPanel") && w->isVisible())
-                    if (auto* close = w->findChild<QPushButton*>(QStringLiteral("BitBtn2")))
-                        close->click();
-            settle();
-            Navigation::backToChooser(supply);
+        } else if (const char* failure = UserRoundTrip::run(i, pageTurnEvery)) {
+            std::fprintf(stderr, "round trip %d: %s\n", i, failure);
+            return 1;
         }
         settle();
         if (i == 10)
@@ -289,9 +288,9 @@ int main(int argc, char** argv)
     if (argc > 1 && std::string_view(argv[1]) == "--openings")
         return runOpenings(argc, argv);
     if (argc > 2 && std::string_view(argv[1]) == "--round-trips")
-        return runRoundTrips(argc, argv, false, std::atoi(argv[2]));
+        return runRoundTrips(argc, argv, false, std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : PageTurnEvery);
     if (argc > 2 && std::string_view(argv[1]) == "--bare-round-trips")
-        return runRoundTrips(argc, argv, true, std::atoi(argv[2]));
+        return runRoundTrips(argc, argv, true, std::atoi(argv[2]), 0);
 
     constexpr int startRuns = 15;
     std::vector<double> bareMs, bareMiB, textMs, textMiB, trivaneMs, trivaneMiB;
@@ -340,23 +339,33 @@ int main(int argc, char** argv)
                     median(hungMs));
     }
     {
-        // Memory over many visits: resident growth from the 10th to the 1000th round trip.
-        long programTen = 0, programAll = 0, bareTen = 0, bareAll = 0;
-        const auto trips = [&](const char* mode, long& ten, long& all) {
-            const std::string command = "'" + std::string(argv[0]) + "' " + mode + " 1000 2>/dev/null";
+        // Memory over many visits: resident growth from the 10th to the 1000th round trip,
+        // offscreen and, where an X server is given (DISPLAY), on it.
+        const auto trips = [&](const char* platform, const char* mode) {
+            const std::string command = std::string("QT_QPA_PLATFORM=") + platform + " '" + argv[0] + "' " + mode
+                                        + " " + std::to_string(Trips) + " 2>/dev/null";
+            long ten = 0, all = 0;
             if (FILE* out = popen(command.c_str(), "r")) {
                 if (std::fscanf(out, "%ld %ld", &ten, &all) != 2)
                     ten = all = 0;
                 pclose(out);
             }
+            if (ten == 0)
+                std::printf("    %-8s %-40s  failed\n", platform, mode + 2);
+            else
+                std::printf("    %-8s %-40s %6ld  (%ld to %ld)\n", platform, mode + 2, all - ten, ten, all);
         };
-        trips("--round-trips", programTen, programAll);
-        trips("--bare-round-trips", bareTen, bareAll);
-        std::printf("resident memory growth from the 10th to the 1000th round trip (KiB; goal: at most 2048):\n");
-        std::printf("  chooser, power supply, front panel and back  %6ld  (%ld to %ld)\n", programAll - programTen,
-                    programTen, programAll);
-        std::printf("  bare window with a label, made and destroyed %6ld  (%ld to %ld)\n", bareAll - bareTen, bareTen,
-                    bareAll);
+        std::printf("resident memory growth from the 10th to the %dth round trip (KiB; goal: at most 2048):\n", Trips);
+        std::printf("  round-trips: chooser (menu, or picture and page turn every %dth), instrument window,\n"
+                    "  front panel, a click on a control, Esc, \"Volver\"; the seven instruments in turn;\n"
+                    "  bare-round-trips: a bare window with a label, made and destroyed\n", PageTurnEvery);
+        std::vector<const char*> platforms{"offscreen"};
+        if (const char* display = std::getenv("DISPLAY"); display && *display)
+            platforms.push_back("xcb");
+        for (const char* platform : platforms) {
+            trips(platform, "--round-trips");
+            trips(platform, "--bare-round-trips");
+        }
     }
     std::printf("power-supply window from the chooser to painted, with its cue, and its front panel (ms):\n");
     std::printf("  %-28s %8s %8s %8s\n", "", "first", "median", "panel");
