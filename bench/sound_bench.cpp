@@ -11,23 +11,40 @@
 // it has rendered for a new stream (as for each `paplay`) can even show a sound a
 // millisecond before its play.
 //
+// Then the program's cue alone, a 300 ms tone played 100 times, with the machine idle
+// and with both cores kept busy by another process: how many plays were heard whole
+// (one sound of the tone's length), how soon, and how many times the mixer's stream ran
+// dry (its underruns, as the mixer counts them).
+//
 //   sound_bench                        the report
-//   sound_bench --play <player> <count> <spacing ms> <first delay ms>
+//   sound_bench --tone                 the tone's part of the report alone
+//   sound_bench --play <player> <cue> <count> <spacing ms> <first delay ms>
 //                                      one run of plays (used by the report); prints the
-//                                      monotonic time of each play, one per line
+//                                      monotonic time of each play, one per line, and
+//                                      then, for the program's cue, "health <requests>
+//                                      <underruns>"
 #include "SinkListener.h"
 #include "platform/SoundCue.h"
 #include "platform/SoundPaths.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <QSoundEffect>
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -35,6 +52,24 @@
 namespace {
 
 constexpr const char* Cue = "SOND\\HOLYVISN.WAV";
+constexpr const char* Tone = "SOND\\TONE.WAV";
+constexpr int ToneMs = 300;
+// The folder that holds the tone's SOND folder, passed to the processes that play it.
+constexpr const char* ToneFolderVariable = "TRIVANE_BENCH_TONE_FOLDER";
+
+// A 300 ms tone at 441 Hz, 16-bit mono at 44.1 kHz.
+QByteArray toneWav()
+{
+    const int frames = 44100 * ToneMs / 1000;
+    QByteArray pcm(frames * 2, 0);
+    for (int i = 0; i < frames; ++i)
+        qToLittleEndian(qint16(12000 * std::sin(2 * M_PI * 441 * i / 44100.0)), pcm.data() + 2 * i);
+    const auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
+    const auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
+    const QByteArray fmt = "fmt " + le32(16) + le16(1) + le16(1) + le32(44100) + le32(88200) + le16(2) + le16(16);
+    const QByteArray body = "WAVE" + fmt + "data" + le32(quint32(pcm.size())) + pcm;
+    return "RIFF" + le32(quint32(body.size())) + body;
+}
 
 void waitMs(int ms)
 {
@@ -51,18 +86,22 @@ void printPlay()
 }
 
 // One player of the comparison, living in its own process.
-int runPlays(const std::string& player, int count, int spacingMs, int firstDelayMs, int argc, char** argv)
+int runPlays(const std::string& player, const char* cueName, int count, int spacingMs, int firstDelayMs, int argc,
+             char** argv)
 {
     QApplication app(argc, argv);
-    const QUrl source = QUrl::fromLocalFile(SoundPaths::resolve(QString::fromLatin1(Cue)));
+    if (qEnvironmentVariableIsSet(ToneFolderVariable))
+        SoundPaths::overrideSearchFolders({qEnvironmentVariable(ToneFolderVariable)});
+    const QString cue = QString::fromLatin1(cueName);
+    const QUrl source = QUrl::fromLocalFile(SoundPaths::resolve(cue));
     std::function<void()> play;
 
-    SoundCue cue;
+    SoundCue player_;
     QSoundEffect reused;
     if (player == "trivane") {
-        if (!cue.open(QString::fromLatin1(Cue)))
+        if (!player_.open(cue))
             return 1;
-        play = [&] { cue.play(); };
+        play = [&] { player_.play(); };
     } else if (player == "qt-reuse") {
         // What the program did before: one effect, stopped (rewound) and played again.
         reused.setSource(source);
@@ -90,6 +129,11 @@ int runPlays(const std::string& player, int count, int spacingMs, int firstDelay
         printPlay();
         play();
         waitMs(spacingMs);
+    }
+    if (player == "trivane") {
+        const AudioOutput::Health health = AudioOutput::health();
+        std::printf("health %llu %llu\n", static_cast<unsigned long long>(health.requests),
+                    static_cast<unsigned long long>(health.underruns));
     }
     return 0;
 }
@@ -125,20 +169,29 @@ Figures figuresFor(const SinkListener& listener, const std::vector<std::int64_t>
     return f;
 }
 
-// Runs a child process of this program and collects the play times it prints.
-std::vector<std::int64_t> playsOfChild(const char* self, const std::string& player, int count, int spacingMs,
-                                       int firstDelayMs)
+// What a child process that played printed: the moment of each play and, for the
+// program's cue, the mixer's health.
+struct ChildRun {
+    std::vector<std::int64_t> plays;
+    unsigned long long requests = 0;
+    unsigned long long underruns = 0;
+};
+
+// Runs a child process of this program and collects what it prints.
+ChildRun runChild(const char* self, const std::string& player, const char* cue, int count, int spacingMs,
+                  int firstDelayMs)
 {
+    ChildRun run;
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
-        return {};
+        return run;
     const std::string n = std::to_string(count), s = std::to_string(spacingMs), d = std::to_string(firstDelayMs);
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
         close(pipeFds[1]);
-        execl(self, self, "--play", player.c_str(), n.c_str(), s.c_str(), d.c_str(), static_cast<char*>(nullptr));
+        execl(self, self, "--play", player.c_str(), cue, n.c_str(), s.c_str(), d.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeFds[1]);
@@ -148,16 +201,72 @@ std::vector<std::int64_t> playsOfChild(const char* self, const std::string& play
         out.append(buffer, std::size_t(r));
     close(pipeFds[0]);
     waitpid(pid, nullptr, 0);
-    std::vector<std::int64_t> plays;
     std::size_t at = 0;
     while (at < out.size()) {
         const std::size_t end = out.find('\n', at);
         if (end == std::string::npos)
             break;
-        plays.push_back(std::stoll(out.substr(at, end - at)));
+        const std::string line = out.substr(at, end - at);
+        if (line.rfind("health ", 0) == 0)
+            std::sscanf(line.c_str(), "health %llu %llu", &run.requests, &run.underruns);
+        else
+            run.plays.push_back(std::stoll(line));
         at = end + 1;
     }
-    return plays;
+    return run;
+}
+
+std::vector<std::int64_t> playsOfChild(const char* self, const std::string& player, int count, int spacingMs,
+                                       int firstDelayMs)
+{
+    return runChild(self, player, Cue, count, spacingMs, firstDelayMs).plays;
+}
+
+// Another process that keeps every core busy until it is stopped.
+class BusyCores
+{
+public:
+    BusyCores()
+    {
+        m_pid = fork();
+        if (m_pid == 0) {
+            std::vector<std::thread> spinners;
+            const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+            for (unsigned i = 0; i < cores; ++i)
+                spinners.emplace_back([] {
+                    volatile unsigned long long n = 0;
+                    for (;;)
+                        n = n + 1;
+                });
+            for (std::thread& t : spinners)
+                t.join();
+            _exit(0);
+        }
+    }
+    ~BusyCores()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// Plays heard whole: one sound, of the tone's length (within a few milliseconds), in the
+// time between a play and the next.
+int wholePlays(const SinkListener& listener, const std::vector<std::int64_t>& plays, int spacingMs)
+{
+    constexpr std::int64_t Ms = 1000000;
+    int whole = 0;
+    for (std::int64_t play : plays) {
+        const auto sounds = listener.soundsBetween(play - 10 * Ms, play + (spacingMs - 10) * Ms, 1000, 2);
+        if (sounds.size() == 1 && std::llabs((sounds[0].endNs - sounds[0].startNs) / Ms - ToneMs) <= 25)
+            ++whole;
+    }
+    return whole;
 }
 
 // A plain `paplay` of the file for every play, each a new process.
@@ -189,8 +298,8 @@ void printRow(const char* name, const Figures& f)
 
 int main(int argc, char** argv)
 {
-    if (argc == 6 && std::string(argv[1]) == "--play")
-        return runPlays(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), argc, argv);
+    if (argc == 7 && std::string(argv[1]) == "--play")
+        return runPlays(argv[2], argv[3], std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), argc, argv);
 
     QCoreApplication app(argc, argv);
     const std::string file = SoundPaths::resolve(QString::fromLatin1(Cue)).toStdString();
@@ -216,10 +325,36 @@ int main(int argc, char** argv)
     std::printf("%s, %d plays %d ms apart, recorded on %s\n", Cue, count, spacingMs, monitor.c_str());
     std::printf("  %-34s %9s %8s %8s %8s   (ms from play to the sink)\n", "player", "heard", "median", "worst",
                 "first");
-    for (const Run& run : runs) {
+    const bool toneOnly = argc == 2 && std::string(argv[1]) == "--tone";
+    for (const Run& run : toneOnly ? std::vector<Run>{} : runs) {
         const std::vector<std::int64_t> plays = run.plays();
         usleep(500000);
         printRow(run.name, figuresFor(listener, plays, spacingMs));
+    }
+
+    QTemporaryDir toneFolder;
+    QDir(toneFolder.path()).mkpath(QStringLiteral("SOND"));
+    QFile tone(toneFolder.filePath(QStringLiteral("SOND/TONE.WAV")));
+    if (!tone.open(QIODevice::WriteOnly) || tone.write(toneWav()) < 0)
+        return 1;
+    tone.close();
+    qputenv(ToneFolderVariable, toneFolder.path().toLocal8Bit());
+    constexpr int tonePlays = 100;
+    constexpr int toneSpacingMs = ToneMs + 200;
+    std::printf("\nTrivane cue, a %d ms tone, %d plays %d ms apart\n", ToneMs, tonePlays, toneSpacingMs);
+    std::printf("  %-34s %9s %8s %8s %8s %10s\n", "machine", "whole", "median", "worst", "first", "underruns");
+    for (const bool busy : {false, true}) {
+        std::unique_ptr<BusyCores> load;
+        if (busy)
+            load = std::make_unique<BusyCores>();
+        const ChildRun run = runChild(argv[0], "trivane", Tone, tonePlays, toneSpacingMs, 0);
+        load.reset();
+        usleep(500000);
+        listener.waitUntilRecorded(SinkListener::now());
+        const Figures f = figuresFor(listener, run.plays, toneSpacingMs);
+        std::printf("  %-34s %3d / %-3d %8.1f %8.1f %8.1f %4llu / %llu\n",
+                    busy ? "both cores kept busy" : "idle", wholePlays(listener, run.plays, toneSpacingMs),
+                    int(run.plays.size()), f.medianMs, f.worstMs, f.firstMs, run.underruns, run.requests);
     }
     listener.stop();
     return 0;

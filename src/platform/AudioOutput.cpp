@@ -1,26 +1,37 @@
 #include "AudioOutput.h"
 
+#include "StreamFlowWatch.h"
+
 #include <SDL.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <future>
 #include <mutex>
+#include <string>
 #include <thread>
+
+#include <cstdlib>
 
 namespace AudioOutput {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A voice that the output could not start within this time after its play is dropped:
-// a click heard late is worse than none.
-constexpr auto LateAfter = std::chrono::milliseconds(200);
-// Frames the output asks for at a time (about 17 ms): the most a play waits to be mixed,
-// and the margin the mixing thread has before the stream runs dry. With 512 (12 ms) a
-// sound was once seen to break in two on a busy machine; 1024 makes plays wait 27 ms.
-constexpr int FramesPerRequest = 768;
+// Frames the output asks for at a time (5.8 ms): the longest a play waits to be mixed.
+constexpr int FramesPerRequest = 256;
+// The latency asked of the audio service (PulseAudio, through its own PULSE_LATENCY_MSEC,
+// which the audio library leaves no other way to set). Of it, the service keeps about two
+// thirds queued ahead of the listener: the margin the mixing has on a busy machine.
+// Measured (bench/sound_bench, both cores busy): 768 frames with the library's own
+// queue, a median of 22 ms from a play to the sink with plays broken by underruns; 256
+// frames with 15 ms, 12.5 ms and 100 of 100 plays whole.
+constexpr int StreamLatencyMs = 15;
+constexpr double QueuedAheadMs = StreamLatencyMs * 2.0 / 3.0;
+// How long an opening still under way, or a closing, is waited for at the end of the run.
+constexpr auto EndingGrace = std::chrono::seconds(2);
 
 enum class State { Closed, Opening, Open, Failed };
 
@@ -28,8 +39,12 @@ struct Playing {
     Voice voice;
     std::shared_ptr<const Samples> samples;
     std::size_t position = 0;
-    Clock::time_point playedAt;
 };
+
+std::int64_t monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
 
 struct Output {
     std::mutex mutex; // guards voices and nextVoice, shared with the mixing thread
@@ -38,6 +53,8 @@ struct Output {
     std::atomic<State> state = State::Closed;
     SDL_AudioDeviceID device = 0;
     std::thread opener;
+    std::shared_future<void> opened; // ready when the opener has done its work
+    StreamFlowWatch flow{Samples::Rate, QueuedAheadMs};
 };
 
 // Never destroyed: an opener still waiting for an audio service that does not answer
@@ -54,9 +71,8 @@ void mix(void*, Uint8* stream, int bytes)
     const std::size_t count = std::size_t(bytes) / sizeof(std::int16_t);
     std::fill(out, out + count, std::int16_t(0));
     Output& o = output();
+    o.flow.requested(int(count / Samples::Channels), monotonicNs());
     std::lock_guard lock(o.mutex);
-    const Clock::time_point now = Clock::now();
-    std::erase_if(o.voices, [&](const Playing& p) { return p.position == 0 && now - p.playedAt > LateAfter; });
     for (Playing& p : o.voices) {
         const std::vector<std::int16_t>& frames = p.samples->frames;
         const std::size_t n = std::min(count, frames.size() - p.position);
@@ -67,13 +83,16 @@ void mix(void*, Uint8* stream, int bytes)
     std::erase_if(o.voices, [](const Playing& p) { return p.position >= p.samples->frames.size(); });
 }
 
+// Runs on the opening thread.
 void open()
 {
     Output& o = output();
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trivane");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SDL_Quit();
         o.state = State::Failed;
+        SDL_TLSCleanup();
         return;
     }
     SDL_AudioSpec wanted{};
@@ -84,13 +103,33 @@ void open()
     wanted.callback = mix;
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_Quit();
         o.state = State::Failed;
-        return;
+    } else {
+        o.device = device;
+        SDL_PauseAudioDevice(device, 0);
+        o.state = State::Open;
     }
-    o.device = device;
-    SDL_PauseAudioDevice(device, 0);
-    o.state = State::Open;
+    // What the audio library keeps for this thread alone (its error text) goes with it.
+    SDL_TLSCleanup();
+}
+
+// Runs `work` on a thread of its own and waits for it at most `grace`; a thread still at
+// work then is left to end with the process. Returns whether it finished.
+bool runForAtMost(std::function<void()> work, std::chrono::milliseconds grace)
+{
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    std::thread worker([work = std::move(work), done] {
+        work();
+        done->set_value();
+    });
+    if (finished.wait_for(grace) == std::future_status::ready) {
+        worker.join();
+        return true;
+    }
+    worker.detach();
+    return false;
 }
 
 // A WAV file's samples as 16-bit integers, with more than two channels mixed down to one.
@@ -157,8 +196,16 @@ void prepare()
 {
     Output& o = output();
     State expected = State::Closed;
-    if (o.state.compare_exchange_strong(expected, State::Opening))
-        o.opener = std::thread(open);
+    if (!o.state.compare_exchange_strong(expected, State::Opening))
+        return;
+    // Asked before any thread of the output starts; a latency the user has chosen stays.
+    setenv("PULSE_LATENCY_MSEC", std::to_string(StreamLatencyMs).c_str(), 0);
+    auto opened = std::make_shared<std::promise<void>>();
+    o.opened = opened->get_future().share();
+    o.opener = std::thread([opened] {
+        open();
+        opened->set_value();
+    });
 }
 
 Voice start(std::shared_ptr<const Samples> samples)
@@ -168,7 +215,7 @@ Voice start(std::shared_ptr<const Samples> samples)
     std::lock_guard lock(o.mutex);
     const Voice voice = o.nextVoice++;
     if (samples && !samples->frames.empty() && o.state != State::Failed)
-        o.voices.push_back({voice, std::move(samples), 0, Clock::now()});
+        o.voices.push_back({voice, std::move(samples), 0});
     return voice;
 }
 
@@ -179,32 +226,45 @@ void stop(Voice voice)
     std::erase_if(o.voices, [voice](const Playing& p) { return p.voice == voice; });
 }
 
+bool isActive(Voice voice)
+{
+    Output& o = output();
+    std::lock_guard lock(o.mutex);
+    return std::any_of(o.voices.begin(), o.voices.end(), [voice](const Playing& p) { return p.voice == voice; });
+}
+
 bool isRunning()
 {
     return output().state == State::Open;
 }
 
+Health health()
+{
+    const Output& o = output();
+    return {o.flow.requests(), o.flow.underruns(), o.flow.underrunMoments()};
+}
+
 void shutdown()
 {
     Output& o = output();
-    if (o.state == State::Opening) {
-        // Still waiting for the audio service: leave it to end with the process.
-        o.opener.detach();
-        return;
-    }
-    if (o.opener.joinable())
+    if (o.opener.joinable()) {
+        if (o.opened.wait_for(EndingGrace) != std::future_status::ready) {
+            // Still waiting for an audio service that does not answer: leave it to end
+            // with the process.
+            o.opener.detach();
+            return;
+        }
         o.opener.join();
+    }
     if (o.state == State::Open) {
-        // An audio service that stops answering could hold the closing for ever: wait for
-        // it a moment, then leave it to end with the process.
-        auto closed = std::make_shared<std::promise<void>>();
-        std::future<void> done = closed->get_future();
-        std::thread([device = o.device, closed] {
-            SDL_CloseAudioDevice(device);
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            closed->set_value();
-        }).detach();
-        done.wait_for(std::chrono::seconds(1));
+        // An audio service that stops answering could hold the closing for ever.
+        runForAtMost(
+            [device = o.device] {
+                SDL_CloseAudioDevice(device);
+                SDL_Quit();
+                SDL_TLSCleanup();
+            },
+            EndingGrace);
     }
     o.state = State::Closed;
     std::lock_guard lock(o.mutex);

@@ -10,7 +10,8 @@
 // The program's one audio output: a stream kept open for the whole run, into which every
 // cue that sounds is mixed. A play is heard as soon as the next few milliseconds of the
 // stream are written, never cut short at its end, and never lost to a stream that is
-// still being set up or torn down.
+// still being set up: a play made before the stream flows waits for it and is heard
+// whole as soon as it does.
 //
 // The output is opened in the background, so that no window ever waits for the audio
 // service: with none reachable (or one that never answers) every cue is simply not heard.
@@ -31,18 +32,33 @@ std::shared_ptr<const Samples> convert(std::span<const std::byte> data, const wa
 void prepare();
 
 // Starts a voice that plays the samples once from the start; returns its number.
-// A voice started while the output is still opening is played as it opens, unless it
-// would then come late.
+// A voice started before the output flows is played from its start as soon as it does.
 using Voice = std::uint64_t;
 Voice start(std::shared_ptr<const Samples> samples);
 
 // Silences a voice at once (a voice that has ended is left alone).
 void stop(Voice voice);
 
+// Whether a voice is still to be heard: waiting for the output, or not yet all mixed.
+bool isActive(Voice voice);
+
 // Whether the output is open and playing (false while opening, and with no audio service).
 bool isRunning();
 
-// Closes the output, at the end of the run.
+// How the stream has fared since it began to flow: the requests for sound it made, and
+// how many of them came later than the sound already handed over could cover, so that
+// the listener heard a gap (an underrun). A machine too busy to run the mixer in time
+// shows here, not as a fault of the mixing.
+struct Health {
+    std::uint64_t requests = 0;
+    std::uint64_t underruns = 0;
+    std::vector<std::int64_t> underrunMoments; // monotonic nanoseconds, the latest few
+};
+Health health();
+
+// Closes the output at the end of the run: waits for an opening still under way, closes
+// the stream and lets the audio library free what it holds. An audio service that stops
+// answering is waited for a moment only.
 void shutdown();
 
 } // namespace AudioOutput

@@ -88,7 +88,9 @@ bool SoundCue::open(const QString& relativeName)
 
 bool SoundCue::isSounding() const
 {
-    return m_sinceStart.isValid() && m_sinceStart.elapsed() < m_wav.durationMs();
+    // A play still waiting for the output to flow counts as sounding, so that plays made
+    // meanwhile are not heard all at once when it does.
+    return m_sinceStart.isValid() && (m_sinceStart.elapsed() < m_wav.durationMs() || AudioOutput::isActive(m_voice));
 }
 
 void SoundCue::play()

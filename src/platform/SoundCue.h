@@ -32,7 +32,8 @@ public:
     // The text shown when a cue cannot be opened.
     static QString openErrorText(const QString& relativeName, const QString& reason);
 
-    // Whether the last play is still sounding (by the cue's length).
+    // Whether the last play is still sounding (by the cue's length), or still waiting for
+    // the output to flow.
     bool isSounding() const;
 
 private:
