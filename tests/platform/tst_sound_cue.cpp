@@ -1,6 +1,7 @@
 #include "AudioTestMain.h"
 #include "SinkRecorder.h"
 #include "WavBytes.h"
+#include "platform/AudioOutput.h"
 #include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SoundPaths.h"
@@ -19,6 +20,8 @@ class SoundCueTest : public QObject
     Q_OBJECT
     QList<MessageBoxes::Shown> boxes;
     QTemporaryDir folder;
+    static constexpr int ToneMs = 300;
+    static constexpr std::int64_t Ms = 1000000;
 
     void writeCue(const QString& name, const QByteArray& bytes)
     {
@@ -39,6 +42,9 @@ private slots:
         compressed.format = 2;
         writeCue("ADPCM.WAV", compressed.build());
         writeCue("GOOD.WAV", WavBytes{}.build());
+        WavBytes tone;
+        tone.samples = 22050 * ToneMs / 1000;
+        writeCue("TONE.WAV", tone.build());
         // A valid header in front of far more than any cue holds (the rest never written).
         WavBytes huge;
         huge.samples = 9 * 1024 * 1024;
@@ -144,6 +150,39 @@ private slots:
         delete player;
         QTest::qWait(150); // what was already on its way out of the buffer
         QCOMPARE(SinkRecorder::peakDuring([] {}, 600), 0);
+    }
+
+    // The first play after the output has opened afresh is heard whole: made at once,
+    // while the output is still opening, it sounds as soon as the output flows; made after
+    // the output has stood idle, it sounds at once.
+    void theFirstPlayAfterAFreshStartIsHeardWhole_data()
+    {
+        QTest::addColumn<int>("idleMs");
+        for (int start = 1; start <= 8; ++start)
+            QTest::addRow("at once, start %d", start) << 0;
+        for (int seconds : {1, 5, 30})
+            QTest::addRow("after %d s idle", seconds) << seconds * 1000;
+    }
+    void theFirstPlayAfterAFreshStartIsHeardWhole()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server to listen to");
+        QFETCH(int, idleMs);
+        SinkListener& listener = SinkRecorder::listener();
+        AudioOutput::shutdown(); // as at the end of a run: the next cue opens the output anew
+        SoundCue player;
+        QVERIFY(player.open("SOND\\TONE.WAV"));
+        QTest::qWait(idleMs);
+        const std::int64_t played = SinkListener::now();
+        player.play();
+        QTest::qWait(1000 + ToneMs);
+        listener.waitUntilRecorded(SinkListener::now());
+        const auto sounds = listener.soundsBetween(played - 10 * Ms, SinkListener::now(), 1000, 2);
+        QCOMPARE(int(sounds.size()), 1);
+        const std::int64_t lengthMs = (sounds[0].endNs - sounds[0].startNs) / Ms;
+        QVERIFY2(std::abs(lengthMs - ToneMs) <= 40, qPrintable(QString::number(lengthMs)));
+        const std::int64_t delayMs = (sounds[0].startNs - played) / Ms;
+        QVERIFY2(delayMs <= (idleMs > 0 ? 120 : 1000), qPrintable(QString::number(delayMs)));
     }
 
     void stopSilencesTheCue()
