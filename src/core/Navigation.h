@@ -4,7 +4,6 @@
 #include "core/InstrumentId.h"
 #include "platform/ModalLoops.h"
 
-#include <QPixmapCache>
 #include <QWidget>
 #include <concepts>
 #include <functional>
@@ -17,16 +16,11 @@ namespace Navigation {
 // Release is deferred: the window is destroyed once the event being handled has finished,
 // so the caller may go on using it until it returns; while a modal box is up, not before
 // the box has closed.
-// The style's pixmap cache keeps what it drew for the released window's own palettes
-// (every widget given a palette or a style sheet has one of its own: memo scroll bars,
-// menu items); no later window can use them, and trip after trip they would pile up to
-// the cache's limit. They go with the window.
 inline void release(QWidget* window)
 {
     if (!window)
         return;
     ModalLoops::release(window);
-    QPixmapCache::clear();
 }
 
 // A window whose creation can fail (its sound cue could not be opened) says so.

@@ -8,6 +8,7 @@
 #include "ChooserWindow.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/MenuArrowStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,7 @@ namespace Startup {
 bool start(const QString& programFilePath)
 {
     WindowsFonts::install();
+    MenuArrowStyle::install();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/mainicon.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // only the chooser ends the program
     resetAppState();

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -177,6 +178,11 @@ private slots:
         QCOMPARE(fieldsOf(panel), (Fields{name, description, usage}));
         QCOMPARE(panel->findChild<QPlainTextEdit*>("Memo1")->blockCount(), 1);
         QCOMPARE(panel->findChild<QPlainTextEdit*>("Memo2")->blockCount(), 1);
+        // The memos, scroll bars and all, draw with the application's palette: what the
+        // style caches for them then serves every panel, not one panel each.
+        for (const char* name : {"Memo1", "Memo2"})
+            QCOMPARE(panel->findChild<QPlainTextEdit*>(name)->verticalScrollBar()->palette().cacheKey(),
+                     QApplication::palette().cacheKey());
         QCOMPARE(shownCaptions(panel), QStringList{});
         hover(map, region.center() + QPoint(1, 1));
         QCOMPARE(shownCaptions(panel), QStringList{});

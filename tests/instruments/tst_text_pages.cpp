@@ -7,6 +7,7 @@
 #include "instruments/fg110/Fg110TextPages.h"
 
 #include <QApplication>
+#include <QScrollBar>
 
 using namespace Driving;
 
@@ -97,6 +98,10 @@ private slots:
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), caption);
         QCOMPARE(textsOf(p), texts);
+        // The memos, scroll bars and all, draw with the application's palette: what the
+        // style caches for them then serves every page, not one page each.
+        for (const QPlainTextEdit* memo : p->findChildren<QPlainTextEdit*>())
+            QCOMPARE(memo->verticalScrollBar()->palette().cacheKey(), QApplication::palette().cacheKey());
         QVERIFY(p->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(p->findChild<QPushButton*>("BitBtn1")->text(), QStringLiteral("&Aceptar"));
     }

@@ -10,6 +10,7 @@
 #include "platform/WindowsFonts.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
+#include "widgets/TextColor.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -38,9 +39,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& at, bool
     edit->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
     edit->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    edit->setPalette(palette);
+    TextColor::set(edit, Qt::black);
     edit->setGeometry(at);
     return edit;
 }

@@ -1,6 +1,7 @@
 #include "NoteWindow.h"
 
 #include "widgets/ButtonGlyph.h"
+#include "widgets/TextColor.h"
 #include "core/Navigation.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
@@ -70,10 +71,7 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         // behind the text (the window's silver), whatever the style gives a text box.
         memo->setFrameShape(QFrame::NoFrame);
         memo->viewport()->setBackgroundRole(QPalette::Window);
-        QPalette palette = memo->palette();
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, QPalette::Text, block.color);
-        memo->setPalette(palette);
+        TextColor::set(memo, block.color); // enabled or not
         memo->setGeometry(block.rect);
         return memo;
     }
