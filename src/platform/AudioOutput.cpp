@@ -26,9 +26,10 @@ constexpr int FramesPerRequest = 256;
 // which the audio library leaves no other way to set). Of it, the service keeps about two
 // thirds queued ahead of the listener: the margin the mixing has on a busy machine.
 // Measured (bench/sound_bench, both cores busy): 768 frames with the library's own
-// queue, a median of 22 ms from a play to the sink with plays broken by underruns; 256
-// frames with 15 ms, 12.5 ms and 100 of 100 plays whole.
-constexpr int StreamLatencyMs = 15;
+// queue, a median of 22 ms from a play to the sink and plays broken by underruns; 256
+// frames with 15 ms, 12.5 ms, whole plays with both cores busy but broken ones when more
+// ran besides; with 18 ms, 14.3 ms and 100 of 100 plays whole; with 20 ms, 15.7 ms.
+constexpr int StreamLatencyMs = 18;
 constexpr double QueuedAheadMs = StreamLatencyMs * 2.0 / 3.0;
 // How long an opening still under way, or a closing, is waited for at the end of the run.
 constexpr auto EndingGrace = std::chrono::seconds(2);
