@@ -46,18 +46,27 @@ class ProgramTest : public QObject
         return QString::fromUtf8(xwininfo.readAllStandardOutput());
     }
 
-    void startsAndShowsTheChooser(const QString& program, const QString& workingFolder)
+    // Starts the program on the test display from `workingFolder`, with the variables given
+    // added to the environment.
+    void start(QProcess& trivane, const QString& program, const QString& workingFolder,
+               const QList<QPair<QString, QString>>& variables) const
     {
-        QProcess trivane;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         env.insert("QT_QPA_PLATFORM", "xcb");
-        // No sound device: the program starts all the same, in silence (and leaves the
-        // test run's audio server to the sound tests).
-        env.insert("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+        for (const auto& [name, value] : variables)
+            env.insert(name, value);
         trivane.setProcessEnvironment(env);
         trivane.setWorkingDirectory(workingFolder);
         trivane.start(program);
+    }
+
+    void startsAndShowsTheChooser(const QString& program, const QString& workingFolder)
+    {
+        QProcess trivane;
+        // No sound device: the program starts all the same, in silence (and leaves the
+        // test run's audio server to the sound tests).
+        start(trivane, program, workingFolder, {{"PULSE_SERVER", "unix:/nonexistent/pulse/native"}});
         QVERIFY(trivane.waitForStarted());
         QVERIFY(QTest::qWaitFor([&] { return windowTree().contains("\"Tutorial del Riverazadidi\""); }, 15000));
         QCOMPARE(trivane.state(), QProcess::Running);
@@ -119,13 +128,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(copyProgram(folder.path(), "trivane", missingCues));
         QProcess trivane;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("ASAN_OPTIONS", "detect_leaks=1");
-        trivane.setProcessEnvironment(env);
-        trivane.setWorkingDirectory(folder.path());
-        trivane.start(folder.filePath("trivane"));
+        start(trivane, folder.filePath("trivane"), folder.path(), {{"ASAN_OPTIONS", "detect_leaks=1"}});
         QVERIFY(trivane.waitForStarted());
         for (const QStringList& step : steps)
             QVERIFY2(xInput(step), qPrintable(step.join(' ')));
