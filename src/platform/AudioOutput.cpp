@@ -116,8 +116,8 @@ void open()
 }
 
 // Runs `work` on a thread of its own and waits for it at most `grace`; a thread still at
-// work then is left to end with the process. Returns whether it finished.
-bool runForAtMost(std::function<void()> work, std::chrono::milliseconds grace)
+// work then is left to end with the process.
+void runForAtMost(std::function<void()> work, std::chrono::milliseconds grace)
 {
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> finished = done->get_future();
@@ -125,12 +125,10 @@ bool runForAtMost(std::function<void()> work, std::chrono::milliseconds grace)
         work();
         done->set_value();
     });
-    if (finished.wait_for(grace) == std::future_status::ready) {
+    if (finished.wait_for(grace) == std::future_status::ready)
         worker.join();
-        return true;
-    }
-    worker.detach();
-    return false;
+    else
+        worker.detach();
 }
 
 // A WAV file's samples as 16-bit integers, with more than two channels mixed down to one.
