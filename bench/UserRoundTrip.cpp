@@ -2,7 +2,7 @@
 
 #include "instruments/common/FrontPanelExplorer.h"
 #include "instruments/common/InstrumentWindow.h"
-#include "shell/ChooserTable.h"
+#include "instruments/InstrumentRegistry.h"
 #include "shell/ChooserWindow.h"
 #include "widgets/SensitiveMap.h"
 
@@ -113,8 +113,8 @@ bool clickFirstControl(QWidget* panel)
 
 const char* run(int trip, int pageTurnEvery)
 {
-    const std::vector<ChooserEntry>& table = chooserTable();
-    const ChooserEntry& entry = table[(trip - 1) % table.size()];
+    const auto& instruments = InstrumentRegistry::all();
+    const ChooserEntry& entry = instruments[std::size_t(trip - 1) % instruments.size()].definition.chooser;
     QPointer<ChooserWindow> chooser = shownWindow<ChooserWindow>();
     if (!chooser)
         return "no chooser on screen";

@@ -1,5 +1,7 @@
 #include "core/AppState.h"
 
+#include "core/WindowClaims.h"
+
 AppState& appState()
 {
     static AppState state;
@@ -9,4 +11,5 @@ AppState& appState()
 void resetAppState()
 {
     appState() = AppState{};
+    WindowClaims::releaseAll();
 }

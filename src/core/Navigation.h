@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/FormReference.h"
-#include "core/InstrumentId.h"
 #include "platform/ModalLoops.h"
 
 #include <QWidget>

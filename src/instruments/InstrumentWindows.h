@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/InstrumentId.h"
+#include "InstrumentRegistry.h"
 
 class QWidget;
 
@@ -12,8 +12,8 @@ namespace InstrumentWindows {
 // has then been shown and nothing else changed).
 QWidget* open(InstrumentId instrument, QWidget* leaving);
 
-// An instrument's front panel, where it is only data, opened by itself (for tools and
-// tests that look at each panel); null for an instrument whose window opens its own.
+// An instrument's front panel opened by itself (for tools and tests that look at each
+// panel); null for an instrument without one.
 QWidget* openFrontPanel(InstrumentId instrument);
 
 } // namespace InstrumentWindows

@@ -1,6 +1,6 @@
 #include "QuestionnaireWindow.h"
 
-#include "core/AppState.h"
+#include "core/WindowClaims.h"
 #include "core/Navigation.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
@@ -182,5 +182,5 @@ void QuestionnaireWindow::clearVerdict()
 void QuestionnaireWindow::accept()
 {
     Navigation::release(this);
-    appState().questionnaireOpen = false;
+    WindowClaims::release(OneAtATime::Questionnaire);
 }

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace {
 constexpr int FrameInterval = 300; // ms between the animation's frames
@@ -56,14 +57,15 @@ ChooserWindow::~ChooserWindow() = default;
 
 void ChooserWindow::buildPictures(QGroupBox* groupBox)
 {
-    m_pictures.reserve(chooserTable().size());
-    for (const ChooserEntry& entry : chooserTable()) {
+    m_pictures.reserve(InstrumentRegistry::all().size());
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
+        const ChooserEntry& entry = instrument.definition.chooser;
         auto* panel = new QFrame(groupBox);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setLineWidth(1);
         panel->setGeometry(entry.panel);
 
-        PictureSet set{&entry, nullptr, {}};
+        PictureSet set{instrument.id, &entry, nullptr, {}};
         // The frames lie beneath the picture, hidden; their bitmaps are drawn when the
         // picture is first turned.
         for (int i = 0; i < 3; ++i) {
@@ -94,18 +96,18 @@ void ChooserWindow::buildMenu()
 
     QMenu* instrumento = menuBar()->addMenu(QStringLiteral("&Instrumento"));
     QMenu* multimetros = instrumento->addMenu(QStringLiteral("Multímetros"));
-    auto addInstrument = [this](QMenu* menu, const ChooserEntry& entry) {
+    auto addInstrument = [this](QMenu* menu, InstrumentId instrument) {
+        const ChooserEntry& entry = InstrumentRegistry::definition(instrument).chooser;
         QAction* item = menu->addAction(entry.menuText);
         item->setObjectName(entry.menuObjectName);
-        connect(item, &QAction::triggered, this, [this, &entry] { navigateTo(entry.instrument); });
+        connect(item, &QAction::triggered, this, [this, instrument] { navigateTo(instrument); });
     };
-    for (int tag : multimeterMenuOrder())
-        for (const ChooserEntry& entry : chooserTable())
-            if (entry.tag == tag)
-                addInstrument(multimetros, entry);
-    for (const ChooserEntry& entry : chooserTable())
-        if (!entry.inMultimetersMenu)
-            addInstrument(instrumento, entry);
+    const std::vector<InstrumentId>& multimeters = InstrumentRegistry::multimeterMenuOrder();
+    for (InstrumentId instrument : multimeters)
+        addInstrument(multimetros, instrument);
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all())
+        if (std::find(multimeters.begin(), multimeters.end(), instrument.id) == multimeters.end())
+            addInstrument(instrumento, instrument.id);
 
     QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
     m_soundAction = opciones->addAction(QStringLiteral("Sonido"));
@@ -162,7 +164,7 @@ void ChooserWindow::advanceAnimation()
     m_pageSound->stop();
     m_animationTimer.stop();
     m_animated = nullptr;
-    if (!InstrumentWindows::open(set.entry->instrument, this))
+    if (!InstrumentWindows::open(set.instrument, this))
         restore(set);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChooserTable.h"
+#include "instruments/InstrumentRegistry.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -33,6 +33,7 @@ protected:
 
 private:
     struct PictureSet {
+        InstrumentId instrument;
         const ChooserEntry* entry;
         ChooserPicture* main;
         std::array<QLabel*, 3> frames;

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/FormReference.h"
 #include "core/Navigation.h"
+#include "instruments/InstrumentRegistry.h"
 #include "Program.h"
 #include "AboutBox.h"
 #include "ChooserWindow.h"
@@ -23,6 +24,7 @@ bool start(const QString& programFilePath)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/mainicon.svg")));
     QApplication::setQuitOnLastWindowClosed(false); // only the chooser ends the program
     resetAppState();
+    InstrumentRegistry::forgetOpenNotes();
     Program::resetEndRequest();
     ScreenCursors::loadPointingCursor(programFilePath);
     // Should the chooser's own cue fail to open then, the instrument window stays.

@@ -1,7 +1,7 @@
 // Every control catalogue of the program, checked against the picture it is registered
 // on: each control can be pointed at and each click has something to explain.
 
-#include "instruments/AllCatalogues.h"
+#include "instruments/InstrumentRegistry.h"
 #include "platform/Pictures.h"
 #include "widgets/SensitiveMap.h"
 
@@ -15,7 +15,7 @@ namespace {
 void addCatalogueRows()
 {
     QTest::addColumn<int>("index");
-    const auto& all = allCatalogues();
+    const auto& all = InstrumentRegistry::allCatalogues();
     for (int i = 0; i < int(all.size()); ++i)
         QTest::addRow("%s", qPrintable(all[i].name)) << i;
 }
@@ -23,7 +23,7 @@ void addCatalogueRows()
 const CatalogueOnPicture& current()
 {
     QFETCH(int, index);
-    return allCatalogues().at(std::size_t(index));
+    return InstrumentRegistry::allCatalogues().at(std::size_t(index));
 }
 
 QString rowName(std::size_t i, const ControlRow& row)
@@ -39,7 +39,7 @@ class CataloguesTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(!allCatalogues().empty());
+        QVERIFY(!InstrumentRegistry::allCatalogues().empty());
     }
 
     void rectangles_data() { addCatalogueRows(); }

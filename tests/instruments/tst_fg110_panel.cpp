@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/WindowClaims.h"
 #include "platform/SoundPaths.h"
 
 #include <QCheckBox>
@@ -213,7 +214,7 @@ private slots:
         click(mapNumber(panel, 2), find(2, 17).rect.center());
         QTest::keyClick(panel, Qt::Key_Escape);
         TestSession::settle();
-        QVERIFY(!appState().panelOpen);
+        QVERIFY(!WindowClaims::isClaimed(OneAtATime::FrontPanel));
         QCOMPARE(TestSession::openWindowNames(), QStringList{"Formfg110"});
         panel = openPanel();
         QVERIFY(panel);

@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/WindowClaims.h"
 #include "platform/SoundPaths.h"
 
 #include <QCheckBox>
@@ -340,10 +341,10 @@ private slots:
             TestSession::settle();
             QVERIFY(!TestSession::window(trainer));
         }
-        QVERIFY(appState().panelOpen);
+        QVERIFY(WindowClaims::isClaimed(OneAtATime::FrontPanel));
         press(panel, "BitBtn2");
         QCOMPARE(TestSession::openWindowNames(), QStringList{"FormFluke45"});
-        QVERIFY(!appState().panelOpen);
+        QVERIFY(!WindowClaims::isClaimed(OneAtATime::FrontPanel));
         // A fresh panel opens fresh trainers.
         panel = openPanel();
         QVERIFY(openTrainer(panel, Range));

@@ -6,6 +6,9 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/WindowClaims.h"
+#include "instruments/fluke45/Fluke45Notes.h"
+#include "instruments/power_supply/PowerSupplyNotes.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -240,10 +243,14 @@ private slots:
         QPointer<QWidget> w = open(i);
         QVERIFY(w);
         // Either note of the Fluke 45 counts; any note of the power supply does.
-        if (note)
-            appState().openNotes = {closeBox ? 2 : 1};
-        appState().panelOpen = panel;
-        appState().questionnaireOpen = questionnaire;
+        if (note && i.window == "FormFluke45")
+            fluke45OpenNotes().insert(closeBox ? Fluke45NoteSubject::ListEditor : Fluke45NoteSubject::NumberEditor);
+        if (note && i.window == "Form2")
+            powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
+        if (panel)
+            WindowClaims::claim(OneAtATime::FrontPanel);
+        if (questionnaire)
+            WindowClaims::claim(OneAtATime::Questionnaire);
 
         if (closeBox)
             w->close();

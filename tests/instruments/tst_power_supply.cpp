@@ -7,6 +7,7 @@
 
 #include "platform/SoundPaths.h"
 #include "core/AppState.h"
+#include "instruments/power_supply/PowerSupplyNotes.h"
 
 #include <QDir>
 #include <QFile>
@@ -452,12 +453,12 @@ private slots:
     // A new power-supply window starts with no note counted as open.
     void newWindowForgetsNotes()
     {
-        appState().openNotes = {1};
+        powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
         leave(false);
         QCOMPARE(session->boxes(), QList<Box>{NotesOpen});
-        appState().openNotes.clear();
+        powerSupplyOpenNotes().clear();
         leave(false);
-        appState().openNotes = {1};
+        powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
         supply = openInstrument("Fuentedealimentacin1", "Form2");
         QVERIFY(supply);
         leave(false);

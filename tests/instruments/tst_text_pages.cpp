@@ -93,7 +93,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QStringList, texts);
         TestSession session;
-        Fg110TextPages::open(topic);
+        Fg110TextPages::open(Fg110Page(topic));
         QWidget* p = page(QStringLiteral("Ffg_t%1").arg(topic));
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), caption);
@@ -123,8 +123,8 @@ private slots:
         QFETCH(QString, how);
         TestSession session;
         const QString name = QStringLiteral("Ffg_t%1").arg(topic);
-        Fg110TextPages::open(topic);
-        Fg110TextPages::open(topic);
+        Fg110TextPages::open(Fg110Page(topic));
+        Fg110TextPages::open(Fg110Page(topic));
         QCOMPARE(TestSession::windows(name).size(), 2);
         // The newest page, its "&Aceptar" holding the focus.
         QPointer<TextPage> p = formReference<TextPage>();

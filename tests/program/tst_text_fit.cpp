@@ -8,8 +8,8 @@
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "core/AppState.h"
-#include "quiz/Fg110QuestionBank.h"
-#include "quiz/Fluke45QuestionBank.h"
+#include "instruments/fg110/Fg110QuestionBank.h"
+#include "instruments/fluke45/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
 #include <QCheckBox>
@@ -139,7 +139,7 @@ private slots:
                                         InstrumentId::Fluke45})
             lookAtPanel(instrument);
         for (int topic = 1; topic <= TrainerSet::Count; ++topic) {
-            TrainerSet::open(topic);
+            TrainerSet::open(Fluke45Trainer(topic));
             std::unique_ptr<QWidget> trainer(activeTrainer());
             QVERIFY(trainer);
             look(trainer.get(), {});
@@ -149,13 +149,13 @@ private slots:
                 lookAfterEveryClick(trainer.get(), trainer->findChild<SensitiveMap*>("SensitiveMap2"));
             }
         }
-        for (int note : {Note::Fluke45NumberEditor, Note::Fluke45ListEditor}) {
+        for (Fluke45NoteSubject note : {Fluke45NoteSubject::NumberEditor, Fluke45NoteSubject::ListEditor}) {
             std::unique_ptr<QWidget> window(Navigation::present(new Fluke45Note(note)));
             look(window.get(), {});
             lookAtMemos(window.get());
         }
         for (int topic = 1; topic <= Fg110TextPages::Count; ++topic) {
-            Fg110TextPages::open(topic);
+            Fg110TextPages::open(Fg110Page(topic));
             std::unique_ptr<TextPage> page(formReference<TextPage>());
             look(page.get(), {});
             lookAtMemos(page.get());

@@ -1,9 +1,10 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/AppState.h"
+#include "core/WindowClaims.h"
 #include "core/Navigation.h"
-#include "quiz/Fg110QuestionBank.h"
-#include "quiz/Fluke45QuestionBank.h"
+#include "instruments/fg110/Fg110QuestionBank.h"
+#include "instruments/fluke45/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
 #include <QGroupBox>
@@ -66,7 +67,7 @@ private slots:
         QWidget* q = open();
         QVERIFY(q);
         QCOMPARE(q->windowTitle(), QString("Cuestiones sobre el fg110"));
-        QVERIFY(appState().questionnaireOpen);
+        QVERIFY(WindowClaims::isClaimed(OneAtATime::Questionnaire));
         QStringList tabs;
         for (int i = 0; i < notebook(q)->count(); ++i)
             tabs << notebook(q)->tabText(i);
@@ -158,7 +159,7 @@ private slots:
         showPage(q, 2);
         Driving::press(q, "Aceptar");
         QVERIFY(!questionnaire());
-        QVERIFY(!appState().questionnaireOpen);
+        QVERIFY(!WindowClaims::isClaimed(OneAtATime::Questionnaire));
         q = open();
         QVERIFY(q);
         QCOMPARE(notebook(q)->currentIndex(), 0);

@@ -6,6 +6,8 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/WindowClaims.h"
+#include "instruments/InstrumentRegistry.h"
 #include "shell/Program.h"
 
 #include <QAction>
@@ -68,7 +70,8 @@ QMenu* submenu(QWidget* window, const QString& title)
 void verifyFreshChooser(ChooserWindow* form)
 {
     QVERIFY(form);
-    for (const ChooserEntry& entry : chooserTable()) {
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
+        const ChooserEntry& entry = instrument.definition.chooser;
         QVERIFY2(label(form, entry.mainObjectName)->isVisible(), qPrintable(entry.mainObjectName));
         for (const QString& frame : entry.frameObjectNames)
             QVERIFY2(!label(form, frame)->isVisible(), qPrintable(frame));
@@ -103,9 +106,10 @@ private slots:
         QVERIFY(!about->isVisible());
 
         QVERIFY(appState().soundOn);
-        QVERIFY(!appState().panelOpen);
-        QVERIFY(!appState().questionnaireOpen);
-        QVERIFY(appState().openNotes.isEmpty());
+        QVERIFY(!WindowClaims::isClaimed(OneAtATime::FrontPanel));
+        QVERIFY(!WindowClaims::isClaimed(OneAtATime::Questionnaire));
+        for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all())
+            QVERIFY(!instrument.definition.openNotes || !instrument.definition.openNotes().any());
         QVERIFY(!Program::endRequested());
     }
 

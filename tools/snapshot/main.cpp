@@ -4,23 +4,19 @@
 //   snapshot <output folder>
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
+#include "core/FormReference.h"
+#include "core/Navigation.h"
 #include "instruments/InstrumentWindows.h"
-#include "instruments/fg110/Fg110TextPages.h"
+#include "instruments/common/InstrumentDefinition.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
-#include "core/AppState.h"
-#include "core/FormReference.h"
-#include "quiz/Fg110QuestionBank.h"
-#include "quiz/Fluke45QuestionBank.h"
-#include "quiz/QuestionnaireWindow.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
-#include "shell/ChooserTable.h"
-#include "core/Navigation.h"
-#include "shell/PageCurl.h"
 #include "platform/Pictures.h"
-#include "shell/Startup.h"
+#include "quiz/QuestionnaireWindow.h"
 #include "shell/AboutBox.h"
 #include "shell/ChooserWindow.h"
+#include "shell/PageCurl.h"
+#include "shell/Startup.h"
 #include "widgets/SensitiveMap.h"
 
 #include <QApplication>
@@ -28,6 +24,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -67,22 +64,6 @@ void snap(const QString& name)
     delete form;
 }
 
-void snapInstrument(InstrumentId instrument, const QString& name)
-{
-    if (QWidget* window = InstrumentWindows::open(instrument, nullptr)) {
-        save(window, name);
-        delete window;
-    }
-}
-
-void snapPanel(InstrumentId instrument, const QString& name, bool regions = false)
-{
-    if (QWidget* panel = InstrumentWindows::openFrontPanel(instrument)) {
-        regions ? saveWithRegions(panel, name) : save(panel, name);
-        delete panel;
-    }
-}
-
 // A click as the mouse makes it: moved there, pressed, released.
 void clickAt(QWidget* widget, QPoint at)
 {
@@ -95,68 +76,104 @@ void clickAt(QWidget* widget, QPoint at)
     QCoreApplication::sendEvent(widget, &release);
 }
 
-// The FG110's panel as it opens, after a click on PHASE (two links), and with SHIFT
-// ticked after a click on BURST; each with its regions outlined too.
-void snapFg110Panel()
+void clickRegion(QWidget* window, const QString& mapName, int region)
 {
-    QWidget* panel = InstrumentWindows::openFrontPanel(InstrumentId::Fg110);
-    if (!panel)
-        return;
-    saveWithRegions(panel, QStringLiteral("panel-fg110"));
-    auto* normal = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
-    clickAt(normal, normal->region(10).center());
-    save(panel, QStringLiteral("panel-fg110-phase"));
-    panel->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
-    auto* shifted = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap2"));
-    clickAt(shifted, shifted->region(17).center());
-    saveWithRegions(panel, QStringLiteral("panel-fg110-shift"));
-    delete panel;
-    for (int topic = 1; topic <= Fg110TextPages::Count; ++topic) {
-        Fg110TextPages::open(topic);
-        for (QWidget* page : QApplication::topLevelWidgets())
-            if (page->isVisible() && page->objectName() == QStringLiteral("Ffg_t%1").arg(topic)) {
-                save(page, QStringLiteral("page-fg110-%1").arg(topic));
-                delete page;
-            }
+    if (auto* map = window->findChild<SensitiveMap*>(mapName); map && region <= map->regionCount())
+        clickAt(map, map->region(region).center());
+}
+
+// The control each explained panel is shown explained by: one with links, so that they show.
+struct ExplainedControl {
+    InstrumentId instrument;
+    int region;        // on the panel's picture
+    int stackedRegion; // on its stacked picture, or 0
+};
+constexpr ExplainedControl explainedControls[]{
+    {InstrumentId::Fg110, 10, 17}, // PHASE (two links); BURST after SHIFT
+    {InstrumentId::Fluke45, 1, 0}, // the primary display
+};
+
+// The picture and its three page-turn frames side by side.
+void snapChooserFrames(const QString& name, const ChooserEntry& entry)
+{
+    const QPixmap page = Pictures::get(entry.pictureName, entry.main.size());
+    QPixmap strip(QSize(entry.main.width() * 4 + 12, entry.main.height()) * page.devicePixelRatio());
+    strip.setDevicePixelRatio(page.devicePixelRatio()); // crisp at 2x as on screen
+    strip.fill(QColor(192, 192, 192));
+    QPainter painter(&strip);
+    painter.drawPixmap(0, 0, page);
+    for (int step = 1; step <= 3; ++step)
+        painter.drawPixmap(step * (entry.main.width() + 4), 0, PageCurl::frame(page, entry.frameSizes[step - 1], step));
+    painter.end();
+    strip.save(QDir(folder).filePath(QStringLiteral("frames-%1.png").arg(name)));
+}
+
+void snapInstrument(InstrumentId instrument, const QString& name)
+{
+    if (QWidget* window = InstrumentWindows::open(instrument, nullptr)) {
+        save(window, QStringLiteral("window-") + name);
+        delete window;
     }
 }
 
-// The Fluke 45's panel after a click on the primary display (with its link), and its
-// three key trainers, those with a second picture also with "2ND" ticked; regions outlined.
-void snapFluke45()
+// The windows a link of the panel opens, one per topic: pages as they open, trainers with
+// their first key explained and, where they have a second picture, with it uncovered too.
+void snapLinkedWindows(const ExplorerLayout& layout, int topicCount, const QString& name)
 {
-    QWidget* panel = InstrumentWindows::openFrontPanel(InstrumentId::Fluke45);
-    if (!panel)
-        return;
-    saveWithRegions(panel, QStringLiteral("panel-fluke45"));
-    auto* map = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
-    clickAt(map, map->region(1).center());
-    save(panel, QStringLiteral("panel-fluke45-display"));
-    for (int topic = 1; topic <= TrainerSet::Count; ++topic) {
-        TrainerSet::open(topic);
-        for (QWidget* trainer : QApplication::topLevelWidgets()) {
-            if (!trainer->isVisible() || !trainer->objectName().startsWith(QStringLiteral("FormFluke45B")))
+    for (int topic = 1; topic <= topicCount; ++topic) {
+        const QList<QWidget*> before = QApplication::topLevelWidgets();
+        layout.openRelatedTopic(topic);
+        QList<QPointer<QWidget>> opened;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!before.contains(window) && window->isVisible())
+                opened.append(window);
+        for (QWidget* window : opened) {
+            const QString shot = QStringLiteral("linked-%1-%2").arg(name).arg(topic);
+            if (!window->findChild<SensitiveMap*>()) {
+                save(window, shot);
                 continue;
-            const QString name = QStringLiteral("trainer-fluke45-%1").arg(topic);
-            auto* keys = trainer->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
-            clickAt(keys, keys->region(1).center());
-            saveWithRegions(trainer, name);
-            if (auto* box = trainer->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))) {
+            }
+            clickRegion(window, QStringLiteral("SensitiveMap1"), 1);
+            saveWithRegions(window, shot);
+            if (auto* box = window->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))) {
                 box->click();
-                auto* second = trainer->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap2"));
-                clickAt(second, second->region(1).center());
-                saveWithRegions(trainer, name + QStringLiteral("-2nd"));
+                clickRegion(window, QStringLiteral("SensitiveMap2"), 1);
+                saveWithRegions(window, shot + QStringLiteral("-2nd"));
             }
         }
-        TrainerSet::closeAll();
+        if (layout.closeRelatedWindows)
+            layout.closeRelatedWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const QPointer<QWidget>& window : opened)
+            delete window.data();
+    }
+}
+
+// The panel as it opens, with its regions outlined where it explains its controls; where
+// the tool has a control to show explained, after a click on it and, on the stacked
+// picture, on another; then the windows its links open.
+void snapPanel(InstrumentId instrument, const InstrumentDefinition& definition, const QString& name)
+{
+    QWidget* panel = InstrumentWindows::openFrontPanel(instrument);
+    if (!panel)
+        return;
+    const bool explains = !definition.panel.catalogue().empty();
+    explains ? saveWithRegions(panel, QStringLiteral("panel-") + name) : save(panel, QStringLiteral("panel-") + name);
+    for (const ExplainedControl& control : explainedControls) {
+        if (control.instrument != instrument)
+            continue;
+        clickRegion(panel, QStringLiteral("SensitiveMap1"), control.region);
+        save(panel, QStringLiteral("panel-%1-explained").arg(name));
+        if (auto* box = panel->findChild<QCheckBox*>(QStringLiteral("CheckBox1")); box && control.stackedRegion) {
+            box->click();
+            clickRegion(panel, QStringLiteral("SensitiveMap2"), control.stackedRegion);
+            saveWithRegions(panel, QStringLiteral("panel-%1-stacked").arg(name));
+        }
     }
     delete panel;
-    for (int note : {Note::Fluke45NumberEditor, Note::Fluke45ListEditor}) {
-        auto* window = Navigation::present(new Fluke45Note(note));
-        save(window, QStringLiteral("note-fluke45-%1").arg(note));
-        delete window;
-    }
+    const ExplorerLayout& layout = definition.panel.layout();
+    if (layout.openRelatedTopic)
+        snapLinkedWindows(layout, definition.panel.relatedTopicCount, name);
 }
 
 // A questionnaire on each of its pages, the first with its correct option chosen and
@@ -186,38 +203,23 @@ int main(int argc, char** argv)
     if (!Startup::start(QStringLiteral("trivane")))
         return 1;
     snap<ChooserWindow>("chooser");
-    for (const ChooserEntry& entry : chooserTable()) {
-        // The picture and its three page-turn frames side by side.
-        const QPixmap page = Pictures::get(entry.pictureName, entry.main.size());
-        QPixmap strip(QSize(entry.main.width() * 4 + 12, entry.main.height()) * page.devicePixelRatio());
-        strip.setDevicePixelRatio(page.devicePixelRatio()); // crisp at 2x as on screen
-        strip.fill(QColor(192, 192, 192));
-        QPainter painter(&strip);
-        painter.drawPixmap(0, 0, page);
-        for (int step = 1; step <= 3; ++step)
-            painter.drawPixmap(step * (entry.main.width() + 4), 0,
-                               PageCurl::frame(page, entry.frameSizes[step - 1], step));
-        painter.end();
-        strip.save(QDir(folder).filePath(QStringLiteral("frames-%1.png").arg(entry.tag)));
-    }
     snap<AboutBox>("about");
-    snapInstrument(InstrumentId::Fluke45, "window-fluke45");
-    snapInstrument(InstrumentId::Fg110, "window-fg110");
-    snapInstrument(InstrumentId::PowerSupply, "window-power-supply");
-    snapInstrument(InstrumentId::Fluke73, "window-fluke73");
-    snapInstrument(InstrumentId::Demestres2001, "window-demestres2001");
-    snapInstrument(InstrumentId::Phywe, "window-phywe");
-    snapInstrument(InstrumentId::Hc6000, "window-hc6000");
-    snapPanel(InstrumentId::Fluke73, "panel-fluke73");
-    snapPanel(InstrumentId::Hc6000, "panel-hc6000");
-    snapPanel(InstrumentId::Phywe, "panel-phywe");
-    snapPanel(InstrumentId::Demestres2001, "panel-demestres2001");
-    snapPanel(InstrumentId::PowerSupply, "panel-power-supply", true);
-    snapFg110Panel();
-    snapFluke45();
-    snapQuestionnaire(fg110QuestionBank(), "questionnaire-fg110");
-    snapQuestionnaire(fluke45QuestionBank(), "questionnaire-fluke45");
-    snap<PowerSupplyStartupNote>("note-power-supply-startup");
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
+        const InstrumentDefinition& definition = instrument.definition;
+        const QString name = definition.window.pictureName;
+        snapChooserFrames(name, definition.chooser);
+        snapInstrument(instrument.id, name);
+        snapPanel(instrument.id, definition, name);
+        if (definition.questionBank)
+            snapQuestionnaire(definition.questionBank(), QStringLiteral("questionnaire-") + name);
+    }
+    // The notes, which their instruments' menus open.
+    for (Fluke45NoteSubject subject : {Fluke45NoteSubject::NumberEditor, Fluke45NoteSubject::ListEditor}) {
+        auto* window = Navigation::present(new Fluke45Note(subject));
+        save(window, QStringLiteral("note-fluke45-%1").arg(int(subject)));
+        delete window;
+    }
+    snap<PowerSupplyStartupNote>("note-promax-startup");
     Startup::closeAllWindows();
     return 0;
 }

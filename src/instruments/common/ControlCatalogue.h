@@ -2,10 +2,21 @@
 
 #include <QString>
 #include <QStringList>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
-// A link shown beside an explained control that opens a related page or trainer.
+// A link shown beside an explained control that opens a related page or trainer. The
+// topic is given in the instrument's own enumeration of what its links open, numbered
+// from 1; the explorer hands its number back to the instrument when the link is followed.
 struct RelatedTopic {
+    template <class Topic>
+        requires std::is_enum_v<Topic>
+    RelatedTopic(QString linkText, Topic linkTopic)
+        : text(std::move(linkText))
+        , topic(static_cast<int>(linkTopic))
+    {
+    }
     QString text;
     int topic;
 };
@@ -22,3 +33,10 @@ struct ControlRow {
 };
 
 using ControlCatalogue = std::vector<ControlRow>;
+
+// The catalogue of a panel whose controls are not explained.
+inline const ControlCatalogue& noControls()
+{
+    static const ControlCatalogue none;
+    return none;
+}

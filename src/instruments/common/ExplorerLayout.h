@@ -44,7 +44,7 @@ struct ExplorerLayout {
     QPoint button;     // "&Cerrar" in the close frame; the button is 67 × 27
     bool memoScrollBars = true;
     bool focusOnClose = true;   // "&Cerrar" has the focus when the explorer opens
-    bool clearsPanelFlag = true; // "&Cerrar" clears the program's panel-open flag
+    bool releasesPanelClaim = true; // "&Cerrar" releases the program's one front panel
     bool clickSound = true;      // an explained click is heard
     QString usageBoxCaption = QStringLiteral("Modo de empleo ");
     QString relatedTopicsBoxCaption = QStringLiteral("Temas relacionados: ");

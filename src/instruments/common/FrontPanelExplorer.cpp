@@ -3,6 +3,7 @@
 #include "widgets/ButtonGlyph.h"
 #include "core/AppState.h"
 #include "core/Navigation.h"
+#include "core/WindowClaims.h"
 #include "platform/SoundCue.h"
 #include "platform/Pictures.h"
 #include "platform/ScreenCursors.h"
@@ -235,8 +236,8 @@ void FrontPanelExplorer::closePanel()
     if (m_layout.closeRelatedWindows)
         m_layout.closeRelatedWindows();
     Navigation::release(this);
-    if (m_layout.clearsPanelFlag)
-        appState().panelOpen = false;
+    if (m_layout.releasesPanelClaim)
+        WindowClaims::release(OneAtATime::FrontPanel);
 }
 
 void FrontPanelExplorer::reject()

@@ -36,7 +36,7 @@ public:
 protected:
     // The click cycle: empty the fields, find the row of the hovered caption, fill them.
     void explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue);
-    // "&Cerrar": release the explorer and, where it holds it, the panel-open flag.
+    // "&Cerrar": release the explorer and, where it holds it, the one front panel.
     virtual void closePanel();
     void reject() override; // Esc presses "&Cerrar"
 

@@ -1,6 +1,8 @@
 #include "InstrumentWindow.h"
 
 #include "FrontPanelExplorer.h"
+#include "core/AppState.h"
+#include "core/WindowClaims.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
@@ -12,9 +14,9 @@
 #include <QLabel>
 #include <QMenuBar>
 
-InstrumentWindow::InstrumentWindow(InstrumentId instrument)
+InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
     : m_instrument(instrument)
-    , m_data(instrumentWindowData(instrument))
+    , m_data(instrument.window)
     , m_cue(new SoundCue(this))
 {
     setObjectName(m_data.frame.objectName);
@@ -54,6 +56,9 @@ InstrumentWindow::InstrumentWindow(InstrumentId instrument)
 
     WindowPlacement::place(this, m_data.frame.position, m_data.frame.outerSize, true);
     m_created = m_cue->open(m_data.soundFile);
+    // A new window of the instrument starts with none of its notes open.
+    if (m_created && m_instrument.openNotes)
+        m_instrument.openNotes().clear();
 }
 
 InstrumentWindow::~InstrumentWindow() = default;
@@ -66,33 +71,34 @@ QMenu* InstrumentWindow::addNotesMenu()
     return notes;
 }
 
-FrontPanelExplorer* InstrumentWindow::createFrontPanel(InstrumentId instrument)
+FrontPanelExplorer* InstrumentWindow::createFrontPanel(const InstrumentDefinition& instrument)
 {
-    const InstrumentWindowData& data = instrumentWindowData(instrument);
-    if (!data.panelLayout)
+    const FrontPanelDefinition& panel = instrument.panel;
+    if (!panel.layout)
         return nullptr;
-    return new FrontPanelExplorer(data.panelLayout(), data.panelCatalogue(),
-                                  data.panelStackedCatalogue ? &data.panelStackedCatalogue() : nullptr);
+    return new FrontPanelExplorer(panel.layout(), panel.catalogue(),
+                                  panel.stackedCatalogue ? &panel.stackedCatalogue() : nullptr);
 }
 
 void InstrumentWindow::openFrontPanel()
 {
-    if (!m_data.panelLayout)
+    if (!m_instrument.panel.layout)
         return;
-    if (m_data.onePanelRule) {
-        if (appState().panelOpen)
-            return;
-        appState().panelOpen = true;
-    }
+    if (m_instrument.panel.onePanelRule && !WindowClaims::claim(OneAtATime::FrontPanel))
+        return;
     Navigation::present(createFrontPanel(m_instrument));
 }
 
 void InstrumentWindow::openQuestionnaire()
 {
-    if (!m_data.questionBank || appState().questionnaireOpen)
+    if (!m_instrument.questionBank || !WindowClaims::claim(OneAtATime::Questionnaire))
         return;
-    appState().questionnaireOpen = true;
-    Navigation::present(new QuestionnaireWindow(m_data.questionBank()));
+    Navigation::present(new QuestionnaireWindow(m_instrument.questionBank()));
+}
+
+bool InstrumentWindow::noteOpen() const
+{
+    return m_instrument.openNotes && m_instrument.openNotes().any();
 }
 
 void InstrumentWindow::showEvent(QShowEvent* event)
@@ -110,8 +116,8 @@ void InstrumentWindow::playCueOnShow()
 
 void InstrumentWindow::goBack()
 {
-    const AppState& state = appState();
-    const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), state.panelOpen, state.questionnaireOpen});
+    const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), WindowClaims::isClaimed(OneAtATime::FrontPanel),
+                                                        WindowClaims::isClaimed(OneAtATime::Questionnaire)});
     if (refusal) {
         MessageBoxes::show(this, refusal->caption, refusal->text, MessageBoxes::Icon::Exclamation);
         return;

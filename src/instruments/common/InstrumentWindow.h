@@ -1,7 +1,6 @@
 #pragma once
 
-#include "InstrumentWindowTable.h"
-#include "core/AppState.h"
+#include "InstrumentDefinition.h"
 #include "core/Navigation.h"
 
 #include <QMainWindow>
@@ -19,23 +18,21 @@ class InstrumentWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit InstrumentWindow(InstrumentId instrument);
+    explicit InstrumentWindow(const InstrumentDefinition& instrument);
     ~InstrumentWindow() override;
 
     // False when the window's cue could not be opened (the error has been shown).
     bool isCreated() const { return m_created; }
 
-    // A new front panel of the instrument, where its panel is only data; null otherwise.
-    static FrontPanelExplorer* createFrontPanel(InstrumentId instrument);
+    // A new front panel of the instrument; null where it has none.
+    static FrontPanelExplorer* createFrontPanel(const InstrumentDefinition& instrument);
 
 protected:
-    // "&Panel frontal": opens the panel the instrument's data names, under the one-panel
-    // rule where it applies. "&Cuestiones": opens the instrument's questionnaire, one at a
-    // time in the whole program.
-    virtual void openFrontPanel();
-    virtual void openQuestionnaire();
-    // Whether a note of this instrument is open, for the leaving rule.
-    virtual bool noteOpen() const { return false; }
+    // "&Panel frontal": opens the instrument's panel, under the one-panel rule where it
+    // applies. "&Cuestiones": opens the instrument's questionnaire, one at a time in the
+    // whole program.
+    void openFrontPanel();
+    void openQuestionnaire();
 
     // Adds the "&Notas generales" submenu at the head of "Opciones".
     QMenu* addNotesMenu();
@@ -47,7 +44,9 @@ private:
     void goBack();
     void playCueOnShow();
 
-    InstrumentId m_instrument;
+    bool noteOpen() const;
+
+    const InstrumentDefinition& m_instrument;
     const InstrumentWindowData& m_data;
     SoundCue* m_cue;
     QMenu* m_optionsMenu = nullptr;

@@ -140,16 +140,16 @@ const std::array<NoteLayout, Count>& pages()
 
 } // namespace
 
-const NoteLayout& layout(int topic)
+const NoteLayout& layout(Fg110Page page)
 {
-    return pages().at(std::size_t(topic - 1));
+    return pages().at(std::size_t(page) - 1);
 }
 
-void open(int topic)
+void open(Fg110Page page)
 {
-    if (topic < 1 || topic > Count)
+    if (int(page) < 1 || int(page) > Count)
         return;
-    Navigation::present(new TextPage(layout(topic)));
+    Navigation::present(new TextPage(layout(page)));
 }
 
 } // namespace Fg110TextPages

@@ -1,7 +1,5 @@
 #include "Fluke45Notes.h"
 
-#include "core/AppState.h"
-
 namespace {
 
 using Kind = NoteBlock::Kind;
@@ -100,14 +98,20 @@ const NoteLayout& listEditorNoteLayout()
     return layout;
 }
 
-Fluke45Note::Fluke45Note(int note)
-    : NoteWindow(note == Note::Fluke45NumberEditor ? numberEditorNoteLayout() : listEditorNoteLayout())
-    , m_note(note)
+OpenNotes& fluke45OpenNotes()
+{
+    static OpenNotes open;
+    return open;
+}
+
+Fluke45Note::Fluke45Note(Fluke45NoteSubject subject)
+    : NoteWindow(subject == Fluke45NoteSubject::NumberEditor ? numberEditorNoteLayout() : listEditorNoteLayout())
+    , m_subject(subject)
 {
 }
 
 void Fluke45Note::closeNote()
 {
-    appState().openNotes.remove(m_note);
+    fluke45OpenNotes().remove(m_subject);
     NoteWindow::closeNote();
 }

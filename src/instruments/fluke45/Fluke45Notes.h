@@ -1,22 +1,30 @@
 #pragma once
 
 #include "instruments/common/NoteWindow.h"
+#include "instruments/common/OpenNotes.h"
 
 // The Fluke 45's two notes, on its number editor and its list editor. While either is
 // open the Fluke 45's window cannot be left.
+enum class Fluke45NoteSubject {
+    NumberEditor = 1,
+    ListEditor = 2,
+};
+
 const NoteLayout& numberEditorNoteLayout();
 const NoteLayout& listEditorNoteLayout();
+
+// The Fluke 45's notes that are open.
+OpenNotes& fluke45OpenNotes();
 
 class Fluke45Note : public NoteWindow
 {
     Q_OBJECT
 public:
-    // note: Note::Fluke45NumberEditor or Note::Fluke45ListEditor.
-    explicit Fluke45Note(int note);
+    explicit Fluke45Note(Fluke45NoteSubject subject);
 
 protected:
     void closeNote() override;
 
 private:
-    int m_note;
+    Fluke45NoteSubject m_subject;
 };

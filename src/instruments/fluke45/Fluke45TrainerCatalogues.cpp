@@ -395,7 +395,7 @@ ExplorerLayout trainerLayout(WindowFrame frame, QString picture, QRect map, QRec
         .usageField = {10, 20, 409, 186},
         .closeFrame = closeFrame,
         .button = {4, 4},
-        .clearsPanelFlag = false,
+        .releasesPanelClaim = false,
         .clickSound = false,
         .stackedMap = std::move(stackedMap),
     };
@@ -435,12 +435,29 @@ const ExplorerLayout& modifierKeysLayout()
 
 } // namespace
 
-const KeyTrainerData& keyTrainerData(int topic)
+const KeyTrainerData& keyTrainerData(Fluke45Trainer trainer)
 {
     static const std::array<KeyTrainerData, 3> trainers{
         KeyTrainerData{modifierKeysLayout, modifierKeys, modifierKeysAfter2nd},
         KeyTrainerData{rangeKeysLayout, rangeKeys, rangeKeysAfter2nd},
         KeyTrainerData{functionKeysLayout, functionKeys, nullptr},
     };
-    return trainers.at(std::size_t(topic - 1));
+    return trainers.at(std::size_t(trainer) - 1);
+}
+
+std::vector<CatalogueOnPicture> fluke45TrainerCatalogues()
+{
+    std::vector<CatalogueOnPicture> catalogues;
+    const auto add = [&catalogues](const char* name, Fluke45Trainer trainer) {
+        const KeyTrainerData& data = keyTrainerData(trainer);
+        const ExplorerLayout& layout = data.layout();
+        catalogues.push_back({name, layout.picture, layout.map.size(), &data.catalogue(), 0});
+        if (data.secondFunctions)
+            catalogues.push_back({QString::fromUtf8(name) + QStringLiteral(" after 2ND"), layout.stackedMap->picture,
+                                  layout.map.size(), &data.secondFunctions(), 0});
+    };
+    add("Fluke 45 modifier keys", Fluke45Trainer::ModifierKeys);
+    add("Fluke 45 range keys", Fluke45Trainer::RangeKeys);
+    add("Fluke 45 function keys", Fluke45Trainer::FunctionKeys);
+    return catalogues;
 }

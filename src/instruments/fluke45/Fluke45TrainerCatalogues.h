@@ -1,7 +1,11 @@
 #pragma once
 
 #include "instruments/common/ControlCatalogue.h"
+#include "TrainerSet.h"
+#include "instruments/common/CatalogueOnPicture.h"
 #include "instruments/common/ExplorerLayout.h"
+
+#include <vector>
 
 // The Fluke 45's three key trainers: enlarged pictures of its function keys, its range
 // keys and its modifier keys, each key explained; the range and modifier keys also in
@@ -12,5 +16,8 @@ struct KeyTrainerData {
     const ControlCatalogue& (*secondFunctions)(); // null where the keys have none
 };
 
-// The trainer of a link topic: 1 modifier keys, 2 range keys, 3 function keys.
-const KeyTrainerData& keyTrainerData(int topic);
+const KeyTrainerData& keyTrainerData(Fluke45Trainer trainer);
+
+// Every trainer's catalogues, each on its picture: the keys, and where they have one, the
+// keys after 2ND.
+std::vector<CatalogueOnPicture> fluke45TrainerCatalogues();

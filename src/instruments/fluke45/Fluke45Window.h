@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Fluke45Notes.h"
 #include "instruments/common/InstrumentWindow.h"
 
 // The Fluke 45 dual-display bench multimeter's window. Its note windows, front panel and
@@ -8,12 +9,8 @@ class Fluke45Window : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    Fluke45Window();
-
-protected:
-    // A Fluke 45 note is open when the open-notes set holds note 1 or note 2.
-    bool noteOpen() const override;
+    explicit Fluke45Window(const InstrumentDefinition& instrument);
 
 private:
-    static void openNote(int note);
+    static void openNote(Fluke45NoteSubject subject);
 };

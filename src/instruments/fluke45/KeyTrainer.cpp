@@ -10,15 +10,15 @@ const ControlCatalogue* secondFunctions(const KeyTrainerData& data)
 }
 } // namespace
 
-KeyTrainer::KeyTrainer(int topic)
-    : FrontPanelExplorer(keyTrainerData(topic).layout(), keyTrainerData(topic).catalogue(),
-                         secondFunctions(keyTrainerData(topic)))
-    , m_topic(topic)
+KeyTrainer::KeyTrainer(Fluke45Trainer trainer)
+    : FrontPanelExplorer(keyTrainerData(trainer).layout(), keyTrainerData(trainer).catalogue(),
+                         secondFunctions(keyTrainerData(trainer)))
+    , m_trainer(trainer)
 {
 }
 
 void KeyTrainer::closePanel()
 {
-    TrainerSet::forget(m_topic);
+    TrainerSet::forget(m_trainer);
     FrontPanelExplorer::closePanel();
 }

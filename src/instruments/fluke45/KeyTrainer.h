@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TrainerSet.h"
 #include "instruments/common/FrontPanelExplorer.h"
 
 // One of the Fluke 45's key trainers: an explorer over an enlarged picture of some of its
@@ -8,12 +9,11 @@ class KeyTrainer : public FrontPanelExplorer
 {
     Q_OBJECT
 public:
-    // topic: 1 modifier keys, 2 range keys, 3 function keys.
-    explicit KeyTrainer(int topic);
+    explicit KeyTrainer(Fluke45Trainer trainer);
 
 protected:
     void closePanel() override;
 
 private:
-    int m_topic;
+    Fluke45Trainer m_trainer;
 };

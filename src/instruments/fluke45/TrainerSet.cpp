@@ -15,24 +15,24 @@ std::array<QPointer<KeyTrainer>, Count + 1>& trainers() // numbered from 1
     return open;
 }
 
-bool valid(int topic)
+bool valid(Fluke45Trainer trainer)
 {
-    return topic >= 1 && topic <= Count;
+    return int(trainer) >= 1 && int(trainer) <= Count;
 }
 
 } // namespace
 
-void open(int topic)
+void open(Fluke45Trainer which)
 {
-    if (!valid(topic))
+    if (!valid(which))
         return;
-    QPointer<KeyTrainer>& trainer = trainers()[std::size_t(topic)];
+    QPointer<KeyTrainer>& trainer = trainers()[std::size_t(which)];
     if (trainer) {
         trainer->raise();
         trainer->activateWindow();
         return;
     }
-    trainer = Navigation::present(new KeyTrainer(topic));
+    trainer = Navigation::present(new KeyTrainer(which));
 }
 
 void closeAll()
@@ -44,15 +44,15 @@ void closeAll()
         }
 }
 
-void forget(int topic)
+void forget(Fluke45Trainer trainer)
 {
-    if (valid(topic))
-        trainers()[std::size_t(topic)] = nullptr;
+    if (valid(trainer))
+        trainers()[std::size_t(trainer)] = nullptr;
 }
 
-bool isOpen(int topic)
+bool isOpen(Fluke45Trainer trainer)
 {
-    return valid(topic) && trainers()[std::size_t(topic)];
+    return valid(trainer) && trainers()[std::size_t(trainer)];
 }
 
 } // namespace TrainerSet

@@ -50,3 +50,9 @@ const NoteLayout& startupNoteLayout()
     };
     return layout;
 }
+
+OpenNotes& powerSupplyOpenNotes()
+{
+    static OpenNotes open;
+    return open;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instruments/common/NoteLayout.h"
+#include "instruments/common/OpenNotes.h"
 
 #include <QString>
 
@@ -11,5 +12,13 @@ struct MessageNote {
     QString text;
 };
 
+// The notes counted as open: only the start-up note is a window.
+enum class PowerSupplyNoteSubject {
+    Startup = 1,
+};
+
 const MessageNote& earthingNote();
 const NoteLayout& startupNoteLayout();
+
+// The power supply's notes that are open.
+OpenNotes& powerSupplyOpenNotes();

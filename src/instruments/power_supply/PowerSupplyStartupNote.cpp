@@ -1,7 +1,6 @@
 #include "PowerSupplyStartupNote.h"
 
 #include "PowerSupplyNotes.h"
-#include "core/AppState.h"
 
 PowerSupplyStartupNote::PowerSupplyStartupNote()
     : NoteWindow(startupNoteLayout())
@@ -10,6 +9,6 @@ PowerSupplyStartupNote::PowerSupplyStartupNote()
 
 void PowerSupplyStartupNote::closeNote()
 {
-    appState().openNotes.clear();
+    powerSupplyOpenNotes().clear();
     NoteWindow::closeNote();
 }

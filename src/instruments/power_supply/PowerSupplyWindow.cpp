@@ -6,8 +6,8 @@
 
 #include <QMenu>
 
-PowerSupplyWindow::PowerSupplyWindow()
-    : InstrumentWindow(InstrumentId::PowerSupply)
+PowerSupplyWindow::PowerSupplyWindow(const InstrumentDefinition& instrument)
+    : InstrumentWindow(instrument)
 {
     QMenu* notes = addNotesMenu();
     QAction* tierra = notes->addAction(QStringLiteral("Conexión a tierra"));
@@ -16,14 +16,6 @@ PowerSupplyWindow::PowerSupplyWindow()
     QAction* marcha = notes->addAction(QStringLiteral("Puesta en marcha"));
     marcha->setObjectName(QStringLiteral("Puestaenmarcha1"));
     connect(marcha, &QAction::triggered, this, &PowerSupplyWindow::openStartupNote);
-    // A new power-supply window starts with no note open.
-    if (isCreated())
-        appState().openNotes.clear();
-}
-
-bool PowerSupplyWindow::noteOpen() const
-{
-    return !appState().openNotes.isEmpty();
 }
 
 void PowerSupplyWindow::showEarthingNote()
@@ -33,7 +25,7 @@ void PowerSupplyWindow::showEarthingNote()
 
 void PowerSupplyWindow::openStartupNote()
 {
-    if (!appState().openNotes.contains(Note::PowerSupplyStartup))
+    if (!powerSupplyOpenNotes().contains(PowerSupplyNoteSubject::Startup))
         Navigation::navigate<PowerSupplyStartupNote>();
-    appState().openNotes = {Note::PowerSupplyStartup};
+    powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
 }

@@ -7,10 +7,7 @@ class PowerSupplyWindow : public InstrumentWindow
 {
     Q_OBJECT
 public:
-    PowerSupplyWindow();
-
-protected:
-    bool noteOpen() const override;
+    explicit PowerSupplyWindow(const InstrumentDefinition& instrument);
 
 private:
     void showEarthingNote();

@@ -1,6 +1,6 @@
 #include "Fluke45QuestionBank.h"
 
-#include "QuizLines.h"
+#include "quiz/QuizLines.h"
 
 namespace {
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "instruments/common/ControlCatalogue.h"
+#include "ControlCatalogue.h"
 
 #include <QSize>
 #include <QString>
-#include <vector>
 
-// Every control catalogue of the program with the picture it is registered on, so that
-// one check can walk them all.
+// A control catalogue with the picture its controls are registered on, so that one check
+// can walk every catalogue of the program.
 struct CatalogueOnPicture {
     QString name;
     QString picture; // the drawing's name, e.g. "panels/promax"
@@ -15,5 +14,3 @@ struct CatalogueOnPicture {
     const ControlCatalogue* catalogue;
     int topicCount; // related topics valid on this catalogue are 1..topicCount
 };
-
-const std::vector<CatalogueOnPicture>& allCatalogues();

@@ -1,6 +1,6 @@
 #include "Fg110QuestionBank.h"
 
-#include "QuizLines.h"
+#include "quiz/QuizLines.h"
 
 namespace {
 

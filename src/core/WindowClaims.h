@@ -1,0 +1,21 @@
+#pragma once
+
+// The program shows at most one front panel and one questionnaire at a time. A window
+// of either kind claims its kind before it opens and releases it when it closes; while
+// the kind is claimed, no other window of it opens.
+enum class OneAtATime {
+    FrontPanel,
+    Questionnaire,
+};
+
+namespace WindowClaims {
+
+// Claims the kind; false when it is claimed already (the caller then opens nothing).
+bool claim(OneAtATime kind);
+// Gives the kind up, whether or not it was claimed.
+void release(OneAtATime kind);
+bool isClaimed(OneAtATime kind);
+// Gives every kind up, as at start-up.
+void releaseAll();
+
+} // namespace WindowClaims

@@ -1,0 +1,44 @@
+#include "Fluke45Definition.h"
+
+#include "Fluke45Notes.h"
+#include "Fluke45PanelCatalogue.h"
+#include "Fluke45QuestionBank.h"
+#include "Fluke45TrainerCatalogues.h"
+#include "Fluke45Window.h"
+
+const InstrumentDefinition& fluke45Definition()
+{
+    static const InstrumentDefinition definition{
+        .name = "Fluke 45",
+        .window = {
+            .frame = {"FormFluke45", "Multímetro Dual Fluke 45", {0, 1}, {356, 170}},
+            .pictureName = "fluke45",
+            .titleArt = {130, 0, 207, 107},
+            .photograph = {6, 54, 151, 61},
+            .cueName = "MediaPlayerFluke45",
+            .soundFile = "SOND\\FLUKE45S.WAV",
+            .volverShortcut = true,
+            .guards = {.notes = true, .panel = true, .questionnaire = true},
+        },
+        .createWindow = [](const InstrumentDefinition& self) -> InstrumentWindow* { return new Fluke45Window(self); },
+        .chooser = {
+            .pictureName = "chooser/fluke45",
+            .mainObjectName = "Image6",
+            .frameObjectNames = {"Image9", "Image10", "Image11"},
+            .hint = "Multímetro Dual Fluke45",
+            .panel = {9, 28, 218, 73},
+            .main = {34, 6, 151, 61},
+            .framesAt = {36, 6},
+            .frameSizes = {QSize{151, 61}, {98, 61}, {49, 61}},
+            .menuText = "Multímetro &Dual Fluke45",
+            .menuObjectName = "MultmetroDual1",
+        },
+        .panel = {.layout = fluke45PanelLayout,
+                  .catalogue = fluke45PanelCatalogue,
+                  .relatedTopicCount = TrainerSet::Count},
+        .questionBank = fluke45QuestionBank,
+        .openNotes = fluke45OpenNotes,
+        .linkedCatalogues = fluke45TrainerCatalogues,
+    };
+    return definition;
+}
