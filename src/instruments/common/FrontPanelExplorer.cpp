@@ -77,13 +77,14 @@ void FrontPanelExplorer::build()
         m_stackedMap->setObjectName(ObjectNames::stackedMap);
         m_stackedMap->setPicture(Pictures::get(l.stackedMap->picture, l.map.size()), l.map.size());
         m_stackedMap->move(l.map.topLeft());
-        connect(m_stackedMap, &SensitiveMap::clicked, this, [this] { explainClick(m_stackedMap, *m_stackedCatalogue); });
+        connect(m_stackedMap, &SensitiveMap::clicked, this,
+                [this](int region) { explainClick(*m_stackedCatalogue, m_stackedMapRows, region); });
     }
     m_map = new SensitiveMap(this);
     m_map->setObjectName(ObjectNames::panelMap);
     m_map->setPicture(Pictures::get(l.picture, l.map.size()), l.map.size());
     m_map->move(l.map.topLeft());
-    connect(m_map, &SensitiveMap::clicked, this, [this] { explainClick(m_map, m_catalogue); });
+    connect(m_map, &SensitiveMap::clicked, this, [this](int region) { explainClick(m_catalogue, m_mapRows, region); });
 
     // One spare caption label per control, above the maps in drawing order.
     const std::size_t controls = m_catalogue.size() + (m_stackedCatalogue ? m_stackedCatalogue->size() : 0);
@@ -173,38 +174,45 @@ void FrontPanelExplorer::registerControls()
     if (m_layout.clickSound && !m_clickSound->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
-    registerControls(m_map, m_catalogue, 0);
+    m_mapRows = registerControls(m_map, m_catalogue, 0);
     if (m_stackedCatalogue)
-        registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
+        m_stackedMapRows = registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
 }
 
-void FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel)
+std::vector<std::size_t> FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue,
+                                                              std::size_t firstLabel)
 {
     map->setRegionCursor(ScreenCursors::PointingHand);
+    // A row whose corners fall outside the picture gets no region, so the regions are
+    // numbered past it: remember which row each one that was registered stands for.
+    std::vector<std::size_t> rowOfRegion;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const ControlRow& row = catalogue[i];
+        const int regions = map->regionCount();
         map->addRegion(row.left, row.top, row.right, row.bottom, row.caption, m_captionLabels[firstLabel + i]);
+        if (map->regionCount() > regions)
+            rowOfRegion.push_back(i);
     }
+    return rowOfRegion;
 }
 
-void FrontPanelExplorer::explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue)
+void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion,
+                                      int region)
 {
     m_description->clear();
     m_usage->clear();
     m_controlName->clear();
     hideRelatedTopics();
-    const QString hovered = map->regionCaption(map->hoveredRegion());
-    for (const ControlRow& row : catalogue) {
-        if (hovered != QLatin1Char(' ') + row.caption + QLatin1Char(' '))
-            continue;
-        if (m_layout.clickSound && appState().soundOn)
-            m_clickSound->play();
-        m_controlName->setText(row.name);
-        m_description->setPlainText(row.description.join(QLatin1Char('\n')));
-        m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
-        if (!row.related.empty())
-            showRelatedTopics(row);
-    }
+    if (region < 1 || std::size_t(region) > rowOfRegion.size())
+        return;
+    const ControlRow& row = catalogue[rowOfRegion[std::size_t(region) - 1]];
+    if (m_layout.clickSound && appState().soundOn)
+        m_clickSound->play();
+    m_controlName->setText(row.name);
+    m_description->setPlainText(row.description.join(QLatin1Char('\n')));
+    m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
+    if (!row.related.empty())
+        showRelatedTopics(row);
 }
 
 void FrontPanelExplorer::hideRelatedTopics()
