@@ -1,5 +1,6 @@
 #include "UserRoundTrip.h"
 
+#include "core/ObjectNames.h"
 #include "instruments/common/FrontPanelExplorer.h"
 #include "instruments/common/InstrumentWindow.h"
 #include "instruments/InstrumentRegistry.h"
@@ -97,7 +98,7 @@ bool openInstrument(ChooserWindow* chooser, const ChooserEntry& entry, bool byPi
 // where there was one.
 bool clickFirstControl(QWidget* panel)
 {
-    auto* map = panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1"));
+    auto* map = panel->findChild<SensitiveMap*>(ObjectNames::panelMap);
     if (!map)
         return false;
     QPoint at = map->rect().center();
@@ -124,7 +125,7 @@ const char* run(int trip, int pageTurnEvery)
     QPointer<InstrumentWindow> instrument = shownWindow<InstrumentWindow>();
     if (!instrument || !waitFor([&] { return chooser.isNull(); }))
         return "the instrument window did not replace the chooser";
-    if (!chooseMenuItem(instrument, QStringLiteral("Panelfrontal1")))
+    if (!chooseMenuItem(instrument, ObjectNames::frontPanelMenuItem))
         return "no \"Panel frontal\" item";
     QPointer<FrontPanelExplorer> panel = shownWindow<FrontPanelExplorer>();
     if (!panel)
@@ -134,7 +135,7 @@ const char* run(int trip, int pageTurnEvery)
     QTest::keyClick(panel->windowHandle(), Qt::Key_Escape);
     if (!waitFor([&] { return panel.isNull(); }))
         return "Esc left the front panel open";
-    if (!chooseMenuItem(instrument, QStringLiteral("Volver1")))
+    if (!chooseMenuItem(instrument, ObjectNames::backMenuItem))
         return "no \"Volver\" item";
     if (!waitFor([&] { return instrument.isNull(); }) || !shownWindow<ChooserWindow>())
         return "no new chooser in place of the instrument window";

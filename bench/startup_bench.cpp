@@ -21,6 +21,7 @@
 //                            resident memory after 10 and after N round trips (used by the report)
 #include "core/FormReference.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
@@ -159,7 +160,7 @@ double panelOpeningMs(int runs, InstrumentId instrument = InstrumentId::PowerSup
     ChooserWindow* chooser = formReference<ChooserWindow>();
     QWidget* window = InstrumentWindows::open(instrument, chooser);
     QCoreApplication::processEvents();
-    QAction* panelItem = window->findChild<QAction*>(QStringLiteral("Panelfrontal1"));
+    QAction* panelItem = window->findChild<QAction*>(ObjectNames::frontPanelMenuItem);
 
     std::vector<double> times;
     for (int i = 0; i <= runs; ++i) {
@@ -168,7 +169,7 @@ double panelOpeningMs(int runs, InstrumentId instrument = InstrumentId::PowerSup
             times.push_back(ms);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == panelName)
-                if (auto* close = w->findChild<QPushButton*>(QStringLiteral("BitBtn2")))
+                if (auto* close = w->findChild<QPushButton*>(ObjectNames::closeButton))
                     close->click();
         settle();
     }

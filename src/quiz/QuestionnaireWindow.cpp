@@ -2,6 +2,7 @@
 
 #include "core/WindowClaims.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
@@ -80,7 +81,7 @@ QuestionnaireWindow::QuestionnaireWindow(const QuestionBank& bank)
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 13));
 
     m_notebook = new QTabWidget(this);
-    m_notebook->setObjectName(QStringLiteral("TabbedNotebook1"));
+    m_notebook->setObjectName(ObjectNames::questionNotebook);
     m_notebook->setGeometry(l.notebook);
     m_notebook->tabBar()->setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 11));
     for (std::size_t page = 0; page < bank.questions.size(); ++page)
@@ -89,17 +90,17 @@ QuestionnaireWindow::QuestionnaireWindow(const QuestionBank& bank)
     connect(m_notebook, &QTabWidget::currentChanged, this, &QuestionnaireWindow::clearVerdict);
 
     auto* answer = new QLabel(QStringLiteral("Respuesta:"), this);
-    answer->setObjectName(QStringLiteral("Label2"));
+    answer->setObjectName(ObjectNames::answerLabel);
     answer->move(l.answerLabel);
     answer->adjustSize();
     m_verdict = new QLabel(this);
-    m_verdict->setObjectName(QStringLiteral("Label3"));
+    m_verdict->setObjectName(ObjectNames::verdictLabel);
     m_verdict->setGeometry(QRect(l.verdictLabel, QSize(l.faces.x() - l.verdictLabel.x() - 4, answer->height())));
     m_happyFace = makeFace(l.happyFaceName, QStringLiteral("happy"), l.faces, this);
     m_angryFace = makeFace(l.angryFaceName, QStringLiteral("angry"), l.faces, this);
 
     auto* accept = new QPushButton(QStringLiteral("Aceptar"), this);
-    accept->setObjectName(QStringLiteral("Aceptar"));
+    accept->setObjectName(ObjectNames::quizAcceptButton);
     accept->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
     accept->setIcon(ButtonGlyph::icon(QStringLiteral("tick_red")));
     accept->setGeometry(l.acceptButton);
@@ -145,7 +146,7 @@ QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstB
         optionLayout->setColumnStretch(1, 1);
         optionsLayout->addLayout(optionLayout);
         auto* button = new QRadioButton(answers);
-        button->setObjectName(QStringLiteral("RadioButton%1").arg(number));
+        button->setObjectName(ObjectNames::optionButton(number));
         button->setAccessibleName(spoken(option));
         // Judged only when it becomes the chosen one: choosing it again says nothing new.
         connect(button, &QRadioButton::toggled, this, [this, correct = option.correct](bool chosen) {
@@ -156,7 +157,7 @@ QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstB
         optionLayout->addWidget(button, 0, 0, Qt::AlignVCenter);
         for (std::size_t k = 0; k < option.lines.size(); ++k) {
             QWidget* row = makeLine(option.lines[k], answers);
-            row->setObjectName(QStringLiteral("RadioButton%1Line%2").arg(number).arg(k + 1));
+            row->setObjectName(ObjectNames::optionLine(number, int(k) + 1));
             optionLayout->addWidget(row, int(k), 1);
         }
     }

@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "AboutCredits.h"
+#include "core/ObjectNames.h"
 #include "platform/ModalLoops.h"
 #include "platform/Pictures.h"
 #include "platform/WindowsFonts.h"
@@ -37,7 +38,7 @@ void addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize siz
 
 AboutBox::AboutBox()
 {
-    setObjectName(QStringLiteral("FormAcerca"));
+    setObjectName(ObjectNames::aboutBox);
     setWindowTitle(QStringLiteral("Acerca de Trivane..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -84,7 +85,7 @@ void AboutBox::buildContents()
     addEngraved(this, credits.coordinators[1], {134, 146}, {}, names, QStringLiteral("Coordinador2"));
 
     auto* aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
-    aceptar->setObjectName(QStringLiteral("Button1"));
+    aceptar->setObjectName(ObjectNames::aboutAcceptButton);
     aceptar->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
     aceptar->setGeometry(170, 178, 71, 26);
     aceptar->setDefault(true);

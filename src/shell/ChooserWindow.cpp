@@ -4,6 +4,7 @@
 #include "ChooserPicture.h"
 #include "core/FormReference.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
 #include "PageCurl.h"
 #include "Program.h"
@@ -28,7 +29,7 @@ constexpr int FrameCount = 4;      // the picture and its three frames
 ChooserWindow::ChooserWindow()
     : m_pageSound(new SoundCue(this))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(ObjectNames::chooserWindow);
     setWindowTitle(QStringLiteral("Tutorial del Riverazadidi"));
     setFont(WindowsFonts::pixels(QStringLiteral("System"), 14));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -36,7 +37,7 @@ ChooserWindow::ChooserWindow()
     auto* client = new QWidget(this);
     setCentralWidget(client);
     auto* groupBox = new QGroupBox(QStringLiteral("Elija uno de los aparatos:"), client);
-    groupBox->setObjectName(QStringLiteral("GroupBox1"));
+    groupBox->setObjectName(ObjectNames::chooserPicturesBox);
     groupBox->setFont(WindowsFonts::pixels(QStringLiteral("Garamond"), 19, true));
     groupBox->setStyleSheet(QStringLiteral("QGroupBox { color: black; }"));
     groupBox->setGeometry(12, 13, 445, 260);
@@ -90,7 +91,7 @@ void ChooserWindow::buildMenu()
 {
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     QAction* salir = archivo->addAction(QStringLiteral("&Salir"));
-    salir->setObjectName(QStringLiteral("Salir1"));
+    salir->setObjectName(ObjectNames::exitMenuItem);
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(salir, &QAction::triggered, this, &QWidget::close);
 
@@ -111,15 +112,15 @@ void ChooserWindow::buildMenu()
 
     QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
     m_soundAction = opciones->addAction(QStringLiteral("Sonido"));
-    m_soundAction->setObjectName(QStringLiteral("Sonido1"));
+    m_soundAction->setObjectName(ObjectNames::soundMenuItem);
     m_soundAction->setCheckable(true);
     connect(m_soundAction, &QAction::triggered, this, [this] { appState().soundOn = m_soundAction->isChecked(); });
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    ayuda->addAction(QStringLiteral("&Contenidos"))->setObjectName(QStringLiteral("Contenidos1"));
+    ayuda->addAction(QStringLiteral("&Contenidos"))->setObjectName(ObjectNames::contentsMenuItem);
     ayuda->addSeparator();
     QAction* acerca = ayuda->addAction(QStringLiteral("&Acerca de Dorvex..."));
-    acerca->setObjectName(QStringLiteral("AcercadeDorvex1"));
+    acerca->setObjectName(ObjectNames::aboutMenuItem);
     connect(acerca, &QAction::triggered, this, [] {
         if (AboutBox* about = formReference<AboutBox>())
             about->showModally();

@@ -142,7 +142,7 @@ void SensitiveMap::mouseReleaseEvent(QMouseEvent* event)
     m_pressed = false;
     if (!click)
         return;
-    emit clicked();
+    emit clicked(m_current);
     if (isRegistered(m_current) && m_regions[m_current].label)
         m_regions[m_current].label->hide();
 }

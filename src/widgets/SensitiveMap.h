@@ -9,8 +9,8 @@
 
 // A picture with up to 100 rectangular hot regions, each with a one-line caption. While
 // the mouse is over a region its caption shows in a small yellow label just below it and
-// the pointer becomes the region cursor; on a click the owner asks which region's caption
-// is under the mouse. The map knows nothing of what the regions stand for.
+// the pointer becomes the region cursor; a click tells the owner which region is under the
+// mouse. The map knows nothing of what the regions stand for.
 //
 // Regions are given in picture pixels: left and top edges inside, right and bottom edges
 // outside. If the picture is shown scaled, hit tests and caption places scale with it.
@@ -49,8 +49,9 @@ public:
 signals:
     // Raised for every mouse move over the map, before the map's own work.
     void mouseMoved(QPoint picturePoint);
-    // Raised for every click on the map, before the hovered caption is hidden.
-    void clicked();
+    // Raised for every click on the map, before the hovered caption is hidden, with the
+    // hovered region (numbered from 1 in the order registered) or NoRegion.
+    void clicked(int region);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

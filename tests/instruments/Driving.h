@@ -6,6 +6,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "TestSession.h"
+#include "core/ObjectNames.h"
 #include "platform/SoundPaths.h"
 #include "widgets/SensitiveMap.h"
 
@@ -26,7 +27,7 @@ namespace Driving {
 // that opened, or null.
 inline QWidget* openInstrument(const QString& chooserItem, const QString& windowName)
 {
-    QWidget* chooser = TestSession::window(QStringLiteral("Form1"));
+    QWidget* chooser = TestSession::window(ObjectNames::chooserWindow);
     if (!chooser)
         return nullptr;
     TestSession::choose(chooser, chooserItem);
@@ -36,7 +37,7 @@ inline QWidget* openInstrument(const QString& chooserItem, const QString& window
 
 inline SensitiveMap* mapOf(const QWidget* panel)
 {
-    return panel ? panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap1")) : nullptr;
+    return panel ? panel->findChild<SensitiveMap*>(ObjectNames::panelMap) : nullptr;
 }
 
 inline void hover(SensitiveMap* map, QPoint at)
@@ -55,7 +56,7 @@ inline QStringList shownCaptions(const QWidget* panel)
 {
     QStringList shown;
     for (const QLabel* label : panel->findChildren<QLabel*>())
-        if (label->isVisible() && label->objectName() != QLatin1String("LabelMando"))
+        if (label->isVisible() && label->objectName() != ObjectNames::controlNameLabel)
             shown.append(label->objectName() + QStringLiteral(": ") + label->text());
     return shown;
 }
@@ -68,9 +69,9 @@ struct Fields {
 
 inline Fields fieldsOf(const QWidget* panel)
 {
-    return {panel->findChild<QLabel*>(QStringLiteral("LabelMando"))->text(),
-            panel->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
-            panel->findChild<QPlainTextEdit*>(QStringLiteral("Memo2"))->toPlainText()};
+    return {panel->findChild<QLabel*>(ObjectNames::controlNameLabel)->text(),
+            panel->findChild<QPlainTextEdit*>(ObjectNames::descriptionMemo)->toPlainText(),
+            panel->findChild<QPlainTextEdit*>(ObjectNames::usageMemo)->toPlainText()};
 }
 
 // Presses a window's button with the mouse.

@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "platform/SoundPaths.h"
 
@@ -153,15 +154,15 @@ class Fg110PanelTest : public QObject
 
     QWidget* openPanel()
     {
-        TestSession::choose(fg110, "Panelfrontal1");
+        TestSession::choose(fg110, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         return TestSession::window("FormFg110Panel");
     }
 
-    static QCheckBox* shiftBox(const QWidget* panel) { return panel->findChild<QCheckBox*>("CheckBox1"); }
+    static QCheckBox* shiftBox(const QWidget* panel) { return panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox); }
     static SensitiveMap* mapNumber(const QWidget* panel, int map)
     {
-        return panel->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap%1").arg(map));
+        return panel->findChild<SensitiveMap*>(map == 1 ? ObjectNames::panelMap : ObjectNames::stackedMap);
     }
 
     void followLink(QWidget* panel, const char* name)
@@ -205,7 +206,7 @@ private slots:
         QCOMPARE(boxCaptions, (QStringList{" Mando:  ", "Descripción", "Forma de uso ", "Temas relacionados:  "}));
         QCOMPARE(fieldsOf(panel), Fields{});
         QCOMPARE(linksShown(panel), QStringList{});
-        QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton*>("BitBtn2"));
+        QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton*>(ObjectNames::closeButton));
 
         // One panel at a time; after "&Cerrar" a fresh one, with SHIFT not ticked.
         QCOMPARE(openPanel(), panel);
@@ -250,12 +251,12 @@ private slots:
 
         hover(shown, c.rect.center());
         const int label = region + (map == 2 ? 17 : 0);
-        QCOMPARE(captionsShown(panel), QStringList{QStringLiteral("Label%1:  %2 ").arg(label).arg(c.caption)});
+        QCOMPARE(captionsShown(panel), QStringList{ObjectNames::captionLabel(label) + QStringLiteral(":  %1 ").arg(c.caption)});
         QVERIFY(showsPointingHand(shown));
         click(shown, c.rect.center());
         QCOMPARE(fieldsOf(panel).name, c.name);
-        QCOMPARE(lines(panel, "Memo1").size(), c.descriptionLines);
-        QCOMPARE(lines(panel, "Memo2").size(), c.usageLines);
+        QCOMPARE(lines(panel, ObjectNames::descriptionMemo).size(), c.descriptionLines);
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).size(), c.usageLines);
 
         QStringList texts, pages;
         for (const Link& link : c.links) {
@@ -297,23 +298,23 @@ private slots:
         QWidget* panel = openPanel();
         QVERIFY(panel);
         click(mapNumber(panel, 1), find(1, 4).rect.center());
-        QCOMPARE(lines(panel, "Memo2").first(),
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).first(),
                  "Pulsando esta tecla, se activan y desactivan alternativamente las funcionesescritas en azul sobre "
                  "las teclas del panel frontal.");
         click(mapNumber(panel, 1), find(1, 7).rect.center());
-        QCOMPARE(lines(panel, "Memo2").mid(0, 3),
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).mid(0, 3),
                  (QStringList{"Si el modo de salida es \"CONT\":",
                               "   Pulsando la tecla FUNC, la forma de la señal de salida cambia alternativamente entre ",
                               "   \"onda senoidal\", \"onda cuadrada\", \"onda rampa\", \"onda triangular\", y"}));
         click(mapNumber(panel, 1), find(1, 8).rect.center());
-        QCOMPARE(lines(panel, "Memo2").last(), "        Después, con la rueda darle el valor desado al dígito seleccionado.");
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).last(), "        Después, con la rueda darle el valor desado al dígito seleccionado.");
         QTest::mouseClick(shiftBox(panel), Qt::LeftButton);
         click(mapNumber(panel, 2), find(2, 7).rect.center());
-        QCOMPARE(lines(panel, "Memo2"), (QStringList{"Pulsando la tecla, la función de salida se invierte, pasando de \"negativa\" a ",
+        QCOMPARE(lines(panel, ObjectNames::usageMemo), (QStringList{"Pulsando la tecla, la función de salida se invierte, pasando de \"negativa\" a ",
                                                      "\"positiva\" alternativamente."}));
         click(mapNumber(panel, 2), find(2, 21).rect.center());
-        QCOMPARE(lines(panel, "Memo2").at(3), "              - Auto-chequeo.");
-        QCOMPARE(lines(panel, "Memo1"), QStringList{"Permite realizar funciones de auto-chequeo."});
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).at(3), "              - Auto-chequeo.");
+        QCOMPARE(lines(panel, ObjectNames::descriptionMemo), QStringList{"Permite realizar funciones de auto-chequeo."});
     }
 
     // SHIFT swaps the pictures and nothing else; a click off every control clears the fields.
@@ -361,7 +362,7 @@ private slots:
         followLink(panel, "Label41");
         followLink(panel, "Label41");
         QCOMPARE(pageCaptions(), (QStringList{Amplitude, Amplitude, Frequency}));
-        press(panel, "BitBtn2");
+        press(panel, ObjectNames::closeButton);
         QCOMPARE(pageCaptions(), (QStringList{Amplitude, Amplitude, Frequency}));
         QVERIFY(!TestSession::window("FormFg110Panel"));
     }

@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "platform/SoundPaths.h"
 
@@ -135,7 +136,7 @@ QStringList lines(const QWidget* window, const char* memo)
 
 SensitiveMap* mapNumber(const QWidget* window, int map)
 {
-    return window->findChild<SensitiveMap*>(QStringLiteral("SensitiveMap%1").arg(map));
+    return window->findChild<SensitiveMap*>(map == 1 ? ObjectNames::panelMap : ObjectNames::stackedMap);
 }
 
 } // namespace
@@ -149,7 +150,7 @@ class Fluke45PanelTest : public QObject
 
     QWidget* openPanel()
     {
-        TestSession::choose(fluke45, "Panelfrontal1");
+        TestSession::choose(fluke45, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         return TestSession::window("FormFluke45Panel");
     }
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(boxCaptions, (QStringList{" Mando:  ", "Descripción", "Modo de empleo ", "Temas relacionados: "}));
         QCOMPARE(fieldsOf(panel), Fields{});
         QCOMPARE(linksShown(panel), QStringList{});
-        QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton*>("BitBtn2"));
+        QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton*>(ObjectNames::closeButton));
         QCOMPARE(openPanel(), panel);
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormFluke45", "FormFluke45Panel"}));
     }
@@ -221,8 +222,8 @@ private slots:
         QVERIFY(showsPointingHand(mapOf(panel)));
         click(mapOf(panel), c.rect.center());
         QCOMPARE(fieldsOf(panel).name, c.name);
-        QCOMPARE(lines(panel, "Memo1").first(), c.firstDescriptionLine);
-        QCOMPARE(lines(panel, "Memo2").size(), c.usageLines);
+        QCOMPARE(lines(panel, ObjectNames::descriptionMemo).first(), c.firstDescriptionLine);
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).size(), c.usageLines);
         QCOMPARE(linksShown(panel), c.link.isEmpty() ? QStringList{} : QStringList{"Label31: " + c.link});
         if (c.trainer.isEmpty())
             return;
@@ -244,7 +245,7 @@ private slots:
         QCOMPARE(linksShown(panel), QStringList{"Label31: " + ToRange});
         // The primary display says nothing on its use but an empty line.
         click(mapOf(panel), panelControls()[0].rect.center());
-        QCOMPARE(lines(panel, "Memo2"), QStringList{""});
+        QCOMPARE(lines(panel, ObjectNames::usageMemo), QStringList{""});
         // A control without a link hides the last one.
         click(mapOf(panel), panelControls()[3].rect.center());
         QCOMPARE(linksShown(panel), QStringList{});
@@ -268,9 +269,9 @@ private slots:
         const Key& k = trainerKeys()[index];
         QWidget* trainer = openTrainer(openPanel(), k.trainer);
         QVERIFY(trainer);
-        QCOMPARE(QApplication::focusWidget(), trainer->findChild<QPushButton*>("BitBtn2"));
+        QCOMPARE(QApplication::focusWidget(), trainer->findChild<QPushButton*>(ObjectNames::closeButton));
         if (k.map == 2)
-            QTest::mouseClick(trainer->findChild<QCheckBox*>("CheckBox1"), Qt::LeftButton);
+            QTest::mouseClick(trainer->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox), Qt::LeftButton);
         SensitiveMap* map = mapNumber(trainer, k.map);
         QVERIFY(map->isVisible());
         hover(map, k.rect.center());
@@ -295,11 +296,11 @@ private slots:
         QCOMPARE(fieldsOf(functions), Fields{});
         // FREQ reads to its end, two headings with a rule of hyphens between them.
         click(mapOf(functions), {140, 70});
-        QVERIFY(lines(functions, "Memo2").contains(QString(76, '-')));
+        QVERIFY(lines(functions, ObjectNames::usageMemo).contains(QString(76, '-')));
 
         QWidget* range = openTrainer(panel, Range);
         QVERIFY(range);
-        auto* second = range->findChild<QCheckBox*>("CheckBox1");
+        auto* second = range->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox);
         QCOMPARE(second->text(), QStringLiteral("2ND"));
         click(mapNumber(range, 1), {110, 20});
         QCOMPARE(fieldsOf(range).name, QStringLiteral("Flecha arriba y flecha abajo"));
@@ -337,12 +338,12 @@ private slots:
             if (trainer == Range)
                 QTest::keyClick(window, Qt::Key_Escape);
             else
-                press(window, "BitBtn2");
+                press(window, ObjectNames::closeButton);
             TestSession::settle();
             QVERIFY(!TestSession::window(trainer));
         }
         QVERIFY(WindowClaims::isClaimed(OneAtATime::FrontPanel));
-        press(panel, "BitBtn2");
+        press(panel, ObjectNames::closeButton);
         QCOMPARE(TestSession::openWindowNames(), QStringList{"FormFluke45"});
         QVERIFY(!WindowClaims::isClaimed(OneAtATime::FrontPanel));
         // A fresh panel opens fresh trainers.
@@ -363,7 +364,7 @@ private slots:
         QCOMPARE(TestSession::windows(Modifiers).size(), 1);
         QCOMPARE(TestSession::window(Modifiers), first.data());
         QCOMPARE(fieldsOf(first).name, QStringLiteral("Botón REL"));
-        press(panel, "BitBtn2");
+        press(panel, ObjectNames::closeButton);
         QVERIFY(first.isNull());
     }
 

@@ -4,6 +4,7 @@
 #include "Driving.h"
 
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 
 #include <QMenu>
 
@@ -18,7 +19,7 @@ Box exclamation(const char* caption, const char* text)
     return {caption, text, MessageBoxes::Icon::Exclamation};
 }
 
-QStringList memoLines(const QWidget* note, const char* memo)
+QStringList memoLines(const QWidget* note, const QString& memo)
 {
     return note->findChild<QPlainTextEdit*>(memo)->toPlainText().split('\n');
 }
@@ -44,7 +45,7 @@ class Fluke45WindowTest : public QObject
         if (closeBox)
             fluke45->close();
         else
-            TestSession::choose(fluke45, "Volver1");
+            TestSession::choose(fluke45, ObjectNames::backMenuItem);
         TestSession::settle();
         return session->boxes();
     }
@@ -67,7 +68,7 @@ private slots:
     void numberEditorNote()
     {
         QStringList items;
-        for (const QAction* action : fluke45->findChild<QMenu*>("Notasgenerales1")->actions())
+        for (const QAction* action : fluke45->findChild<QMenu*>(ObjectNames::generalNotesMenu)->actions())
             items << action->text();
         QCOMPARE(items, (QStringList{"Editor de números", "Editor de listas"}));
         choose("Editordenmeros1");
@@ -76,27 +77,27 @@ private slots:
         QWidget* note = TestSession::window("FormFluke45Nota1");
         QCOMPARE(note->windowTitle(), QStringLiteral("El editor de números del Fluke 45"));
         QVERIFY(!(note->windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(note->findChild<QLabel*>("Label1")->text(), QStringLiteral("EL EDITOR DE NÚMEROS"));
-        QCOMPARE(note->findChild<QLabel*>("Label2")->text(), QStringLiteral("Forma de empleo:"));
-        QCOMPARE(memoLines(note, "Memo2"),
+        QCOMPARE(note->findChild<QLabel*>(ObjectNames::noteLabel(1))->text(), QStringLiteral("EL EDITOR DE NÚMEROS"));
+        QCOMPARE(note->findChild<QLabel*>(ObjectNames::noteLabel(2))->text(), QStringLiteral("Forma de empleo:"));
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(2)),
                  (QStringList{"Se puede utilizar cuando se debe determinar la base relativa, o los ",
                               "puntos Alto y Bajo para operaciones de comparación (botón COMP)."}));
-        QCOMPARE(memoLines(note, "Memo3"),
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(3)),
                  (QStringList{"Pulsar la tecla 2ND y después la Flecha Arriba o la Flecha Abajo ",
                               "para editar el punto alto o bajo respectivamente de la operación ", "de Comparación.",
                               "Pulsar 2ND y botón REL (REF #) para editar la base relativa."}));
-        QCOMPARE(memoLines(note, "Memo5"), QStringList{"Se puede salvar el valor pulsando el botón AUTO."});
-        for (const char* memo : {"Memo1", "Memo2", "Memo3", "Memo4", "Memo5", "Memo6"})
-            QVERIFY2(!note->findChild<QPlainTextEdit*>(memo)->isEnabled(), memo);
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(5)), QStringList{"Se puede salvar el valor pulsando el botón AUTO."});
+        for (int memo = 1; memo <= 6; ++memo)
+            QVERIFY2(!note->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->isEnabled(), qPrintable(ObjectNames::noteMemo(memo)));
         QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 4); // two texts, four bullets
         // Esc does nothing; "&Cerrar" closes it and lets the window be left.
         QTest::keyClick(note, Qt::Key_Escape);
         TestSession::settle();
         QVERIFY(TestSession::window("FormFluke45Nota1"));
-        press(note, "Button1");
+        press(note, ObjectNames::noteCloseButton);
         QVERIFY(!TestSession::window("FormFluke45Nota1"));
         QCOMPARE(leave(false), QList<Box>{});
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 
     void listEditorNote()
@@ -105,15 +106,15 @@ private slots:
         QWidget* note = TestSession::window("FormFluke45Nota2");
         QVERIFY(note);
         QCOMPARE(note->windowTitle(), QStringLiteral("El Editor de listas del Fluke 45"));
-        QCOMPARE(note->findChild<QLabel*>("Label1")->text(), QStringLiteral("EL EDITOR DE LISTAS"));
-        QCOMPARE(memoLines(note, "Memo4"), (QStringList{"Recorrer la lista con los botones de flecha arriba y abajo.",
+        QCOMPARE(note->findChild<QLabel*>(ObjectNames::noteLabel(1))->text(), QStringLiteral("EL EDITOR DE LISTAS"));
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(4)), (QStringList{"Recorrer la lista con los botones de flecha arriba y abajo.",
                                                         "Seleccionar la opción deseada con la tecla AUTO."}));
-        QCOMPARE(memoLines(note, "Memo6"), (QStringList{"Para abortar la operación, pulsar cualquier botón excepto el",
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(6)), (QStringList{"Para abortar la operación, pulsar cualquier botón excepto el",
                                                         "botón AUTO y las flechas."}));
         QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 3);
         // Each note closes on its own; the other stays and still holds the window.
         choose("Editordenmeros1");
-        press(note, "Button1");
+        press(note, ObjectNames::noteCloseButton);
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormFluke45", "FormFluke45Nota1"}));
         QCOMPARE(leave(true), QList<Box>{exclamation("Existen notas abiertas", "Cierre antes las notas abiertas.")});
     }
@@ -124,14 +125,14 @@ private slots:
         QTest::addColumn<bool>("closeBox");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::addRow("list note and panel") << QStringList{"Editordelistas1", "Panelfrontal1"} << false
+        QTest::addRow("list note and panel") << QStringList{"Editordelistas1", ObjectNames::frontPanelMenuItem} << false
                                              << "Existen notas abiertas"
                                              << "Cierre antes las notas abiertas y el panel frontal.";
-        QTest::addRow("note and questionnaire") << QStringList{"Editordenmeros1", "Cuestiones1"} << true
+        QTest::addRow("note and questionnaire") << QStringList{"Editordenmeros1", ObjectNames::questionsMenuItem} << true
                                                 << "Existen notas abiertas" << "Cierre antes las notas abiertas.";
-        QTest::addRow("panel and questionnaire") << QStringList{"Panelfrontal1", "Cuestiones1"} << false
+        QTest::addRow("panel and questionnaire") << QStringList{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem} << false
                                                  << "El panel está abierto" << "Cierre antes el panel frontal.";
-        QTest::addRow("questionnaire, close box") << QStringList{"Cuestiones1"} << true
+        QTest::addRow("questionnaire, close box") << QStringList{ObjectNames::questionsMenuItem} << true
                                                   << "Las cuestiones están abiertas"
                                                   << "Cierre antes la ventana de cuestiones.";
     }
@@ -154,12 +155,12 @@ private slots:
 
     void oneQuestionnaireAtATime()
     {
-        choose("Cuestiones1");
-        choose("Cuestiones1");
+        choose(ObjectNames::questionsMenuItem);
+        choose(ObjectNames::questionsMenuItem);
         QCOMPARE(TestSession::windows("Ff45_cuestiones1").size(), 1);
         QWidget* quiz = TestSession::window("Ff45_cuestiones1");
         QCOMPARE(quiz->windowTitle(), QStringLiteral("Cuestiones sobre el Fluke 45"));
-        press(quiz, "Aceptar");
+        press(quiz, ObjectNames::quizAcceptButton);
         QCOMPARE(leave(false), QList<Box>{});
     }
 };

@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/power_supply/PowerSupplyNotes.h"
@@ -99,8 +100,8 @@ bool leaveWithPanelOpen(const QString& window)
     QWidget* w = open(instrument(window));
     if (!w)
         return false;
-    TestSession::choose(w, "Panelfrontal1");
-    TestSession::choose(w, "Volver1");
+    TestSession::choose(w, ObjectNames::frontPanelMenuItem);
+    TestSession::choose(w, ObjectNames::backMenuItem);
     TestSession::settle();
     return true;
 }
@@ -159,14 +160,14 @@ private slots:
         auto* w = qobject_cast<QMainWindow*>(open(i));
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), i.caption);
-        for (const auto& [name, rect] : {std::pair{"Image1", i.titleArt}, std::pair{"Image2", i.photograph}}) {
+        for (const auto& [name, rect] : {std::pair{ObjectNames::titleArt, i.titleArt}, std::pair{ObjectNames::photograph, i.photograph}}) {
             auto* image = w->centralWidget()->findChild<QLabel*>(name);
             QVERIFY2(image, name);
             QCOMPARE(image->geometry(), rect);
             QVERIFY2(!image->pixmap().isNull(), name);
         }
         // No letter of the title lies under the photograph (drawn over it) or at its edges.
-        const auto* title = w->centralWidget()->findChild<QLabel*>("Image1");
+        const auto* title = w->centralWidget()->findChild<QLabel*>(ObjectNames::titleArt);
         const QRect whole(QPoint(), i.titleArt.size());
         const QRect covered = i.titleArt.intersected(i.photograph.adjusted(-2, -2, 2, 2)).translated(-i.titleArt.topLeft());
         QVERIFY(letteringPixels(title, whole) > 0);
@@ -180,14 +181,14 @@ private slots:
         QStringList opciones{"&Panel frontal", "&Cuestiones", "-", "&Volver"};
         if (i.notesMenu)
             opciones.prepend("&Notas generales");
-        QCOMPARE(itemTexts(w->findChild<QMenu*>("Opciones1")), opciones);
-        QCOMPARE(itemTexts(w->findChild<QMenu*>("Ayuda1")), QStringList{"&Ayuda"});
-        QCOMPARE(w->findChild<QAction*>("Volver1")->shortcut(),
+        QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::optionsMenu)), opciones);
+        QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::helpMenu)), QStringList{"&Ayuda"});
+        QCOMPARE(w->findChild<QAction*>(ObjectNames::backMenuItem)->shortcut(),
                  i.ctrlV ? QKeySequence(Qt::CTRL | Qt::Key_V) : QKeySequence());
 
-        TestSession::choose(w, "Ayuda2");
+        TestSession::choose(w, ObjectNames::helpMenuItem);
         if (!i.hasQuestionnaire)
-            TestSession::choose(w, "Cuestiones1");
+            TestSession::choose(w, ObjectNames::questionsMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
         QVERIFY(session.boxes().isEmpty());
@@ -209,7 +210,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{i.ctrlV ? QStringLiteral("Form1") : i.window});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{i.ctrlV ? ObjectNames::chooserWindow : i.window});
     }
 
     void leaving_data()
@@ -255,7 +256,7 @@ private slots:
         if (closeBox)
             w->close();
         else
-            TestSession::choose(w, "Volver1");
+            TestSession::choose(w, ObjectNames::backMenuItem);
         TestSession::settle();
 
         std::optional<Box> refusal;
@@ -272,7 +273,7 @@ private slots:
             QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
         } else {
             QCOMPARE(session.boxes(), QList<Box>{});
-            QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+            QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
             QVERIFY(w.isNull());
         }
     }
@@ -296,7 +297,7 @@ private slots:
         const Instrument& i = instrument(window);
         TestSession session;
         if (!soundOn)
-            TestSession::choose(TestSession::window("Form1"), "Sonido1");
+            TestSession::choose(TestSession::window(ObjectNames::chooserWindow), ObjectNames::soundMenuItem);
         // The first cue a program plays may reach the sink over a second late.
         const int peak = SinkRecorder::peakDuring([&] { QVERIFY(open(i)); }, 3000);
         if (soundOn)
@@ -320,8 +321,8 @@ private slots:
         TestSession session;
         QWidget* w = open(i);
         QVERIFY(w);
-        TestSession::choose(w, "Panelfrontal1");
-        TestSession::choose(w, "Panelfrontal1");
+        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
+        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::windows(i.panel).size(), 1);
         QCOMPARE(TestSession::openWindowNames(), sorted({i.panel, i.window}));
@@ -343,22 +344,22 @@ private slots:
         const Instrument& i = instrument(window);
         TestSession session;
         QVERIFY(leaveWithPanelOpen("FormFluke73"));
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form1", "FormFluke73Panel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, "FormFluke73Panel"}));
 
         QWidget* w = open(i);
         QVERIFY(w);
-        TestSession::choose(w, "Panelfrontal1");
+        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", i.window}));
 
-        TestSession::choose(w, "Volver1");
+        TestSession::choose(w, ObjectNames::backMenuItem);
         TestSession::settle();
         if (i.guardsPanel) {
             QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
             QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", i.window}));
         } else {
             QVERIFY(session.boxes().isEmpty());
-            QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form1", "FormFluke73Panel"}));
+            QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, "FormFluke73Panel"}));
         }
     }
 
@@ -369,9 +370,9 @@ private slots:
         QVERIFY(leaveWithPanelOpen("FormFluke73"));
         QWidget* hc6000 = open(instrument("FormHC6000"));
         QVERIFY(hc6000);
-        press(TestSession::window("FormFluke73Panel"), "BitBtn2");
+        press(TestSession::window("FormFluke73Panel"), ObjectNames::closeButton);
         QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
-        TestSession::choose(hc6000, "Panelfrontal1");
+        TestSession::choose(hc6000, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormHC6000", "FormHC6000Panel"}));
     }
@@ -385,28 +386,28 @@ private slots:
 
         QWidget* phywe = open(instrument("FormPHYWE"));
         QVERIFY(phywe);
-        TestSession::choose(phywe, "Panelfrontal1");
-        TestSession::choose(phywe, "Panelfrontal1");
+        TestSession::choose(phywe, ObjectNames::frontPanelMenuItem);
+        TestSession::choose(phywe, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QList<QWidget*> panels = TestSession::windows("FormPHYWEPanel");
         QCOMPARE(panels.size(), 2);
-        press(panels[0], "BitBtn2");
+        press(panels[0], ObjectNames::closeButton);
         QCOMPARE(TestSession::windows("FormPHYWEPanel"), QList<QWidget*>{panels[1]});
 
         // The Fluke 73's panel still holds the flag.
-        TestSession::choose(phywe, "Volver1");
+        TestSession::choose(phywe, ObjectNames::backMenuItem);
         TestSession::settle();
         QWidget* supply = open(instrument("Form2"));
         QVERIFY(supply);
-        TestSession::choose(supply, "Panelfrontal1");
-        TestSession::choose(supply, "Volver1");
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
+        TestSession::choose(supply, ObjectNames::backMenuItem);
         TestSession::settle();
         QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
         QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", "FormPHYWEPanel", "Form2"}));
 
-        press(panels[1], "BitBtn2");
-        press(TestSession::window("FormFluke73Panel"), "BitBtn2");
-        TestSession::choose(supply, "Panelfrontal1");
+        press(panels[1], ObjectNames::closeButton);
+        press(TestSession::window("FormFluke73Panel"), ObjectNames::closeButton);
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel"}));
     }
@@ -417,7 +418,7 @@ private slots:
         QVERIFY(leaveWithPanelOpen("FormPHYWE"));
         QWidget* supply = open(instrument("Form2"));
         QVERIFY(supply);
-        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPHYWEPanel", "FormPromaxPanel"}));
     }
@@ -447,7 +448,7 @@ private slots:
         TestSession session;
         QWidget* w = open(i);
         QVERIFY(w);
-        TestSession::choose(w, "Panelfrontal1");
+        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QWidget* panel = TestSession::window(i.panel);
         QVERIFY(panel);
@@ -459,11 +460,11 @@ private slots:
         QCOMPARE(map->regionCount(), 0);
 
         QStringList boxCaptions;
-        for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
+        for (const char* name : {ObjectNames::controlNameBox, ObjectNames::descriptionBox, ObjectNames::usageBox, ObjectNames::relatedTopicsBox})
             boxCaptions.append(panel->findChild<QGroupBox*>(name)->title());
         QCOMPARE(boxCaptions, (QStringList{" Mando:  ", "Descripción", "Modo de empleo ", "Temas relacionados: "}));
-        QCOMPARE(panel->findChild<QPushButton*>("BitBtn2")->text(), QStringLiteral("&Cerrar"));
-        QCOMPARE(panel->focusWidget() == panel->findChild<QPushButton*>("BitBtn2"), focusOnClose);
+        QCOMPARE(panel->findChild<QPushButton*>(ObjectNames::closeButton)->text(), QStringLiteral("&Cerrar"));
+        QCOMPARE(panel->focusWidget() == panel->findChild<QPushButton*>(ObjectNames::closeButton), focusOnClose);
 
         const QList<QPoint> points{{0, 0},
                                    {picture.width() / 2, picture.height() / 2},
@@ -498,7 +499,7 @@ private slots:
         TestSession session;
         QWidget* w = open(i);
         QVERIFY(w);
-        TestSession::choose(w, "Panelfrontal1");
+        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QPointer<QWidget> panel = TestSession::window(i.panel);
         QVERIFY(panel);
@@ -507,12 +508,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             TestSession::settle();
         } else {
-            press(panel, "BitBtn2");
+            press(panel, ObjectNames::closeButton);
         }
         QVERIFY(panel.isNull());
         QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
 
-        TestSession::choose(w, "Panelfrontal1");
+        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::windows(i.panel).size(), 1);
         QVERIFY(session.boxes().isEmpty());

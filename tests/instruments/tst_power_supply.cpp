@@ -7,6 +7,7 @@
 
 #include "platform/SoundPaths.h"
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 #include "instruments/power_supply/PowerSupplyNotes.h"
 
 #include <QDir>
@@ -53,7 +54,7 @@ class PowerSupplyTest : public QObject
 
     QWidget* openPanel()
     {
-        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
         return TestSession::window("FormPromaxPanel");
     }
@@ -64,7 +65,7 @@ class PowerSupplyTest : public QObject
         if (closeBox)
             supply->close();
         else
-            TestSession::choose(supply, "Volver1");
+            TestSession::choose(supply, ObjectNames::backMenuItem);
         TestSession::settle();
     }
 
@@ -163,7 +164,7 @@ private slots:
         QFETCH(QString, description);
         QFETCH(QString, usage);
         const int row = QString(QTest::currentDataTag()).section(' ', 0, 0).toInt();
-        const QString label = QStringLiteral("Label%1: ").arg(row);
+        const QString label = ObjectNames::captionLabel(row) + QStringLiteral(": ");
         QWidget* panel = openPanel();
         QVERIFY(panel);
         SensitiveMap* map = mapOf(panel);
@@ -177,11 +178,11 @@ private slots:
         }
         click(map, region.center());
         QCOMPARE(fieldsOf(panel), (Fields{name, description, usage}));
-        QCOMPARE(panel->findChild<QPlainTextEdit*>("Memo1")->blockCount(), 1);
-        QCOMPARE(panel->findChild<QPlainTextEdit*>("Memo2")->blockCount(), 1);
+        QCOMPARE(panel->findChild<QPlainTextEdit*>(ObjectNames::descriptionMemo)->blockCount(), 1);
+        QCOMPARE(panel->findChild<QPlainTextEdit*>(ObjectNames::usageMemo)->blockCount(), 1);
         // The memos, scroll bars and all, draw with the application's palette: what the
         // style caches for them then serves every panel, not one panel each.
-        for (const char* name : {"Memo1", "Memo2"})
+        for (const char* name : {ObjectNames::descriptionMemo, ObjectNames::usageMemo})
             QCOMPARE(panel->findChild<QPlainTextEdit*>(name)->verticalScrollBar()->palette().cacheKey(),
                      QApplication::palette().cacheKey());
         QCOMPARE(shownCaptions(panel), QStringList{});
@@ -236,7 +237,7 @@ private slots:
         // A fresh session with sound off, so that the window's own cue is not heard.
         session.reset();
         session = std::make_unique<TestSession>();
-        TestSession::choose(TestSession::window("Form1"), "Sonido1");
+        TestSession::choose(TestSession::window(ObjectNames::chooserWindow), ObjectNames::soundMenuItem);
         supply = openInstrument("Fuentedealimentacin1", "Form2");
         QVERIFY(supply);
         QWidget* panel = openPanel();
@@ -260,11 +261,11 @@ private slots:
     {
         QWidget* panel = openPanel();
         QVERIFY(panel);
-        const qint64 first = panel->findChild<QPushButton*>("BitBtn2")->icon().cacheKey();
-        press(panel, "BitBtn2");
+        const qint64 first = panel->findChild<QPushButton*>(ObjectNames::closeButton)->icon().cacheKey();
+        press(panel, ObjectNames::closeButton);
         panel = openPanel();
         QVERIFY(panel);
-        QCOMPARE(panel->findChild<QPushButton*>("BitBtn2")->icon().cacheKey(), first);
+        QCOMPARE(panel->findChild<QPushButton*>(ObjectNames::closeButton)->icon().cacheKey(), first);
     }
 
     // A student clicking the same control again and again, fast or slow, hears every click.
@@ -321,16 +322,16 @@ private slots:
         // The panel is open all the same: it holds the flag until "&Cerrar".
         leave(false);
         QCOMPARE(session->boxes().last(), PanelOpen);
-        press(panel, "BitBtn2");
+        press(panel, ObjectNames::closeButton);
         leave(false);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 
     // The earthing note is a plain message; it opens no window and is no open note.
     void earthingNote()
     {
         QStringList texts;
-        for (const QAction* action : supply->findChild<QMenu*>("Notasgenerales1")->actions())
+        for (const QAction* action : supply->findChild<QMenu*>(ObjectNames::generalNotesMenu)->actions())
             texts.append(action->text());
         QCOMPARE(texts, (QStringList{"Conexión a tierra", "Puesta en marcha"}));
 
@@ -339,7 +340,7 @@ private slots:
         QCOMPARE(session->boxes(), QList<Box>{(Box{"Conexión a tierra", Earthing, MessageBoxes::Icon::None})});
         QCOMPARE(TestSession::openWindowNames(), QStringList{"Form2"});
         leave(false);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 
     void earthingNoteWithStartupNoteOpen()
@@ -365,23 +366,23 @@ private slots:
         QWidget* note = TestSession::window("FormPromaxPuestaMarcha");
         QVERIFY(note);
         QCOMPARE(note->windowTitle(), QStringLiteral("Puesta en Marcha"));
-        const auto label = [&](const char* name) { return note->findChild<QLabel*>(name)->text(); };
-        const auto memo = [&](const char* name) { return note->findChild<QPlainTextEdit*>(name)->toPlainText(); };
-        QCOMPARE(label("Label1"), QStringLiteral("Para iniciar la fuente de alimentación, se han de seguir estos"));
-        QCOMPARE(label("Label2"), QStringLiteral("pasos:"));
-        QCOMPARE(label("Label3"), QStringLiteral("Poner la fuente en marcha."));
-        QCOMPARE(memo("Memo1"), QStringLiteral("Ajustar la tensión de salida al valor deseado por \n"
+        const auto label = [&](const QString& name) { return note->findChild<QLabel*>(name)->text(); };
+        const auto memo = [&](const QString& name) { return note->findChild<QPlainTextEdit*>(name)->toPlainText(); };
+        QCOMPARE(label(ObjectNames::noteLabel(1)), QStringLiteral("Para iniciar la fuente de alimentación, se han de seguir estos"));
+        QCOMPARE(label(ObjectNames::noteLabel(2)), QStringLiteral("pasos:"));
+        QCOMPARE(label(ObjectNames::noteLabel(3)), QStringLiteral("Poner la fuente en marcha."));
+        QCOMPARE(memo(ObjectNames::noteMemo(1)), QStringLiteral("Ajustar la tensión de salida al valor deseado por \n"
                                                "medio de los mandos \"Mando grueso de tensión\" \n"
                                                "y \"Mando fino de tensión\"."));
-        QCOMPARE(memo("Memo2"), QStringLiteral("Girar hasta el mínimo el mando de control de \ncorriente."));
-        QCOMPARE(memo("Memo3"), QStringLiteral("Cortocircuitar los bornes negativo y positivo y \n"
+        QCOMPARE(memo(ObjectNames::noteMemo(2)), QStringLiteral("Girar hasta el mínimo el mando de control de \ncorriente."));
+        QCOMPARE(memo(ObjectNames::noteMemo(3)), QStringLiteral("Cortocircuitar los bornes negativo y positivo y \n"
                                                "mediante el mando de control de corriente controlar la \n"
                                                "intensidad del cortocircuito."));
-        QCOMPARE(memo("Memo4"), QStringLiteral("Se recomienda ajustar la corriente a un valor 10% superior al necesario \n"
+        QCOMPARE(memo(ObjectNames::noteMemo(4)), QStringLiteral("Se recomienda ajustar la corriente a un valor 10% superior al necesario \n"
                                                "para el circuito bajo prueba."));
-        for (const char* name : {"Memo1", "Memo2", "Memo3", "Memo4"})
-            QVERIFY2(!note->findChild<QPlainTextEdit*>(name)->isEnabled(), name);
-        QCOMPARE(note->findChild<QPushButton*>("BitBtn1")->text(), QStringLiteral("&Aceptar"));
+        for (int memo = 1; memo <= 4; ++memo)
+            QVERIFY2(!note->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->isEnabled(), qPrintable(ObjectNames::noteMemo(memo)));
+        QCOMPARE(note->findChild<QPushButton*>(ObjectNames::noteAcceptButton)->text(), QStringLiteral("&Aceptar"));
     }
 
     void acceptingTheNote_data()
@@ -405,7 +406,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             TestSession::settle();
         } else {
-            press(note, "BitBtn1");
+            press(note, ObjectNames::noteAcceptButton);
         }
         QVERIFY(note.isNull());
 
@@ -413,9 +414,9 @@ private slots:
         TestSession::settle();
         QWidget* fresh = TestSession::window("FormPromaxPuestaMarcha");
         QVERIFY(fresh);
-        press(fresh, "BitBtn1");
+        press(fresh, ObjectNames::noteAcceptButton);
         leave(false);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         QVERIFY(session->boxes().isEmpty());
     }
 
@@ -439,15 +440,15 @@ private slots:
         QCOMPARE(session->boxes(), (QList<Box>{NotesOpen, NotesAndPanelOpen}));
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel", "FormPromaxPuestaMarcha"}));
 
-        press(TestSession::window("FormPromaxPuestaMarcha"), "BitBtn1");
+        press(TestSession::window("FormPromaxPuestaMarcha"), ObjectNames::noteAcceptButton);
         leave(closeBox);
         QCOMPARE(session->boxes().last(), PanelOpen);
         QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel"}));
 
-        press(panel, "BitBtn2");
+        press(panel, ObjectNames::closeButton);
         leave(closeBox);
         QCOMPARE(session->boxes().size(), 3);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 
     // A new power-supply window starts with no note counted as open.
@@ -463,7 +464,7 @@ private slots:
         QVERIFY(supply);
         leave(false);
         QCOMPARE(session->boxes().size(), 1);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 };
 

@@ -3,6 +3,7 @@
 #include "Driving.h"
 
 #include "core/FormReference.h"
+#include "core/ObjectNames.h"
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
 
@@ -103,7 +104,7 @@ private slots:
         for (const QPlainTextEdit* memo : p->findChildren<QPlainTextEdit*>())
             QCOMPARE(memo->verticalScrollBar()->palette().cacheKey(), QApplication::palette().cacheKey());
         QVERIFY(p->windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(p->findChild<QPushButton*>("BitBtn1")->text(), QStringLiteral("&Aceptar"));
+        QCOMPARE(p->findChild<QPushButton*>(ObjectNames::noteAcceptButton)->text(), QStringLiteral("&Aceptar"));
     }
 
     void closing_data()
@@ -131,9 +132,9 @@ private slots:
         QVERIFY(p);
         QCOMPARE(p->objectName(), name);
         QVERIFY(QTest::qWaitForWindowActive(p));
-        QCOMPARE(QApplication::focusWidget(), p->findChild<QPushButton*>("BitBtn1"));
+        QCOMPARE(QApplication::focusWidget(), p->findChild<QPushButton*>(ObjectNames::noteAcceptButton));
         if (how == "Aceptar")
-            press(p, "BitBtn1");
+            press(p, ObjectNames::noteAcceptButton);
         else if (how == "Enter")
             QTest::keyClick(p, Qt::Key_Return);
         else

@@ -1,6 +1,7 @@
 #include "Driving.h"
 #include "ShellTesting.h"
 #include "TestSession.h"
+#include "core/ObjectNames.h"
 #include "platform/ModalLoops.h"
 
 #include <QAction>
@@ -97,7 +98,7 @@ class ModalBoxesTest : public QObject
         QWidget* supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
         if (!supply)
             return nullptr;
-        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::choose(supply, "Puestaenmarcha1");
         TestSession::settle();
         return supply;
@@ -107,7 +108,7 @@ class ModalBoxesTest : public QObject
     static bool oneMainWindow()
     {
         int main = 0;
-        for (const char* name : {"Form1", "Form2", "FormFluke73", "FormFluke45", "Formfg110", "FormPHYWE",
+        for (const char* name : {ObjectNames::chooserWindow, "Form2", "FormFluke73", "FormFluke45", "Formfg110", "FormPHYWE",
                                  "FormHC6000", "FormDemestres2001"})
             main += int(TestSession::windows(QLatin1String(name)).size());
         return main == 1;
@@ -135,7 +136,7 @@ private slots:
         ShellTesting::holdAnimationTimer(chooser);
         QTest::mouseClick(ShellTesting::label(chooser, "Image12"), Qt::LeftButton);
         QPointer<QWidget> chooserAlive = chooser;
-        withBoxUp([&] { trigger(chooser, "AcercadeDorvex1"); },
+        withBoxUp([&] { trigger(chooser, ObjectNames::aboutMenuItem); },
                   [&] {
                       for (int i = 0; i < 4; ++i)
                           ShellTesting::tick(chooser);
@@ -146,7 +147,7 @@ private slots:
         TestSession::settle();
         QVERIFY(!chooserAlive);
         QVERIFY(TestSession::window("FormFluke73"));
-        TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+        TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
         TestSession::settle();
         QVERIFY(ShellTesting::chooser());
         QVERIFY(oneMainWindow());
@@ -159,10 +160,10 @@ private slots:
         QVERIFY(supply);
         withBoxUp([&] { trigger(supply, "Conexinatierra1"); },
                   [&] {
-                      trigger(supply, "Volver1");
+                      trigger(supply, ObjectNames::backMenuItem);
                       letReleasesHappen();
                       QVERIFY(supply);
-                      QVERIFY(TestSession::window("Form1"));
+                      QVERIFY(TestSession::window(ObjectNames::chooserWindow));
                   });
         TestSession::settle();
         QVERIFY(!supply);
@@ -175,14 +176,14 @@ private slots:
     {
         QPointer<QWidget> supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
         QVERIFY(supply);
-        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         QPointer<QWidget> panel = TestSession::window("FormPromaxPanel");
         QVERIFY(panel);
-        withBoxUp([&] { trigger(supply, "Volver1"); },
+        withBoxUp([&] { trigger(supply, ObjectNames::backMenuItem); },
                   [&] {
                       QCOMPARE(boxUp()->windowTitle(), QString("El panel está abierto"));
-                      qobject_cast<QPushButton*>(panel->findChild<QPushButton*>("BitBtn2"))->click();
-                      trigger(supply, "Volver1");
+                      qobject_cast<QPushButton*>(panel->findChild<QPushButton*>(ObjectNames::closeButton))->click();
+                      trigger(supply, ObjectNames::backMenuItem);
                       letReleasesHappen();
                       QVERIFY(panel);
                       QVERIFY(supply);
@@ -223,9 +224,9 @@ private slots:
             if (box == "earthing note")
                 trigger(supply, "Conexinatierra1");
             else if (box == "leave refusal")
-                trigger(supply, "Volver1");
+                trigger(supply, ObjectNames::backMenuItem);
             else if (box == "about box")
-                trigger(chooser, "AcercadeDorvex1");
+                trigger(chooser, ObjectNames::aboutMenuItem);
             else { // the Fluke 73's cue cannot be opened
                 withoutFluke73.use();
                 trigger(chooser, "MultmetroFluke731");
@@ -234,11 +235,11 @@ private slots:
         const auto fireRelease = [&] {
             ShellTesting::SoundFolder::useProgramFolder();
             if (release == "panel Cerrar")
-                Driving::press(TestSession::window("FormPromaxPanel"), "BitBtn2");
+                Driving::press(TestSession::window("FormPromaxPanel"), ObjectNames::closeButton);
             else if (release == "note Aceptar")
-                Driving::press(TestSession::window("FormPromaxPuestaMarcha"), "BitBtn1");
+                Driving::press(TestSession::window("FormPromaxPuestaMarcha"), ObjectNames::noteAcceptButton);
             else if (release == "Volver")
-                trigger(supply, "Volver1");
+                trigger(supply, ObjectNames::backMenuItem);
             else if (release == "close box")
                 supply->close();
             else if (release == "instrument menu")

@@ -1,5 +1,6 @@
 #include "Driving.h"
 #include "TestSession.h"
+#include "core/ObjectNames.h"
 #include "platform/AudioOutput.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ private slots:
         QVERIFY(session.started());
         QWidget* supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
         QVERIFY(supply);
-        TestSession::choose(supply, "Panelfrontal1");
+        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         QWidget* panel = TestSession::window("FormPromaxPanel");
         QVERIFY(panel);
         SensitiveMap* map = Driving::mapOf(panel);
@@ -37,10 +38,10 @@ private slots:
                 QTest::qWait(20);
             }
         }
-        Driving::press(panel, "BitBtn2");
-        TestSession::choose(supply, "Volver1");
+        Driving::press(panel, ObjectNames::closeButton);
+        TestSession::choose(supply, ObjectNames::backMenuItem);
         TestSession::settle();
-        QVERIFY(TestSession::window("Form1"));
+        QVERIFY(TestSession::window(ObjectNames::chooserWindow));
         QVERIFY2(session.boxes().isEmpty(), qPrintable(session.boxes().value(0).text));
         QVERIFY(!AudioOutput::isRunning());
     }

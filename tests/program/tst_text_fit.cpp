@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include "core/FormReference.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "shell/AboutBox.h"
 
 #include <QTest>
@@ -90,9 +91,9 @@ class TextFitTest : public QObject
         look(panel.get(), {});
         lookAfterEveryClick(panel.get(), Driving::mapOf(panel.get()));
         // A picture stacked under the first is uncovered by the panel's check box.
-        if (auto* box = panel->findChild<QCheckBox*>("CheckBox1")) {
+        if (auto* box = panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox)) {
             box->click();
-            lookAfterEveryClick(panel.get(), panel->findChild<SensitiveMap*>("SensitiveMap2"));
+            lookAfterEveryClick(panel.get(), panel->findChild<SensitiveMap*>(ObjectNames::stackedMap));
         }
     }
 
@@ -124,7 +125,7 @@ private slots:
 
     void everyTextFitsItsBox()
     {
-        look(TestSession::window("Form1"), {});
+        look(TestSession::window(ObjectNames::chooserWindow), {});
         QWidget* about = formReference<AboutBox>();
         about->show();
         look(about, {});
@@ -144,9 +145,9 @@ private slots:
             QVERIFY(trainer);
             look(trainer.get(), {});
             lookAfterEveryClick(trainer.get(), Driving::mapOf(trainer.get()));
-            if (auto* box = trainer->findChild<QCheckBox*>("CheckBox1")) {
+            if (auto* box = trainer->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox)) {
                 box->click();
-                lookAfterEveryClick(trainer.get(), trainer->findChild<SensitiveMap*>("SensitiveMap2"));
+                lookAfterEveryClick(trainer.get(), trainer->findChild<SensitiveMap*>(ObjectNames::stackedMap));
             }
         }
         for (Fluke45NoteSubject note : {Fluke45NoteSubject::NumberEditor, Fluke45NoteSubject::ListEditor}) {
@@ -164,7 +165,7 @@ private slots:
         {
             for (const QuestionBank* bank : {&fg110QuestionBank(), &fluke45QuestionBank()}) {
                 std::unique_ptr<QuestionnaireWindow> quiz(Navigation::present(new QuestionnaireWindow(*bank)));
-                auto* notebook = quiz->findChild<QTabWidget*>("TabbedNotebook1");
+                auto* notebook = quiz->findChild<QTabWidget*>(ObjectNames::questionNotebook);
                 for (int page = 0; page < notebook->count(); ++page) {
                     notebook->setCurrentIndex(page);
                     look(quiz.get(), QStringLiteral(" on page %1").arg(page + 1));

@@ -1,5 +1,6 @@
 #include "Driving.h"
 #include "TestSession.h"
+#include "core/ObjectNames.h"
 
 #include <QRadioButton>
 #include <QTabBar>
@@ -15,14 +16,14 @@ class Fluke45BankTest : public QObject
     std::unique_ptr<TestSession> session;
     QWidget* quiz = nullptr;
 
-    QRadioButton* radio(int n) const { return quiz->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(n)); }
-    QString verdict() const { return quiz->findChild<QLabel*>("Label3")->text(); }
+    QRadioButton* radio(int n) const { return quiz->findChild<QRadioButton*>(ObjectNames::optionButton(n)); }
+    QString verdict() const { return quiz->findChild<QLabel*>(ObjectNames::verdictLabel)->text(); }
     bool happy() const { return quiz->findChild<QLabel*>("Image1")->isVisible(); }
     bool angry() const { return quiz->findChild<QLabel*>("Image10")->isVisible(); }
 
     void showPage(int page)
     {
-        QTabBar* tabs = quiz->findChild<QTabWidget*>("TabbedNotebook1")->tabBar();
+        QTabBar* tabs = quiz->findChild<QTabWidget*>(ObjectNames::questionNotebook)->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
     }
     void choose(int n)
@@ -47,7 +48,7 @@ private slots:
         session = std::make_unique<TestSession>();
         QWidget* fluke45 = Driving::openInstrument("MultmetroDual1", "FormFluke45");
         QVERIFY(fluke45);
-        TestSession::choose(fluke45, "Cuestiones1");
+        TestSession::choose(fluke45, ObjectNames::questionsMenuItem);
         TestSession::settle();
         quiz = TestSession::window("Ff45_cuestiones1");
         QVERIFY(quiz);
@@ -111,7 +112,7 @@ private slots:
     void questionsReadAsWritten()
     {
         QStringList texts;
-        auto* notebook = quiz->findChild<QTabWidget*>("TabbedNotebook1");
+        auto* notebook = quiz->findChild<QTabWidget*>(ObjectNames::questionNotebook);
         for (int page = 0; page < 4; ++page)
             for (QLabel* label : notebook->widget(page)->findChildren<QLabel*>())
                 texts << label->text();

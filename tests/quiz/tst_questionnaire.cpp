@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/WindowClaims.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "instruments/fg110/Fg110QuestionBank.h"
 #include "instruments/fluke45/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
@@ -25,12 +26,12 @@ class QuestionnaireTest : public QObject
     QWidget* fg110 = nullptr;
 
     static QWidget* questionnaire() { return TestSession::window("Ffg_110_cuestiones"); }
-    static QTabWidget* notebook(QWidget* q) { return q->findChild<QTabWidget*>("TabbedNotebook1"); }
+    static QTabWidget* notebook(QWidget* q) { return q->findChild<QTabWidget*>(ObjectNames::questionNotebook); }
     static QRadioButton* radio(QWidget* q, int n)
     {
-        return q->findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(n));
+        return q->findChild<QRadioButton*>(ObjectNames::optionButton(n));
     }
-    static QString verdict(QWidget* q) { return q->findChild<QLabel*>("Label3")->text(); }
+    static QString verdict(QWidget* q) { return q->findChild<QLabel*>(ObjectNames::verdictLabel)->text(); }
     static bool happy(QWidget* q) { return q->findChild<QLabel*>("Image1")->isVisible(); }
     static bool angry(QWidget* q) { return q->findChild<QLabel*>("Image11")->isVisible(); }
 
@@ -47,7 +48,7 @@ class QuestionnaireTest : public QObject
 
     QWidget* open()
     {
-        TestSession::choose(fg110, "Cuestiones1");
+        TestSession::choose(fg110, ObjectNames::questionsMenuItem);
         TestSession::settle();
         return questionnaire();
     }
@@ -79,7 +80,7 @@ private slots:
         QVERIFY(!happy(q) && !angry(q));
         for (QGroupBox* box : q->findChildren<QGroupBox*>())
             QCOMPARE(box->title(), QString("Respuestas"));
-        QCOMPARE(q->findChild<QLabel*>("Label2")->text(), QString("Respuesta:"));
+        QCOMPARE(q->findChild<QLabel*>(ObjectNames::answerLabel)->text(), QString("Respuesta:"));
     }
 
     void everyOptionIsJudgedAtOnce_data()
@@ -142,10 +143,10 @@ private slots:
     {
         QWidget* q = open();
         QVERIFY(q);
-        TestSession::choose(fg110, "Cuestiones1");
+        TestSession::choose(fg110, ObjectNames::questionsMenuItem);
         TestSession::settle();
         QCOMPARE(TestSession::windows("Ffg_110_cuestiones").size(), 1);
-        TestSession::choose(fg110, "Volver1");
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
         TestSession::settle();
         QCOMPARE(session->boxes().size(), 1);
         QCOMPARE(session->boxes().first().caption, QString("Las cuestiones están abiertas"));
@@ -157,17 +158,17 @@ private slots:
         QWidget* q = open();
         choose(q, 6);
         showPage(q, 2);
-        Driving::press(q, "Aceptar");
+        Driving::press(q, ObjectNames::quizAcceptButton);
         QVERIFY(!questionnaire());
         QVERIFY(!WindowClaims::isClaimed(OneAtATime::Questionnaire));
         q = open();
         QVERIFY(q);
         QCOMPARE(notebook(q)->currentIndex(), 0);
         QVERIFY(!radio(q, 6)->isChecked());
-        Driving::press(q, "Aceptar");
-        TestSession::choose(fg110, "Volver1");
+        Driving::press(q, ObjectNames::quizAcceptButton);
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
         TestSession::settle();
-        QVERIFY(TestSession::window("Form1"));
+        QVERIFY(TestSession::window(ObjectNames::chooserWindow));
     }
 
     // Each option's radio button stands level with its first line, however tall that
@@ -188,7 +189,7 @@ private slots:
             Navigation::present(new QuestionnaireWindow(fg110 ? fg110QuestionBank() : fluke45QuestionBank())));
         notebook(q.get())->setCurrentIndex((button - 1) / 4);
         QCoreApplication::processEvents();
-        auto* line = q->findChild<QWidget*>(QStringLiteral("RadioButton%1Line1").arg(button));
+        auto* line = q->findChild<QWidget*>(ObjectNames::optionLine(button, 1));
         QVERIFY(line);
         auto* text = line->findChild<QLabel*>();
         const int below = text->mapTo(q.get(), text->rect().center()).y()

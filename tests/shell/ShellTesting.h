@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 #include "TestSession.h"
 
+#include "core/ObjectNames.h"
 #include "platform/SoundPaths.h"
 #include "shell/ChooserWindow.h"
 
@@ -22,7 +23,7 @@ namespace ShellTesting {
 // The chooser on screen, or null when there is not exactly one.
 inline ChooserWindow* chooser()
 {
-    return qobject_cast<ChooserWindow*>(TestSession::window(QStringLiteral("Form1")));
+    return qobject_cast<ChooserWindow*>(TestSession::window(ObjectNames::chooserWindow));
 }
 
 inline QLabel* label(QWidget* window, const QString& name)

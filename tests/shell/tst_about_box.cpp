@@ -3,6 +3,7 @@
 
 #include "AudioTestMain.h"
 #include "ShellTesting.h"
+#include "core/ObjectNames.h"
 
 #include <QAction>
 #include <QPointer>
@@ -62,7 +63,7 @@ WhileShown showAbout(ChooserWindow* form, bool byCloseBox)
         if (QWidget* stuck = QApplication::activeModalWidget())
             stuck->close();
     });
-    TestSession::choose(form, "AcercadeDorvex1");
+    TestSession::choose(form, ObjectNames::aboutMenuItem);
     return seen;
 }
 
@@ -85,7 +86,7 @@ private slots:
         TestSession session;
         ChooserWindow* form = chooser();
         holdAnimationTimer(form);
-        QPointer<QWidget> about = anyWindow("FormAcerca");
+        QPointer<QWidget> about = anyWindow(ObjectNames::aboutBox);
         QVERIFY(about);
         QVERIFY(!about->isVisible());
 
@@ -98,7 +99,7 @@ private slots:
             QVERIFY2(!about->isVisible(), "closing hides the box");
             TestSession::settle();
             QVERIFY2(about, "the box is kept for the next time");
-            QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+            QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
             QCOMPARE(chooser(), form);
             if (!byCloseBox)
                 QVERIFY2(seen.hasAceptar, "\"&Aceptar\" is there to press");

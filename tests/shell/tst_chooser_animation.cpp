@@ -6,6 +6,7 @@
 #include "ShellTesting.h"
 #include "SinkRecorder.h"
 
+#include "core/ObjectNames.h"
 #include "platform/ScreenCursors.h"
 
 #include <QPointer>
@@ -151,7 +152,7 @@ private slots:
         for (int k = 0; k < 4; ++k)
             tick(form);
         TestSession::settle();
-        TestSession::choose(TestSession::window("FormHC6000"), "Volver1");
+        TestSession::choose(TestSession::window("FormHC6000"), ObjectNames::backMenuItem);
         TestSession::settle();
 
         form = chooser();
@@ -245,7 +246,7 @@ private slots:
         QCOMPARE(session.boxes().first().icon, MessageBoxes::Icon::Error);
         QVERIFY2(session.boxes().first().text.contains("HC6000S.WAV"), qPrintable(session.boxes().first().text));
         QVERIFY(form);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         QVERIFY2(!form->animationTimer()->isActive(), "the animation has ended");
         QCOMPARE(visibleOf(form, hc6000), QStringList{"Image5"});
 
@@ -280,7 +281,7 @@ private slots:
         TestSession session;
         ChooserWindow* form = heldChooser();
         if (!soundOn)
-            TestSession::choose(form, "Sonido1");
+            TestSession::choose(form, ObjectNames::soundMenuItem);
         const int peak = SinkRecorder::peakDuring([form] { click(form, "Image5"); });
         if (soundOn)
             QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));

@@ -6,6 +6,7 @@
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "instruments/InstrumentRegistry.h"
 #include "shell/Program.h"
@@ -92,16 +93,16 @@ private slots:
         TestSession session;
         QVERIFY(session.started());
         QVERIFY(session.boxes().isEmpty());
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         ChooserWindow* form = chooser();
         QCOMPARE(form->windowTitle(), QString("Tutorial del Riverazadidi"));
         QCOMPARE(form->findChild<QGroupBox*>()->title(), QString("Elija uno de los aparatos:"));
-        QAction* sonido = action(form, "Sonido1");
+        QAction* sonido = action(form, ObjectNames::soundMenuItem);
         QVERIFY(sonido->isCheckable());
         QVERIFY(sonido->isChecked());
         verifyFreshChooser(form);
 
-        QWidget* about = anyWindow("FormAcerca");
+        QWidget* about = anyWindow(ObjectNames::aboutBox);
         QVERIFY2(about, "the about box is created at start-up");
         QVERIFY(!about->isVisible());
 
@@ -122,7 +123,7 @@ private slots:
             titles.append(a->text());
         QCOMPARE(titles, (QStringList{"&Archivo", "&Instrumento", "&Opciones", "Ayuda"}));
         QCOMPARE(itemTexts(submenu(form, "&Archivo")), QStringList{"&Salir"});
-        QCOMPARE(action(form, "Salir1")->shortcut(), QKeySequence("Ctrl+X"));
+        QCOMPARE(action(form, ObjectNames::exitMenuItem)->shortcut(), QKeySequence("Ctrl+X"));
         QCOMPARE(itemTexts(submenu(form, "&Instrumento")),
                  (QStringList{"Multímetros", "&Generador de funciones FG110", "&Fuente de alimentación Promax"}));
         QCOMPARE(itemTexts(submenu(form, "Multímetros")),
@@ -132,7 +133,7 @@ private slots:
         QCOMPARE(itemTexts(submenu(form, "Ayuda")), (QStringList{"&Contenidos", "-", "&Acerca de Dorvex..."}));
         // Only "&Salir" has a shortcut.
         for (const QAction* a : form->findChildren<QAction*>())
-            if (a->objectName() != "Salir1")
+            if (a->objectName() != ObjectNames::exitMenuItem)
                 QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->text()));
     }
 
@@ -190,13 +191,13 @@ private slots:
         if (closeBox)
             instrumentWindow->close();
         else
-            TestSession::choose(instrumentWindow, "Volver1");
+            TestSession::choose(instrumentWindow, ObjectNames::backMenuItem);
         TestSession::settle();
 
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         QVERIFY2(!instrumentWindow, "the instrument window is released, not hidden");
         verifyFreshChooser(chooser());
-        QVERIFY(action(chooser(), "Sonido1")->isChecked());
+        QVERIFY(action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(session.boxes().isEmpty());
         QVERIFY(!Program::endRequested());
 
@@ -209,25 +210,25 @@ private slots:
     void soundSwitchSurvivesReturns()
     {
         TestSession session;
-        TestSession::choose(chooser(), "Sonido1");
-        QVERIFY(!action(chooser(), "Sonido1")->isChecked());
+        TestSession::choose(chooser(), ObjectNames::soundMenuItem);
+        QVERIFY(!action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(!appState().soundOn);
 
         TestSession::choose(chooser(), "MultmetroFluke731");
         TestSession::settle();
-        TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+        TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
         TestSession::settle();
-        QVERIFY2(!action(chooser(), "Sonido1")->isChecked(), "the new chooser shows the switch off");
+        QVERIFY2(!action(chooser(), ObjectNames::soundMenuItem)->isChecked(), "the new chooser shows the switch off");
         QVERIFY(!appState().soundOn);
 
-        TestSession::choose(chooser(), "Sonido1");
-        QVERIFY(action(chooser(), "Sonido1")->isChecked());
+        TestSession::choose(chooser(), ObjectNames::soundMenuItem);
+        QVERIFY(action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(appState().soundOn);
         TestSession::choose(chooser(), "Generadordefunciones1");
         TestSession::settle();
         TestSession::window("Formfg110")->close();
         TestSession::settle();
-        QVERIFY(action(chooser(), "Sonido1")->isChecked());
+        QVERIFY(action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(appState().soundOn);
     }
 
@@ -239,7 +240,7 @@ private slots:
         auto visitFluke73 = [] {
             const int peak = SinkRecorder::peakDuring([] { TestSession::choose(chooser(), "MultmetroFluke731"); });
             TestSession::settle();
-            TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+            TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
             TestSession::settle();
             return peak;
         };
@@ -248,14 +249,14 @@ private slots:
         peak = visitFluke73();
         QVERIFY2(peak > HeardPeak, qPrintable(QStringLiteral("a second visit greets again: %1").arg(peak)));
 
-        TestSession::choose(chooser(), "Sonido1");
+        TestSession::choose(chooser(), ObjectNames::soundMenuItem);
         peak = visitFluke73();
         QVERIFY2(peak < HeardPeak, qPrintable(QStringLiteral("sound switched off: %1").arg(peak)));
         // Still off in the chooser that the return created.
         peak = visitFluke73();
         QVERIFY2(peak < HeardPeak, qPrintable(QStringLiteral("sound switched off: %1").arg(peak)));
 
-        TestSession::choose(chooser(), "Sonido1");
+        TestSession::choose(chooser(), ObjectNames::soundMenuItem);
         peak = visitFluke73();
         QVERIFY2(peak > HeardPeak, qPrintable(QStringLiteral("sound switched on again: %1").arg(peak)));
     }
@@ -264,9 +265,9 @@ private slots:
     {
         TestSession session;
         QPointer<QWidget> form = chooser();
-        TestSession::choose(form, "Contenidos1");
+        TestSession::choose(form, ObjectNames::contentsMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         QCOMPARE(chooser(), form.data());
         QVERIFY(session.boxes().isEmpty());
         QVERIFY(!QApplication::activeModalWidget());
@@ -317,7 +318,7 @@ private slots:
         QCOMPARE(session.boxes().size(), 1);
         QCOMPARE(session.boxes().first().icon, MessageBoxes::Icon::Error);
         QVERIFY2(session.boxes().first().text.contains(soundFile), qPrintable(session.boxes().first().text));
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form1"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         QVERIFY2(!anyWindow(window), "no instrument window, not even a hidden one");
         QCOMPARE(chooser(), form.data());
         verifyFreshChooser(form);
@@ -352,8 +353,8 @@ private slots:
         if (panelLeftOpen) {
             TestSession::choose(chooser(), "MultmetroFluke731");
             TestSession::settle();
-            TestSession::choose(TestSession::window("FormFluke73"), "Panelfrontal1");
-            TestSession::choose(TestSession::window("FormFluke73"), "Volver1");
+            TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::frontPanelMenuItem);
+            TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
             TestSession::settle();
             QVERIFY(TestSession::window("FormFluke73Panel"));
         }
@@ -362,7 +363,7 @@ private slots:
         QVERIFY(!Program::endRequested());
 
         if (how == "&Salir") {
-            TestSession::choose(form, "Salir1");
+            TestSession::choose(form, ObjectNames::exitMenuItem);
         } else if (how == "Ctrl+X") {
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form));
@@ -372,7 +373,7 @@ private slots:
         }
         TestSession::settle();
         QVERIFY(Program::endRequested());
-        QVERIFY(!TestSession::window("Form1"));
+        QVERIFY(!TestSession::window(ObjectNames::chooserWindow));
         QVERIFY(session.boxes().isEmpty());
     }
 };

@@ -281,8 +281,9 @@ private slots:
         QCOMPARE(moved.count(), 4);
     }
 
-    // The owner hears the click while the caption is still up and the hovered region
-    // still named; then the caption goes and stays away while the pointer stays in it.
+    // The owner hears the click, and which region it was, while the caption is still up
+    // and the hovered region still named; then the caption goes and stays away while the
+    // pointer stays in it.
     void clickHidesCaptionUntilRegionLeft()
     {
         MapOnForm f;
@@ -290,8 +291,10 @@ private slots:
         QVERIFY(f.add(100, 10, 140, 40, "dos"));
         QVERIFY(f.show());
         QString textOnClick;
+        int regionOnClick = 0;
         bool captionShownOnClick = false;
-        connect(f.map, &SensitiveMap::clicked, this, [&] {
+        connect(f.map, &SensitiveMap::clicked, this, [&](int region) {
+            regionOnClick = region;
             textOnClick = f.map->regionCaption(f.map->hoveredRegion());
             captionShownOnClick = f.labels[1]->isVisible();
         });
@@ -299,6 +302,7 @@ private slots:
         f.hover({110, 20});
         f.click({110, 20});
         QCOMPARE(textOnClick, QStringLiteral(" dos "));
+        QCOMPARE(regionOnClick, 2);
         QVERIFY(captionShownOnClick);
         QCOMPARE(f.shownCaptions(), QList<int>{});
         QCOMPARE(f.map->hoveredRegion(), 2);
@@ -312,6 +316,7 @@ private slots:
 
         f.click({180, 80});
         QCOMPARE(textOnClick, QString());
+        QCOMPARE(regionOnClick, int(SensitiveMap::NoRegion));
     }
 
     void emptyMapNeverShowsCaptions()

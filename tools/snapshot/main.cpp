@@ -5,6 +5,7 @@
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red.
 #include "core/FormReference.h"
+#include "core/ObjectNames.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/InstrumentDefinition.h"
@@ -76,9 +77,9 @@ void clickAt(QWidget* widget, QPoint at)
     QCoreApplication::sendEvent(widget, &release);
 }
 
-void clickRegion(QWidget* window, const QString& mapName, int region)
+void clickRegion(QWidget* window, const char* mapName, int region)
 {
-    if (auto* map = window->findChild<SensitiveMap*>(mapName); map && region <= map->regionCount())
+    if (auto* map = window->findChild<SensitiveMap*>(QString::fromLatin1(mapName)); map && region <= map->regionCount())
         clickAt(map, map->region(region).center());
 }
 
@@ -133,11 +134,11 @@ void snapLinkedWindows(const ExplorerLayout& layout, int topicCount, const QStri
                 save(window, shot);
                 continue;
             }
-            clickRegion(window, QStringLiteral("SensitiveMap1"), 1);
+            clickRegion(window, ObjectNames::panelMap, 1);
             saveWithRegions(window, shot);
-            if (auto* box = window->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))) {
+            if (auto* box = window->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox)) {
                 box->click();
-                clickRegion(window, QStringLiteral("SensitiveMap2"), 1);
+                clickRegion(window, ObjectNames::stackedMap, 1);
                 saveWithRegions(window, shot + QStringLiteral("-2nd"));
             }
         }
@@ -162,11 +163,11 @@ void snapPanel(InstrumentId instrument, const InstrumentDefinition& definition, 
     for (const ExplainedControl& control : explainedControls) {
         if (control.instrument != instrument)
             continue;
-        clickRegion(panel, QStringLiteral("SensitiveMap1"), control.region);
+        clickRegion(panel, ObjectNames::panelMap, control.region);
         save(panel, QStringLiteral("panel-%1-explained").arg(name));
-        if (auto* box = panel->findChild<QCheckBox*>(QStringLiteral("CheckBox1")); box && control.stackedRegion) {
+        if (auto* box = panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox); box && control.stackedRegion) {
             box->click();
-            clickRegion(panel, QStringLiteral("SensitiveMap2"), control.stackedRegion);
+            clickRegion(panel, ObjectNames::stackedMap, control.stackedRegion);
             saveWithRegions(panel, QStringLiteral("panel-%1-stacked").arg(name));
         }
     }
@@ -181,7 +182,7 @@ void snapPanel(InstrumentId instrument, const InstrumentDefinition& definition, 
 void snapQuestionnaire(const QuestionBank& bank, const QString& name)
 {
     auto* window = Navigation::present(new QuestionnaireWindow(bank));
-    auto* notebook = window->findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1"));
+    auto* notebook = window->findChild<QTabWidget*>(ObjectNames::questionNotebook);
     for (int page = 0; page < notebook->count(); ++page) {
         notebook->setCurrentIndex(page);
         const QList<QRadioButton*> buttons = notebook->widget(page)->findChildren<QRadioButton*>();

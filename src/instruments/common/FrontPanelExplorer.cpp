@@ -3,6 +3,7 @@
 #include "widgets/ButtonGlyph.h"
 #include "core/AppState.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "platform/SoundCue.h"
 #include "platform/Pictures.h"
@@ -74,55 +75,56 @@ void FrontPanelExplorer::build()
     // The stacked map is made first so that the explorer's own map lies on top of it.
     if (m_stackedCatalogue) {
         m_stackedMap = new SensitiveMap(this);
-        m_stackedMap->setObjectName(QStringLiteral("SensitiveMap2"));
+        m_stackedMap->setObjectName(ObjectNames::stackedMap);
         m_stackedMap->setPicture(Pictures::get(l.stackedMap->picture, l.map.size()), l.map.size());
         m_stackedMap->move(l.map.topLeft());
-        connect(m_stackedMap, &SensitiveMap::clicked, this, [this] { explainClick(m_stackedMap, *m_stackedCatalogue); });
+        connect(m_stackedMap, &SensitiveMap::clicked, this,
+                [this](int region) { explainClick(*m_stackedCatalogue, m_stackedMapRows, region); });
     }
     m_map = new SensitiveMap(this);
-    m_map->setObjectName(QStringLiteral("SensitiveMap1"));
+    m_map->setObjectName(ObjectNames::panelMap);
     m_map->setPicture(Pictures::get(l.picture, l.map.size()), l.map.size());
     m_map->move(l.map.topLeft());
-    connect(m_map, &SensitiveMap::clicked, this, [this] { explainClick(m_map, m_catalogue); });
+    connect(m_map, &SensitiveMap::clicked, this, [this](int region) { explainClick(m_catalogue, m_mapRows, region); });
 
     // One spare caption label per control, above the maps in drawing order.
     const std::size_t controls = m_catalogue.size() + (m_stackedCatalogue ? m_stackedCatalogue->size() : 0);
     for (std::size_t i = 0; i < controls; ++i) {
         auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setObjectName(ObjectNames::captionLabel(int(i) + 1));
         label->hide();
         m_captionLabels.push_back(label);
     }
 
     auto* fieldsPanel = m_fieldsPanel = new QFrame(this);
-    fieldsPanel->setObjectName(QStringLiteral("Panel1"));
+    fieldsPanel->setObjectName(ObjectNames::fieldsPanel);
     fieldsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fieldsPanel->setGeometry(l.fieldsPanel);
     const QFont heading = WindowsFonts::pixels(QStringLiteral("Times New Roman"), 16, true);
-    QGroupBox* box1 = groupBox(fieldsPanel, QStringLiteral("GroupBox1"), QStringLiteral(" Mando:  "), l.nameBox, heading);
+    QGroupBox* box1 = groupBox(fieldsPanel, ObjectNames::controlNameBox, QStringLiteral(" Mando:  "), l.nameBox, heading);
     m_controlName = new QLabel(box1);
-    m_controlName->setObjectName(QStringLiteral("LabelMando"));
+    m_controlName->setObjectName(ObjectNames::controlNameLabel);
     m_controlName->setGeometry(l.nameField);
     m_controlName->setAlignment(Qt::AlignCenter);
     m_controlName->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
     m_controlName->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
-    QGroupBox* box2 = groupBox(fieldsPanel, QStringLiteral("GroupBox2"), QStringLiteral("Descripción"), l.descriptionBox, heading);
-    m_description = memo(box2, QStringLiteral("Memo1"), l.descriptionField, l.memoScrollBars);
-    QGroupBox* box3 = groupBox(fieldsPanel, QStringLiteral("GroupBox3"), l.usageBoxCaption, l.usageBox, font());
-    m_usage = memo(box3, QStringLiteral("Memo2"), l.usageField, l.memoScrollBars);
+    QGroupBox* box2 = groupBox(fieldsPanel, ObjectNames::descriptionBox, QStringLiteral("Descripción"), l.descriptionBox, heading);
+    m_description = memo(box2, ObjectNames::descriptionMemo, l.descriptionField, l.memoScrollBars);
+    QGroupBox* box3 = groupBox(fieldsPanel, ObjectNames::usageBox, l.usageBoxCaption, l.usageBox, font());
+    m_usage = memo(box3, ObjectNames::usageMemo, l.usageField, l.memoScrollBars);
     if (l.relatedTopicsBox) {
-        m_relatedTopicsBox = groupBox(fieldsPanel, QStringLiteral("GroupBox4"), l.relatedTopicsBoxCaption, *l.relatedTopicsBox, font());
+        m_relatedTopicsBox = groupBox(fieldsPanel, ObjectNames::relatedTopicsBox, l.relatedTopicsBoxCaption, *l.relatedTopicsBox, font());
         buildRelatedLinks();
     }
     if (m_stackedCatalogue)
         buildStackedMap();
 
     auto* closeFrame = new QFrame(this);
-    closeFrame->setObjectName(QStringLiteral("Panel2"));
+    closeFrame->setObjectName(ObjectNames::closeFrame);
     closeFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     closeFrame->setGeometry(QRect(l.closeFrame, QSize(75, 35)));
     m_closeButton = new QPushButton(QStringLiteral("&Cerrar"), closeFrame);
-    m_closeButton->setObjectName(QStringLiteral("BitBtn2"));
+    m_closeButton->setObjectName(ObjectNames::closeButton);
     m_closeButton->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 13));
     m_closeButton->setIcon(ButtonGlyph::icon(QStringLiteral("close")));
     m_closeButton->setGeometry(QRect(l.button, QSize(67, 27)));
@@ -134,14 +136,14 @@ void FrontPanelExplorer::build()
         m_description->setFocus();
 
     m_clickSound = new SoundCue(this);
-    m_clickSound->setObjectName(QStringLiteral("MediaPlayer1"));
+    m_clickSound->setObjectName(ObjectNames::clickSound);
 }
 
 void FrontPanelExplorer::buildStackedMap()
 {
     const StackedMap& stacked = *m_layout.stackedMap;
     m_stackedMapBox = new QCheckBox(stacked.checkBoxCaption, m_fieldsPanel);
-    m_stackedMapBox->setObjectName(QStringLiteral("CheckBox1"));
+    m_stackedMapBox->setObjectName(ObjectNames::stackedMapCheckBox);
     m_stackedMapBox->setGeometry(stacked.checkBox);
     m_stackedMapBox->setToolTip(stacked.hint);
     // Ticked, the top map steps aside; nothing else changes, the last texts stay.
@@ -173,38 +175,45 @@ void FrontPanelExplorer::registerControls()
     if (m_layout.clickSound && !m_clickSound->open(QStringLiteral("SOND\\HOLYVISN.WAV")))
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
-    registerControls(m_map, m_catalogue, 0);
+    m_mapRows = registerControls(m_map, m_catalogue, 0);
     if (m_stackedCatalogue)
-        registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
+        m_stackedMapRows = registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
 }
 
-void FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel)
+std::vector<std::size_t> FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue,
+                                                              std::size_t firstLabel)
 {
     map->setRegionCursor(ScreenCursors::PointingHand);
+    // A row whose corners fall outside the picture gets no region, so the regions are
+    // numbered past it: remember which row each one that was registered stands for.
+    std::vector<std::size_t> rowOfRegion;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const ControlRow& row = catalogue[i];
+        const int regions = map->regionCount();
         map->addRegion(row.left, row.top, row.right, row.bottom, row.caption, m_captionLabels[firstLabel + i]);
+        if (map->regionCount() > regions)
+            rowOfRegion.push_back(i);
     }
+    return rowOfRegion;
 }
 
-void FrontPanelExplorer::explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue)
+void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion,
+                                      int region)
 {
     m_description->clear();
     m_usage->clear();
     m_controlName->clear();
     hideRelatedTopics();
-    const QString hovered = map->regionCaption(map->hoveredRegion());
-    for (const ControlRow& row : catalogue) {
-        if (hovered != QLatin1Char(' ') + row.caption + QLatin1Char(' '))
-            continue;
-        if (m_layout.clickSound && appState().soundOn)
-            m_clickSound->play();
-        m_controlName->setText(row.name);
-        m_description->setPlainText(row.description.join(QLatin1Char('\n')));
-        m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
-        if (!row.related.empty())
-            showRelatedTopics(row);
-    }
+    if (region < 1 || std::size_t(region) > rowOfRegion.size())
+        return;
+    const ControlRow& row = catalogue[rowOfRegion[std::size_t(region) - 1]];
+    if (m_layout.clickSound && appState().soundOn)
+        m_clickSound->play();
+    m_controlName->setText(row.name);
+    m_description->setPlainText(row.description.join(QLatin1Char('\n')));
+    m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
+    if (!row.related.empty())
+        showRelatedTopics(row);
 }
 
 void FrontPanelExplorer::hideRelatedTopics()

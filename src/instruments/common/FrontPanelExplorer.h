@@ -34,8 +34,9 @@ public:
     SensitiveMap* map() const { return m_map; }
 
 protected:
-    // The click cycle: empty the fields, find the row of the hovered caption, fill them.
-    void explainClick(const SensitiveMap* map, const ControlCatalogue& catalogue);
+    // The click cycle: empty the fields and, for a click on a region, fill them from the
+    // catalogue row that region stands for.
+    void explainClick(const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion, int region);
     // "&Cerrar": release the explorer and, where it holds it, the one front panel.
     virtual void closePanel();
     void reject() override; // Esc presses "&Cerrar"
@@ -46,7 +47,8 @@ private:
     void buildStackedMap();
     void buildRelatedLinks();
     void registerControls();
-    void registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel);
+    // Registers a catalogue's rows on a map; answers the row of each region registered.
+    std::vector<std::size_t> registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel);
     void hideRelatedTopics();
     void showRelatedTopics(const ControlRow& row);
     void followLink(std::size_t link);
@@ -58,6 +60,8 @@ private:
     SensitiveMap* m_stackedMap = nullptr; // lies under m_map
     QCheckBox* m_stackedMapBox = nullptr;  // ticked: m_map is hidden
     std::vector<QLabel*> m_captionLabels; // m_map's controls first, then the stacked map's
+    std::vector<std::size_t> m_mapRows;        // the catalogue row of each of m_map's regions, from region 1
+    std::vector<std::size_t> m_stackedMapRows; // the same for m_stackedMap
     std::vector<LinkLabel*> m_links;
     std::vector<int> m_linkTopics; // what each link opens; 0 for nothing
     QLabel* m_controlName = nullptr;

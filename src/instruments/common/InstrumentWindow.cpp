@@ -2,6 +2,7 @@
 
 #include "FrontPanelExplorer.h"
 #include "core/AppState.h"
+#include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "platform/SoundCue.h"
@@ -27,32 +28,32 @@ InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
     auto* client = new QWidget(this);
     setCentralWidget(client);
     auto* titleArt = new QLabel(client);
-    titleArt->setObjectName(QStringLiteral("Image1"));
+    titleArt->setObjectName(ObjectNames::titleArt);
     titleArt->setGeometry(m_data.titleArt);
     titleArt->setPixmap(Pictures::get(QStringLiteral("titles/") + m_data.pictureName, m_data.titleArt.size()));
     auto* photograph = new QLabel(client);
-    photograph->setObjectName(QStringLiteral("Image2"));
+    photograph->setObjectName(ObjectNames::photograph);
     photograph->setGeometry(m_data.photograph);
     photograph->setPixmap(Pictures::get(QStringLiteral("chooser/") + m_data.pictureName, m_data.photograph.size()));
 
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("Opciones"));
-    m_optionsMenu->setObjectName(QStringLiteral("Opciones1"));
+    m_optionsMenu->setObjectName(ObjectNames::optionsMenu);
     m_frontPanelAction = m_optionsMenu->addAction(QStringLiteral("&Panel frontal"));
-    m_frontPanelAction->setObjectName(QStringLiteral("Panelfrontal1"));
+    m_frontPanelAction->setObjectName(ObjectNames::frontPanelMenuItem);
     connect(m_frontPanelAction, &QAction::triggered, this, [this] { openFrontPanel(); });
     QAction* cuestiones = m_optionsMenu->addAction(QStringLiteral("&Cuestiones"));
-    cuestiones->setObjectName(QStringLiteral("Cuestiones1"));
+    cuestiones->setObjectName(ObjectNames::questionsMenuItem);
     connect(cuestiones, &QAction::triggered, this, [this] { openQuestionnaire(); });
-    m_optionsMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_optionsMenu->addSeparator()->setObjectName(ObjectNames::optionsSeparator);
     QAction* volver = m_optionsMenu->addAction(QStringLiteral("&Volver"));
-    volver->setObjectName(QStringLiteral("Volver1"));
+    volver->setObjectName(ObjectNames::backMenuItem);
     if (m_data.volverShortcut)
         volver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(volver, &QAction::triggered, this, &InstrumentWindow::goBack);
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    ayuda->setObjectName(QStringLiteral("Ayuda1"));
-    ayuda->addAction(QStringLiteral("&Ayuda"))->setObjectName(QStringLiteral("Ayuda2"));
+    ayuda->setObjectName(ObjectNames::helpMenu);
+    ayuda->addAction(QStringLiteral("&Ayuda"))->setObjectName(ObjectNames::helpMenuItem);
 
     WindowPlacement::place(this, m_data.frame.position, m_data.frame.outerSize, true);
     m_created = m_cue->open(m_data.soundFile);
@@ -66,7 +67,7 @@ InstrumentWindow::~InstrumentWindow() = default;
 QMenu* InstrumentWindow::addNotesMenu()
 {
     auto* notes = new QMenu(QStringLiteral("&Notas generales"), m_optionsMenu);
-    notes->setObjectName(QStringLiteral("Notasgenerales1"));
+    notes->setObjectName(ObjectNames::generalNotesMenu);
     m_optionsMenu->insertMenu(m_frontPanelAction, notes);
     return notes;
 }

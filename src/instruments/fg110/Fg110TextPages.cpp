@@ -1,6 +1,7 @@
 #include "Fg110TextPages.h"
 
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "instruments/common/TextPage.h"
 
 #include <array>
@@ -12,7 +13,7 @@ using Kind = NoteBlock::Kind;
 
 NoteBlock heading(const QString& text, QPoint at)
 {
-    return {Kind::Label, "Label1", {at, QSize(0, 0)}, "Arial Black", 19, true, Qt::red, {text}};
+    return {Kind::Label, ObjectNames::noteLabel(1), {at, QSize(0, 0)}, "Arial Black", 19, true, Qt::red, {text}};
 }
 
 // A line in the window's own font.
@@ -46,7 +47,7 @@ NoteLayout page(WindowFrame frame, std::vector<NoteBlock> blocks, QPoint button)
     return {
         .frame = std::move(frame),
         .blocks = std::move(blocks),
-        .buttonName = "BitBtn1",
+        .buttonName = ObjectNames::noteAcceptButton,
         .buttonText = "&Aceptar",
         .buttonRect = {button, QSize(79, 27)},
         .buttonGlyph = "tick",
@@ -61,24 +62,24 @@ const std::array<NoteLayout, Count>& pages()
         page({"Ffg_t1", "Modos del FG-110", {224, 0}, {576, 529}},
              {
                  heading("Modos de salida del FG-110.", {112, 12}),
-                 modeLabel("Label2", "CONT", {34, 57}),
-                 modeMemo("Memo1", {88, 55, 461, 71}, false,
+                 modeLabel(ObjectNames::noteLabel(2), "CONT", {34, 57}),
+                 modeMemo(ObjectNames::noteMemo(1), {88, 55, 461, 71}, false,
                           {"SALIDA DE SEÑAL CONTINUA.", "", "Este modo suministra señales continuamente."}),
-                 modeLabel("Label3", "TRIG", {38, 137}),
-                 modeMemo("Memo2", {88, 137, 465, 87}, true,
+                 modeLabel(ObjectNames::noteLabel(3), "TRIG", {38, 137}),
+                 modeMemo(ObjectNames::noteMemo(2), {88, 137, 465, 87}, true,
                           {"MODO REACCION.", "",
                            "Este modo suministra una onda un determinado número de veces cuando ",
                            "se recibe una señal de activación o se presiona la tecla MAN TRIG.",
                            "Las características de este modo son dadas con las teclas BURST y ", "SLOPE.",
                            "Este modo no tiene efecto con señales cuadradas."}),
-                 modeLabel("Label4", "GATE", {36, 245}),
-                 modeMemo("Memo3", {86, 243, 469, 89}, true,
+                 modeLabel(ObjectNames::noteLabel(4), "GATE", {36, 245}),
+                 modeMemo(ObjectNames::noteMemo(3), {86, 243, 469, 89}, true,
                           {"MODO PUERTA.", "", "Este modo suministra señales cuando se recibe una señal de puerta",
                            "habilitada o se pulsa la tecla MAN TRIG.",
                            "Con la tecla SLOPE se puede elegir la polaridad de la puerta que ",
                            "activa la señal (positiva o negativa).", "Este modo no se aplica a señales cuadradas."}),
-                 modeLabel("Label5", "DC", {58, 345}),
-                 modeMemo("Memo4", {88, 341, 469, 89}, true,
+                 modeLabel(ObjectNames::noteLabel(5), "DC", {58, 345}),
+                 modeMemo(ObjectNames::noteMemo(4), {88, 341, 469, 89}, true,
                           {"MODO CORRIENTE CONTÍNUA.", "", "Este modo suministra señales de corriente contínua."}),
                  bevel({31, 451}, 515),
              },
@@ -86,11 +87,11 @@ const std::array<NoteLayout, Count>& pages()
         page({"Ffg_t2", "Rangos de frecuencia", {369, 0}, {435, 295}},
              {
                  heading("Rangos de frecuencia del FG-110.", {18, 18}),
-                 text("Label2", "Los rangos de frecuencia permitidos son los siguientes:", {32, 70}),
-                 text("Label3", "Ondas cuadradas y senoidales:", {84, 112}),
-                 text("Label4", "0.001 mHz  a   2MHz", {228, 129}),
-                 text("Label5", "Ondas triangulares, rampas y pulsos:", {84, 166}),
-                 text("Label6", "0.001 mHz  a   100kHz", {226, 185}),
+                 text(ObjectNames::noteLabel(2), "Los rangos de frecuencia permitidos son los siguientes:", {32, 70}),
+                 text(ObjectNames::noteLabel(3), "Ondas cuadradas y senoidales:", {84, 112}),
+                 text(ObjectNames::noteLabel(4), "0.001 mHz  a   2MHz", {228, 129}),
+                 text(ObjectNames::noteLabel(5), "Ondas triangulares, rampas y pulsos:", {84, 166}),
+                 text(ObjectNames::noteLabel(6), "0.001 mHz  a   100kHz", {226, 185}),
                  bevel({12, 217}, 405),
              },
              {179, 232}),
@@ -98,39 +99,39 @@ const std::array<NoteLayout, Count>& pages()
              {
                  heading("Rangos de amplitud y offset.", {51, 18}),
                  // Too long for one line of the page: it breaks into two.
-                 wrappedText("Label2",
+                 wrappedText(ObjectNames::noteLabel(2),
                              "Rangos permisibles al establecer el voltaje de salida por el método de amplitud y "
                              "offset.",
                              {16, 61, 395, 36}),
-                 text("Label3", "Amplitud:", {40, 107}),
-                 text("Label4", "A rango de salida de 10V:", {80, 131}),
-                 text("Label5", "20 mVp-p   a    20 Vp-p", {254, 131}),
-                 text("Label6", "A rango de salida de 1V:", {88, 153}),
-                 text("Label7", "2 mVp-p   a    2 Vp-p", {254, 153}),
-                 text("Label8", "Offset:", {41, 180}),
-                 text("Label9", "A rango de salida de 10V:", {82, 204}),
-                 text("Label10", "-9.99 V  a  +9.99 V", {257, 203}),
-                 text("Label11", "A rango de salida de 1V:", {90, 226}),
-                 text("Label12", "-0.999 V  a  +0.999 V", {255, 226}),
+                 text(ObjectNames::noteLabel(3), "Amplitud:", {40, 107}),
+                 text(ObjectNames::noteLabel(4), "A rango de salida de 10V:", {80, 131}),
+                 text(ObjectNames::noteLabel(5), "20 mVp-p   a    20 Vp-p", {254, 131}),
+                 text(ObjectNames::noteLabel(6), "A rango de salida de 1V:", {88, 153}),
+                 text(ObjectNames::noteLabel(7), "2 mVp-p   a    2 Vp-p", {254, 153}),
+                 text(ObjectNames::noteLabel(8), "Offset:", {41, 180}),
+                 text(ObjectNames::noteLabel(9), "A rango de salida de 10V:", {82, 204}),
+                 text(ObjectNames::noteLabel(10), "-9.99 V  a  +9.99 V", {257, 203}),
+                 text(ObjectNames::noteLabel(11), "A rango de salida de 1V:", {90, 226}),
+                 text(ObjectNames::noteLabel(12), "-0.999 V  a  +0.999 V", {255, 226}),
                  bevel({14, 270}, 403),
              },
              {185, 280}),
         page({"Ffg_t4", "Rango del ángulo de fase", {366, 0}, {435, 212}},
              {
                  heading("Rangos del ángulo de fase.", {61, 20}),
-                 text("Label2", "El ángulo de inicio y final de fase debe estar en el rango:", {32, 68}),
-                 text("Label3", "-10000   a   +10000", {152, 100}),
+                 text(ObjectNames::noteLabel(2), "El ángulo de inicio y final de fase debe estar en el rango:", {32, 68}),
+                 text(ObjectNames::noteLabel(3), "-10000   a   +10000", {152, 100}),
                  bevel({15, 136}, 402),
              },
              {177, 146}),
         page({"Ffg_t5", "Rangos del período", {365, -1}, {435, 268}},
              {
                  heading("Rangos del período en el FG-110.", {25, 14}),
-                 text("Label2", "Rangos permisibles del período:", {58, 56}),
-                 text("Label3", "Ondas senoidales y cuadradas:", {60, 88}),
-                 text("Label4", "0.0005 ms  a  100000 s", {222, 102}),
-                 text("Label5", "Ondas triangulares, rampas y pulsos:", {60, 130}),
-                 text("Label6", "0.01 ms  a  100000 s", {222, 148}),
+                 text(ObjectNames::noteLabel(2), "Rangos permisibles del período:", {58, 56}),
+                 text(ObjectNames::noteLabel(3), "Ondas senoidales y cuadradas:", {60, 88}),
+                 text(ObjectNames::noteLabel(4), "0.0005 ms  a  100000 s", {222, 102}),
+                 text(ObjectNames::noteLabel(5), "Ondas triangulares, rampas y pulsos:", {60, 130}),
+                 text(ObjectNames::noteLabel(6), "0.01 ms  a  100000 s", {222, 148}),
                  bevel({20, 184}, 394),
              },
              {181, 194}),

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+// The object names of the widgets every instrument shares: the chooser, the about box,
+// the instrument window's frame, the explorer, the questionnaire, and the note and page
+// windows. The windows set them and the tests find widgets by them; accessibility tools
+// and older scripts see the strings, so the strings never change, only what we call them.
+// Names that belong to one instrument (its windows, its pictures in the chooser, its
+// menu items, its link labels) are data in that instrument's tables.
+namespace ObjectNames {
+
+// The chooser.
+inline constexpr char chooserWindow[] = "Form1";
+inline constexpr char chooserPicturesBox[] = "GroupBox1";
+inline constexpr char exitMenuItem[] = "Salir1";
+inline constexpr char soundMenuItem[] = "Sonido1";
+inline constexpr char contentsMenuItem[] = "Contenidos1";
+inline constexpr char aboutMenuItem[] = "AcercadeDorvex1";
+
+// The about box.
+inline constexpr char aboutBox[] = "FormAcerca";
+inline constexpr char aboutAcceptButton[] = "Button1";
+
+// The instrument window's frame.
+inline constexpr char titleArt[] = "Image1";
+inline constexpr char photograph[] = "Image2";
+inline constexpr char optionsMenu[] = "Opciones1";
+inline constexpr char generalNotesMenu[] = "Notasgenerales1";
+inline constexpr char frontPanelMenuItem[] = "Panelfrontal1";
+inline constexpr char questionsMenuItem[] = "Cuestiones1";
+inline constexpr char optionsSeparator[] = "N1";
+inline constexpr char backMenuItem[] = "Volver1";
+inline constexpr char helpMenu[] = "Ayuda1";
+inline constexpr char helpMenuItem[] = "Ayuda2";
+
+// The front-panel explorer.
+inline constexpr char panelMap[] = "SensitiveMap1";
+inline constexpr char stackedMap[] = "SensitiveMap2"; // under panelMap, uncovered by the check box
+inline constexpr char stackedMapCheckBox[] = "CheckBox1";
+inline constexpr char fieldsPanel[] = "Panel1";
+inline constexpr char controlNameBox[] = "GroupBox1";
+inline constexpr char controlNameLabel[] = "LabelMando";
+inline constexpr char descriptionBox[] = "GroupBox2";
+inline constexpr char descriptionMemo[] = "Memo1";
+inline constexpr char usageBox[] = "GroupBox3";
+inline constexpr char usageMemo[] = "Memo2";
+inline constexpr char relatedTopicsBox[] = "GroupBox4";
+inline constexpr char closeFrame[] = "Panel2";
+inline constexpr char closeButton[] = "BitBtn2";
+inline constexpr char clickSound[] = "MediaPlayer1";
+// The caption label of the nth control (from 1): the panel map's controls, then the stacked map's.
+inline QString captionLabel(int n) { return QStringLiteral("Label%1").arg(n); }
+
+// The questionnaire.
+inline constexpr char questionNotebook[] = "TabbedNotebook1";
+inline constexpr char answerLabel[] = "Label2";
+inline constexpr char verdictLabel[] = "Label3";
+inline constexpr char quizAcceptButton[] = "Aceptar";
+// The nth option's radio button (from 1, counted across the pages) and its lines (from 1).
+inline QString optionButton(int n) { return QStringLiteral("RadioButton%1").arg(n); }
+inline QString optionLine(int n, int line) { return QStringLiteral("RadioButton%1Line%2").arg(n).arg(line); }
+
+// The note and page windows: their numbered texts and their one button.
+inline QString noteLabel(int n) { return QStringLiteral("Label%1").arg(n); }
+inline QString noteMemo(int n) { return QStringLiteral("Memo%1").arg(n); }
+inline constexpr char noteAcceptButton[] = "BitBtn1"; // "&Aceptar" with its tick
+inline constexpr char noteCloseButton[] = "Button1";  // the Fluke 45's notes: "&Cerrar"
+
+} // namespace ObjectNames
