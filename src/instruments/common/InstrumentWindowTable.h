@@ -21,7 +21,7 @@ struct InstrumentWindowData {
     QString cueName;     // the object name of the window's sound cue
     QString soundFile;
     bool volverShortcut = false; // Ctrl+V on "&Volver"
-    LeavingGuards guards;
+    LeavingGuards guards{};
     // The front panel "&Panel frontal" opens, for the instruments whose panel is only data;
     // null for those whose window class opens its own.
     const ExplorerLayout& (*panelLayout)() = nullptr;
