@@ -7,13 +7,7 @@
 
 #include "TestSession.h"
 #include "core/ObjectNames.h"
-#include "platform/SoundPaths.h"
 #include "widgets/SensitiveMap.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -88,26 +82,6 @@ inline bool showsPointingHand(const QWidget* map)
 {
     return map->testAttribute(Qt::WA_SetCursor) && map->cursor().shape() == Qt::BitmapCursor;
 }
-
-// While it lives, the program finds its sounds in a folder that holds all but one of them.
-class SoundsWithout
-{
-public:
-    explicit SoundsWithout(const QString& missing)
-    {
-        m_ready = m_folder.isValid() && QDir(m_folder.path()).mkdir(QStringLiteral("SOND"));
-        const QDir sounds(QCoreApplication::applicationDirPath() + QStringLiteral("/SOND"));
-        for (const QString& file : sounds.entryList(QDir::Files))
-            if (file != missing)
-                m_ready = m_ready && QFile::copy(sounds.filePath(file), m_folder.filePath(QStringLiteral("SOND/") + file));
-        SoundPaths::overrideSearchFolders({m_folder.path()});
-    }
-    bool ready() const { return m_ready; }
-
-private:
-    QTemporaryDir m_folder;
-    bool m_ready = false;
-};
 
 inline char* toString(const Fields& f)
 {

@@ -3,7 +3,9 @@
 
 #include "AudioTestMain.h"
 #include "Driving.h"
+#include "InstrumentTestCase.h"
 #include "SinkRecorder.h"
+#include "SoundFolder.h"
 
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
@@ -145,12 +147,11 @@ QStringList lines(const QWidget* panel, const char* memo)
 
 } // namespace
 
-class Fg110PanelTest : public QObject
+class Fg110PanelTest : public InstrumentTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<TestSession> session;
-    QWidget* fg110 = nullptr;
+    QWidget*& fg110 = instrument; // the function generator's window
 
     QWidget* openPanel()
     {
@@ -171,21 +172,10 @@ class Fg110PanelTest : public QObject
         TestSession::settle();
     }
 
+public:
+    Fg110PanelTest() : InstrumentTestCase("Generadordefunciones1", "Formfg110") {}
+
 private slots:
-    void init()
-    {
-        session = std::make_unique<TestSession>();
-        QVERIFY(session->started());
-        fg110 = openInstrument("Generadordefunciones1", "Formfg110");
-        QVERIFY(fg110);
-    }
-
-    void cleanup()
-    {
-        session.reset();
-        fg110 = nullptr;
-    }
-
     void opening()
     {
         QWidget* panel = openPanel();
@@ -404,8 +394,9 @@ private slots:
     // SHIFT still swaps them.
     void clickSoundMissing()
     {
-        const SoundsWithout sounds("HOLYVISN.WAV");
+        const SoundFolder sounds("HOLYVISN.WAV");
         QVERIFY(sounds.ready());
+        sounds.use();
 
         QWidget* panel = openPanel();
         QVERIFY(panel);

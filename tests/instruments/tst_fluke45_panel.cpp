@@ -3,7 +3,9 @@
 
 #include "AudioTestMain.h"
 #include "Driving.h"
+#include "InstrumentTestCase.h"
 #include "SinkRecorder.h"
+#include "SoundFolder.h"
 
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
@@ -141,12 +143,11 @@ SensitiveMap* mapNumber(const QWidget* window, int map)
 
 } // namespace
 
-class Fluke45PanelTest : public QObject
+class Fluke45PanelTest : public InstrumentTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<TestSession> session;
-    QWidget* fluke45 = nullptr;
+    QWidget*& fluke45 = instrument; // the Fluke 45's window
 
     QWidget* openPanel()
     {
@@ -168,21 +169,10 @@ class Fluke45PanelTest : public QObject
         return TestSession::window(trainer);
     }
 
+public:
+    Fluke45PanelTest() : InstrumentTestCase("MultmetroDual1", "FormFluke45") {}
+
 private slots:
-    void init()
-    {
-        session = std::make_unique<TestSession>();
-        QVERIFY(session->started());
-        fluke45 = openInstrument("MultmetroDual1", "FormFluke45");
-        QVERIFY(fluke45);
-    }
-
-    void cleanup()
-    {
-        session.reset();
-        fluke45 = nullptr;
-    }
-
     void opening()
     {
         QWidget* panel = openPanel();
@@ -399,8 +389,9 @@ private slots:
     // Without its click sound the panel reports the error and opens with no control.
     void clickSoundMissing()
     {
-        const SoundsWithout sounds("HOLYVISN.WAV");
+        const SoundFolder sounds("HOLYVISN.WAV");
         QVERIFY(sounds.ready());
+        sounds.use();
 
         QWidget* panel = openPanel();
         QVERIFY(panel);

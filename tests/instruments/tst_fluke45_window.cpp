@@ -2,6 +2,7 @@
 // and questionnaire open.
 
 #include "Driving.h"
+#include "InstrumentTestCase.h"
 
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
@@ -26,12 +27,11 @@ QStringList memoLines(const QWidget* note, const QString& memo)
 
 } // namespace
 
-class Fluke45WindowTest : public QObject
+class Fluke45WindowTest : public InstrumentTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<TestSession> session;
-    QWidget* fluke45 = nullptr;
+    QWidget*& fluke45 = instrument; // the Fluke 45's window
 
     void choose(const char* item)
     {
@@ -50,21 +50,10 @@ class Fluke45WindowTest : public QObject
         return session->boxes();
     }
 
+public:
+    Fluke45WindowTest() : InstrumentTestCase("MultmetroDual1", "FormFluke45") {}
+
 private slots:
-    void init()
-    {
-        session = std::make_unique<TestSession>();
-        QVERIFY(session->started());
-        fluke45 = openInstrument("MultmetroDual1", "FormFluke45");
-        QVERIFY(fluke45);
-    }
-
-    void cleanup()
-    {
-        session.reset();
-        fluke45 = nullptr;
-    }
-
     void numberEditorNote()
     {
         QStringList items;

@@ -82,12 +82,6 @@ void addInstrumentRows()
         QTest::addRow("%s", label) << i.window;
 }
 
-QStringList sorted(QStringList names)
-{
-    names.sort();
-    return names;
-}
-
 QWidget* open(const Instrument& i)
 {
     return openInstrument(i.chooserItem, i.window);

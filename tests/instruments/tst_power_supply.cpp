@@ -3,7 +3,9 @@
 
 #include "AudioTestMain.h"
 #include "Driving.h"
+#include "InstrumentTestCase.h"
 #include "SinkRecorder.h"
+#include "SoundFolder.h"
 
 #include "platform/SoundPaths.h"
 #include "core/AppState.h"
@@ -37,20 +39,13 @@ const Box PanelOpen{"El panel está abierto", "Cierre antes el panel frontal.", 
 
 const QPoint InAmmeter{100, 80};
 
-QStringList sorted(QStringList names)
-{
-    names.sort();
-    return names;
-}
-
 } // namespace
 
-class PowerSupplyTest : public QObject
+class PowerSupplyTest : public InstrumentTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<TestSession> session;
-    QWidget* supply = nullptr;
+    QWidget*& supply = instrument; // the power supply's window
 
     QWidget* openPanel()
     {
@@ -69,21 +64,10 @@ class PowerSupplyTest : public QObject
         TestSession::settle();
     }
 
+public:
+    PowerSupplyTest() : InstrumentTestCase("Fuentedealimentacin1", "Form2") {}
+
 private slots:
-    void init()
-    {
-        session = std::make_unique<TestSession>();
-        QVERIFY(session->started());
-        supply = openInstrument("Fuentedealimentacin1", "Form2");
-        QVERIFY(supply);
-    }
-
-    void cleanup()
-    {
-        session.reset();
-        supply = nullptr;
-    }
-
     void panel()
     {
         QWidget* panel = openPanel();
@@ -301,8 +285,9 @@ private slots:
     // Without its click sound the panel reports the error and opens with no control.
     void clickSoundMissing()
     {
-        const SoundsWithout sounds("HOLYVISN.WAV");
+        const SoundFolder sounds("HOLYVISN.WAV");
         QVERIFY(sounds.ready());
+        sounds.use();
 
         QWidget* panel = openPanel();
         QVERIFY(panel);

@@ -125,7 +125,7 @@ private slots:
     {
         TestSession::settle();
         session.reset();
-        ShellTesting::SoundFolder::useProgramFolder();
+        SoundFolder::useProgramFolder();
     }
 
     // The about box opened during the page turn: the turn ends under the box, the
@@ -218,7 +218,7 @@ private slots:
             ShellTesting::holdAnimationTimer(chooser);
         if (release == "page turn")
             QTest::mouseClick(ShellTesting::label(chooser, "Image7"), Qt::LeftButton);
-        ShellTesting::SoundFolder withoutFluke73("FLUKE43S.WAV");
+        SoundFolder withoutFluke73("FLUKE43S.WAV");
 
         const auto openBox = [&] {
             if (box == "earthing note")
@@ -233,7 +233,7 @@ private slots:
             }
         };
         const auto fireRelease = [&] {
-            ShellTesting::SoundFolder::useProgramFolder();
+            SoundFolder::useProgramFolder();
             if (release == "panel Cerrar")
                 Driving::press(TestSession::window("FormPromaxPanel"), ObjectNames::closeButton);
             else if (release == "note Aceptar")

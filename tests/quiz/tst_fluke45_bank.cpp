@@ -55,26 +55,6 @@ private slots:
     }
     void cleanup() { session.reset(); }
 
-    void everyOptionIsJudgedAtOnce_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("correct");
-        const QList<int> correct{4, 7, 9, 15};
-        for (int n = 1; n <= 16; ++n)
-            QTest::addRow("RadioButton%d", n) << n << correct.contains(n);
-    }
-    void everyOptionIsJudgedAtOnce()
-    {
-        QFETCH(int, button);
-        QFETCH(bool, correct);
-        const int other = (button - 1) % 4 == 0 ? button + 1 : button - 1;
-        choose(other);
-        choose(button);
-        QCOMPARE(verdict(), correct ? QString("CORRECTA") : QString("INCORRECTA"));
-        QCOMPARE(happy(), correct);
-        QCOMPARE(angry(), !correct);
-    }
-
     void choicesStayAcrossPages()
     {
         choose(4);

@@ -83,19 +83,47 @@ private slots:
         QCOMPARE(q->findChild<QLabel*>(ObjectNames::answerLabel)->text(), QString("Respuesta:"));
     }
 
+    // Both banks: every option is judged the moment it is chosen. The student goes back to
+    // the chooser and opens the row's instrument and its questionnaire.
     void everyOptionIsJudgedAtOnce_data()
     {
+        QTest::addColumn<QString>("instrumentItem");
+        QTest::addColumn<QString>("instrumentWindow");
+        QTest::addColumn<QString>("questionnaireWindow");
+        QTest::addColumn<QString>("angryFace");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("correct");
-        const QList<int> correct{2, 8, 12, 15};
-        for (int n = 1; n <= 16; ++n)
-            QTest::addRow("RadioButton%d", n) << n << correct.contains(n);
+        struct Bank {
+            const char* row;
+            QString instrumentItem, instrumentWindow, questionnaireWindow, angryFace;
+            QList<int> correct;
+        };
+        const Bank banks[] = {
+            {"FG110", "Generadordefunciones1", "Formfg110", "Ffg_110_cuestiones", "Image11", {2, 8, 12, 15}},
+            {"Fluke 45", "MultmetroDual1", "FormFluke45", "Ff45_cuestiones1", "Image10", {4, 7, 9, 15}},
+        };
+        for (const Bank& bank : banks)
+            for (int n = 1; n <= 16; ++n)
+                QTest::addRow("%s, RadioButton%d", bank.row, n)
+                    << bank.instrumentItem << bank.instrumentWindow << bank.questionnaireWindow << bank.angryFace << n
+                    << bank.correct.contains(n);
     }
     void everyOptionIsJudgedAtOnce()
     {
+        QFETCH(QString, instrumentItem);
+        QFETCH(QString, instrumentWindow);
+        QFETCH(QString, questionnaireWindow);
+        QFETCH(QString, angryFace);
         QFETCH(int, button);
         QFETCH(bool, correct);
-        QWidget* q = open();
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
+        TestSession::settle();
+        QWidget* instrument = Driving::openInstrument(instrumentItem, instrumentWindow);
+        QVERIFY(instrument);
+        TestSession::choose(instrument, ObjectNames::questionsMenuItem);
+        TestSession::settle();
+        QWidget* q = TestSession::window(questionnaireWindow);
+        QVERIFY(q);
         // Another option of the page first, so that the verdict has to change.
         const int other = (button - 1) % 4 == 0 ? button + 1 : button - 1;
         choose(q, other);
@@ -104,7 +132,7 @@ private slots:
         QVERIFY(!radio(q, other)->isChecked());
         QCOMPARE(verdict(q), correct ? QString("CORRECTA") : QString("INCORRECTA"));
         QCOMPARE(happy(q), correct);
-        QCOMPARE(angry(q), !correct);
+        QCOMPARE(q->findChild<QLabel*>(angryFace)->isVisible(), !correct);
     }
 
     void clickingAnOptionsTextOrPictureChoosesNothing()

@@ -1,21 +1,17 @@
 #pragma once
 
-// Small helpers shared by the shell's tests: the chooser as the user sees it, its
-// animation timer stepped by hand, and a sound folder with a cue missing or broken.
+// Small helpers shared by the shell's tests: the chooser as the user sees it and its
+// animation timer stepped by hand.
 
 #include "SinkRecorder.h"
+#include "SoundFolder.h"
 #include "TestSession.h"
 
 #include "core/ObjectNames.h"
-#include "platform/SoundPaths.h"
 #include "shell/ChooserWindow.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace ShellTesting {
@@ -60,36 +56,5 @@ inline void startListening()
     if (SinkRecorder::available())
         SinkRecorder::peakDuring([] {}, 0);
 }
-
-// A copy of the program's sound folder in which one cue is missing or broken. The
-// program looks for its cues there while the object is in use.
-class SoundFolder
-{
-public:
-    enum Fault { Missing, Broken };
-
-    explicit SoundFolder(const QString& faultyFile = {}, Fault fault = Missing)
-    {
-        const QDir source(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("SOND")));
-        QDir(m_dir.path()).mkpath(QStringLiteral("SOND"));
-        const QDir target(QDir(m_dir.path()).filePath(QStringLiteral("SOND")));
-        for (const QString& name : source.entryList(QDir::Files)) {
-            if (name == faultyFile)
-                continue;
-            QFile::copy(source.filePath(name), target.filePath(name));
-        }
-        if (!faultyFile.isEmpty() && fault == Broken) {
-            QFile broken(target.filePath(faultyFile));
-            if (broken.open(QIODevice::WriteOnly))
-                broken.write("RIFF....WAVEesto no es un sonido");
-        }
-    }
-
-    void use() const { SoundPaths::overrideSearchFolders({m_dir.path()}); }
-    static void useProgramFolder() { SoundPaths::overrideSearchFolders({}); }
-
-private:
-    QTemporaryDir m_dir;
-};
 
 } // namespace ShellTesting

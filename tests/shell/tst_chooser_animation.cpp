@@ -68,11 +68,6 @@ QStringList visibleOf(ChooserWindow* form, const QStringList& names)
     return visible;
 }
 
-QStringList pictureAndFrames(const char* main, const char* const (&frames)[3])
-{
-    return {main, frames[0], frames[1], frames[2]};
-}
-
 } // namespace
 
 class ChooserAnimationTest : public QObject

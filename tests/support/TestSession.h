@@ -49,3 +49,10 @@ private:
     QList<MessageBoxes::Shown> m_boxes;
     bool m_started = false;
 };
+
+// The names in the order openWindowNames() gives them.
+inline QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}

@@ -29,7 +29,7 @@ struct ControlRow {
     QString name;
     QStringList description;
     QStringList usage;
-    std::vector<RelatedTopic> related;
+    std::vector<RelatedTopic> related{};
 };
 
 using ControlCatalogue = std::vector<ControlRow>;

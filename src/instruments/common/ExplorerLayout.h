@@ -15,7 +15,7 @@ struct StackedMap {
     QString picture;         // the drawing's name, e.g. "panels/fg110_shift"
     QString checkBoxCaption; // "SHIFT"
     QRect checkBox;          // in the fields panel
-    QString hint;            // shown while pointing at the check box, or empty
+    QString hint{};          // shown while pointing at the check box, or empty
 };
 
 // The link labels in the related-topics box, and how they are written.
@@ -39,7 +39,7 @@ struct ExplorerLayout {
     QRect fieldsPanel;   // in the client area
     // The group boxes, in the fields panel, and each field in its box.
     QRect nameBox, nameField, descriptionBox, descriptionField, usageBox, usageField;
-    std::optional<QRect> relatedTopicsBox; // where the explorer has related topics
+    std::optional<QRect> relatedTopicsBox{}; // where the explorer has related topics
     QPoint closeFrame; // in the client area; the frame is 75 × 35
     QPoint button;     // "&Cerrar" in the close frame; the button is 67 × 27
     bool memoScrollBars = true;
@@ -48,8 +48,8 @@ struct ExplorerLayout {
     bool clickSound = true;      // an explained click is heard
     QString usageBoxCaption = QStringLiteral("Modo de empleo ");
     QString relatedTopicsBoxCaption = QStringLiteral("Temas relacionados: ");
-    std::optional<StackedMap> stackedMap;
-    RelatedLinks links; // no places: the explorer offers no links
+    std::optional<StackedMap> stackedMap{};
+    RelatedLinks links{}; // no places: the explorer offers no links
     // Opens what a link's topic names (a page, a trainer); topic 0 is never passed.
     void (*openRelatedTopic)(int topic) = nullptr;
     // Closes, as "&Cerrar" closes the explorer, the windows its links opened that go with it.

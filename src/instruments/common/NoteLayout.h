@@ -26,7 +26,7 @@ struct NoteBlock {
     int pixelHeight = 15;
     bool bold = false;
     QColor color = Qt::black;
-    QStringList lines;
+    QStringList lines{};
     bool scrollBar = false; // a scrolling memo's vertical scroll bar
     QString picture = QStringLiteral("glyphs/step_marker"); // a marker's drawing
 };
@@ -37,7 +37,7 @@ struct NoteLayout {
     QString buttonName;
     QString buttonText;
     QRect buttonRect;
-    QString buttonGlyph; // a two-state glyph under "glyphs/", or empty
+    QString buttonGlyph{}; // a two-state glyph under "glyphs/", or empty
     int buttonPixelHeight = 13;
     QString buttonFontFamily = QStringLiteral("System");
 };
