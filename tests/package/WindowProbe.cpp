@@ -1,5 +1,5 @@
 // A Qt plugin that the package test loads into the packaged program (QT_PLUGIN_PATH and
-// QT_QPA_GENERIC_PLUGINS=trivanewindowprobe), so that the program runs as shipped and is
+// Qt's own argument "-plugin trivanewindowprobe"), so that the program runs as shipped and is
 // still watched: once it shows a window, the probe prints "window: <title>" for each
 // window shown and then closes them as a user would, a message box by its OK button.
 #include <QApplication>

@@ -6,7 +6,7 @@
 #
 #   tst_package.sh <folder of the window probe plugin> <the source's SOND folder> <version>
 set -uo pipefail
-probe_plugins=$1
+probe_plugins=$(realpath "$1")
 sounds=$2
 version=$3
 deb=${TRIVANE_TEST_PACKAGE:-}
@@ -66,8 +66,8 @@ out=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help)
 # with the window probe; prints what the probe saw and ends with the program's status.
 run_watched() {
     (cd "$work" && env QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$probe_plugins" \
-        QT_QPA_GENERIC_PLUGINS=trivanewindowprobe QT_LOGGING_RULES="default.warning=false" \
-        PULSE_SERVER=unix:/nonexistent/pulse/native timeout 60 "$1" 2>/dev/null)
+        QT_LOGGING_RULES="default.warning=false" PULSE_SERVER=unix:/nonexistent/pulse/native \
+        timeout 60 "$1" -plugin trivanewindowprobe 2>/dev/null)
 }
 
 out=$(run_watched "$program")
