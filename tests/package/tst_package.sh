@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian package as shipped (TRIVANE_TEST_PACKAGE, made by scripts/package):
-# its files, the menu entry's and the AppStream data's validators and lintian (each where
-# installed), and an extracted copy started offscreen from another working folder, which
-# must find its cues (no error box) and end when its window is closed.
-#
-#   tst_package.sh <folder of the window probe plugin> <the source's SOND folder> <version>
+# Checks the package TRIVANE_TEST_PACKAGE: its files, the validators and lintian, and an
+# extracted copy run offscreen. Arguments: <window probe folder> <source SOND folder> <version>
 set -uo pipefail
 probe_plugins=$(realpath "$1")
 sounds=$2
@@ -55,40 +51,33 @@ if command -v lintian >/dev/null; then
     [ $status -eq 0 ] && pass "lintian (no error)" || fail "lintian reports errors"
 fi
 
-# The two arguments it answers, with no display.
+# The two arguments it answers wherever they stand, with no display; the first one wins.
 program="$root/usr/bin/trivane"
-out=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)
-[ $? -eq 0 ] && [ "$out" = "Trivane $version" ] && pass "--version" || fail "--version printed \"$out\""
-out=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help)
-[ $? -eq 0 ] && grep -q '^Uso: trivane' <<<"$out" && pass "--help" || fail "--help printed \"$out\""
-
-# run_watched <program>: starts it offscreen, without sound, from an empty working folder,
-# with the window probe; prints what the probe saw and ends with the program's status.
-run_watched() {
-    (cd "$work" && env QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$probe_plugins" \
-        QT_LOGGING_RULES="default.warning=false" PULSE_SERVER=unix:/nonexistent/pulse/native \
-        timeout 60 "$1" -plugin trivanewindowprobe 2>/dev/null)
+answers() {
+    local expected=$1 out
+    shift
+    out=$(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$program" "$@")
+    [ $? -eq 0 ] && [ "$(head -n1 <<<"$out")" = "$expected" ] && pass "trivane $*" || fail "trivane $* printed \"$out\""
 }
+answers "Trivane $version" --version
+answers "Trivane $version" -x --version
+answers "Uso: trivane [--help | --version]" --help --version
 
-out=$(run_watched "$program")
-status=$?
-if [ $status -eq 0 ] && grep -qx 'window: Tutorial del Riverazadidi' <<<"$out" && ! grep -qx 'window: Error' <<<"$out"; then
-    pass "the extracted program finds its cues and ends cleanly"
-else
-    fail "the extracted program (status $status) showed: $out"
-fi
-
-# The same copy without its cues shows the error box and ends with status 1: the probe
-# would see a missing cue.
+# watched <status> <window title> <what>: starts the program offscreen, without sound, from
+# an empty working folder, with the window probe, which must see the window named and
+# leave the program to end with the status given.
+watched() {
+    local out
+    out=$(cd "$work" && env QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$probe_plugins" \
+        QT_LOGGING_RULES="default.warning=false" PULSE_SERVER=unix:/nonexistent/pulse/native \
+        timeout 60 "$program" -plugin trivanewindowprobe 2>/dev/null)
+    local status=$?
+    [ $status -eq "$1" ] && grep -qx "window: $2" <<<"$out" && pass "$3" || fail "$3 (status $status): $out"
+}
+# The chooser comes first: a missing cue's error box would come before it.
+watched 0 "Tutorial del Riverazadidi" "the extracted program finds its cues and ends cleanly"
 mv "$root/usr/share/trivane/SOND" "$root/usr/share/trivane/SOND-aside"
-out=$(run_watched "$program")
-status=$?
-mv "$root/usr/share/trivane/SOND-aside" "$root/usr/share/trivane/SOND"
-if [ $status -eq 1 ] && grep -qx 'window: Error' <<<"$out"; then
-    pass "without its cues it shows the error box"
-else
-    fail "without its cues (status $status) it showed: $out"
-fi
+watched 1 "Error" "without its cues it shows the error box"
 
 [ -z "$(ls -A "$work")" ] || fail "the program wrote into its working folder: $(ls -A "$work")"
 echo "$failures failed"
