@@ -17,7 +17,10 @@ QStringList searchFolders()
 {
     if (!overriddenFolders().isEmpty())
         return overriddenFolders();
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(TRIVANE_DATA_DIR), QDir::currentPath()};
+    // Installed, the cues are in <prefix>/share/trivane/SOND and the program in <prefix>/bin:
+    // found from the program's own place, the installed tree can be moved whole.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/trivane")), QDir::currentPath()};
 }
 
 QString resolve(const QString& relativeName)

@@ -4,8 +4,9 @@
 #include <QStringList>
 
 // Sound cues are named the way the program has always named them, "SOND\NAME.WAV",
-// relative to the program. They are looked for beside the program first, then in the
-// installed data folder, then in the working folder.
+// relative to the program. They are looked for beside the program first (the build tree,
+// a copied folder), then in the installed data folder ../share/trivane relative to the
+// program, then in the working folder.
 namespace SoundPaths {
 
 // The folders searched, in order.
