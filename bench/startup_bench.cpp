@@ -23,6 +23,9 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
 #include "UserRoundTrip.h"
@@ -153,7 +156,7 @@ void settle()
 
 // Opens an instrument's front panel from its window and waits for it to paint.
 double panelOpeningMs(int runs, InstrumentId instrument = InstrumentId::PowerSupply,
-                      const QString& panelName = QStringLiteral("FormPromaxPanel"))
+                      const QString& panelName = QString(PowerSupplyNames::panel))
 {
     if (!Startup::start(QStringLiteral("trivane")))
         return -1;
@@ -311,8 +314,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     const double panelMs = panelOpeningMs(40);
-    const double fg110PanelMs = panelOpeningMs(40, InstrumentId::Fg110, QStringLiteral("FormFg110Panel"));
-    const double fluke45PanelMs = panelOpeningMs(40, InstrumentId::Fluke45, QStringLiteral("FormFluke45Panel"));
+    const double fg110PanelMs = panelOpeningMs(40, InstrumentId::Fg110, QString(Fg110Names::panel));
+    const double fluke45PanelMs = panelOpeningMs(40, InstrumentId::Fluke45, QString(Fluke45Names::panel));
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("start-up to first paint (median of %d), whole process:\n", startRuns);

@@ -7,7 +7,7 @@
 // windows. The windows set them and the tests find widgets by them; accessibility tools
 // and older scripts see the strings, so the strings never change, only what we call them.
 // Names that belong to one instrument (its windows, its pictures in the chooser, its
-// menu items, its link labels) are data in that instrument's tables.
+// menu items, its link labels) live in that instrument's folder, in <Name>ObjectNames.h.
 namespace ObjectNames {
 
 // The chooser.

@@ -10,6 +10,7 @@
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
 #include "platform/SoundPaths.h"
 
 #include <QCheckBox>
@@ -116,7 +117,7 @@ const QPoint BetweenKeys{100, 175};
 QStringList linksShown(const QWidget* panel)
 {
     QStringList shown;
-    for (const char* name : {"Label41", "Label42"})
+    for (const char* name : {Fg110Names::linkLabel1, Fg110Names::linkLabel2})
         if (auto* link = panel->findChild<QLabel*>(name); link->isVisible())
             shown << link->text();
     return shown;
@@ -126,7 +127,10 @@ QStringList linksShown(const QWidget* panel)
 QStringList captionsShown(const QWidget* panel)
 {
     QStringList shown = shownCaptions(panel);
-    shown.removeIf([](const QString& s) { return s.startsWith("Label41:") || s.startsWith("Label42:"); });
+    shown.removeIf([](const QString& s) {
+        return s.startsWith(QString(Fg110Names::linkLabel1) + ':')
+            || s.startsWith(QString(Fg110Names::linkLabel2) + ':');
+    });
     return shown;
 }
 
@@ -134,7 +138,7 @@ QStringList pageCaptions()
 {
     QStringList captions;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName().startsWith("Ffg_t"))
+        if (w->isVisible() && w->objectName().startsWith(Fg110Names::textPagePrefix))
             captions << w->windowTitle();
     captions.sort();
     return captions;
@@ -157,7 +161,7 @@ class Fg110PanelTest : public InstrumentTestCase
     {
         TestSession::choose(fg110, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        return TestSession::window("FormFg110Panel");
+        return TestSession::window(Fg110Names::panel);
     }
 
     static QCheckBox* shiftBox(const QWidget* panel) { return panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox); }
@@ -173,7 +177,7 @@ class Fg110PanelTest : public InstrumentTestCase
     }
 
 public:
-    Fg110PanelTest() : InstrumentTestCase("Generadordefunciones1", "Formfg110") {}
+    Fg110PanelTest() : InstrumentTestCase(Fg110Names::chooserMenuItem, Fg110Names::window) {}
 
 private slots:
     void opening()
@@ -200,13 +204,13 @@ private slots:
 
         // One panel at a time; after "&Cerrar" a fresh one, with SHIFT not ticked.
         QCOMPARE(openPanel(), panel);
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormFg110Panel", "Formfg110"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{Fg110Names::panel, Fg110Names::window}));
         QTest::mouseClick(shiftBox(panel), Qt::LeftButton);
         click(mapNumber(panel, 2), find(2, 17).rect.center());
         QTest::keyClick(panel, Qt::Key_Escape);
         TestSession::settle();
         QVERIFY(!WindowClaims::isClaimed(OneAtATime::FrontPanel));
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Formfg110"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{Fg110Names::window});
         panel = openPanel();
         QVERIFY(panel);
         QVERIFY(!shiftBox(panel)->isChecked());
@@ -255,9 +259,9 @@ private slots:
         }
         QCOMPARE(linksShown(panel), texts);
         for (int i = 0; i < c.links.size(); ++i) {
-            QLabel* link = panel->findChild<QLabel*>(i == 0 ? "Label41" : "Label42");
+            QLabel* link = panel->findChild<QLabel*>(i == 0 ? Fg110Names::linkLabel1 : Fg110Names::linkLabel2);
             QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
-            followLink(panel, i == 0 ? "Label41" : "Label42");
+            followLink(panel, i == 0 ? Fg110Names::linkLabel1 : Fg110Names::linkLabel2);
         }
         pages.sort();
         QCOMPARE(pageCaptions(), pages);
@@ -346,15 +350,15 @@ private slots:
         QWidget* panel = openPanel();
         QVERIFY(panel);
         click(mapNumber(panel, 1), find(1, 8).rect.center());
-        followLink(panel, "Label41");
+        followLink(panel, Fg110Names::linkLabel1);
         click(mapNumber(panel, 1), find(1, 9).rect.center());
         QCOMPARE(linksShown(panel), QStringList{"Precauciones"});
-        followLink(panel, "Label41");
-        followLink(panel, "Label41");
+        followLink(panel, Fg110Names::linkLabel1);
+        followLink(panel, Fg110Names::linkLabel1);
         QCOMPARE(pageCaptions(), (QStringList{Amplitude, Amplitude, Frequency}));
         press(panel, ObjectNames::closeButton);
         QCOMPARE(pageCaptions(), (QStringList{Amplitude, Amplitude, Frequency}));
-        QVERIFY(!TestSession::window("FormFg110Panel"));
+        QVERIFY(!TestSession::window(Fg110Names::panel));
     }
 
     void clickSound_data()

@@ -10,6 +10,7 @@
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "platform/SoundPaths.h"
 
 #include <QCheckBox>
@@ -24,9 +25,9 @@ using namespace Driving;
 
 namespace {
 
-const QString Modifiers = QStringLiteral("FormFluke45BMod1");
-const QString Range = QStringLiteral("FormFluke45BRango");
-const QString Functions = QStringLiteral("FormFluke45BFunc");
+const QString Modifiers = QString(Fluke45Names::modifierButtonsTrainer);
+const QString Range = QString(Fluke45Names::rangeButtonsTrainer);
+const QString Functions = QString(Fluke45Names::functionButtonsTrainer);
 const QString ToModifiers = QStringLiteral("Mostrar los modificadores de función.");
 const QString ToRange = QStringLiteral("Mostrar los botones de rango.");
 const QString ToFunctions = QStringLiteral("Mostrar los botones de función.");
@@ -116,7 +117,7 @@ const QList<Key>& trainerKeys()
 QStringList linksShown(const QWidget* panel)
 {
     QStringList shown;
-    for (const char* name : {"Label31", "Label32", "Label33"})
+    for (const char* name : {Fluke45Names::linkLabel1, Fluke45Names::linkLabel2, Fluke45Names::linkLabel3})
         if (auto* link = panel->findChild<QLabel*>(name); link->isVisible())
             shown << QString(name) + ": " + link->text();
     return shown;
@@ -126,7 +127,9 @@ QStringList captionsShown(const QWidget* window)
 {
     QStringList shown = shownCaptions(window);
     shown.removeIf([](const QString& s) {
-        return s.startsWith("Label31:") || s.startsWith("Label32:") || s.startsWith("Label33:");
+        return s.startsWith(QString(Fluke45Names::linkLabel1) + ':')
+            || s.startsWith(QString(Fluke45Names::linkLabel2) + ':')
+            || s.startsWith(QString(Fluke45Names::linkLabel3) + ':');
     });
     return shown;
 }
@@ -153,7 +156,7 @@ class Fluke45PanelTest : public InstrumentTestCase
     {
         TestSession::choose(fluke45, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        return TestSession::window("FormFluke45Panel");
+        return TestSession::window(Fluke45Names::panel);
     }
 
     // Clicks a panel control that offers the trainer's link, then the link.
@@ -162,7 +165,7 @@ class Fluke45PanelTest : public InstrumentTestCase
         for (const Control& c : panelControls())
             if (c.trainer == trainer) {
                 click(mapOf(panel), c.rect.center());
-                QTest::mouseClick(panel->findChild<QLabel*>("Label31"), Qt::LeftButton);
+                QTest::mouseClick(panel->findChild<QLabel*>(Fluke45Names::linkLabel1), Qt::LeftButton);
                 TestSession::settle();
                 break;
             }
@@ -170,7 +173,7 @@ class Fluke45PanelTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45PanelTest() : InstrumentTestCase("MultmetroDual1", "FormFluke45") {}
+    Fluke45PanelTest() : InstrumentTestCase(Fluke45Names::chooserMenuItem, Fluke45Names::window) {}
 
 private slots:
     void opening()
@@ -188,7 +191,7 @@ private slots:
         QCOMPARE(linksShown(panel), QStringList{});
         QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton*>(ObjectNames::closeButton));
         QCOMPARE(openPanel(), panel);
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormFluke45", "FormFluke45Panel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{Fluke45Names::window, Fluke45Names::panel}));
     }
 
     void control_data()
@@ -214,13 +217,14 @@ private slots:
         QCOMPARE(fieldsOf(panel).name, c.name);
         QCOMPARE(lines(panel, ObjectNames::descriptionMemo).first(), c.firstDescriptionLine);
         QCOMPARE(lines(panel, ObjectNames::usageMemo).size(), c.usageLines);
-        QCOMPARE(linksShown(panel), c.link.isEmpty() ? QStringList{} : QStringList{"Label31: " + c.link});
+        QCOMPARE(linksShown(panel),
+                 c.link.isEmpty() ? QStringList{} : QStringList{QString(Fluke45Names::linkLabel1) + ": " + c.link});
         if (c.trainer.isEmpty())
             return;
-        QCOMPARE(panel->findChild<QLabel*>("Label31")->cursor().shape(), Qt::BitmapCursor);
-        QTest::mouseClick(panel->findChild<QLabel*>("Label31"), Qt::LeftButton);
+        QCOMPARE(panel->findChild<QLabel*>(Fluke45Names::linkLabel1)->cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseClick(panel->findChild<QLabel*>(Fluke45Names::linkLabel1), Qt::LeftButton);
         TestSession::settle();
-        QStringList open{"FormFluke45", "FormFluke45Panel", c.trainer};
+        QStringList open{Fluke45Names::window, Fluke45Names::panel, c.trainer};
         open.sort();
         QCOMPARE(TestSession::openWindowNames(), open);
     }
@@ -232,7 +236,7 @@ private slots:
         // The AUTO key lies in both the range keys and the function keys: the range keys win.
         click(mapOf(panel), {400, 220});
         QCOMPARE(fieldsOf(panel).name, QStringLiteral("Botones de rango."));
-        QCOMPARE(linksShown(panel), QStringList{"Label31: " + ToRange});
+        QCOMPARE(linksShown(panel), QStringList{QString(Fluke45Names::linkLabel1) + ": " + ToRange});
         // The primary display says nothing on its use but an empty line.
         click(mapOf(panel), panelControls()[0].rect.center());
         QCOMPARE(lines(panel, ObjectNames::usageMemo), QStringList{""});
@@ -334,7 +338,7 @@ private slots:
         }
         QVERIFY(WindowClaims::isClaimed(OneAtATime::FrontPanel));
         press(panel, ObjectNames::closeButton);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormFluke45"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{Fluke45Names::window});
         QVERIFY(!WindowClaims::isClaimed(OneAtATime::FrontPanel));
         // A fresh panel opens fresh trainers.
         panel = openPanel();
@@ -363,8 +367,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<bool>("heard");
-        QTest::addRow("panel, primary display") << "FormFluke45Panel" << QPoint(300, 80) << true;
-        QTest::addRow("panel, no control") << "FormFluke45Panel" << QPoint(190, 250) << false;
+        QTest::addRow("panel, primary display") << Fluke45Names::panel << QPoint(300, 80) << true;
+        QTest::addRow("panel, no control") << Fluke45Names::panel << QPoint(190, 250) << false;
         QTest::addRow("function trainer, a key") << Functions << QPoint(30, 20) << false;
     }
 

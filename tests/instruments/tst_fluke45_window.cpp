@@ -6,6 +6,7 @@
 
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
 
 #include <QMenu>
 
@@ -51,7 +52,7 @@ class Fluke45WindowTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45WindowTest() : InstrumentTestCase("MultmetroDual1", "FormFluke45") {}
+    Fluke45WindowTest() : InstrumentTestCase(Fluke45Names::chooserMenuItem, Fluke45Names::window) {}
 
 private slots:
     void numberEditorNote()
@@ -60,10 +61,10 @@ private slots:
         for (const QAction* action : fluke45->findChild<QMenu*>(ObjectNames::generalNotesMenu)->actions())
             items << action->text();
         QCOMPARE(items, (QStringList{"Editor de números", "Editor de listas"}));
-        choose("Editordenmeros1");
-        choose("Editordenmeros1");
-        QCOMPARE(TestSession::windows("FormFluke45Nota1").size(), 1);
-        QWidget* note = TestSession::window("FormFluke45Nota1");
+        choose(Fluke45Names::numberEditorMenuItem);
+        choose(Fluke45Names::numberEditorMenuItem);
+        QCOMPARE(TestSession::windows(Fluke45Names::numberEditorNote).size(), 1);
+        QWidget* note = TestSession::window(Fluke45Names::numberEditorNote);
         QCOMPARE(note->windowTitle(), QStringLiteral("El editor de números del Fluke 45"));
         QVERIFY(!(note->windowFlags() & Qt::WindowCloseButtonHint));
         QCOMPARE(note->findChild<QLabel*>(ObjectNames::noteLabel(1))->text(), QStringLiteral("EL EDITOR DE NÚMEROS"));
@@ -82,17 +83,17 @@ private slots:
         // Esc does nothing; "&Cerrar" closes it and lets the window be left.
         QTest::keyClick(note, Qt::Key_Escape);
         TestSession::settle();
-        QVERIFY(TestSession::window("FormFluke45Nota1"));
+        QVERIFY(TestSession::window(Fluke45Names::numberEditorNote));
         press(note, ObjectNames::noteCloseButton);
-        QVERIFY(!TestSession::window("FormFluke45Nota1"));
+        QVERIFY(!TestSession::window(Fluke45Names::numberEditorNote));
         QCOMPARE(leave(false), QList<Box>{});
         QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 
     void listEditorNote()
     {
-        choose("Editordelistas1");
-        QWidget* note = TestSession::window("FormFluke45Nota2");
+        choose(Fluke45Names::listEditorMenuItem);
+        QWidget* note = TestSession::window(Fluke45Names::listEditorNote);
         QVERIFY(note);
         QCOMPARE(note->windowTitle(), QStringLiteral("El Editor de listas del Fluke 45"));
         QCOMPARE(note->findChild<QLabel*>(ObjectNames::noteLabel(1))->text(), QStringLiteral("EL EDITOR DE LISTAS"));
@@ -102,9 +103,9 @@ private slots:
                                                         "botón AUTO y las flechas."}));
         QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 3);
         // Each note closes on its own; the other stays and still holds the window.
-        choose("Editordenmeros1");
+        choose(Fluke45Names::numberEditorMenuItem);
         press(note, ObjectNames::noteCloseButton);
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormFluke45", "FormFluke45Nota1"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{Fluke45Names::window, Fluke45Names::numberEditorNote}));
         QCOMPARE(leave(true), QList<Box>{exclamation("Existen notas abiertas", "Cierre antes las notas abiertas.")});
     }
 
@@ -114,10 +115,12 @@ private slots:
         QTest::addColumn<bool>("closeBox");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::addRow("list note and panel") << QStringList{"Editordelistas1", ObjectNames::frontPanelMenuItem} << false
+        QTest::addRow("list note and panel") << QStringList{Fluke45Names::listEditorMenuItem, ObjectNames::frontPanelMenuItem}
+                                             << false
                                              << "Existen notas abiertas"
                                              << "Cierre antes las notas abiertas y el panel frontal.";
-        QTest::addRow("note and questionnaire") << QStringList{"Editordenmeros1", ObjectNames::questionsMenuItem} << true
+        QTest::addRow("note and questionnaire") << QStringList{Fluke45Names::numberEditorMenuItem, ObjectNames::questionsMenuItem}
+                                                << true
                                                 << "Existen notas abiertas" << "Cierre antes las notas abiertas.";
         QTest::addRow("panel and questionnaire") << QStringList{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem} << false
                                                  << "El panel está abierto" << "Cierre antes el panel frontal.";
@@ -146,8 +149,8 @@ private slots:
     {
         choose(ObjectNames::questionsMenuItem);
         choose(ObjectNames::questionsMenuItem);
-        QCOMPARE(TestSession::windows("Ff45_cuestiones1").size(), 1);
-        QWidget* quiz = TestSession::window("Ff45_cuestiones1");
+        QCOMPARE(TestSession::windows(Fluke45Names::questionnaire).size(), 1);
+        QWidget* quiz = TestSession::window(Fluke45Names::questionnaire);
         QCOMPARE(quiz->windowTitle(), QStringLiteral("Cuestiones sobre el Fluke 45"));
         press(quiz, ObjectNames::quizAcceptButton);
         QCOMPARE(leave(false), QList<Box>{});

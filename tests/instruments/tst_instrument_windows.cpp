@@ -8,8 +8,15 @@
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
+#include "instruments/demestres2001/Demestres2001ObjectNames.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fluke45/Fluke45Notes.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "instruments/fluke73/Fluke73ObjectNames.h"
+#include "instruments/hc6000/Hc6000ObjectNames.h"
+#include "instruments/phywe/PhyweObjectNames.h"
 #include "instruments/power_supply/PowerSupplyNotes.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -39,26 +46,26 @@ const QList<std::pair<const char*, Instrument>>& instruments()
 {
     static const QList<std::pair<const char*, Instrument>> all{
         {"Fluke 45",
-         {"MultmetroDual1", "FormFluke45", "Multímetro Dual Fluke 45", {130, 0, 207, 107}, {6, 54, 151, 61}, true,
-          true, "FormFluke45Panel", true, true, true, true}},
+         {Fluke45Names::chooserMenuItem, Fluke45Names::window, "Multímetro Dual Fluke 45",
+          {130, 0, 207, 107}, {6, 54, 151, 61}, true, true, Fluke45Names::panel, true, true, true, true}},
         {"FG110",
-         {"Generadordefunciones1", "Formfg110", "Generador de funciones FG110", {122, 4, 232, 112},
-          {4, 62, 151, 61}, false, false, "FormFg110Panel", false, true, true, true}},
+         {Fg110Names::chooserMenuItem, Fg110Names::window, "Generador de funciones FG110",
+          {122, 4, 232, 112}, {4, 62, 151, 61}, false, false, Fg110Names::panel, false, true, true, true}},
         {"power supply",
-         {"Fuentedealimentacin1", "Form2", "Fuente de Alimentación PROMAX", {140, 2, 229, 120}, {20, 20, 120, 100},
-          true, true, "FormPromaxPanel", true, true, false, false}},
+         {PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window, "Fuente de Alimentación PROMAX",
+          {140, 2, 229, 120}, {20, 20, 120, 100}, true, true, PowerSupplyNames::panel, true, true, false, false}},
         {"Fluke 73",
-         {"MultmetroFluke731", "FormFluke73", "Multímetro Fluke 73", {78, 8, 144, 106}, {16, 10, 55, 118}, false,
-          true, "FormFluke73Panel", false, false, false, false}},
+         {Fluke73Names::chooserMenuItem, Fluke73Names::window, "Multímetro Fluke 73",
+          {78, 8, 144, 106}, {16, 10, 55, 118}, false, true, Fluke73Names::panel, false, false, false, false}},
         {"Demestres 2001",
-         {"MultmetroDemestres20011", "FormDemestres2001", "Multímetro Demestres 2001", {66, 2, 229, 115},
-          {10, 10, 52, 97}, false, false, "FormDemestres2001Panel", false, false, false, false}},
+         {Demestres2001Names::chooserMenuItem, Demestres2001Names::window, "Multímetro Demestres 2001",
+          {66, 2, 229, 115}, {10, 10, 52, 97}, false, false, Demestres2001Names::panel, false, false, false, false}},
         {"PHYWE",
-         {"MultmetroPHYWE1", "FormPHYWE", "Multímetro PHYWE", {76, 4, 144, 105}, {16, 8, 56, 94}, false, true,
-          "FormPHYWEPanel", false, false, false, false}},
+         {PhyweNames::chooserMenuItem, PhyweNames::window, "Multímetro PHYWE",
+          {76, 4, 144, 105}, {16, 8, 56, 94}, false, true, PhyweNames::panel, false, false, false, false}},
         {"HC6000",
-         {"MultmetroHC60001", "FormHC6000", "Multímetro HC-6000", {66, 10, 144, 101}, {10, 10, 52, 104}, false,
-          false, "FormHC6000Panel", false, false, false, false}},
+         {Hc6000Names::chooserMenuItem, Hc6000Names::window, "Multímetro HC-6000",
+          {66, 10, 144, 101}, {10, 10, 52, 104}, false, false, Hc6000Names::panel, false, false, false, false}},
     };
     return all;
 }
@@ -238,9 +245,9 @@ private slots:
         QPointer<QWidget> w = open(i);
         QVERIFY(w);
         // Either note of the Fluke 45 counts; any note of the power supply does.
-        if (note && i.window == "FormFluke45")
+        if (note && i.window == Fluke45Names::window)
             fluke45OpenNotes().insert(closeBox ? Fluke45NoteSubject::ListEditor : Fluke45NoteSubject::NumberEditor);
-        if (note && i.window == "Form2")
+        if (note && i.window == PowerSupplyNames::window)
             powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
         if (panel)
             WindowClaims::claim(OneAtATime::FrontPanel);
@@ -304,7 +311,7 @@ private slots:
     {
         addInstrumentColumn();
         for (const auto& [label, i] : instruments())
-            if (!i.panel.isEmpty() && i.window != "FormPHYWE")
+            if (!i.panel.isEmpty() && i.window != PhyweNames::window)
                 QTest::addRow("%s", label) << i.window;
     }
 
@@ -326,7 +333,7 @@ private slots:
     {
         addInstrumentColumn();
         for (const auto& [label, i] : instruments())
-            if (i.window != "FormPHYWE")
+            if (i.window != PhyweNames::window)
                 QTest::addRow("%s", label) << i.window;
     }
 
@@ -337,23 +344,23 @@ private slots:
         QFETCH(QString, window);
         const Instrument& i = instrument(window);
         TestSession session;
-        QVERIFY(leaveWithPanelOpen("FormFluke73"));
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, "FormFluke73Panel"}));
+        QVERIFY(leaveWithPanelOpen(Fluke73Names::window));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, Fluke73Names::panel}));
 
         QWidget* w = open(i);
         QVERIFY(w);
         TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", i.window}));
+        QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, i.window}));
 
         TestSession::choose(w, ObjectNames::backMenuItem);
         TestSession::settle();
         if (i.guardsPanel) {
             QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
-            QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", i.window}));
+            QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, i.window}));
         } else {
             QVERIFY(session.boxes().isEmpty());
-            QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, "FormFluke73Panel"}));
+            QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, Fluke73Names::panel}));
         }
     }
 
@@ -361,14 +368,14 @@ private slots:
     void closingLeftPanelFreesRule()
     {
         TestSession session;
-        QVERIFY(leaveWithPanelOpen("FormFluke73"));
-        QWidget* hc6000 = open(instrument("FormHC6000"));
+        QVERIFY(leaveWithPanelOpen(Fluke73Names::window));
+        QWidget* hc6000 = open(instrument(Hc6000Names::window));
         QVERIFY(hc6000);
-        press(TestSession::window("FormFluke73Panel"), ObjectNames::closeButton);
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
+        press(TestSession::window(Fluke73Names::panel), ObjectNames::closeButton);
+        QCOMPARE(TestSession::openWindowNames(), QStringList{Hc6000Names::window});
         TestSession::choose(hc6000, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"FormHC6000", "FormHC6000Panel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{Hc6000Names::window, Hc6000Names::panel}));
     }
 
     // The PHYWE opens one more panel at each choice, even while another instrument's
@@ -376,45 +383,45 @@ private slots:
     void phywePanelsIgnoreTheFlag()
     {
         TestSession session;
-        QVERIFY(leaveWithPanelOpen("FormFluke73"));
+        QVERIFY(leaveWithPanelOpen(Fluke73Names::window));
 
-        QWidget* phywe = open(instrument("FormPHYWE"));
+        QWidget* phywe = open(instrument(PhyweNames::window));
         QVERIFY(phywe);
         TestSession::choose(phywe, ObjectNames::frontPanelMenuItem);
         TestSession::choose(phywe, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QList<QWidget*> panels = TestSession::windows("FormPHYWEPanel");
+        QList<QWidget*> panels = TestSession::windows(PhyweNames::panel);
         QCOMPARE(panels.size(), 2);
         press(panels[0], ObjectNames::closeButton);
-        QCOMPARE(TestSession::windows("FormPHYWEPanel"), QList<QWidget*>{panels[1]});
+        QCOMPARE(TestSession::windows(PhyweNames::panel), QList<QWidget*>{panels[1]});
 
         // The Fluke 73's panel still holds the flag.
         TestSession::choose(phywe, ObjectNames::backMenuItem);
         TestSession::settle();
-        QWidget* supply = open(instrument("Form2"));
+        QWidget* supply = open(instrument(PowerSupplyNames::window));
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::choose(supply, ObjectNames::backMenuItem);
         TestSession::settle();
         QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
-        QCOMPARE(TestSession::openWindowNames(), sorted({"FormFluke73Panel", "FormPHYWEPanel", "Form2"}));
+        QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, PhyweNames::panel, PowerSupplyNames::window}));
 
         press(panels[1], ObjectNames::closeButton);
-        press(TestSession::window("FormFluke73Panel"), ObjectNames::closeButton);
+        press(TestSession::window(Fluke73Names::panel), ObjectNames::closeButton);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{PowerSupplyNames::window, PowerSupplyNames::panel}));
     }
 
     void phywePanelsNeverTakeTheFlag()
     {
         TestSession session;
-        QVERIFY(leaveWithPanelOpen("FormPHYWE"));
-        QWidget* supply = open(instrument("Form2"));
+        QVERIFY(leaveWithPanelOpen(PhyweNames::window));
+        QWidget* supply = open(instrument(PowerSupplyNames::window));
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPHYWEPanel", "FormPromaxPanel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{PowerSupplyNames::window, PhyweNames::panel, PowerSupplyNames::panel}));
     }
 
     void simplePanel_data()
@@ -423,10 +430,10 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<bool>("focusOnClose");
-        QTest::addRow("Fluke 73") << "FormFluke73" << "Panel Frontal del multímetro FLUKE 73" << QSize(219, 473) << true;
-        QTest::addRow("HC6000") << "FormHC6000" << "Panel Frontal del multímetro HC6000" << QSize(260, 521) << true;
-        QTest::addRow("PHYWE") << "FormPHYWE" << "Panel Frontal del multímetro PHYWE" << QSize(283, 472) << true;
-        QTest::addRow("Demestres 2001") << "FormDemestres2001" << "Panel Frontal del multímetro Demestres 2001"
+        QTest::addRow("Fluke 73") << Fluke73Names::window << "Panel Frontal del multímetro FLUKE 73" << QSize(219, 473) << true;
+        QTest::addRow("HC6000") << Hc6000Names::window << "Panel Frontal del multímetro HC6000" << QSize(260, 521) << true;
+        QTest::addRow("PHYWE") << PhyweNames::window << "Panel Frontal del multímetro PHYWE" << QSize(283, 472) << true;
+        QTest::addRow("Demestres 2001") << Demestres2001Names::window << "Panel Frontal del multímetro Demestres 2001"
                                         << QSize(259, 488) << false;
     }
 

@@ -11,6 +11,7 @@
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "instruments/power_supply/PowerSupplyNotes.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,7 @@ class PowerSupplyTest : public InstrumentTestCase
     {
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        return TestSession::window("FormPromaxPanel");
+        return TestSession::window(PowerSupplyNames::panel);
     }
 
     // Leaves by "&Volver" or by the close box.
@@ -65,7 +66,7 @@ class PowerSupplyTest : public InstrumentTestCase
     }
 
 public:
-    PowerSupplyTest() : InstrumentTestCase("Fuentedealimentacin1", "Form2") {}
+    PowerSupplyTest() : InstrumentTestCase(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window) {}
 
 private slots:
     void panel()
@@ -85,7 +86,7 @@ private slots:
 
         // A second "&Panel frontal" neither opens another panel nor does anything else.
         QCOMPARE(openPanel(), panel);
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{PowerSupplyNames::window, PowerSupplyNames::panel}));
         QVERIFY(session->boxes().isEmpty());
     }
 
@@ -222,7 +223,7 @@ private slots:
         session.reset();
         session = std::make_unique<TestSession>();
         TestSession::choose(TestSession::window(ObjectNames::chooserWindow), ObjectNames::soundMenuItem);
-        supply = openInstrument("Fuentedealimentacin1", "Form2");
+        supply = openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         QVERIFY(supply);
         QWidget* panel = openPanel();
         QVERIFY(panel);
@@ -320,22 +321,23 @@ private slots:
             texts.append(action->text());
         QCOMPARE(texts, (QStringList{"Conexión a tierra", "Puesta en marcha"}));
 
-        TestSession::choose(supply, "Conexinatierra1");
+        TestSession::choose(supply, PowerSupplyNames::earthingMenuItem);
         TestSession::settle();
         QCOMPARE(session->boxes(), QList<Box>{(Box{"Conexión a tierra", Earthing, MessageBoxes::Icon::None})});
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"Form2"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{PowerSupplyNames::window});
         leave(false);
         QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
     }
 
     void earthingNoteWithStartupNoteOpen()
     {
-        TestSession::choose(supply, "Puestaenmarcha1");
-        TestSession::choose(supply, "Conexinatierra1");
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
+        TestSession::choose(supply, PowerSupplyNames::earthingMenuItem);
         TestSession::settle();
         QCOMPARE(session->boxes().size(), 1);
         QCOMPARE(session->boxes().first().caption, QStringLiteral("Conexión a tierra"));
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPuestaMarcha"}));
+        QCOMPARE(TestSession::openWindowNames(),
+                 (QStringList{PowerSupplyNames::window, PowerSupplyNames::startupNote}));
         leave(false);
         QCOMPARE(session->boxes().last(), NotesOpen);
     }
@@ -344,11 +346,11 @@ private slots:
     // its trailing blank.
     void startupNote()
     {
-        TestSession::choose(supply, "Puestaenmarcha1");
-        TestSession::choose(supply, "Puestaenmarcha1");
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::windows("FormPromaxPuestaMarcha").size(), 1);
-        QWidget* note = TestSession::window("FormPromaxPuestaMarcha");
+        QCOMPARE(TestSession::windows(PowerSupplyNames::startupNote).size(), 1);
+        QWidget* note = TestSession::window(PowerSupplyNames::startupNote);
         QVERIFY(note);
         QCOMPARE(note->windowTitle(), QStringLiteral("Puesta en Marcha"));
         const auto label = [&](const QString& name) { return note->findChild<QLabel*>(name)->text(); };
@@ -382,9 +384,9 @@ private slots:
     void acceptingTheNote()
     {
         QFETCH(bool, enter);
-        TestSession::choose(supply, "Puestaenmarcha1");
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
         TestSession::settle();
-        QPointer<QWidget> note = TestSession::window("FormPromaxPuestaMarcha");
+        QPointer<QWidget> note = TestSession::window(PowerSupplyNames::startupNote);
         QVERIFY(note);
         if (enter) {
             QVERIFY(QTest::qWaitForWindowActive(note));
@@ -395,9 +397,9 @@ private slots:
         }
         QVERIFY(note.isNull());
 
-        TestSession::choose(supply, "Puestaenmarcha1");
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
         TestSession::settle();
-        QWidget* fresh = TestSession::window("FormPromaxPuestaMarcha");
+        QWidget* fresh = TestSession::window(PowerSupplyNames::startupNote);
         QVERIFY(fresh);
         press(fresh, ObjectNames::noteAcceptButton);
         leave(false);
@@ -417,18 +419,19 @@ private slots:
     void leavingSequence()
     {
         QFETCH(bool, closeBox);
-        TestSession::choose(supply, "Puestaenmarcha1");
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
         leave(closeBox);
         QWidget* panel = openPanel();
         QVERIFY(panel);
         leave(closeBox);
         QCOMPARE(session->boxes(), (QList<Box>{NotesOpen, NotesAndPanelOpen}));
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel", "FormPromaxPuestaMarcha"}));
+        QCOMPARE(TestSession::openWindowNames(),
+                 (QStringList{PowerSupplyNames::window, PowerSupplyNames::panel, PowerSupplyNames::startupNote}));
 
-        press(TestSession::window("FormPromaxPuestaMarcha"), ObjectNames::noteAcceptButton);
+        press(TestSession::window(PowerSupplyNames::startupNote), ObjectNames::noteAcceptButton);
         leave(closeBox);
         QCOMPARE(session->boxes().last(), PanelOpen);
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{"Form2", "FormPromaxPanel"}));
+        QCOMPARE(TestSession::openWindowNames(), (QStringList{PowerSupplyNames::window, PowerSupplyNames::panel}));
 
         press(panel, ObjectNames::closeButton);
         leave(closeBox);
@@ -445,7 +448,7 @@ private slots:
         powerSupplyOpenNotes().clear();
         leave(false);
         powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
-        supply = openInstrument("Fuentedealimentacin1", "Form2");
+        supply = openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         QVERIFY(supply);
         leave(false);
         QCOMPARE(session->boxes().size(), 1);

@@ -5,6 +5,7 @@
 #include "core/FormReference.h"
 #include "core/ObjectNames.h"
 #include "instruments/common/TextPage.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fg110/Fg110TextPages.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ private slots:
         QFETCH(QStringList, texts);
         TestSession session;
         Fg110TextPages::open(Fg110Page(topic));
-        QWidget* p = page(QStringLiteral("Ffg_t%1").arg(topic));
+        QWidget* p = page(Fg110Names::textPage(topic));
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), caption);
         QCOMPARE(textsOf(p), texts);
@@ -123,7 +124,7 @@ private slots:
         QFETCH(int, topic);
         QFETCH(QString, how);
         TestSession session;
-        const QString name = QStringLiteral("Ffg_t%1").arg(topic);
+        const QString name = Fg110Names::textPage(topic);
         Fg110TextPages::open(Fg110Page(topic));
         Fg110TextPages::open(Fg110Page(topic));
         QCOMPARE(TestSession::windows(name).size(), 2);

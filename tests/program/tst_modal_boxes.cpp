@@ -2,6 +2,13 @@
 #include "ShellTesting.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
+#include "instruments/demestres2001/Demestres2001ObjectNames.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "instruments/fluke73/Fluke73ObjectNames.h"
+#include "instruments/hc6000/Hc6000ObjectNames.h"
+#include "instruments/phywe/PhyweObjectNames.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "platform/ModalLoops.h"
 
 #include <QAction>
@@ -95,11 +102,11 @@ class ModalBoxesTest : public QObject
 
     QWidget* openSupplyWithPanelAndNote()
     {
-        QWidget* supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        QWidget* supply = Driving::openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         if (!supply)
             return nullptr;
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
-        TestSession::choose(supply, "Puestaenmarcha1");
+        TestSession::choose(supply, PowerSupplyNames::startupMenuItem);
         TestSession::settle();
         return supply;
     }
@@ -108,8 +115,9 @@ class ModalBoxesTest : public QObject
     static bool oneMainWindow()
     {
         int main = 0;
-        for (const char* name : {ObjectNames::chooserWindow, "Form2", "FormFluke73", "FormFluke45", "Formfg110", "FormPHYWE",
-                                 "FormHC6000", "FormDemestres2001"})
+        for (const char* name : {ObjectNames::chooserWindow, PowerSupplyNames::window, Fluke73Names::window,
+                                 Fluke45Names::window, Fg110Names::window, PhyweNames::window, Hc6000Names::window,
+                                 Demestres2001Names::window})
             main += int(TestSession::windows(QLatin1String(name)).size());
         return main == 1;
     }
@@ -134,20 +142,20 @@ private slots:
     {
         ChooserWindow* chooser = ShellTesting::chooser();
         ShellTesting::holdAnimationTimer(chooser);
-        QTest::mouseClick(ShellTesting::label(chooser, "Image12"), Qt::LeftButton);
+        QTest::mouseClick(ShellTesting::label(chooser, Fluke73Names::chooserPicture), Qt::LeftButton);
         QPointer<QWidget> chooserAlive = chooser;
         withBoxUp([&] { trigger(chooser, ObjectNames::aboutMenuItem); },
                   [&] {
                       for (int i = 0; i < 4; ++i)
                           ShellTesting::tick(chooser);
                       letReleasesHappen();
-                      QVERIFY(TestSession::window("FormFluke73"));
+                      QVERIFY(TestSession::window(Fluke73Names::window));
                       QVERIFY(chooserAlive);
                   });
         TestSession::settle();
         QVERIFY(!chooserAlive);
-        QVERIFY(TestSession::window("FormFluke73"));
-        TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
+        QVERIFY(TestSession::window(Fluke73Names::window));
+        TestSession::choose(TestSession::window(Fluke73Names::window), ObjectNames::backMenuItem);
         TestSession::settle();
         QVERIFY(ShellTesting::chooser());
         QVERIFY(oneMainWindow());
@@ -156,9 +164,9 @@ private slots:
     // "&Volver" while the earthing note is up: the window stays until the note is read.
     void volverUnderTheEarthingNote()
     {
-        QPointer<QWidget> supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        QPointer<QWidget> supply = Driving::openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         QVERIFY(supply);
-        withBoxUp([&] { trigger(supply, "Conexinatierra1"); },
+        withBoxUp([&] { trigger(supply, PowerSupplyNames::earthingMenuItem); },
                   [&] {
                       trigger(supply, ObjectNames::backMenuItem);
                       letReleasesHappen();
@@ -174,10 +182,10 @@ private slots:
     // "&Volver" chosen again: the panel and the window go once the box has closed.
     void panelClosedAndVolverUnderTheRefusal()
     {
-        QPointer<QWidget> supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        QPointer<QWidget> supply = Driving::openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
-        QPointer<QWidget> panel = TestSession::window("FormPromaxPanel");
+        QPointer<QWidget> panel = TestSession::window(PowerSupplyNames::panel);
         QVERIFY(panel);
         withBoxUp([&] { trigger(supply, ObjectNames::backMenuItem); },
                   [&] {
@@ -217,33 +225,33 @@ private slots:
         if (chooser)
             ShellTesting::holdAnimationTimer(chooser);
         if (release == "page turn")
-            QTest::mouseClick(ShellTesting::label(chooser, "Image7"), Qt::LeftButton);
+            QTest::mouseClick(ShellTesting::label(chooser, PowerSupplyNames::chooserPicture), Qt::LeftButton);
         SoundFolder withoutFluke73("FLUKE43S.WAV");
 
         const auto openBox = [&] {
             if (box == "earthing note")
-                trigger(supply, "Conexinatierra1");
+                trigger(supply, PowerSupplyNames::earthingMenuItem);
             else if (box == "leave refusal")
                 trigger(supply, ObjectNames::backMenuItem);
             else if (box == "about box")
                 trigger(chooser, ObjectNames::aboutMenuItem);
             else { // the Fluke 73's cue cannot be opened
                 withoutFluke73.use();
-                trigger(chooser, "MultmetroFluke731");
+                trigger(chooser, Fluke73Names::chooserMenuItem);
             }
         };
         const auto fireRelease = [&] {
             SoundFolder::useProgramFolder();
             if (release == "panel Cerrar")
-                Driving::press(TestSession::window("FormPromaxPanel"), ObjectNames::closeButton);
+                Driving::press(TestSession::window(PowerSupplyNames::panel), ObjectNames::closeButton);
             else if (release == "note Aceptar")
-                Driving::press(TestSession::window("FormPromaxPuestaMarcha"), ObjectNames::noteAcceptButton);
+                Driving::press(TestSession::window(PowerSupplyNames::startupNote), ObjectNames::noteAcceptButton);
             else if (release == "Volver")
                 trigger(supply, ObjectNames::backMenuItem);
             else if (release == "close box")
                 supply->close();
             else if (release == "instrument menu")
-                trigger(chooser, "Fuentedealimentacin1");
+                trigger(chooser, PowerSupplyNames::chooserMenuItem);
             else
                 for (int i = 0; i < 4; ++i)
                     ShellTesting::tick(chooser);

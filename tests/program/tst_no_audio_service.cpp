@@ -1,6 +1,7 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "platform/AudioOutput.h"
 
 #include <QDir>
@@ -25,10 +26,10 @@ private slots:
     {
         TestSession session;
         QVERIFY(session.started());
-        QWidget* supply = Driving::openInstrument("Fuentedealimentacin1", "Form2");
+        QWidget* supply = Driving::openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
-        QWidget* panel = TestSession::window("FormPromaxPanel");
+        QWidget* panel = TestSession::window(PowerSupplyNames::panel);
         QVERIFY(panel);
         SensitiveMap* map = Driving::mapOf(panel);
         for (int round = 0; round < 3; ++round) {

@@ -6,6 +6,7 @@
 #include "instruments/fg110/Fg110TextPages.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "instruments/fluke45/Fluke45Notes.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "core/AppState.h"
 #include "instruments/fg110/Fg110QuestionBank.h"
@@ -100,8 +101,10 @@ class TextFitTest : public QObject
     // The key trainer just opened.
     static QWidget* activeTrainer()
     {
+        const QStringList trainers{Fluke45Names::functionButtonsTrainer, Fluke45Names::rangeButtonsTrainer,
+                                   Fluke45Names::modifierButtonsTrainer};
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->objectName().startsWith("FormFluke45B"))
+            if (w->isVisible() && trainers.contains(w->objectName()))
                 return w;
         return nullptr;
     }

@@ -1,6 +1,7 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
 
 #include <QRadioButton>
 #include <QTabBar>
@@ -18,8 +19,8 @@ class Fluke45BankTest : public QObject
 
     QRadioButton* radio(int n) const { return quiz->findChild<QRadioButton*>(ObjectNames::optionButton(n)); }
     QString verdict() const { return quiz->findChild<QLabel*>(ObjectNames::verdictLabel)->text(); }
-    bool happy() const { return quiz->findChild<QLabel*>("Image1")->isVisible(); }
-    bool angry() const { return quiz->findChild<QLabel*>("Image10")->isVisible(); }
+    bool happy() const { return quiz->findChild<QLabel*>(Fluke45Names::happyFace)->isVisible(); }
+    bool angry() const { return quiz->findChild<QLabel*>(Fluke45Names::angryFace)->isVisible(); }
 
     void showPage(int page)
     {
@@ -46,11 +47,11 @@ private slots:
     void init()
     {
         session = std::make_unique<TestSession>();
-        QWidget* fluke45 = Driving::openInstrument("MultmetroDual1", "FormFluke45");
+        QWidget* fluke45 = Driving::openInstrument(Fluke45Names::chooserMenuItem, Fluke45Names::window);
         QVERIFY(fluke45);
         TestSession::choose(fluke45, ObjectNames::questionsMenuItem);
         TestSession::settle();
-        quiz = TestSession::window("Ff45_cuestiones1");
+        quiz = TestSession::window(Fluke45Names::questionnaire);
         QVERIFY(quiz);
     }
     void cleanup() { session.reset(); }

@@ -4,7 +4,9 @@
 #include "core/WindowClaims.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fg110/Fg110QuestionBank.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke45/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
@@ -25,15 +27,15 @@ class QuestionnaireTest : public QObject
     std::unique_ptr<TestSession> session;
     QWidget* fg110 = nullptr;
 
-    static QWidget* questionnaire() { return TestSession::window("Ffg_110_cuestiones"); }
+    static QWidget* questionnaire() { return TestSession::window(Fg110Names::questionnaire); }
     static QTabWidget* notebook(QWidget* q) { return q->findChild<QTabWidget*>(ObjectNames::questionNotebook); }
     static QRadioButton* radio(QWidget* q, int n)
     {
         return q->findChild<QRadioButton*>(ObjectNames::optionButton(n));
     }
     static QString verdict(QWidget* q) { return q->findChild<QLabel*>(ObjectNames::verdictLabel)->text(); }
-    static bool happy(QWidget* q) { return q->findChild<QLabel*>("Image1")->isVisible(); }
-    static bool angry(QWidget* q) { return q->findChild<QLabel*>("Image11")->isVisible(); }
+    static bool happy(QWidget* q) { return q->findChild<QLabel*>(Fg110Names::happyFace)->isVisible(); }
+    static bool angry(QWidget* q) { return q->findChild<QLabel*>(Fg110Names::angryFace)->isVisible(); }
 
     static void showPage(QWidget* q, int page)
     {
@@ -58,7 +60,7 @@ private slots:
     {
         session = std::make_unique<TestSession>();
         QVERIFY(session->started());
-        fg110 = Driving::openInstrument("Generadordefunciones1", "Formfg110");
+        fg110 = Driving::openInstrument(Fg110Names::chooserMenuItem, Fg110Names::window);
         QVERIFY(fg110);
     }
     void cleanup() { session.reset(); }
@@ -99,8 +101,10 @@ private slots:
             QList<int> correct;
         };
         const Bank banks[] = {
-            {"FG110", "Generadordefunciones1", "Formfg110", "Ffg_110_cuestiones", "Image11", {2, 8, 12, 15}},
-            {"Fluke 45", "MultmetroDual1", "FormFluke45", "Ff45_cuestiones1", "Image10", {4, 7, 9, 15}},
+            {"FG110", Fg110Names::chooserMenuItem, Fg110Names::window, Fg110Names::questionnaire, Fg110Names::angryFace,
+             {2, 8, 12, 15}},
+            {"Fluke 45", Fluke45Names::chooserMenuItem, Fluke45Names::window, Fluke45Names::questionnaire,
+             Fluke45Names::angryFace, {4, 7, 9, 15}},
         };
         for (const Bank& bank : banks)
             for (int n = 1; n <= 16; ++n)
@@ -173,12 +177,12 @@ private slots:
         QVERIFY(q);
         TestSession::choose(fg110, ObjectNames::questionsMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::windows("Ffg_110_cuestiones").size(), 1);
+        QCOMPARE(TestSession::windows(Fg110Names::questionnaire).size(), 1);
         TestSession::choose(fg110, ObjectNames::backMenuItem);
         TestSession::settle();
         QCOMPARE(session->boxes().size(), 1);
         QCOMPARE(session->boxes().first().caption, QString("Las cuestiones están abiertas"));
-        QVERIFY(TestSession::window("Formfg110"));
+        QVERIFY(TestSession::window(Fg110Names::window));
     }
 
     void aceptarClosesItAndTheNextIsFresh()

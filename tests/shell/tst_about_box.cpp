@@ -4,6 +4,7 @@
 #include "AudioTestMain.h"
 #include "ShellTesting.h"
 #include "core/ObjectNames.h"
+#include "instruments/hc6000/Hc6000ObjectNames.h"
 
 #include <QAction>
 #include <QPointer>
@@ -50,7 +51,7 @@ WhileShown showAbout(ChooserWindow* form, bool byCloseBox)
         QPushButton* button = aceptar(seen.box);
         seen.hasAceptar = button && button->isVisible();
         // A click on a picture, through the window as the user would make it.
-        QLabel* picture = label(form, "Image5");
+        QLabel* picture = label(form, Hc6000Names::chooserPicture);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, picture->mapTo(form, picture->rect().center()));
         seen.pictureAnswered = form->animationTimer()->isActive();
         if (!byCloseBox && button && button->isVisible())
@@ -107,7 +108,7 @@ private slots:
         QVERIFY(session.boxes().isEmpty());
 
         // Once the box is gone, the same click reaches the picture.
-        QLabel* picture = label(form, "Image5");
+        QLabel* picture = label(form, Hc6000Names::chooserPicture);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, picture->mapTo(form, picture->rect().center()));
         QVERIFY(form->animationTimer()->isActive());
     }

@@ -7,6 +7,13 @@
 #include "SinkRecorder.h"
 
 #include "core/ObjectNames.h"
+#include "instruments/demestres2001/Demestres2001ObjectNames.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "instruments/fluke73/Fluke73ObjectNames.h"
+#include "instruments/hc6000/Hc6000ObjectNames.h"
+#include "instruments/phywe/PhyweObjectNames.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "platform/ScreenCursors.h"
 
 #include <QPointer>
@@ -26,20 +33,27 @@ struct Picture {
 };
 
 const Picture pictures[] = {
-    {"Fluke 45", "Image6", {"Image9", "Image10", "Image11"}, "Multímetro Dual Fluke45", {36, 6},
-     {{151, 61}, {98, 61}, {49, 61}}, "FormFluke45"},
-    {"FG110", "Image1", {"Image14", "Image15", "Image16"}, "Generador de funciones FG110", {18, 6},
-     {{151, 61}, {116, 61}, {74, 61}}, "Formfg110"},
-    {"power supply", "Image7", {"Image8", "Image4", "Image13"}, "Fuente de alimentación PROMAX", {8, 18},
-     {{120, 100}, {98, 100}, {73, 100}}, "Form2"},
-    {"Fluke 73", "Image12", {"Image17", "Image18", "Image19"}, "Multímetro Fluke73", {4, 6},
-     {{55, 118}, {40, 118}, {25, 118}}, "FormFluke73"},
-    {"Demestres 2001", "Image3", {"Image26", "Image27", "Image28"}, "Multímetro Demestres 2001", {8, 18},
-     {{52, 97}, {38, 97}, {25, 97}}, "FormDemestres2001"},
-    {"PHYWE", "Image2", {"Image23", "Image24", "Image25"}, "Multímetro PHYWE", {6, 20},
-     {{56, 94}, {44, 94}, {27, 94}}, "FormPHYWE"},
-    {"HC6000", "Image5", {"Image20", "Image21", "Image22"}, "Multímetro HC6000", {8, 14},
-     {{52, 104}, {41, 104}, {22, 104}}, "FormHC6000"},
+    {"Fluke 45", Fluke45Names::chooserPicture,
+     {Fluke45Names::chooserFrame1, Fluke45Names::chooserFrame2, Fluke45Names::chooserFrame3},
+     "Multímetro Dual Fluke45", {36, 6}, {{151, 61}, {98, 61}, {49, 61}}, Fluke45Names::window},
+    {"FG110", Fg110Names::chooserPicture,
+     {Fg110Names::chooserFrame1, Fg110Names::chooserFrame2, Fg110Names::chooserFrame3},
+     "Generador de funciones FG110", {18, 6}, {{151, 61}, {116, 61}, {74, 61}}, Fg110Names::window},
+    {"power supply", PowerSupplyNames::chooserPicture,
+     {PowerSupplyNames::chooserFrame1, PowerSupplyNames::chooserFrame2, PowerSupplyNames::chooserFrame3},
+     "Fuente de alimentación PROMAX", {8, 18}, {{120, 100}, {98, 100}, {73, 100}}, PowerSupplyNames::window},
+    {"Fluke 73", Fluke73Names::chooserPicture,
+     {Fluke73Names::chooserFrame1, Fluke73Names::chooserFrame2, Fluke73Names::chooserFrame3},
+     "Multímetro Fluke73", {4, 6}, {{55, 118}, {40, 118}, {25, 118}}, Fluke73Names::window},
+    {"Demestres 2001", Demestres2001Names::chooserPicture,
+     {Demestres2001Names::chooserFrame1, Demestres2001Names::chooserFrame2, Demestres2001Names::chooserFrame3},
+     "Multímetro Demestres 2001", {8, 18}, {{52, 97}, {38, 97}, {25, 97}}, Demestres2001Names::window},
+    {"PHYWE", PhyweNames::chooserPicture,
+     {PhyweNames::chooserFrame1, PhyweNames::chooserFrame2, PhyweNames::chooserFrame3},
+     "Multímetro PHYWE", {6, 20}, {{56, 94}, {44, 94}, {27, 94}}, PhyweNames::window},
+    {"HC6000", Hc6000Names::chooserPicture,
+     {Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2, Hc6000Names::chooserFrame3},
+     "Multímetro HC6000", {8, 14}, {{52, 104}, {41, 104}, {22, 104}}, Hc6000Names::window},
 };
 
 // The chooser, with its timer's own ticks held back so that the test delivers them.
@@ -143,16 +157,18 @@ private slots:
     {
         TestSession session;
         ChooserWindow* form = heldChooser();
-        click(form, "Image5");
+        click(form, Hc6000Names::chooserPicture);
         for (int k = 0; k < 4; ++k)
             tick(form);
         TestSession::settle();
-        TestSession::choose(TestSession::window("FormHC6000"), ObjectNames::backMenuItem);
+        TestSession::choose(TestSession::window(Hc6000Names::window), ObjectNames::backMenuItem);
         TestSession::settle();
 
         form = chooser();
         QVERIFY(form);
-        QCOMPARE(visibleOf(form, {"Image5", "Image20", "Image21", "Image22"}), QStringList{"Image5"});
+        const QStringList hc6000{Hc6000Names::chooserPicture, Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
+                                 Hc6000Names::chooserFrame3};
+        QCOMPARE(visibleOf(form, hc6000), QStringList{Hc6000Names::chooserPicture});
         QVERIFY(!form->animationTimer()->isActive());
     }
 
@@ -160,10 +176,10 @@ private slots:
     {
         QTest::addColumn<int>("ticksBefore");
         QTest::addColumn<QString>("firstLeftShowing");
-        QTest::addRow("before the first tick") << 0 << "Image1";
-        QTest::addRow("at frame 2") << 1 << "Image14";
-        QTest::addRow("at frame 3") << 2 << "Image15";
-        QTest::addRow("at frame 4") << 3 << "Image16";
+        QTest::addRow("before the first tick") << 0 << Fg110Names::chooserPicture;
+        QTest::addRow("at frame 2") << 1 << Fg110Names::chooserFrame1;
+        QTest::addRow("at frame 3") << 2 << Fg110Names::chooserFrame2;
+        QTest::addRow("at frame 4") << 3 << Fg110Names::chooserFrame3;
     }
 
     void secondPictureRestartsCount()
@@ -172,13 +188,15 @@ private slots:
         QFETCH(QString, firstLeftShowing);
         TestSession session;
         QPointer<ChooserWindow> form = heldChooser();
-        const QStringList fg110{"Image1", "Image14", "Image15", "Image16"};
-        const QStringList phywe{"Image2", "Image23", "Image24", "Image25"};
+        const QStringList fg110{Fg110Names::chooserPicture, Fg110Names::chooserFrame1, Fg110Names::chooserFrame2,
+                                Fg110Names::chooserFrame3};
+        const QStringList phywe{PhyweNames::chooserPicture, PhyweNames::chooserFrame1, PhyweNames::chooserFrame2,
+                                PhyweNames::chooserFrame3};
 
-        click(form, "Image1");
+        click(form, Fg110Names::chooserPicture);
         for (int k = 0; k < ticksBefore; ++k)
             tick(form);
-        click(form, "Image2");
+        click(form, PhyweNames::chooserPicture);
         QVERIFY2(form->animationTimer()->isActive(), "the timer keeps running");
         QCOMPARE(form->frameCounter(), 0);
 
@@ -189,7 +207,7 @@ private slots:
         }
         tick(form);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormPHYWE"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{PhyweNames::window});
         QVERIFY(session.boxes().isEmpty());
     }
 
@@ -197,32 +215,33 @@ private slots:
     {
         TestSession session;
         QPointer<ChooserWindow> form = heldChooser();
-        const QStringList hc6000{"Image5", "Image20", "Image21", "Image22"};
-        click(form, "Image5");
+        const QStringList hc6000{Hc6000Names::chooserPicture, Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
+                                 Hc6000Names::chooserFrame3};
+        click(form, Hc6000Names::chooserPicture);
         tick(form);
-        click(form, "Image20");
+        click(form, Hc6000Names::chooserFrame1);
         QCOMPARE(form->frameCounter(), 1);
-        QCOMPARE(visibleOf(form, hc6000), QStringList{"Image20"});
+        QCOMPARE(visibleOf(form, hc6000), QStringList{Hc6000Names::chooserFrame1});
         tick(form);
-        click(form, "Image21");
+        click(form, Hc6000Names::chooserFrame2);
         tick(form);
-        click(form, "Image22");
-        QCOMPARE(visibleOf(form, hc6000), QStringList{"Image22"});
+        click(form, Hc6000Names::chooserFrame3);
+        QCOMPARE(visibleOf(form, hc6000), QStringList{Hc6000Names::chooserFrame3});
         tick(form);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{Hc6000Names::window});
     }
 
     void menuItemDuringAnimationOpensAtOnce()
     {
         TestSession session;
         QPointer<ChooserWindow> form = heldChooser();
-        click(form, "Image5");
+        click(form, Hc6000Names::chooserPicture);
         tick(form);
-        TestSession::choose(form, "MultmetroFluke731");
+        TestSession::choose(form, Fluke73Names::chooserMenuItem);
         TestSession::settle();
         QVERIFY2(!form, "the animation is abandoned with the chooser");
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormFluke73"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{Fluke73Names::window});
     }
 
     void missingCueEndsAnimation()
@@ -231,9 +250,10 @@ private slots:
         QPointer<ChooserWindow> form = heldChooser();
         SoundFolder folder("HC6000S.WAV");
         folder.use();
-        const QStringList hc6000{"Image5", "Image20", "Image21", "Image22"};
+        const QStringList hc6000{Hc6000Names::chooserPicture, Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
+                                 Hc6000Names::chooserFrame3};
 
-        click(form, "Image5");
+        click(form, Hc6000Names::chooserPicture);
         for (int k = 0; k < 4; ++k)
             tick(form);
         TestSession::settle();
@@ -243,12 +263,12 @@ private slots:
         QVERIFY(form);
         QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
         QVERIFY2(!form->animationTimer()->isActive(), "the animation has ended");
-        QCOMPARE(visibleOf(form, hc6000), QStringList{"Image5"});
+        QCOMPARE(visibleOf(form, hc6000), QStringList{Hc6000Names::chooserPicture});
 
         // The picture can be clicked again, and opens the instrument once its cue is back.
         SoundFolder::useProgramFolder();
         session.clearBoxes();
-        click(form, "Image5");
+        click(form, Hc6000Names::chooserPicture);
         QVERIFY(form->animationTimer()->isActive());
         QCOMPARE(form->frameCounter(), 0);
         for (int k = 1; k <= 3; ++k) {
@@ -257,7 +277,7 @@ private slots:
         }
         tick(form);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{"FormHC6000"});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{Hc6000Names::window});
         QVERIFY(session.boxes().isEmpty());
     }
 
@@ -277,7 +297,7 @@ private slots:
         ChooserWindow* form = heldChooser();
         if (!soundOn)
             TestSession::choose(form, ObjectNames::soundMenuItem);
-        const int peak = SinkRecorder::peakDuring([form] { click(form, "Image5"); });
+        const int peak = SinkRecorder::peakDuring([form] { click(form, Hc6000Names::chooserPicture); });
         if (soundOn)
             QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));
         else
@@ -307,13 +327,13 @@ private slots:
         SoundFolder folder("HC6000S.WAV");
         folder.use();
 
-        click(form, "Image5");
+        click(form, Hc6000Names::chooserPicture);
         QTest::qWait(150); // the page sound is under way
         if (then == "fourth tick") {
             for (int k = 0; k < 4; ++k)
                 tick(form);
         } else if (then == "menu item") {
-            TestSession::choose(form, "MultmetroHC60001");
+            TestSession::choose(form, Hc6000Names::chooserMenuItem);
         }
         // Listen to what is left of the page sound.
         const int peak = SinkRecorder::peakDuring([] {}, 300);

@@ -9,6 +9,13 @@
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "instruments/InstrumentRegistry.h"
+#include "instruments/demestres2001/Demestres2001ObjectNames.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
+#include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "instruments/fluke73/Fluke73ObjectNames.h"
+#include "instruments/hc6000/Hc6000ObjectNames.h"
+#include "instruments/phywe/PhyweObjectNames.h"
+#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Program.h"
 
 #include <QAction>
@@ -31,18 +38,20 @@ struct Instrument {
 };
 
 const Instrument instruments[] = {
-    {"Fluke 45", "MultmetroDual1", "Multímetro &Dual Fluke45", "FormFluke45", "Multímetro Dual Fluke 45",
-     "FLUKE45S.WAV"},
-    {"FG110", "Generadordefunciones1", "&Generador de funciones FG110", "Formfg110",
+    {"Fluke 45", Fluke45Names::chooserMenuItem, "Multímetro &Dual Fluke45", Fluke45Names::window,
+     "Multímetro Dual Fluke 45", "FLUKE45S.WAV"},
+    {"FG110", Fg110Names::chooserMenuItem, "&Generador de funciones FG110", Fg110Names::window,
      "Generador de funciones FG110", "FG110S.WAV"},
-    {"power supply", "Fuentedealimentacin1", "&Fuente de alimentación Promax", "Form2",
+    {"power supply", PowerSupplyNames::chooserMenuItem, "&Fuente de alimentación Promax", PowerSupplyNames::window,
      "Fuente de Alimentación PROMAX", "PROMAXS.WAV"},
-    {"Fluke 73", "MultmetroFluke731", "Multímetro Fluke &73", "FormFluke73", "Multímetro Fluke 73",
-     "FLUKE43S.WAV"},
-    {"Demestres 2001", "MultmetroDemestres20011", "Multímetro D&emestres 2001", "FormDemestres2001",
+    {"Fluke 73", Fluke73Names::chooserMenuItem, "Multímetro Fluke &73", Fluke73Names::window,
+     "Multímetro Fluke 73", "FLUKE43S.WAV"},
+    {"Demestres 2001", Demestres2001Names::chooserMenuItem, "Multímetro D&emestres 2001", Demestres2001Names::window,
      "Multímetro Demestres 2001", "DEMESTS.WAV"},
-    {"PHYWE", "MultmetroPHYWE1", "Multímetro &PHYWE", "FormPHYWE", "Multímetro PHYWE", "FG110S.WAV"},
-    {"HC6000", "MultmetroHC60001", "Multímetro &HC6000", "FormHC6000", "Multímetro HC-6000", "HC6000S.WAV"},
+    {"PHYWE", PhyweNames::chooserMenuItem, "Multímetro &PHYWE", PhyweNames::window,
+     "Multímetro PHYWE", "FG110S.WAV"},
+    {"HC6000", Hc6000Names::chooserMenuItem, "Multímetro &HC6000", Hc6000Names::window,
+     "Multímetro HC-6000", "HC6000S.WAV"},
 };
 
 QAction* action(QWidget* window, const QString& name)
@@ -214,9 +223,9 @@ private slots:
         QVERIFY(!action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(!appState().soundOn);
 
-        TestSession::choose(chooser(), "MultmetroFluke731");
+        TestSession::choose(chooser(), Fluke73Names::chooserMenuItem);
         TestSession::settle();
-        TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
+        TestSession::choose(TestSession::window(Fluke73Names::window), ObjectNames::backMenuItem);
         TestSession::settle();
         QVERIFY2(!action(chooser(), ObjectNames::soundMenuItem)->isChecked(), "the new chooser shows the switch off");
         QVERIFY(!appState().soundOn);
@@ -224,9 +233,9 @@ private slots:
         TestSession::choose(chooser(), ObjectNames::soundMenuItem);
         QVERIFY(action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(appState().soundOn);
-        TestSession::choose(chooser(), "Generadordefunciones1");
+        TestSession::choose(chooser(), Fg110Names::chooserMenuItem);
         TestSession::settle();
-        TestSession::window("Formfg110")->close();
+        TestSession::window(Fg110Names::window)->close();
         TestSession::settle();
         QVERIFY(action(chooser(), ObjectNames::soundMenuItem)->isChecked());
         QVERIFY(appState().soundOn);
@@ -238,9 +247,10 @@ private slots:
             QSKIP("no audio server");
         TestSession session;
         auto visitFluke73 = [] {
-            const int peak = SinkRecorder::peakDuring([] { TestSession::choose(chooser(), "MultmetroFluke731"); });
+            const int peak =
+                SinkRecorder::peakDuring([] { TestSession::choose(chooser(), Fluke73Names::chooserMenuItem); });
             TestSession::settle();
-            TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
+            TestSession::choose(TestSession::window(Fluke73Names::window), ObjectNames::backMenuItem);
             TestSession::settle();
             return peak;
         };
@@ -351,12 +361,12 @@ private slots:
         QFETCH(bool, panelLeftOpen);
         TestSession session;
         if (panelLeftOpen) {
-            TestSession::choose(chooser(), "MultmetroFluke731");
+            TestSession::choose(chooser(), Fluke73Names::chooserMenuItem);
             TestSession::settle();
-            TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::frontPanelMenuItem);
-            TestSession::choose(TestSession::window("FormFluke73"), ObjectNames::backMenuItem);
+            TestSession::choose(TestSession::window(Fluke73Names::window), ObjectNames::frontPanelMenuItem);
+            TestSession::choose(TestSession::window(Fluke73Names::window), ObjectNames::backMenuItem);
             TestSession::settle();
-            QVERIFY(TestSession::window("FormFluke73Panel"));
+            QVERIFY(TestSession::window(Fluke73Names::panel));
         }
         ChooserWindow* form = chooser();
         QVERIFY(form);

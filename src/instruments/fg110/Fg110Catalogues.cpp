@@ -1,5 +1,6 @@
 #include "Fg110Catalogues.h"
 
+#include "Fg110ObjectNames.h"
 #include "Fg110TextPages.h"
 
 #include <algorithm>
@@ -404,7 +405,7 @@ const ControlCatalogue& fg110ShiftCatalogue()
 const ExplorerLayout& fg110PanelLayout()
 {
     static const ExplorerLayout layout{
-        .frame = {"FormFg110Panel", "Panel frontal del generador de funciones", {177, 0}, {625, 595}},
+        .frame = {Fg110Names::panel, "Panel frontal del generador de funciones", {177, 0}, {625, 595}},
         .picture = "panels/fg110",
         .map = {6, 8, 604, 244},
         .fieldsPanel = {6, 256, 603, 308},
@@ -423,7 +424,7 @@ const ExplorerLayout& fg110PanelLayout()
                                  .checkBoxCaption = "SHIFT",
                                  .checkBox = {530, 44, 65, 17},
                                  .hint = "Funciones al pulsar el botón SHIFT"},
-        .links = {.places = {{"Label41", {34, 17}}, {"Label42", {145, 17}}}},
+        .links = {.places = {{Fg110Names::linkLabel1, {34, 17}}, {Fg110Names::linkLabel2, {145, 17}}}},
         .openRelatedTopic = [](int topic) { Fg110TextPages::open(Fg110Page(topic)); },
     };
     return layout;

@@ -1,5 +1,7 @@
 #include "Fg110QuestionBank.h"
 
+#include "Fg110ObjectNames.h"
+
 #include "quiz/QuizLines.h"
 
 namespace {
@@ -46,13 +48,13 @@ QuizOption rampOption(const LineRun& selector, const LineRun& unit, bool correct
 const QuestionBank& fg110QuestionBank()
 {
     static const QuestionBank bank{
-        .layout = {.frame = {"Ffg_110_cuestiones", "Cuestiones sobre el fg110", {0, 0}, {567, 441}},
+        .layout = {.frame = {Fg110Names::questionnaire, "Cuestiones sobre el fg110", {0, 0}, {567, 441}},
                    .notebook = {14, 16, 528, 356},
                    .answerLabel = {24, 387},
                    .verdictLabel = {103, 387},
                    .faces = {197, 378},
-                   .happyFaceName = "Image1",
-                   .angryFaceName = "Image11",
+                   .happyFaceName = Fg110Names::happyFace,
+                   .angryFaceName = Fg110Names::angryFace,
                    .acceptButton = {461, 378, 79, 31}},
         .questions = {{
             {.tab = "Cuestión 1",

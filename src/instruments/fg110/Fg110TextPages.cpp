@@ -1,5 +1,6 @@
 #include "Fg110TextPages.h"
 
+#include "Fg110ObjectNames.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/common/TextPage.h"
@@ -59,7 +60,7 @@ NoteLayout page(WindowFrame frame, std::vector<NoteBlock> blocks, QPoint button)
 const std::array<NoteLayout, Count>& pages()
 {
     static const std::array<NoteLayout, Count> all{
-        page({"Ffg_t1", "Modos del FG-110", {224, 0}, {576, 529}},
+        page({Fg110Names::textPage(1), "Modos del FG-110", {224, 0}, {576, 529}},
              {
                  heading("Modos de salida del FG-110.", {112, 12}),
                  modeLabel(ObjectNames::noteLabel(2), "CONT", {34, 57}),
@@ -84,7 +85,7 @@ const std::array<NoteLayout, Count>& pages()
                  bevel({31, 451}, 515),
              },
              {253, 462}),
-        page({"Ffg_t2", "Rangos de frecuencia", {369, 0}, {435, 295}},
+        page({Fg110Names::textPage(2), "Rangos de frecuencia", {369, 0}, {435, 295}},
              {
                  heading("Rangos de frecuencia del FG-110.", {18, 18}),
                  text(ObjectNames::noteLabel(2), "Los rangos de frecuencia permitidos son los siguientes:", {32, 70}),
@@ -95,7 +96,7 @@ const std::array<NoteLayout, Count>& pages()
                  bevel({12, 217}, 405),
              },
              {179, 232}),
-        page({"Ffg_t3", "Rangos de amplitud y offset", {365, 0}, {435, 343}},
+        page({Fg110Names::textPage(3), "Rangos de amplitud y offset", {365, 0}, {435, 343}},
              {
                  heading("Rangos de amplitud y offset.", {51, 18}),
                  // Too long for one line of the page: it breaks into two.
@@ -116,7 +117,7 @@ const std::array<NoteLayout, Count>& pages()
                  bevel({14, 270}, 403),
              },
              {185, 280}),
-        page({"Ffg_t4", "Rango del ángulo de fase", {366, 0}, {435, 212}},
+        page({Fg110Names::textPage(4), "Rango del ángulo de fase", {366, 0}, {435, 212}},
              {
                  heading("Rangos del ángulo de fase.", {61, 20}),
                  text(ObjectNames::noteLabel(2), "El ángulo de inicio y final de fase debe estar en el rango:", {32, 68}),
@@ -124,7 +125,7 @@ const std::array<NoteLayout, Count>& pages()
                  bevel({15, 136}, 402),
              },
              {177, 146}),
-        page({"Ffg_t5", "Rangos del período", {365, -1}, {435, 268}},
+        page({Fg110Names::textPage(5), "Rangos del período", {365, -1}, {435, 268}},
              {
                  heading("Rangos del período en el FG-110.", {25, 14}),
                  text(ObjectNames::noteLabel(2), "Rangos permisibles del período:", {58, 56}),

@@ -1,6 +1,7 @@
 #include "Fluke45Definition.h"
 
 #include "Fluke45Notes.h"
+#include "Fluke45ObjectNames.h"
 #include "Fluke45PanelCatalogue.h"
 #include "Fluke45QuestionBank.h"
 #include "Fluke45TrainerCatalogues.h"
@@ -11,11 +12,11 @@ const InstrumentDefinition& fluke45Definition()
     static const InstrumentDefinition definition{
         .name = "Fluke 45",
         .window = {
-            .frame = {"FormFluke45", "Multímetro Dual Fluke 45", {0, 1}, {356, 170}},
+            .frame = {Fluke45Names::window, "Multímetro Dual Fluke 45", {0, 1}, {356, 170}},
             .pictureName = "fluke45",
             .titleArt = {130, 0, 207, 107},
             .photograph = {6, 54, 151, 61},
-            .cueName = "MediaPlayerFluke45",
+            .cueName = Fluke45Names::cue,
             .soundFile = "SOND\\FLUKE45S.WAV",
             .volverShortcut = true,
             .guards = {.notes = true, .panel = true, .questionnaire = true},
@@ -23,15 +24,16 @@ const InstrumentDefinition& fluke45Definition()
         .createWindow = [](const InstrumentDefinition& self) -> InstrumentWindow* { return new Fluke45Window(self); },
         .chooser = {
             .pictureName = "chooser/fluke45",
-            .mainObjectName = "Image6",
-            .frameObjectNames = {"Image9", "Image10", "Image11"},
+            .mainObjectName = Fluke45Names::chooserPicture,
+            .frameObjectNames = {Fluke45Names::chooserFrame1, Fluke45Names::chooserFrame2,
+                                 Fluke45Names::chooserFrame3},
             .hint = "Multímetro Dual Fluke45",
             .panel = {9, 28, 218, 73},
             .main = {34, 6, 151, 61},
             .framesAt = {36, 6},
             .frameSizes = {QSize{151, 61}, {98, 61}, {49, 61}},
             .menuText = "Multímetro &Dual Fluke45",
-            .menuObjectName = "MultmetroDual1",
+            .menuObjectName = Fluke45Names::chooserMenuItem,
         },
         .panel = {.layout = fluke45PanelLayout,
                   .catalogue = fluke45PanelCatalogue,

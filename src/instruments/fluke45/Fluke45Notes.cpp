@@ -1,5 +1,7 @@
 #include "Fluke45Notes.h"
 
+#include "Fluke45ObjectNames.h"
+
 #include "core/ObjectNames.h"
 
 namespace {
@@ -44,7 +46,7 @@ NoteLayout note(WindowFrame frame, std::vector<NoteBlock> blocks, QPoint button)
 const NoteLayout& numberEditorNoteLayout()
 {
     static const NoteLayout layout = note(
-        {"FormFluke45Nota1", "El editor de números del Fluke 45", {178, 97}, {483, 458}},
+        {Fluke45Names::numberEditorNote, "El editor de números del Fluke 45", {178, 97}, {483, 458}},
         {
             heading("EL EDITOR DE NÚMEROS", {104, 16, 269, 24}),
             memo(ObjectNames::noteMemo(1), {24, 49, 402, 22}, 16, {"El editor de números permite introducir o editar un valor numérico."}),
@@ -76,7 +78,7 @@ const NoteLayout& numberEditorNoteLayout()
 const NoteLayout& listEditorNoteLayout()
 {
     static const NoteLayout layout = note(
-        {"FormFluke45Nota2", "El Editor de listas del Fluke 45", {176, 114}, {479, 413}},
+        {Fluke45Names::listEditorNote, "El Editor de listas del Fluke 45", {176, 114}, {479, 413}},
         {
             heading("EL EDITOR DE LISTAS", {104, 15, 228, 24}),
             memo(ObjectNames::noteMemo(1), {24, 49, 402, 22}, 16, {"El editor de listas permite seleccionar una opción de una lista."}),

@@ -1,5 +1,6 @@
 #include "Fluke45PanelCatalogue.h"
 
+#include "Fluke45ObjectNames.h"
 #include "TrainerSet.h"
 
 // Links open the key trainers: 1 the modifier keys, 2 the range keys, 3 the function keys.
@@ -174,7 +175,7 @@ const ControlCatalogue& fluke45PanelCatalogue()
 const ExplorerLayout& fluke45PanelLayout()
 {
     static const ExplorerLayout layout{
-        .frame = {"FormFluke45Panel", "Panel Frontal del multímetro FLUKE 45", {11, -2}, {785, 590}},
+        .frame = {Fluke45Names::panel, "Panel Frontal del multímetro FLUKE 45", {11, -2}, {785, 590}},
         .picture = "panels/fluke45",
         .map = {7, 1, 759, 304},
         .fieldsPanel = {4, 310, 769, 252},
@@ -187,7 +188,7 @@ const ExplorerLayout& fluke45PanelLayout()
         .relatedTopicsBox = QRect{15, 191, 659, 54},
         .closeFrame = {688, 514},
         .button = {4, 4},
-        .links = {.places = {{"Label31", {66, 24}}, {"Label32", {278, 25}}, {"Label33", {490, 26}}},
+        .links = {.places = {{Fluke45Names::linkLabel1, {66, 24}}, {Fluke45Names::linkLabel2, {278, 25}}, {Fluke45Names::linkLabel3, {490, 26}}},
                   .fontFamily = "Arial",
                   .pixelHeight = 13,
                   .bold = false},

@@ -1,5 +1,7 @@
 #include "Fluke45QuestionBank.h"
 
+#include "Fluke45ObjectNames.h"
+
 #include "quiz/QuizLines.h"
 
 namespace {
@@ -45,13 +47,13 @@ QuizOption thresholdOption(bool withSecond, const LineRun& last, bool correct)
 const QuestionBank& fluke45QuestionBank()
 {
     static const QuestionBank bank{
-        .layout = {.frame = {"Ff45_cuestiones1", "Cuestiones sobre el Fluke 45", {1, 0}, {571, 559}},
+        .layout = {.frame = {Fluke45Names::questionnaire, "Cuestiones sobre el Fluke 45", {1, 0}, {571, 559}},
                    .notebook = {23, 9, 521, 471},
                    .answerLabel = {24, 494},
                    .verdictLabel = {103, 494},
                    .faces = {209, 485},
-                   .happyFaceName = "Image1",
-                   .angryFaceName = "Image10",
+                   .happyFaceName = Fluke45Names::happyFace,
+                   .angryFaceName = Fluke45Names::angryFace,
                    .acceptButton = {461, 487, 79, 31}},
         .questions = {{
             {.tab = "Cuestión 1",

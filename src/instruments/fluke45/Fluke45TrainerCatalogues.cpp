@@ -1,5 +1,7 @@
 #include "Fluke45TrainerCatalogues.h"
 
+#include "Fluke45ObjectNames.h"
+
 #include <array>
 
 namespace {
@@ -410,7 +412,7 @@ StackedMap after2nd(QString picture)
 const ExplorerLayout& functionKeysLayout()
 {
     static const ExplorerLayout layout = trainerLayout(
-        {"FormFluke45BFunc", "Botones de función del multímetro fluke 45", {15, -1}, {785, 385}},
+        {Fluke45Names::functionButtonsTrainer, "Botones de función del multímetro fluke 45", {15, -1}, {785, 385}},
         "trainers/fluke45_functions", {284, 5, 235, 100}, {6, 113, 769, 237}, {257, 300});
     return layout;
 }
@@ -419,7 +421,7 @@ const ExplorerLayout& rangeKeysLayout()
 {
     // Both pictures are the same: the keys with their second legends below them.
     static const ExplorerLayout layout = trainerLayout(
-        {"FormFluke45BRango", "Botones de rango del multímetro fluke 45", {15, 106}, {785, 344}},
+        {Fluke45Names::rangeButtonsTrainer, "Botones de rango del multímetro fluke 45", {15, 106}, {785, 344}},
         "trainers/fluke45_range", {293, 9, 169, 55}, {6, 74, 769, 237}, {21, 262}, after2nd("trainers/fluke45_range"));
     return layout;
 }
@@ -427,7 +429,7 @@ const ExplorerLayout& rangeKeysLayout()
 const ExplorerLayout& modifierKeysLayout()
 {
     static const ExplorerLayout layout = trainerLayout(
-        {"FormFluke45BMod1", "Botones modificadores de función del multímetro fluke 45", {14, 0}, {785, 384}},
+        {Fluke45Names::modifierButtonsTrainer, "Botones modificadores de función del multímetro fluke 45", {14, 0}, {785, 384}},
         "trainers/fluke45_modifiers", {306, 9, 115, 102}, {5, 118, 769, 234}, {17, 310},
         after2nd("trainers/fluke45_modifiers_2nd"));
     return layout;

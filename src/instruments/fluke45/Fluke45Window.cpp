@@ -1,5 +1,7 @@
 #include "Fluke45Window.h"
 
+#include "Fluke45ObjectNames.h"
+
 #include <QMenu>
 
 Fluke45Window::Fluke45Window(const InstrumentDefinition& instrument)
@@ -7,10 +9,10 @@ Fluke45Window::Fluke45Window(const InstrumentDefinition& instrument)
 {
     QMenu* notes = addNotesMenu();
     QAction* numbers = notes->addAction(QStringLiteral("Editor de números"));
-    numbers->setObjectName(QStringLiteral("Editordenmeros1"));
+    numbers->setObjectName(Fluke45Names::numberEditorMenuItem);
     connect(numbers, &QAction::triggered, this, [] { openNote(Fluke45NoteSubject::NumberEditor); });
     QAction* lists = notes->addAction(QStringLiteral("Editor de listas"));
-    lists->setObjectName(QStringLiteral("Editordelistas1"));
+    lists->setObjectName(Fluke45Names::listEditorMenuItem);
     connect(lists, &QAction::triggered, this, [] { openNote(Fluke45NoteSubject::ListEditor); });
 }
 

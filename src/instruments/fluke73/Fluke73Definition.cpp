@@ -1,11 +1,13 @@
 #include "Fluke73Definition.h"
 
+#include "Fluke73ObjectNames.h"
+
 namespace {
 
 const ExplorerLayout& panelLayout()
 {
     static const ExplorerLayout layout{
-        .frame = {"FormFluke73Panel", "Panel Frontal del multímetro FLUKE 73", {71, -1}, {728, 509}},
+        .frame = {Fluke73Names::panel, "Panel Frontal del multímetro FLUKE 73", {71, -1}, {728, 509}},
         .picture = "panels/fluke73",
         .map = {7, 1, 219, 473},
         .fieldsPanel = {234, 2, 478, 471},
@@ -29,25 +31,26 @@ const InstrumentDefinition& fluke73Definition()
     static const InstrumentDefinition definition{
         .name = "Fluke 73",
         .window = {
-            .frame = {"FormFluke73", "Multímetro Fluke 73", {218, 113}, {242, 184}},
+            .frame = {Fluke73Names::window, "Multímetro Fluke 73", {218, 113}, {242, 184}},
             .pictureName = "fluke73",
             .titleArt = {78, 8, 144, 106},
             .photograph = {16, 10, 55, 118},
-            .cueName = "MediaPlayerfluke73",
+            .cueName = Fluke73Names::cue,
             .soundFile = "SOND\\FLUKE43S.WAV",
             .volverShortcut = true,
         },
         .chooser = {
             .pictureName = "chooser/fluke73",
-            .mainObjectName = "Image12",
-            .frameObjectNames = {"Image17", "Image18", "Image19"},
+            .mainObjectName = Fluke73Names::chooserPicture,
+            .frameObjectNames = {Fluke73Names::chooserFrame1, Fluke73Names::chooserFrame2,
+                                 Fluke73Names::chooserFrame3},
             .hint = "Multímetro Fluke73",
             .panel = {146, 102, 65, 135},
             .main = {4, 5, 55, 118},
             .framesAt = {4, 6},
             .frameSizes = {QSize{55, 118}, {40, 118}, {25, 118}},
             .menuText = "Multímetro Fluke &73",
-            .menuObjectName = "MultmetroFluke731",
+            .menuObjectName = Fluke73Names::chooserMenuItem,
         },
         .panel = {.layout = panelLayout, .catalogue = noControls,},
     };

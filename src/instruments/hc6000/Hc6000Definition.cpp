@@ -1,11 +1,13 @@
 #include "Hc6000Definition.h"
 
+#include "Hc6000ObjectNames.h"
+
 namespace {
 
 const ExplorerLayout& panelLayout()
 {
     static const ExplorerLayout layout{
-        .frame = {"FormHC6000Panel", "Panel Frontal del multímetro HC6000", {24, -1}, {775, 555}},
+        .frame = {Hc6000Names::panel, "Panel Frontal del multímetro HC6000", {24, -1}, {775, 555}},
         .picture = "panels/hc6000",
         .map = {7, 1, 260, 521},
         .fieldsPanel = {276, 3, 487, 518},
@@ -29,24 +31,25 @@ const InstrumentDefinition& hc6000Definition()
     static const InstrumentDefinition definition{
         .name = "HC-6000",
         .window = {
-            .frame = {"FormHC6000", "Multímetro HC-6000", {218, 113}, {243, 166}},
+            .frame = {Hc6000Names::window, "Multímetro HC-6000", {218, 113}, {243, 166}},
             .pictureName = "hc6000",
             .titleArt = {66, 10, 144, 101},
             .photograph = {10, 10, 52, 104},
-            .cueName = "MediaPlayerhc6000",
+            .cueName = Hc6000Names::cue,
             .soundFile = "SOND\\HC6000S.WAV",
         },
         .chooser = {
             .pictureName = "chooser/hc6000",
-            .mainObjectName = "Image5",
-            .frameObjectNames = {"Image20", "Image21", "Image22"},
+            .mainObjectName = Hc6000Names::chooserPicture,
+            .frameObjectNames = {Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
+                                 Hc6000Names::chooserFrame3},
             .hint = "Multímetro HC6000",
             .panel = {351, 102, 68, 135},
             .main = {8, 14, 52, 104},
             .framesAt = {8, 14},
             .frameSizes = {QSize{52, 104}, {41, 104}, {22, 104}},
             .menuText = "Multímetro &HC6000",
-            .menuObjectName = "MultmetroHC60001",
+            .menuObjectName = Hc6000Names::chooserMenuItem,
         },
         .panel = {.layout = panelLayout, .catalogue = noControls,},
     };

@@ -1,11 +1,13 @@
 #include "PhyweDefinition.h"
 
+#include "PhyweObjectNames.h"
+
 namespace {
 
 const ExplorerLayout& panelLayout()
 {
     static const ExplorerLayout layout{
-        .frame = {"FormPHYWEPanel", "Panel Frontal del multímetro PHYWE", {14, -1}, {785, 509}},
+        .frame = {PhyweNames::panel, "Panel Frontal del multímetro PHYWE", {14, -1}, {785, 509}},
         .picture = "panels/phywe",
         .map = {7, 1, 283, 472},
         .fieldsPanel = {296, 2, 478, 470},
@@ -32,25 +34,26 @@ const InstrumentDefinition& phyweDefinition()
     static const InstrumentDefinition definition{
         .name = "PHYWE",
         .window = {
-            .frame = {"FormPHYWE", "Multímetro PHYWE", {218, 113}, {242, 159}},
+            .frame = {PhyweNames::window, "Multímetro PHYWE", {218, 113}, {242, 159}},
             .pictureName = "phywe",
             .titleArt = {76, 4, 144, 105},
             .photograph = {16, 8, 56, 94},
-            .cueName = "MediaPlayerPHYWE",
+            .cueName = PhyweNames::cue,
             .soundFile = "SOND\\FG110S.WAV",
             .volverShortcut = true,
         },
         .chooser = {
             .pictureName = "chooser/phywe",
-            .mainObjectName = "Image2",
-            .frameObjectNames = {"Image23", "Image24", "Image25"},
+            .mainObjectName = PhyweNames::chooserPicture,
+            .frameObjectNames = {PhyweNames::chooserFrame1, PhyweNames::chooserFrame2,
+                                 PhyweNames::chooserFrame3},
             .hint = "Multímetro PHYWE",
             .panel = {282, 102, 67, 135},
             .main = {6, 20, 56, 94},
             .framesAt = {6, 20},
             .frameSizes = {QSize{56, 94}, {44, 94}, {27, 94}},
             .menuText = "Multímetro &PHYWE",
-            .menuObjectName = "MultmetroPHYWE1",
+            .menuObjectName = PhyweNames::chooserMenuItem,
         },
         // A new panel every time, without claiming the one front panel.
         .panel = {.layout = panelLayout, .catalogue = noControls, .onePanelRule = false},

@@ -1,5 +1,7 @@
 #include "PowerSupplyCatalogue.h"
 
+#include "PowerSupplyObjectNames.h"
+
 const ControlCatalogue& powerSupplyCatalogue()
 {
     static const ControlCatalogue catalogue{
@@ -76,7 +78,7 @@ const ExplorerLayout& powerSupplyPanelLayout()
 {
     static const ExplorerLayout layout{
         // Directly below the power supply's window.
-        .frame = {"FormPromaxPanel", "Panel Frontal de la fuente de alimentación", {-1, 170}, {787, 393}},
+        .frame = {PowerSupplyNames::panel, "Panel Frontal de la fuente de alimentación", {-1, 170}, {787, 393}},
         .picture = "panels/promax",
         .map = {6, 6, 419, 352},
         .fieldsPanel = {434, 6, 343, 309},

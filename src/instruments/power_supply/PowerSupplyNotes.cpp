@@ -1,5 +1,7 @@
 #include "PowerSupplyNotes.h"
 
+#include "PowerSupplyObjectNames.h"
+
 #include "core/ObjectNames.h"
 
 const MessageNote& earthingNote()
@@ -18,7 +20,7 @@ const NoteLayout& startupNoteLayout()
     using Kind = NoteBlock::Kind;
     // Every memo line but the last keeps its trailing blank.
     static const NoteLayout layout{
-        .frame = {"FormPromaxPuestaMarcha", "Puesta en Marcha", {204, 117}, {465, 394}},
+        .frame = {PowerSupplyNames::startupNote, "Puesta en Marcha", {204, 117}, {465, 394}},
         .blocks =
             {
                 {Kind::Label, ObjectNames::noteLabel(1), {6, 14, 0, 0}, "Times New Roman", 19, false, Qt::black,

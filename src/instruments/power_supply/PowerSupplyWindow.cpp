@@ -1,6 +1,7 @@
 #include "PowerSupplyWindow.h"
 
 #include "PowerSupplyNotes.h"
+#include "PowerSupplyObjectNames.h"
 #include "PowerSupplyStartupNote.h"
 #include "platform/MessageBoxes.h"
 
@@ -11,10 +12,10 @@ PowerSupplyWindow::PowerSupplyWindow(const InstrumentDefinition& instrument)
 {
     QMenu* notes = addNotesMenu();
     QAction* tierra = notes->addAction(QStringLiteral("Conexión a tierra"));
-    tierra->setObjectName(QStringLiteral("Conexinatierra1"));
+    tierra->setObjectName(PowerSupplyNames::earthingMenuItem);
     connect(tierra, &QAction::triggered, this, &PowerSupplyWindow::showEarthingNote);
     QAction* marcha = notes->addAction(QStringLiteral("Puesta en marcha"));
-    marcha->setObjectName(QStringLiteral("Puestaenmarcha1"));
+    marcha->setObjectName(PowerSupplyNames::startupMenuItem);
     connect(marcha, &QAction::triggered, this, &PowerSupplyWindow::openStartupNote);
 }
 
