@@ -52,7 +52,7 @@ const InstrumentDefinition& demestres2001Definition()
             .menuText = "Multímetro D&emestres 2001",
             .menuObjectName = Demestres2001Names::chooserMenuItem,
         },
-        .panel = {.layout = panelLayout, .catalogue = noControls,},
+        .panel = {.layout = panelLayout, .catalogue = noControls},
     };
     return definition;
 }

@@ -52,7 +52,7 @@ const InstrumentDefinition& fluke73Definition()
             .menuText = "Multímetro Fluke &73",
             .menuObjectName = Fluke73Names::chooserMenuItem,
         },
-        .panel = {.layout = panelLayout, .catalogue = noControls,},
+        .panel = {.layout = panelLayout, .catalogue = noControls},
     };
     return definition;
 }

@@ -51,7 +51,7 @@ const InstrumentDefinition& hc6000Definition()
             .menuText = "Multímetro &HC6000",
             .menuObjectName = Hc6000Names::chooserMenuItem,
         },
-        .panel = {.layout = panelLayout, .catalogue = noControls,},
+        .panel = {.layout = panelLayout, .catalogue = noControls},
     };
     return definition;
 }
