@@ -1,6 +1,7 @@
 #include "NoteWindow.h"
 
 #include "widgets/ButtonGlyph.h"
+#include "widgets/Decorative.h"
 #include "widgets/TextColor.h"
 #include "core/Navigation.h"
 #include "platform/Pictures.h"
@@ -77,6 +78,7 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
     }
     case NoteBlock::Kind::Marker: {
         auto* marker = new QLabel(parent);
+        Decorative::mark(marker); // the text beside it says it all
         marker->setPixmap(Pictures::get(block.picture, block.rect.size()));
         marker->setGeometry(block.rect);
         return marker;
