@@ -14,6 +14,7 @@
 #include "platform/ScreenCursors.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/Decorative.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -71,6 +72,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
         // picture is first turned.
         for (int i = 0; i < 3; ++i) {
             auto* frame = new QLabel(panel);
+            Decorative::mark(frame); // the turning page says nothing a screen reader should read
             frame->setObjectName(entry.frameObjectNames[i]);
             frame->setGeometry(QRect(entry.framesAt, entry.frameSizes[i]));
             frame->hide();
@@ -81,6 +83,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
         set.main->setPixmap(Pictures::get(entry.pictureName, entry.main.size()));
         set.main->setGeometry(entry.main);
         set.main->setToolTip(entry.hint);
+        set.main->setAccessibleName(entry.hint); // the instrument's name
         m_pictures.push_back(set);
     }
     for (PictureSet& set : m_pictures)
