@@ -34,7 +34,8 @@ class KeyboardTest : public QObject
     }
     static void key(int key, Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), Qt::Key(key), modifiers);
         TestSession::settle();
     }
     static QAccessibleInterface* accessible(QWidget* window, const QString& name)
@@ -69,12 +70,13 @@ private slots:
         QApplication::setActiveWindow(chooser);
         auto* picture = chooser->findChild<QLabel*>(d.chooser.mainObjectName);
         const QImage unfocused = picture->grab().toImage();
-        int tabs = 0;
+        int tabs = 0; // the chooser may have given the first picture the focus as it opened
         for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all()) {
-            if (QApplication::focusWidget() && QApplication::focusWidget()->objectName() == entry.definition.chooser.mainObjectName)
-                break; // the window gave the first picture the focus as it opened
-            key(Qt::Key_Tab);
-            ++tabs;
+            const QWidget* focus = QApplication::focusWidget();
+            if (tabs > 0 || !focus || focus->objectName() != entry.definition.chooser.mainObjectName) {
+                key(Qt::Key_Tab);
+                ++tabs;
+            }
             QCOMPARE(QApplication::focusWidget()->objectName(), entry.definition.chooser.mainObjectName);
             if (&entry.definition == &d)
                 break;
@@ -131,7 +133,7 @@ private slots:
         auto* verdict = quiz->findChild<QLabel*>(ObjectNames::verdictLabel);
         for (int page = 0; page < int(bank.questions.size()); ++page) {
             QCOMPARE(notebook->currentIndex(), page);
-            while (!qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+            for (int n = 0; n < 4 && !qobject_cast<QRadioButton*>(QApplication::focusWidget()); ++n)
                 key(Qt::Key_Tab);
             const auto& options = bank.questions[std::size_t(page)].options;
             for (int i = 0; i < int(options.size()); ++i) {
@@ -172,10 +174,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("closing");
-        QTest::newRow("Esc") << QStringLiteral("Fluke 45") << QStringLiteral("Esc");
+        QTest::newRow("Esc") << QStringLiteral("HC-6000") << QStringLiteral("Esc");
         QTest::newRow("Alt+C") << QStringLiteral("FG110") << QStringLiteral("Alt+C");
         QTest::newRow("close box") << QStringLiteral("power supply") << QStringLiteral("close box");
-        QTest::newRow("left open") << QStringLiteral("HC-6000") << QString();
+        QTest::newRow("left open") << QStringLiteral("Fluke 45") << QString();
     }
     void helpWindow()
     {

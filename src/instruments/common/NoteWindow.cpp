@@ -56,9 +56,12 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         memo->setFont(font);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         if (block.kind == NoteBlock::Kind::ScrollingMemo) {
-            // Read, scrolled, never typed into; it takes no focus, so Enter stays with the button.
+            // Read, scrolled, never typed into. Tab reaches it, so that the keyboard can
+            // scroll it and move a caret a screen reader follows; a click does not, and
+            // Enter, which it leaves alone, still presses the button.
             memo->setReadOnly(true);
-            memo->setFocusPolicy(Qt::NoFocus);
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            memo->setFocusPolicy(Qt::TabFocus);
             memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             memo->setVerticalScrollBarPolicy(block.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         } else {
