@@ -99,7 +99,6 @@ QuestionnaireWindow::QuestionnaireWindow(const QuestionBank& bank)
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(ObjectNames::verdictLabel);
     m_verdict->setGeometry(QRect(l.verdictLabel, QSize(l.faces.x() - l.verdictLabel.x() - 4, answer->height())));
-    m_verdict->setAccessibleName(answer->text());
     m_happyFace = makeFace(l.happyFaceName, QStringLiteral("happy"), QStringLiteral("Cara sonriente"), l.faces, this);
     m_angryFace = makeFace(l.angryFaceName, QStringLiteral("angry"), QStringLiteral("Cara enfadada"), l.faces, this);
 
@@ -189,12 +188,10 @@ void QuestionnaireWindow::clearVerdict()
 // A screen reader speaks what changes on the control that has the focus, not elsewhere
 // in the window: the verdict is given as the chosen option's description (the option
 // that has the focus after Space or a click), and as the verdict line's name, which is
-// the whole line as it reads ("Respuesta: CORRECTA").
+// the whole line as it reads ("Respuesta: CORRECTA"; nothing while there is no verdict).
 void QuestionnaireWindow::announce(QRadioButton* chosen)
 {
-    const QString line = m_verdict->text().isEmpty()
-        ? m_answerLabel->text()
-        : m_answerLabel->text() + QLatin1Char(' ') + m_verdict->text();
+    const QString line = m_verdict->text().isEmpty() ? QString() : m_answerLabel->text() + QLatin1Char(' ') + m_verdict->text();
     m_verdict->setAccessibleName(line);
     if (m_judged && m_judged != chosen)
         m_judged->setAccessibleDescription({});

@@ -21,6 +21,12 @@ public:
     {
     }
 
+    // The hint says what the name says already: nothing to describe.
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? QString() : QAccessibleWidget::text(t);
+    }
+
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
     void doAction(const QString& actionName) override

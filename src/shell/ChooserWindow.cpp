@@ -63,6 +63,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
         const ChooserEntry& entry = instrument.definition.chooser;
         auto* panel = new QFrame(groupBox);
+        Decorative::markFrameOnly(panel);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setLineWidth(1);
         panel->setGeometry(entry.panel);

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr char MarkProperty[] = "trivaneDecorative";
+constexpr char FrameOnlyProperty[] = "trivaneFrameOnly";
 
 class DecorativeInterface : public QAccessibleWidget
 {
@@ -26,12 +27,35 @@ public:
     }
 };
 
+// A plain container, as Qt presents a window's client area: no name, role "client".
+class FrameOnlyInterface : public QAccessibleWidget
+{
+public:
+    explicit FrameOnlyInterface(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Client)
+    {
+    }
+
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
 QAccessibleInterface* decorativeFactory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget && widget->property(MarkProperty).toBool())
         return new DecorativeInterface(widget);
+    if (widget && widget->property(FrameOnlyProperty).toBool())
+        return new FrameOnlyInterface(widget);
     return nullptr;
+}
+
+void installFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(decorativeFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 } // namespace
@@ -40,12 +64,14 @@ namespace Decorative {
 
 void mark(QWidget* widget)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(decorativeFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installFactory();
     widget->setProperty(MarkProperty, true);
+}
+
+void markFrameOnly(QWidget* frame)
+{
+    installFactory();
+    frame->setProperty(FrameOnlyProperty, true);
 }
 
 bool isMarked(const QWidget* widget)

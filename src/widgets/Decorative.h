@@ -11,4 +11,8 @@ class QWidget;
 namespace Decorative {
 void mark(QWidget* widget);
 bool isMarked(const QWidget* widget);
+
+// A frame that only draws a border round what it holds: it says nothing of itself (no
+// name, where Qt would lend it its group box's title) and what it holds is read.
+void markFrameOnly(QWidget* frame);
 } // namespace Decorative
