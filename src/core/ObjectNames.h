@@ -34,6 +34,11 @@ inline constexpr char backMenuItem[] = "Volver1";
 inline constexpr char helpMenu[] = "Ayuda1";
 inline constexpr char helpMenuItem[] = "Ayuda2";
 
+// The help window "&Ayuda" opens.
+inline constexpr char helpWindow[] = "FormAyuda";
+inline constexpr char helpText[] = "TextoAyuda";
+inline constexpr char helpCloseButton[] = "BotonCerrar";
+
 // The front-panel explorer.
 inline constexpr char panelMap[] = "SensitiveMap1";
 inline constexpr char stackedMap[] = "SensitiveMap2"; // under panelMap, uncovered by the check box

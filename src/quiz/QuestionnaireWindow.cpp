@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,10 +61,12 @@ QString spoken(const QuizOption& option)
     return sentence;
 }
 
-QLabel* makeFace(const QString& objectName, const QString& picture, QPoint at, QWidget* parent)
+QLabel* makeFace(const QString& objectName, const QString& picture, const QString& spokenName, QPoint at,
+                 QWidget* parent)
 {
     auto* face = new QLabel(parent);
     face->setObjectName(objectName);
+    face->setAccessibleName(spokenName);
     face->setGeometry(QRect(at, QSize(32, 32)));
     face->setPixmap(Pictures::get(QStringLiteral("quiz/") + picture, {32, 32}));
     face->hide();
@@ -89,17 +92,17 @@ QuestionnaireWindow::QuestionnaireWindow(const QuestionBank& bank)
     m_notebook->setCurrentIndex(0);
     connect(m_notebook, &QTabWidget::currentChanged, this, &QuestionnaireWindow::clearVerdict);
 
-    auto* answer = new QLabel(QStringLiteral("Respuesta:"), this);
+    auto* answer = m_answerLabel = new QLabel(QStringLiteral("Respuesta:"), this);
     answer->setObjectName(ObjectNames::answerLabel);
     answer->move(l.answerLabel);
     answer->adjustSize();
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(ObjectNames::verdictLabel);
     m_verdict->setGeometry(QRect(l.verdictLabel, QSize(l.faces.x() - l.verdictLabel.x() - 4, answer->height())));
-    m_happyFace = makeFace(l.happyFaceName, QStringLiteral("happy"), l.faces, this);
-    m_angryFace = makeFace(l.angryFaceName, QStringLiteral("angry"), l.faces, this);
+    m_happyFace = makeFace(l.happyFaceName, QStringLiteral("happy"), QStringLiteral("Cara sonriente"), l.faces, this);
+    m_angryFace = makeFace(l.angryFaceName, QStringLiteral("angry"), QStringLiteral("Cara enfadada"), l.faces, this);
 
-    auto* accept = new QPushButton(QStringLiteral("Aceptar"), this);
+    auto* accept = new QPushButton(QStringLiteral("&Aceptar"), this);
     accept->setObjectName(ObjectNames::quizAcceptButton);
     accept->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
     accept->setIcon(ButtonGlyph::icon(QStringLiteral("tick_red")));
@@ -149,9 +152,9 @@ QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstB
         button->setObjectName(ObjectNames::optionButton(number));
         button->setAccessibleName(spoken(option));
         // Judged only when it becomes the chosen one: choosing it again says nothing new.
-        connect(button, &QRadioButton::toggled, this, [this, correct = option.correct](bool chosen) {
+        connect(button, &QRadioButton::toggled, this, [this, button, correct = option.correct](bool chosen) {
             if (chosen)
-                judge(correct);
+                judge(button, correct);
         });
         // The button stands level with the first line, however tall its pictures make it.
         optionLayout->addWidget(button, 0, 0, Qt::AlignVCenter);
@@ -166,11 +169,12 @@ QWidget* QuestionnaireWindow::buildPage(const QuizQuestion& question, int firstB
     return page;
 }
 
-void QuestionnaireWindow::judge(bool correct)
+void QuestionnaireWindow::judge(QRadioButton* chosen, bool correct)
 {
     m_verdict->setText(correct ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
     m_happyFace->setVisible(correct);
     m_angryFace->setVisible(!correct);
+    announce(chosen);
 }
 
 void QuestionnaireWindow::clearVerdict()
@@ -178,10 +182,41 @@ void QuestionnaireWindow::clearVerdict()
     m_verdict->clear();
     m_happyFace->hide();
     m_angryFace->hide();
+    announce(nullptr);
+}
+
+// A screen reader speaks what changes on the control that has the focus, not elsewhere
+// in the window: the verdict is given as the chosen option's description (the option
+// that has the focus after Space or a click), and as the verdict line's name, which is
+// the whole line as it reads ("Respuesta: CORRECTA"; nothing while there is no verdict).
+void QuestionnaireWindow::announce(QRadioButton* chosen)
+{
+    const QString line = m_verdict->text().isEmpty() ? QString() : m_answerLabel->text() + QLatin1Char(' ') + m_verdict->text();
+    m_verdict->setAccessibleName(line);
+    if (m_judged && m_judged != chosen)
+        m_judged->setAccessibleDescription({});
+    m_judged = chosen;
+    if (m_judged)
+        m_judged->setAccessibleDescription(line);
 }
 
 void QuestionnaireWindow::accept()
 {
     Navigation::release(this);
     WindowClaims::release(OneAtATime::Questionnaire);
+}
+
+// The notebook turns its page on Ctrl+Tab itself while the focus is inside it; from
+// "&Aceptar" the keys come here, and turn it the same way.
+void QuestionnaireWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool pageKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (pageKey && (event->modifiers() & Qt::ControlModifier) && m_notebook->count() > 1) {
+        const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        const int count = m_notebook->count();
+        m_notebook->setCurrentIndex((m_notebook->currentIndex() + (back ? count - 1 : 1)) % count);
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

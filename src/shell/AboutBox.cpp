@@ -5,6 +5,7 @@
 #include "platform/ModalLoops.h"
 #include "platform/Pictures.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/Decorative.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -19,6 +20,8 @@ void addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize siz
 {
     for (const bool black : {false, true}) {
         auto* label = new QLabel(text, parent);
+        if (!black)
+            Decorative::mark(label); // a screen reader reads the name once
         label->setObjectName(name + (black ? QStringLiteral("Negro") : QStringLiteral("Blanco")));
         label->setFont(font);
         label->setAttribute(Qt::WA_TranslucentBackground);
@@ -65,6 +68,7 @@ void AboutBox::buildContents()
 
     for (const QPoint at : {QPoint(4, 5), QPoint(360, 5)}) {
         auto* emblem = new QLabel(this);
+        Decorative::mark(emblem); // an ornament either side of the title
         emblem->setPixmap(Pictures::get(QStringLiteral("about/emblem"), {45, 44}));
         emblem->setGeometry(QRect(at, QSize(45, 44)));
     }

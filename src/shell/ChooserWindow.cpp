@@ -14,6 +14,7 @@
 #include "platform/ScreenCursors.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/Decorative.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -62,6 +63,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
         const ChooserEntry& entry = instrument.definition.chooser;
         auto* panel = new QFrame(groupBox);
+        Decorative::markFrameOnly(panel);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setLineWidth(1);
         panel->setGeometry(entry.panel);
@@ -71,6 +73,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
         // picture is first turned.
         for (int i = 0; i < 3; ++i) {
             auto* frame = new QLabel(panel);
+            Decorative::mark(frame); // the turning page says nothing a screen reader should read
             frame->setObjectName(entry.frameObjectNames[i]);
             frame->setGeometry(QRect(entry.framesAt, entry.frameSizes[i]));
             frame->hide();
@@ -81,6 +84,7 @@ void ChooserWindow::buildPictures(QGroupBox* groupBox)
         set.main->setPixmap(Pictures::get(entry.pictureName, entry.main.size()));
         set.main->setGeometry(entry.main);
         set.main->setToolTip(entry.hint);
+        set.main->setAccessibleName(entry.hint); // the instrument's name
         m_pictures.push_back(set);
     }
     for (PictureSet& set : m_pictures)

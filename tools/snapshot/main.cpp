@@ -8,6 +8,7 @@
 #include "core/ObjectNames.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -204,6 +206,20 @@ int main(int argc, char** argv)
     if (!Startup::start(QStringLiteral("trivane")))
         return 1;
     snap<ChooserWindow>("chooser");
+    if (auto* chooser = Navigation::navigate<ChooserWindow>()) {
+        // The second picture as Tab leaves it: with its focus ring.
+        const QList<QLabel*> pictures = chooser->findChildren<QLabel*>(
+            InstrumentRegistry::all()[1].definition.chooser.mainObjectName);
+        chooser->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (!pictures.isEmpty())
+            pictures.first()->setFocus(Qt::TabFocusReason);
+        save(chooser, QStringLiteral("chooser-focus"));
+        delete chooser;
+    }
+    if (HelpWindow* help = HelpWindow::showHelp()) {
+        save(help, QStringLiteral("help"));
+        delete help;
+    }
     snap<AboutBox>("about");
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
         const InstrumentDefinition& definition = instrument.definition;

@@ -1,6 +1,7 @@
 #include "InstrumentWindow.h"
 
 #include "FrontPanelExplorer.h"
+#include "HelpWindow.h"
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
@@ -10,6 +11,7 @@
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/Decorative.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -28,11 +30,13 @@ InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
     auto* client = new QWidget(this);
     setCentralWidget(client);
     auto* titleArt = new QLabel(client);
+    Decorative::mark(titleArt); // the window's title says the same
     titleArt->setObjectName(ObjectNames::titleArt);
     titleArt->setGeometry(m_data.titleArt);
     titleArt->setPixmap(Pictures::get(QStringLiteral("titles/") + m_data.pictureName, m_data.titleArt.size()));
     auto* photograph = new QLabel(client);
     photograph->setObjectName(ObjectNames::photograph);
+    photograph->setAccessibleName(instrument.chooser.hint); // the instrument's name, as the chooser gives it
     photograph->setGeometry(m_data.photograph);
     photograph->setPixmap(Pictures::get(QStringLiteral("chooser/") + m_data.pictureName, m_data.photograph.size()));
 
@@ -53,7 +57,9 @@ InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(ObjectNames::helpMenu);
-    ayuda->addAction(QStringLiteral("&Ayuda"))->setObjectName(ObjectNames::helpMenuItem);
+    QAction* help = ayuda->addAction(QStringLiteral("&Ayuda"));
+    help->setObjectName(ObjectNames::helpMenuItem);
+    connect(help, &QAction::triggered, this, [] { HelpWindow::showHelp(); });
 
     WindowPlacement::place(this, m_data.frame.position, m_data.frame.outerSize, true);
     m_created = m_cue->open(m_data.soundFile);

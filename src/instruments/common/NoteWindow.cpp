@@ -1,6 +1,7 @@
 #include "NoteWindow.h"
 
 #include "widgets/ButtonGlyph.h"
+#include "widgets/Decorative.h"
 #include "widgets/TextColor.h"
 #include "core/Navigation.h"
 #include "platform/Pictures.h"
@@ -55,9 +56,12 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
         memo->setFont(font);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         if (block.kind == NoteBlock::Kind::ScrollingMemo) {
-            // Read, scrolled, never typed into; it takes no focus, so Enter stays with the button.
+            // Read, scrolled, never typed into. Tab reaches it, so that the keyboard can
+            // scroll it and move a caret a screen reader follows; a click does not, and
+            // Enter, which it leaves alone, still presses the button.
             memo->setReadOnly(true);
-            memo->setFocusPolicy(Qt::NoFocus);
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            memo->setFocusPolicy(Qt::TabFocus);
             memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             memo->setVerticalScrollBarPolicy(block.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         } else {
@@ -77,6 +81,7 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
     }
     case NoteBlock::Kind::Marker: {
         auto* marker = new QLabel(parent);
+        Decorative::mark(marker); // the text beside it says it all
         marker->setPixmap(Pictures::get(block.picture, block.rect.size()));
         marker->setGeometry(block.rect);
         return marker;
