@@ -29,7 +29,7 @@ const HelpContent& helpContent()
                  {QStringLiteral("Intro, Espacio"),
                   QStringLiteral("Pulsan lo que tiene el foco: explican el mando, abren el tema o el aparato, "
                                  "marcan la respuesta.")},
-                 {QStringLiteral("Esc"), QStringLiteral("Cierra el panel frontal, las ventanas que se abren desde él y esta ayuda.")},
+                 {QStringLiteral("Esc"), QStringLiteral("Cierra el panel frontal, las ventanas de botones del Fluke 45 y esta ayuda.")},
                  {QStringLiteral("Ctrl+Tab, Ctrl+Mayús+Tab"),
                   QStringLiteral("En las cuestiones, pasan a la cuestión siguiente o a la anterior.")},
                  {QStringLiteral("Alt"),
