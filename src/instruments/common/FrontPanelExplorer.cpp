@@ -118,6 +118,11 @@ void FrontPanelExplorer::build()
     }
     if (m_stackedCatalogue)
         buildStackedMap();
+    // What a screen reader calls the fields: the titles of their boxes. The name label
+    // keeps its name, and says what it shows as its description.
+    m_controlName->setAccessibleName(QStringLiteral("Mando"));
+    m_description->setAccessibleName(QStringLiteral("Descripción"));
+    m_usage->setAccessibleName(l.usageBoxCaption.trimmed());
 
     auto* closeFrame = new QFrame(this);
     closeFrame->setObjectName(ObjectNames::closeFrame);
@@ -130,6 +135,7 @@ void FrontPanelExplorer::build()
     m_closeButton->setGeometry(QRect(l.button, QSize(67, 27)));
     m_closeButton->setAutoDefault(false);
     connect(m_closeButton, &QPushButton::clicked, this, [this] { closePanel(); });
+    setReadingTabOrder();
     if (l.focusOnClose)
         m_closeButton->setFocus();
     else
@@ -137,6 +143,19 @@ void FrontPanelExplorer::build()
 
     m_clickSound = new SoundCue(this);
     m_clickSound->setObjectName(ObjectNames::clickSound);
+}
+
+void FrontPanelExplorer::setReadingTabOrder()
+{
+    // The picture (whichever of the two is shown), the explanation, its links, the check
+    // box, "&Cerrar": the order they are read in. Hidden ones are passed over.
+    std::vector<QWidget*> order{m_map, m_stackedMap, m_description, m_usage};
+    order.insert(order.end(), m_links.begin(), m_links.end());
+    order.push_back(m_stackedMapBox);
+    order.push_back(m_closeButton);
+    std::erase(order, nullptr);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void FrontPanelExplorer::buildStackedMap()
@@ -176,8 +195,21 @@ void FrontPanelExplorer::registerControls()
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
     m_mapRows = registerControls(m_map, m_catalogue, 0);
-    if (m_stackedCatalogue)
+    describeRegions(m_map, m_catalogue, m_mapRows);
+    if (m_stackedCatalogue) {
         m_stackedMapRows = registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
+        describeRegions(m_stackedMap, *m_stackedCatalogue, m_stackedMapRows);
+    }
+}
+
+void FrontPanelExplorer::describeRegions(SensitiveMap* map, const ControlCatalogue& catalogue,
+                                         const std::vector<std::size_t>& rowOfRegion)
+{
+    // Beyond its caption, a screen reader tells of a control its name and what it is.
+    for (std::size_t i = 0; i < rowOfRegion.size(); ++i) {
+        const ControlRow& row = catalogue[rowOfRegion[i]];
+        map->setRegionDescription(int(i) + 1, QStringList{row.name, row.description.join(QLatin1Char(' '))}.join(QLatin1Char('\n')));
+    }
 }
 
 std::vector<std::size_t> FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue,
@@ -203,6 +235,7 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
     m_description->clear();
     m_usage->clear();
     m_controlName->clear();
+    m_controlName->setAccessibleDescription({});
     hideRelatedTopics();
     if (region < 1 || std::size_t(region) > rowOfRegion.size())
         return;
@@ -210,6 +243,7 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
     if (m_layout.clickSound && appState().soundOn)
         m_clickSound->play();
     m_controlName->setText(row.name);
+    m_controlName->setAccessibleDescription(row.name);
     m_description->setPlainText(row.description.join(QLatin1Char('\n')));
     m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
     if (!row.related.empty())
