@@ -8,7 +8,9 @@
 #include "platform/ScreenCursors.h"
 #include "widgets/SensitiveMap.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -69,6 +71,40 @@ struct MapOnForm {
 
     void hover(QPoint at) { QTest::mouseMove(map, at); }
     void click(QPoint at) { QTest::mouseClick(map, Qt::LeftButton, {}, at); }
+};
+
+// Between two buttons, two rows of regions: 1, 3 (centred between 4 and 6), 2 above;
+// 4 and 6 below, with 5 wholly under 4, which no click can reach.
+struct KeyboardForm : MapOnForm {
+    QPushButton* before = new QPushButton(QStringLiteral("antes"), &form);
+    QPushButton* after;
+    explicit KeyboardForm(bool withRegions = true)
+    {
+        after = new QPushButton(QStringLiteral("después"), &form);
+        before->move(0, 300);
+        after->move(0, 350);
+        if (withRegions)
+            for (const QRect& r : {QRect(10, 10, 30, 20), QRect(100, 12, 30, 18), QRect(55, 10, 30, 20),
+                                   QRect(10, 60, 30, 30), QRect(10, 60, 20, 20), QRect(100, 60, 30, 30)})
+                add(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), QStringLiteral("r"));
+        QWidget::setTabOrder(before, map);
+        QWidget::setTabOrder(map, after);
+    }
+    bool showAndTabIn()
+    {
+        if (!show() || !QTest::qWaitForWindowActive(&form))
+            return false;
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        return map->hasFocus();
+    }
+    void keys(const QString& letters)
+    {
+        const QMap<QChar, Qt::Key> keyOf{{'L', Qt::Key_Left}, {'R', Qt::Key_Right}, {'U', Qt::Key_Up},
+                                         {'D', Qt::Key_Down}, {'H', Qt::Key_Home}, {'E', Qt::Key_End}};
+        for (QChar c : letters)
+            QTest::keyClick(QApplication::focusWidget(), keyOf.value(c));
+    }
 };
 
 bool showsRegionCursor(const QWidget* map)
@@ -333,6 +369,107 @@ private slots:
         }
         QCOMPARE(clicked.count(), 3);
         QCOMPARE(f.shownCaptions(), QList<int>{});
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("keys"); // Left, Right, Up, Down, Home, End
+        QTest::addColumn<int>("region");
+        QTest::addRow("Tab reaches the first") << "" << 1;
+        QTest::addRow("right along the row") << "R" << 3;
+        QTest::addRow("right to a region registered before") << "RR" << 2;
+        QTest::addRow("nothing further right") << "RRR" << 2;
+        QTest::addRow("back left") << "RRL" << 3;
+        QTest::addRow("nothing further left") << "L" << 1;
+        QTest::addRow("down, a tie, to the first read") << "RD" << 4;
+        QTest::addRow("down over a region no click reaches") << "D" << 4;
+        QTest::addRow("up to the nearest") << "EU" << 2;
+        QTest::addRow("end") << "E" << 6;
+        QTest::addRow("home") << "EH" << 1;
+    }
+
+    // Arrows, Home and End move the keyboard's region and its caption; Tab leaves the map
+    // and Shift+Tab comes back to the same region.
+    void keyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, region);
+        KeyboardForm f;
+        QVERIFY(f.showAndTabIn());
+        f.keys(keys);
+        QCOMPARE(f.map->focusedRegion(), region);
+        QCOMPARE(f.shownCaptions(), QList<int>{region});
+        QTest::keyClick(f.map, Qt::Key_Tab);
+        QVERIFY(f.after->hasFocus());
+        QCOMPARE(f.shownCaptions(), QList<int>{});
+        QTest::keyClick(f.after, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(f.map->hasFocus());
+        QCOMPARE(f.map->focusedRegion(), region);
+        QCOMPARE(f.shownCaptions(), QList<int>{region});
+    }
+
+    void pressKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addRow("Enter") << int(Qt::Key_Return);
+        QTest::addRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::addRow("Space") << int(Qt::Key_Space);
+    }
+
+    // As a click: the owner hears the region, and its caption goes.
+    void pressKeys()
+    {
+        QFETCH(int, key);
+        KeyboardForm f;
+        QVERIFY(f.showAndTabIn());
+        QSignalSpy clicked(f.map, &SensitiveMap::clicked);
+        f.keys("E");
+        QTest::keyClick(f.map, Qt::Key(key));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().first().toInt(), 6);
+        QCOMPARE(f.shownCaptions(), QList<int>{});
+    }
+
+    // Whichever of the pointer and the keyboard moved last shows its caption.
+    void pointerAndKeyboardShareTheCaption()
+    {
+        KeyboardForm f;
+        QVERIFY(f.showAndTabIn());
+        f.hover({20, 20});
+        QCOMPARE(f.shownCaptions(), QList<int>{1});
+        f.keys("R");
+        QCOMPARE(f.shownCaptions(), QList<int>{3});
+        f.hover({110, 20});
+        QCOMPARE(f.shownCaptions(), QList<int>{2});
+        f.keys("L");
+        QCOMPARE(f.shownCaptions(), QList<int>{1});
+        QCOMPARE(f.map->hoveredRegion(), 2);
+    }
+
+    void withoutRegionsTabPassesOver()
+    {
+        KeyboardForm f(false); // the map comes first in the Tab order, then the buttons
+        QVERIFY(f.show() && QTest::qWaitForWindowActive(&f.form));
+        f.after->setFocus();
+        QTest::keyClick(f.after, Qt::Key_Tab);
+        QVERIFY(f.before->hasFocus());
+    }
+
+    // Drawn only while the map has the keyboard: a band of the highlight colour outside
+    // the region between lines of its contrast.
+    void focusRing()
+    {
+        KeyboardForm f;
+        QVERIFY(f.show());
+        const QColor green(Qt::darkGreen);
+        QCOMPARE(f.map->grab().toImage().pixelColor(8, 20), green);
+        QVERIFY(f.showAndTabIn());
+        const QImage ring = f.map->grab().toImage();
+        const QColor highlight = f.map->palette().color(QPalette::Highlight);
+        QCOMPARE(ring.pixelColor(8, 20), highlight);
+        QCOMPARE(ring.pixelColor(9, 20), highlight);
+        QVERIFY(ring.pixelColor(7, 20) != green && ring.pixelColor(7, 20) != highlight);
+        QCOMPARE(ring.pixelColor(100 - 2, 20), green); // not around the others
     }
 
     // Shown twice as large: the map doubles, points are halved before the hit test and
