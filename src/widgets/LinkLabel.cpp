@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "LinkLabelAccessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +10,7 @@ LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {
     setFocusPolicy(Qt::TabFocus);
+    LinkLabelAccessible::install();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

@@ -10,6 +10,7 @@
 #include "instruments/InstrumentRegistry.h"
 #include "instruments/fluke45/Fluke45TrainerCatalogues.h"
 #include "instruments/fluke45/KeyTrainer.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleBridgePlugin>
@@ -17,12 +18,13 @@
 #include <QCheckBox>
 #include <QMap>
 
+#include <algorithm>
+
 using namespace Driving;
 
 namespace {
 
 QList<std::pair<QObject*, int>> focusEvents; // (object, child) of each accessible focus event
-int regionsReached = 0;
 
 // Hears what the program tells screen readers, as a platform's bridge to them would.
 class FocusSpy : public QAccessibleBridge
@@ -50,10 +52,39 @@ bool tabTo(const QWidget* target)
 
 const ControlRow* rowCaptioned(const ControlCatalogue& catalogue, const QString& caption)
 {
-    for (const ControlRow& row : catalogue)
-        if (row.caption.trimmed() == caption)
-            return &row;
-    return nullptr;
+    const auto row = std::find_if(catalogue.begin(), catalogue.end(), [&](auto& r) { return r.caption.trimmed() == caption; });
+    return row == catalogue.end() ? nullptr : &*row;
+}
+
+// Opens an instrument's front panel (from the registry) or a key trainer, and tells the
+// catalogue of the map asked for.
+QWidget* open(int instrument, int trainer, bool stacked, const ControlCatalogue** catalogue)
+{
+    QWidget* window = nullptr;
+    if (instrument >= 0) {
+        const FrontPanelDefinition& panel = InstrumentRegistry::all()[std::size_t(instrument)].definition.panel;
+        *catalogue = stacked ? &panel.stackedCatalogue() : &panel.catalogue();
+        window = new FrontPanelExplorer(panel.layout(), panel.catalogue(),
+                                        panel.stackedCatalogue ? &panel.stackedCatalogue() : nullptr);
+        window->show();
+    } else {
+        const KeyTrainerData& data = keyTrainerData(Fluke45Trainer(trainer));
+        *catalogue = stacked ? &data.secondFunctions() : &data.catalogue();
+        TrainerSet::open(Fluke45Trainer(trainer));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            window = qobject_cast<KeyTrainer*>(w) && w->isVisible() ? w : window;
+    }
+    if (window)
+        window->activateWindow();
+    return window;
+}
+
+void closeAll()
+{
+    TrainerSet::closeAll();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->deleteLater();
+    TestSession::settle();
 }
 
 int focusedChild(SensitiveMap* map)
@@ -82,11 +113,6 @@ private slots:
         appState().soundOn = false;
     }
 
-    void cleanupTestCase()
-    {
-        qInfo("%d regions reached from the keyboard and listed for screen readers", regionsReached);
-    }
-
     void everyRegion_data()
     {
         QTest::addColumn<int>("instrument"); // in the registry, or -1 for a trainer
@@ -94,12 +120,11 @@ private slots:
         QTest::addColumn<bool>("stacked"); // the map under the check box
         const auto& all = InstrumentRegistry::all();
         for (int i = 0; i < int(all.size()); ++i) {
-            const FrontPanelDefinition& panel = all[std::size_t(i)].definition.panel;
-            if (!panel.layout)
-                continue;
-            QTest::addRow("%s", qPrintable(all[std::size_t(i)].definition.name)) << i << 0 << false;
-            if (panel.stackedCatalogue)
-                QTest::addRow("%s, stacked", qPrintable(all[std::size_t(i)].definition.name)) << i << 0 << true;
+            const InstrumentDefinition& instrument = all[std::size_t(i)].definition;
+            if (instrument.panel.layout)
+                QTest::addRow("%s", qPrintable(instrument.name)) << i << 0 << false;
+            if (instrument.panel.stackedCatalogue)
+                QTest::addRow("%s, stacked", qPrintable(instrument.name)) << i << 0 << true;
         }
         for (int t = 1; t <= TrainerSet::Count; ++t) {
             QTest::addRow("trainer %d", t) << -1 << t << false;
@@ -114,29 +139,9 @@ private slots:
         QFETCH(int, trainer);
         QFETCH(bool, stacked);
         const ControlCatalogue* catalogue = nullptr;
-        QPointer<QWidget> window;
-        if (instrument >= 0) {
-            const FrontPanelDefinition& panel = InstrumentRegistry::all()[std::size_t(instrument)].definition.panel;
-            catalogue = stacked ? &panel.stackedCatalogue() : &panel.catalogue();
-            window = new FrontPanelExplorer(panel.layout(), panel.catalogue(),
-                                            panel.stackedCatalogue ? &panel.stackedCatalogue() : nullptr);
-            window->show();
-        } else {
-            const KeyTrainerData& data = keyTrainerData(Fluke45Trainer(trainer));
-            catalogue = stacked ? &data.secondFunctions() : &data.catalogue();
-            TrainerSet::open(Fluke45Trainer(trainer));
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (qobject_cast<KeyTrainer*>(w) && w->isVisible())
-                    window = w;
-        }
-        const auto closeWindow = qScopeGuard([&] {
-            TrainerSet::closeAll();
-            delete window;
-            TestSession::settle();
-        });
-        QVERIFY(window);
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QPointer<QWidget> window = open(instrument, trainer, stacked, &catalogue);
+        const auto closeWindows = qScopeGuard(closeAll);
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
         if (stacked) {
             QVERIFY(tabTo(window->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox)));
             key(Qt::Key_Space);
@@ -195,7 +200,6 @@ private slots:
             region->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QCOMPARE(fieldsOf(window).name, row->name);
         }
-        regionsReached += int(pathTo.size());
         qInfo("%d of %d regions reached and listed", int(pathTo.size()), map_->childCount());
 
         // Tab leaves the map, Shift+Tab comes back to the region last reached.
@@ -205,6 +209,40 @@ private slots:
         key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), map);
         QCOMPARE(focusedChild(map), last);
+    }
+
+    void linksFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("instrument");
+        const auto& all = InstrumentRegistry::all();
+        for (int i = 0; i < int(all.size()); ++i)
+            if (all[std::size_t(i)].definition.panel.relatedTopicCount > 0)
+                QTest::addRow("%s", qPrintable(all[std::size_t(i)].definition.name)) << i;
+    }
+
+    // A control's first link is reached with Tab after its explanation, read as a link,
+    // and Enter opens what a click opens: one more window.
+    void linksFromTheKeyboard()
+    {
+        QFETCH(int, instrument);
+        const ControlCatalogue* catalogue = nullptr;
+        QWidget* window = open(instrument, 0, false, &catalogue);
+        const auto closeWindows = qScopeGuard(closeAll);
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
+        const auto row = std::find_if(catalogue->begin(), catalogue->end(), [](auto& r) { return !r.related.empty(); });
+        QVERIFY(row != catalogue->end());
+        QAccessibleInterface* map_ = QAccessible::queryAccessibleInterface(mapOf(window));
+        for (int i = 0; i < map_->childCount(); ++i)
+            if (map_->child(i)->text(QAccessible::Name) == row->caption.trimmed())
+                map_->child(i)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        auto* link = window->findChild<LinkLabel*>();
+        QAccessibleInterface* link_ = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(link_->role(), QAccessible::Link);
+        QCOMPARE(link_->text(QAccessible::Name), row->related.front().text);
+        QVERIFY(tabTo(link));
+        const qsizetype windows = TestSession::openWindowNames().size();
+        key(Qt::Key_Return);
+        QCOMPARE(TestSession::openWindowNames().size(), windows + 1);
     }
 };
 
