@@ -77,10 +77,9 @@ struct MapOnForm {
 // 4 and 6 below, with 5 wholly under 4, which no click can reach.
 struct KeyboardForm : MapOnForm {
     QPushButton* before = new QPushButton(QStringLiteral("antes"), &form);
-    QPushButton* after;
+    QPushButton* after = new QPushButton(QStringLiteral("después"), &form);
     explicit KeyboardForm(bool withRegions = true)
     {
-        after = new QPushButton(QStringLiteral("después"), &form);
         before->move(0, 300);
         after->move(0, 350);
         if (withRegions)
@@ -408,25 +407,17 @@ private slots:
         QCOMPARE(f.shownCaptions(), QList<int>{region});
     }
 
-    void pressKeys_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addRow("Enter") << int(Qt::Key_Return);
-        QTest::addRow("keypad Enter") << int(Qt::Key_Enter);
-        QTest::addRow("Space") << int(Qt::Key_Space);
-    }
-
-    // As a click: the owner hears the region, and its caption goes.
+    // Enter, keypad Enter and Space click as the pointer does: the owner hears the
+    // region, and its caption goes.
     void pressKeys()
     {
-        QFETCH(int, key);
         KeyboardForm f;
         QVERIFY(f.showAndTabIn());
         QSignalSpy clicked(f.map, &SensitiveMap::clicked);
         f.keys("E");
-        QTest::keyClick(f.map, Qt::Key(key));
-        QCOMPARE(clicked.count(), 1);
-        QCOMPARE(clicked.first().first().toInt(), 6);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            QTest::keyClick(f.map, key);
+        QCOMPARE(clicked, (QList<QVariantList>{{6}, {6}, {6}}));
         QCOMPARE(f.shownCaptions(), QList<int>{});
     }
 
