@@ -53,8 +53,9 @@ int nearest(const std::vector<QRect>& regions, const std::vector<int>& order, in
         return QPoint(2 * r.x() + r.width(), 2 * r.y() + r.height());
     };
     const QPoint origin = centre(from);
-    using Score = std::tuple<bool, long long, std::size_t>; // outside the 45° cone, distance², place
-    Score best{true, std::numeric_limits<long long>::max(), order.size()};
+    const QRect& own = regions[std::size_t(from)];
+    using Score = std::tuple<int, long long, std::size_t>; // beam, cone or half-plane; distance²; place
+    Score best{3, std::numeric_limits<long long>::max(), order.size()};
     int found = -1;
     for (std::size_t place = 0; place < order.size(); ++place) {
         const int i = order[place];
@@ -67,7 +68,11 @@ int nearest(const std::vector<QRect>& regions, const std::vector<int>& order, in
         const long long aside = horizontal ? d.y() : d.x();
         if (ahead <= 0)
             continue;
-        const Score score{std::llabs(aside) > ahead, ahead * ahead + aside * aside, place};
+        const QRect& r = regions[std::size_t(i)];
+        const bool inBeam = horizontal ? r.top() <= own.bottom() && own.top() <= r.bottom()
+                                       : r.left() <= own.right() && own.left() <= r.right();
+        const int tier = inBeam ? 0 : std::llabs(aside) <= ahead ? 1 : 2;
+        const Score score{tier, ahead * ahead + aside * aside, place};
         if (score < best) {
             best = score;
             found = i;

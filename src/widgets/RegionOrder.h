@@ -16,9 +16,11 @@ enum class Direction { Left, Right, Up, Down };
 // below that region's top edge.
 std::vector<int> readingOrder(const std::vector<QRect>& regions);
 
-// The region of `order` nearest to region `from` in a direction, by centres: the nearest
-// whose centre lies within 45 degrees of that direction, else the nearest whose centre
-// lies at all that way; of equally near ones the first in `order`. -1 when none.
+// The region of `order` nearest to region `from` in a direction, by centres, among those
+// whose centre lies that way: the nearest in the region's beam (overlapping its rows for
+// Left and Right, its columns for Up and Down), else the nearest within 45 degrees of the
+// direction, else the nearest at all; of equally near ones the first in `order`. -1 when
+// none.
 int nearest(const std::vector<QRect>& regions, const std::vector<int>& order, int from, Direction direction);
 
 } // namespace RegionOrder

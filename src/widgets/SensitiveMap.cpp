@@ -121,16 +121,15 @@ void SensitiveMap::paintEvent(QPaintEvent*)
 
 void SensitiveMap::paintFocusRing(QPainter& painter) const
 {
-    // A band in the highlight colour between two thin lines of its contrast, around the
-    // region and inside the map, so that it shows on dark and light parts alike.
-    const QColor highlight = palette().color(QPalette::Highlight);
-    const QColor contrast = highlight.lightness() < 128 ? Qt::white : Qt::black;
+    // A band in the highlight colour between a dark outer line and a light inner one,
+    // around the region and inside the map, so that it shows on dark and light parts alike.
     const QRectF ring = QRectF(regionOnMap(m_focused)).adjusted(-3, -3, 3, 3).intersected(QRectF(rect()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(contrast, 1));
+    painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(ring.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(ring.adjusted(3.5, 3.5, -3.5, -3.5));
-    painter.setPen(QPen(highlight, 2));
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(ring.adjusted(2, 2, -2, -2));
 }
 

@@ -74,7 +74,8 @@ struct MapOnForm {
 };
 
 // Between two buttons, two rows of regions: 1, 3 (centred between 4 and 6), 2 above;
-// 4 and 6 below, with 5 wholly under 4, which no click can reach.
+// 4 and 6 below, with 5 wholly under 4, which no click can reach; and a small 7 between
+// the rows, nearer to 1 than 3 is, but not on 1's row.
 struct KeyboardForm : MapOnForm {
     QPushButton* before = new QPushButton(QStringLiteral("antes"), &form);
     QPushButton* after = new QPushButton(QStringLiteral("después"), &form);
@@ -84,7 +85,8 @@ struct KeyboardForm : MapOnForm {
         after->move(0, 350);
         if (withRegions)
             for (const QRect& r : {QRect(10, 10, 30, 20), QRect(100, 12, 30, 18), QRect(55, 10, 30, 20),
-                                   QRect(10, 60, 30, 30), QRect(10, 60, 20, 20), QRect(100, 60, 30, 30)})
+                                   QRect(10, 60, 30, 30), QRect(10, 60, 20, 20), QRect(100, 60, 30, 30),
+                                   QRect(45, 32, 10, 10)})
                 add(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), QStringLiteral("r"));
         QWidget::setTabOrder(before, map);
         QWidget::setTabOrder(map, after);
@@ -375,7 +377,7 @@ private slots:
         QTest::addColumn<QString>("keys"); // Left, Right, Up, Down, Home, End
         QTest::addColumn<int>("region");
         QTest::addRow("Tab reaches the first") << "" << 1;
-        QTest::addRow("right along the row") << "R" << 3;
+        QTest::addRow("right along the row, not to a nearer one off it") << "R" << 3;
         QTest::addRow("right to a region registered before") << "RR" << 2;
         QTest::addRow("nothing further right") << "RRR" << 2;
         QTest::addRow("back left") << "RRL" << 3;
