@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
@@ -40,12 +41,30 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event)
+// A label that takes focus lays its text out as a text document, which sets it a pixel
+// lower and taller than a plain label does; a link is measured and drawn as plain text,
+// so that it looks as it did before it took focus.
+QSize LinkLabel::sizeHint() const
 {
-    QLabel::paintEvent(event);
+    ensurePolished();
+    const QRect text = fontMetrics().boundingRect(0, 0, 2000, 2000, Qt::AlignLeft, this->text());
+    const QMargins m = contentsMargins();
+    return text.size() + QSize(m.left() + m.right() + 2 * margin(), m.top() + m.bottom() + 2 * margin());
+}
+
+QSize LinkLabel::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void LinkLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect inside = contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+    style()->drawItemText(&painter, inside, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), text(), foregroundRole());
     if (!hasFocus())
         return;
-    QPainter painter(this);
     painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -11,6 +11,9 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void clicked();
 
