@@ -2,8 +2,7 @@
 // the keyboard alone and as a screen reader sees it: Tab reaches the map, the arrows reach
 // every region, Enter and the accessible press explain it, and Tab leaves again.
 
-// The spy below is a plugin compiled into the test.
-#define QT_STATICPLUGIN
+#define QT_STATICPLUGIN // the focus spy below is a plugin compiled into the test
 
 #include "Driving.h"
 #include "core/AppState.h"
@@ -27,14 +26,12 @@ namespace {
 QList<std::pair<QObject*, int>> focusEvents; // (object, child) of each accessible focus event
 
 // Hears what the program tells screen readers, as a platform's bridge to them would.
-class FocusSpy : public QAccessibleBridge
-{
-public:
+struct FocusSpy : QAccessibleBridge {
     void setRootObject(QAccessibleInterface*) override {}
-    void notifyAccessibilityUpdate(QAccessibleEvent* event) override
+    void notifyAccessibilityUpdate(QAccessibleEvent* e) override
     {
-        if (event->type() == QAccessible::Focus)
-            focusEvents.append({event->object(), event->child()});
+        if (e->type() == QAccessible::Focus)
+            focusEvents.append({e->object(), e->child()});
     }
 };
 
@@ -87,10 +84,9 @@ void closeAll()
     TestSession::settle();
 }
 
-int focusedChild(SensitiveMap* map)
+int focusedChild(SensitiveMap* map) // as a screen reader asks
 {
-    QAccessibleInterface* map_ = QAccessible::queryAccessibleInterface(map);
-    return map_->indexOfChild(map_->focusChild());
+    return QAccessible::queryAccessibleInterface(map)->indexOfChild(QAccessible::queryAccessibleInterface(map)->focusChild());
 }
 
 } // namespace
@@ -108,10 +104,7 @@ class KeyboardMapsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        appState().soundOn = false;
-    }
+    void initTestCase() { appState().soundOn = false; }
 
     void everyRegion_data()
     {
@@ -193,8 +186,7 @@ private slots:
         for (int i = 0; i < map_->childCount(); ++i) {
             QAccessibleInterface* region = map_->child(i);
             const ControlRow* row = rowCaptioned(*catalogue, region->text(QAccessible::Name));
-            QVERIFY2(row, qPrintable(region->text(QAccessible::Name)));
-            QCOMPARE(region->role(), QAccessible::Button);
+            QVERIFY(row && region->role() == QAccessible::Button);
             QVERIFY(onScreen.contains(region->rect()));
             QVERIFY(region->text(QAccessible::Description).startsWith(row->name + '\n'));
             region->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -237,8 +229,7 @@ private slots:
                 map_->child(i)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         auto* link = window->findChild<LinkLabel*>();
         QAccessibleInterface* link_ = QAccessible::queryAccessibleInterface(link);
-        QCOMPARE(link_->role(), QAccessible::Link);
-        QCOMPARE(link_->text(QAccessible::Name), row->related.front().text);
+        QVERIFY(link_->role() == QAccessible::Link && link_->text(QAccessible::Name) == row->related.front().text);
         QVERIFY(tabTo(link));
         const qsizetype windows = TestSession::openWindowNames().size();
         key(Qt::Key_Return);
