@@ -141,6 +141,8 @@ private slots:
         }
         auto* map = window->findChild<SensitiveMap*>(stacked ? ObjectNames::stackedMap : ObjectNames::panelMap);
         QVERIFY(map && map->isVisible());
+        for (auto* other : window->findChildren<SensitiveMap*>()) // one map at a time to Tab into and read
+            QVERIFY(other == map || !other->isVisible());
         QAccessibleInterface* map_ = QAccessible::queryAccessibleInterface(map);
         QCOMPARE(map_->childCount(), int(catalogue->size()));
         if (catalogue->empty()) {

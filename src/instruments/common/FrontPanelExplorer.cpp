@@ -78,6 +78,10 @@ void FrontPanelExplorer::build()
         m_stackedMap->setObjectName(ObjectNames::stackedMap);
         m_stackedMap->setPicture(Pictures::get(l.stackedMap->picture, l.map.size()), l.map.size());
         m_stackedMap->move(l.map.topLeft());
+        m_stackedMap->setAccessibleName(l.frame.caption + QStringLiteral(", ") + l.stackedMap->checkBoxCaption);
+        // Hidden, not only covered, until the check box uncovers it: a covered map would
+        // still take the keyboard and be read out.
+        m_stackedMap->hide();
         connect(m_stackedMap, &SensitiveMap::clicked, this,
                 [this](int region) { explainClick(*m_stackedCatalogue, m_stackedMapRows, region); });
     }
@@ -85,6 +89,7 @@ void FrontPanelExplorer::build()
     m_map->setObjectName(ObjectNames::panelMap);
     m_map->setPicture(Pictures::get(l.picture, l.map.size()), l.map.size());
     m_map->move(l.map.topLeft());
+    m_map->setAccessibleName(l.frame.caption);
     connect(m_map, &SensitiveMap::clicked, this, [this](int region) { explainClick(m_catalogue, m_mapRows, region); });
 
     // One spare caption label per control, above the maps in drawing order.
@@ -166,7 +171,10 @@ void FrontPanelExplorer::buildStackedMap()
     m_stackedMapBox->setGeometry(stacked.checkBox);
     m_stackedMapBox->setToolTip(stacked.hint);
     // Ticked, the top map steps aside; nothing else changes, the last texts stay.
-    connect(m_stackedMapBox, &QCheckBox::toggled, this, [this](bool ticked) { m_map->setVisible(!ticked); });
+    connect(m_stackedMapBox, &QCheckBox::toggled, this, [this](bool ticked) {
+        m_map->setVisible(!ticked);
+        m_stackedMap->setVisible(ticked);
+    });
 }
 
 void FrontPanelExplorer::buildRelatedLinks()
