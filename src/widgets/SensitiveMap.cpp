@@ -245,8 +245,15 @@ void SensitiveMap::focusRegion(int n)
     m_focused = n;
     showCaption(n, true);
     update();
+    announceFocus();
+}
+
+void SensitiveMap::announceFocus()
+{
+    if (!hasFocus() || !isRegistered(m_focused))
+        return;
     QAccessibleEvent event(this, QAccessible::Focus);
-    event.setChild(n - 1);
+    event.setChild(m_focused - 1);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -296,11 +303,14 @@ void SensitiveMap::focusInEvent(QFocusEvent* event)
     if (order.empty())
         return;
     // Back in its window, the map is where it was; otherwise the keyboard takes the caption.
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) {
-        update();
-        return;
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        m_focused = isReachable(m_focused) ? m_focused : order.front();
+        showCaption(m_focused, true);
     }
-    focusRegion(isReachable(m_focused) ? m_focused : order.front());
+    update();
+    // After the map's own focus is announced, which follows this event, so that a screen
+    // reader speaks the region and not the picture.
+    QMetaObject::invokeMethod(this, &SensitiveMap::announceFocus, Qt::QueuedConnection);
 }
 
 void SensitiveMap::focusOutEvent(QFocusEvent* event)

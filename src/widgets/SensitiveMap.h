@@ -96,6 +96,8 @@ private:
     const std::vector<int>& readingOrder() const;
     int nearest(int key) const;
     void focusRegion(int n);
+    // Tells screen readers that the keyboard is on the focused region.
+    void announceFocus();
     void showCaption(int n, bool byKeyboard);
     void hideCaption();
     void paintFocusRing(QPainter& painter) const;
