@@ -209,13 +209,18 @@ QString SensitiveMap::regionDescription(int n) const
     return isRegistered(n) ? m_regions[n].description : QString();
 }
 
+std::vector<QRect> SensitiveMap::regionsFromZero() const
+{
+    std::vector<QRect> rects;
+    for (int n = 1; n <= m_count; ++n)
+        rects.push_back(region(n));
+    return rects;
+}
+
 const std::vector<int>& SensitiveMap::readingOrder() const
 {
     if (!m_readingOrderKnown) {
-        std::vector<QRect> rects;
-        for (int n = 1; n <= m_count; ++n)
-            rects.push_back(region(n));
-        m_readingOrder = RegionOrder::readingOrder(rects);
+        m_readingOrder = RegionOrder::readingOrder(regionsFromZero());
         for (int& n : m_readingOrder)
             ++n;
         m_readingOrderKnown = true;
@@ -230,13 +235,10 @@ int SensitiveMap::nearest(int key) const
                               : key == Qt::Key_Right ? Direction::Right
                               : key == Qt::Key_Up    ? Direction::Up
                                                      : Direction::Down;
-    std::vector<QRect> rects;
-    for (int n = 1; n <= m_count; ++n)
-        rects.push_back(region(n));
     std::vector<int> order = readingOrder();
     for (int& n : order)
         --n;
-    const int found = RegionOrder::nearest(rects, order, m_focused - 1, direction);
+    const int found = RegionOrder::nearest(regionsFromZero(), order, m_focused - 1, direction);
     return found < 0 ? m_focused : found + 1;
 }
 

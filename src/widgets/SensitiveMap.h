@@ -92,6 +92,8 @@ private:
 
     bool isRegistered(int n) const { return n >= 1 && n <= m_count; }
     void placeLabel(const Region& region) const;
+    // The regions' rectangles as RegionOrder takes them, numbered from 0.
+    std::vector<QRect> regionsFromZero() const;
     // Regions the keyboard visits, numbered from 1, in reading order.
     const std::vector<int>& readingOrder() const;
     int nearest(int key) const;
