@@ -1,17 +1,23 @@
 #include "SensitiveMap.h"
 
+#include "RegionOrder.h"
+#include "SensitiveMapAccessible.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowsFonts.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 SensitiveMap::SensitiveMap(QWidget* parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    SensitiveMapAccessible::install();
 }
 
 void SensitiveMap::setPicture(const QPixmap& picture, QSize pictureSize)
@@ -48,6 +54,8 @@ bool SensitiveMap::addRegion(int x1, int y1, int x2, int y2, const QString& capt
     region.top = std::min(y1, y2);
     region.bottom = std::max(y1, y2);
     region.label = label;
+    m_readingOrderKnown = false;
+    setFocusPolicy(Qt::TabFocus);
 
     label->setText(QLatin1Char(' ') + caption + QLatin1Char(' '));
     label->setFont(WindowsFonts::points(QStringLiteral("Times New Roman"), 10));
@@ -107,6 +115,22 @@ void SensitiveMap::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
+    if (hasFocus() && isRegistered(m_focused))
+        paintFocusRing(painter);
+}
+
+void SensitiveMap::paintFocusRing(QPainter& painter) const
+{
+    // A band in the highlight colour between a dark outer line and a light inner one,
+    // around the region and inside the map, so that it shows on dark and light parts alike.
+    const QRectF ring = QRectF(regionOnMap(m_focused)).adjusted(-3, -3, 3, 3).intersected(QRectF(rect()));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(ring.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(ring.adjusted(3.5, 3.5, -3.5, -3.5));
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(ring.adjusted(2, 2, -2, -2));
 }
 
 void SensitiveMap::mouseMoveEvent(QMouseEvent* event)
@@ -117,13 +141,8 @@ void SensitiveMap::mouseMoveEvent(QMouseEvent* event)
     const int r = regionAt(point.x(), point.y());
     if (r == m_current)
         return;
-    if (isRegistered(m_current) && m_regions[m_current].label)
-        m_regions[m_current].label->hide();
+    showCaption(r, false);
     if (isRegistered(r)) {
-        if (QLabel* label = m_regions[r].label) {
-            label->show();
-            label->raise();
-        }
         setCursor(ScreenCursors::cursor(m_regionCursor));
     } else {
         unsetCursor();
@@ -143,6 +162,164 @@ void SensitiveMap::mouseReleaseEvent(QMouseEvent* event)
     if (!click)
         return;
     emit clicked(m_current);
-    if (isRegistered(m_current) && m_regions[m_current].label)
-        m_regions[m_current].label->hide();
+    hideCaption();
+}
+
+void SensitiveMap::showCaption(int n, bool byKeyboard)
+{
+    hideCaption();
+    if (!isRegistered(n) || !m_regions[n].label)
+        return;
+    m_regions[n].label->show();
+    m_regions[n].label->raise();
+    m_shown = n;
+    m_shownByKeyboard = byKeyboard;
+}
+
+void SensitiveMap::hideCaption()
+{
+    if (isRegistered(m_shown) && m_regions[m_shown].label)
+        m_regions[m_shown].label->hide();
+    m_shown = NoRegion;
+}
+
+bool SensitiveMap::isReachable(int n) const
+{
+    const std::vector<int>& order = readingOrder();
+    return std::find(order.begin(), order.end(), n) != order.end();
+}
+
+QRect SensitiveMap::regionOnMap(int n) const
+{
+    if (!isRegistered(n))
+        return {};
+    const Region& r = m_regions[n];
+    return QRect(QPoint(int(r.left * m_scale), int(r.top * m_scale)),
+                 QPoint(int(r.right * m_scale) - 1, int(r.bottom * m_scale) - 1));
+}
+
+void SensitiveMap::setRegionDescription(int n, const QString& description)
+{
+    if (isRegistered(n))
+        m_regions[n].description = description;
+}
+
+QString SensitiveMap::regionDescription(int n) const
+{
+    return isRegistered(n) ? m_regions[n].description : QString();
+}
+
+std::vector<QRect> SensitiveMap::regionsFromZero() const
+{
+    std::vector<QRect> rects;
+    for (int n = 1; n <= m_count; ++n)
+        rects.push_back(region(n));
+    return rects;
+}
+
+const std::vector<int>& SensitiveMap::readingOrder() const
+{
+    if (!m_readingOrderKnown) {
+        m_readingOrder = RegionOrder::readingOrder(regionsFromZero());
+        for (int& n : m_readingOrder)
+            ++n;
+        m_readingOrderKnown = true;
+    }
+    return m_readingOrder;
+}
+
+int SensitiveMap::nearest(int key) const
+{
+    using RegionOrder::Direction;
+    const Direction direction = key == Qt::Key_Left ? Direction::Left
+                              : key == Qt::Key_Right ? Direction::Right
+                              : key == Qt::Key_Up    ? Direction::Up
+                                                     : Direction::Down;
+    std::vector<int> order = readingOrder();
+    for (int& n : order)
+        --n;
+    const int found = RegionOrder::nearest(regionsFromZero(), order, m_focused - 1, direction);
+    return found < 0 ? m_focused : found + 1;
+}
+
+void SensitiveMap::focusRegion(int n)
+{
+    m_focused = n;
+    showCaption(n, true);
+    update();
+    announceFocus();
+}
+
+void SensitiveMap::announceFocus()
+{
+    if (!hasFocus() || !isRegistered(m_focused))
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(m_focused - 1);
+    QAccessible::updateAccessibility(&event);
+}
+
+void SensitiveMap::pressRegion(int n)
+{
+    if (!isReachable(n))
+        return;
+    emit clicked(n);
+    hideCaption();
+}
+
+void SensitiveMap::keyPressEvent(QKeyEvent* event)
+{
+    const std::vector<int>& order = readingOrder();
+    if (order.empty() || !isReachable(m_focused) || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        focusRegion(nearest(event->key()));
+        break;
+    case Qt::Key_Home:
+        focusRegion(order.front());
+        break;
+    case Qt::Key_End:
+        focusRegion(order.back());
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            pressRegion(m_focused);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void SensitiveMap::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    const std::vector<int>& order = readingOrder();
+    if (order.empty())
+        return;
+    // Back in its window, the map is where it was; otherwise the keyboard takes the caption.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        m_focused = isReachable(m_focused) ? m_focused : order.front();
+        showCaption(m_focused, true);
+    }
+    update();
+    // After the map's own focus is announced, which follows this event, so that a screen
+    // reader speaks the region and not the picture.
+    QMetaObject::invokeMethod(this, &SensitiveMap::announceFocus, Qt::QueuedConnection);
+}
+
+void SensitiveMap::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+    const bool leftWindow = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (!leftWindow && m_shownByKeyboard)
+        hideCaption();
 }

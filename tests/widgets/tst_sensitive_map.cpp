@@ -8,7 +8,9 @@
 #include "platform/ScreenCursors.h"
 #include "widgets/SensitiveMap.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -69,6 +71,41 @@ struct MapOnForm {
 
     void hover(QPoint at) { QTest::mouseMove(map, at); }
     void click(QPoint at) { QTest::mouseClick(map, Qt::LeftButton, {}, at); }
+};
+
+// Between two buttons, two rows of regions: 1, 3 (centred between 4 and 6), 2 above;
+// 4 and 6 below, with 5 wholly under 4, which no click can reach; and a small 7 between
+// the rows, nearer to 1 than 3 is, but not on 1's row.
+struct KeyboardForm : MapOnForm {
+    QPushButton* before = new QPushButton(QStringLiteral("antes"), &form);
+    QPushButton* after = new QPushButton(QStringLiteral("después"), &form);
+    explicit KeyboardForm(bool withRegions = true)
+    {
+        before->move(0, 300);
+        after->move(0, 350);
+        if (withRegions)
+            for (const QRect& r : {QRect(10, 10, 30, 20), QRect(100, 12, 30, 18), QRect(55, 10, 30, 20),
+                                   QRect(10, 60, 30, 30), QRect(10, 60, 20, 20), QRect(100, 60, 30, 30),
+                                   QRect(45, 32, 10, 10)})
+                add(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), QStringLiteral("r"));
+        QWidget::setTabOrder(before, map);
+        QWidget::setTabOrder(map, after);
+    }
+    bool showAndTabIn()
+    {
+        if (!show() || !QTest::qWaitForWindowActive(&form))
+            return false;
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        return map->hasFocus();
+    }
+    void keys(const QString& letters)
+    {
+        const QMap<QChar, Qt::Key> keyOf{{'L', Qt::Key_Left}, {'R', Qt::Key_Right}, {'U', Qt::Key_Up},
+                                         {'D', Qt::Key_Down}, {'H', Qt::Key_Home}, {'E', Qt::Key_End}};
+        for (QChar c : letters)
+            QTest::keyClick(QApplication::focusWidget(), keyOf.value(c));
+    }
 };
 
 bool showsRegionCursor(const QWidget* map)
@@ -333,6 +370,95 @@ private slots:
         }
         QCOMPARE(clicked.count(), 3);
         QCOMPARE(f.shownCaptions(), QList<int>{});
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("keys"); // Left, Right, Up, Down, Home, End
+        QTest::addColumn<int>("region");
+        QTest::addRow("Tab reaches the first") << "" << 1;
+        QTest::addRow("right along the row, not to a nearer one off it") << "R" << 3;
+        QTest::addRow("right to a region registered before") << "RR" << 2;
+        QTest::addRow("nothing further right") << "RRR" << 2;
+        QTest::addRow("back left") << "RRL" << 3;
+        QTest::addRow("nothing further left") << "L" << 1;
+        QTest::addRow("down, a tie, to the first read") << "RD" << 4;
+        QTest::addRow("down over a region no click reaches") << "D" << 4;
+        QTest::addRow("up to the nearest") << "EU" << 2;
+        QTest::addRow("end") << "E" << 6;
+        QTest::addRow("home") << "EH" << 1;
+    }
+
+    // The keys move the region and caption; Tab leaves, Shift+Tab comes back to the region.
+    void keyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, region);
+        KeyboardForm f;
+        QVERIFY(f.showAndTabIn());
+        f.keys(keys);
+        QCOMPARE(f.map->focusedRegion(), region);
+        QCOMPARE(f.shownCaptions(), QList<int>{region});
+        QTest::keyClick(f.map, Qt::Key_Tab);
+        QVERIFY(f.after->hasFocus());
+        QCOMPARE(f.shownCaptions(), QList<int>{});
+        QTest::keyClick(f.after, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(f.map->hasFocus());
+        QCOMPARE(f.map->focusedRegion(), region);
+        QCOMPARE(f.shownCaptions(), QList<int>{region});
+    }
+
+    // Enter, keypad Enter and Space click as the pointer does, and the caption goes.
+    void pressKeys()
+    {
+        KeyboardForm f;
+        QVERIFY(f.showAndTabIn());
+        QSignalSpy clicked(f.map, &SensitiveMap::clicked);
+        f.keys("E");
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            QTest::keyClick(f.map, key);
+        QCOMPARE(clicked, (QList<QVariantList>{{6}, {6}, {6}}));
+        QCOMPARE(f.shownCaptions(), QList<int>{});
+    }
+
+    // Whichever of the pointer and the keyboard moved last shows its caption.
+    void pointerAndKeyboardShareTheCaption()
+    {
+        KeyboardForm f;
+        QVERIFY(f.showAndTabIn());
+        f.hover({20, 20});
+        QCOMPARE(f.shownCaptions(), QList<int>{1});
+        f.keys("R");
+        QCOMPARE(f.shownCaptions(), QList<int>{3});
+        f.hover({110, 20});
+        QCOMPARE(f.shownCaptions(), QList<int>{2});
+        f.keys("L");
+        QCOMPARE(f.shownCaptions(), QList<int>{1});
+        QCOMPARE(f.map->hoveredRegion(), 2);
+    }
+
+    void withoutRegionsTabPassesOver()
+    {
+        KeyboardForm f(false); // the map comes first in the Tab order, then the buttons
+        QVERIFY(f.show() && QTest::qWaitForWindowActive(&f.form));
+        f.after->setFocus();
+        QTest::keyClick(f.after, Qt::Key_Tab);
+        QVERIFY(f.before->hasFocus());
+    }
+
+    // Drawn only while the map has the keyboard, around the region: a band of the
+    // highlight colour inside a dark line.
+    void focusRing()
+    {
+        KeyboardForm f;
+        QVERIFY(f.show());
+        QCOMPARE(f.map->grab().toImage().pixelColor(8, 20), QColor(Qt::darkGreen));
+        QVERIFY(f.showAndTabIn());
+        const QImage ring = f.map->grab().toImage();
+        const QColor highlight = f.map->palette().color(QPalette::Highlight);
+        QCOMPARE(QList<QColor>({ring.pixelColor(7, 20), ring.pixelColor(8, 20), ring.pixelColor(9, 20)}),
+                 QList<QColor>({Qt::black, highlight, highlight}));
+        QCOMPARE(ring.pixelColor(98, 20), QColor(Qt::darkGreen)); // not around the others
     }
 
     // Shown twice as large: the map doubles, points are halved before the hit test and

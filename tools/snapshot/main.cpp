@@ -3,7 +3,8 @@
 //
 //   snapshot <output folder>
 //
-// Front panels are saved twice: as they open, and with every hot region outlined in red.
+// Front panels are saved twice: as they open, and with every hot region outlined in red;
+// an explained one also as the keyboard works it (its ring, caption and a focused link).
 #include "core/FormReference.h"
 #include "core/ObjectNames.h"
 #include "core/Navigation.h"
@@ -19,11 +20,13 @@
 #include "shell/ChooserWindow.h"
 #include "shell/PageCurl.h"
 #include "shell/Startup.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -152,6 +155,33 @@ void snapLinkedWindows(const ExplorerLayout& layout, int topicCount, const QStri
     }
 }
 
+void pressKey(QWidget* widget, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+// The panel worked from the keyboard: its map Tabbed into and one region along, with its
+// ring and caption; then the first link shown, Tabbed to.
+void snapKeyboard(QWidget* panel, const QString& name)
+{
+    panel->activateWindow();
+    for (int i = 0; i < 100 && !panel->isActiveWindow(); ++i)
+        QCoreApplication::processEvents();
+    auto* map = panel->findChild<SensitiveMap*>(QString::fromLatin1(ObjectNames::panelMap));
+    map->setFocus(Qt::TabFocusReason);
+    pressKey(map, Qt::Key_Right);
+    save(panel, QStringLiteral("panel-%1-keyboard").arg(name));
+    for (auto* link : panel->findChildren<LinkLabel*>())
+        if (link->isVisible()) {
+            link->setFocus(Qt::TabFocusReason);
+            save(panel, QStringLiteral("panel-%1-keyboard-link").arg(name));
+            break;
+        }
+}
+
 // The panel as it opens, with its regions outlined where it explains its controls; where
 // the tool has a control to show explained, after a click on it and, on the stacked
 // picture, on another; then the windows its links open.
@@ -171,7 +201,9 @@ void snapPanel(InstrumentId instrument, const InstrumentDefinition& definition, 
             box->click();
             clickRegion(panel, ObjectNames::stackedMap, control.stackedRegion);
             saveWithRegions(panel, QStringLiteral("panel-%1-stacked").arg(name));
+            box->click();
         }
+        snapKeyboard(panel, name);
     }
     delete panel;
     const ExplorerLayout& layout = definition.panel.layout();

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +63,8 @@ FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const Contr
     build();
     WindowPlacement::place(this, layout.frame.position, layout.frame.outerSize, false);
     registerControls();
+    // Once the maps take the focus (a map with regions does), Tab is set in reading order.
+    setReadingTabOrder();
     // The links show the pointing hand.
     for (LinkLabel* link : m_links)
         link->setCursor(ScreenCursors::cursor(ScreenCursors::PointingHand));
@@ -78,6 +81,10 @@ void FrontPanelExplorer::build()
         m_stackedMap->setObjectName(ObjectNames::stackedMap);
         m_stackedMap->setPicture(Pictures::get(l.stackedMap->picture, l.map.size()), l.map.size());
         m_stackedMap->move(l.map.topLeft());
+        m_stackedMap->setAccessibleName(l.frame.caption + QStringLiteral(", ") + l.stackedMap->checkBoxCaption);
+        // Hidden, not only covered, until the check box uncovers it: a covered map would
+        // still take the keyboard and be read out.
+        m_stackedMap->hide();
         connect(m_stackedMap, &SensitiveMap::clicked, this,
                 [this](int region) { explainClick(*m_stackedCatalogue, m_stackedMapRows, region); });
     }
@@ -85,6 +92,7 @@ void FrontPanelExplorer::build()
     m_map->setObjectName(ObjectNames::panelMap);
     m_map->setPicture(Pictures::get(l.picture, l.map.size()), l.map.size());
     m_map->move(l.map.topLeft());
+    m_map->setAccessibleName(l.frame.caption);
     connect(m_map, &SensitiveMap::clicked, this, [this](int region) { explainClick(m_catalogue, m_mapRows, region); });
 
     // One spare caption label per control, above the maps in drawing order.
@@ -118,6 +126,11 @@ void FrontPanelExplorer::build()
     }
     if (m_stackedCatalogue)
         buildStackedMap();
+    // What a screen reader calls the fields: the titles of their boxes. The name label
+    // keeps its name, and says what it shows as its description.
+    m_controlName->setAccessibleName(QStringLiteral("Mando"));
+    m_description->setAccessibleName(QStringLiteral("Descripción"));
+    m_usage->setAccessibleName(l.usageBoxCaption.trimmed());
 
     auto* closeFrame = new QFrame(this);
     closeFrame->setObjectName(ObjectNames::closeFrame);
@@ -139,6 +152,37 @@ void FrontPanelExplorer::build()
     m_clickSound->setObjectName(ObjectNames::clickSound);
 }
 
+void FrontPanelExplorer::setReadingTabOrder()
+{
+    // Tab goes the way the window reads: what lies wholly above comes first, and of two
+    // side by side the left one (the fields panel has columns). Where neither reads first,
+    // the explanation's own order holds. The stacked picture lies under the top one and
+    // comes right after it: only one of the two is ever shown.
+    std::vector<QWidget*> left{m_map, m_description, m_usage};
+    left.insert(left.end(), m_links.begin(), m_links.end());
+    left.push_back(m_stackedMapBox);
+    left.push_back(m_closeButton);
+    std::erase(left, nullptr);
+    const auto place = [this](const QWidget* control) { return QRect(control->mapTo(this, QPoint(0, 0)), control->size()); };
+    const auto readsBefore = [&place](const QWidget* first, const QWidget* second) {
+        const QRect a = place(first), b = place(second);
+        return a.bottom() < b.top() || (a.top() <= b.bottom() && b.top() <= a.bottom() && a.right() < b.left());
+    };
+    std::vector<QWidget*> order;
+    while (!left.empty()) {
+        const auto next = std::find_if(left.begin(), left.end(), [&](const QWidget* candidate) {
+            return std::none_of(left.begin(), left.end(), [&](const QWidget* other) { return readsBefore(other, candidate); });
+        });
+        QWidget* control = next == left.end() ? left.front() : *next;
+        std::erase(left, control);
+        order.push_back(control);
+        if (control == m_map && m_stackedMap)
+            order.push_back(m_stackedMap);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 void FrontPanelExplorer::buildStackedMap()
 {
     const StackedMap& stacked = *m_layout.stackedMap;
@@ -147,7 +191,10 @@ void FrontPanelExplorer::buildStackedMap()
     m_stackedMapBox->setGeometry(stacked.checkBox);
     m_stackedMapBox->setToolTip(stacked.hint);
     // Ticked, the top map steps aside; nothing else changes, the last texts stay.
-    connect(m_stackedMapBox, &QCheckBox::toggled, this, [this](bool ticked) { m_map->setVisible(!ticked); });
+    connect(m_stackedMapBox, &QCheckBox::toggled, this, [this](bool ticked) {
+        m_map->setVisible(!ticked);
+        m_stackedMap->setVisible(ticked);
+    });
 }
 
 void FrontPanelExplorer::buildRelatedLinks()
@@ -176,8 +223,21 @@ void FrontPanelExplorer::registerControls()
         return;
     ScreenCursors::registerCursor(ScreenCursors::PointingHand, ScreenCursors::pointingCursor());
     m_mapRows = registerControls(m_map, m_catalogue, 0);
-    if (m_stackedCatalogue)
+    describeRegions(m_map, m_catalogue, m_mapRows);
+    if (m_stackedCatalogue) {
         m_stackedMapRows = registerControls(m_stackedMap, *m_stackedCatalogue, m_catalogue.size());
+        describeRegions(m_stackedMap, *m_stackedCatalogue, m_stackedMapRows);
+    }
+}
+
+void FrontPanelExplorer::describeRegions(SensitiveMap* map, const ControlCatalogue& catalogue,
+                                         const std::vector<std::size_t>& rowOfRegion)
+{
+    // Beyond its caption, a screen reader tells of a control its name and what it is.
+    for (std::size_t i = 0; i < rowOfRegion.size(); ++i) {
+        const ControlRow& row = catalogue[rowOfRegion[i]];
+        map->setRegionDescription(int(i) + 1, QStringList{row.name, row.description.join(QLatin1Char(' '))}.join(QLatin1Char('\n')));
+    }
 }
 
 std::vector<std::size_t> FrontPanelExplorer::registerControls(SensitiveMap* map, const ControlCatalogue& catalogue,
@@ -203,6 +263,7 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
     m_description->clear();
     m_usage->clear();
     m_controlName->clear();
+    m_controlName->setAccessibleDescription({});
     hideRelatedTopics();
     if (region < 1 || std::size_t(region) > rowOfRegion.size())
         return;
@@ -210,6 +271,7 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
     if (m_layout.clickSound && appState().soundOn)
         m_clickSound->play();
     m_controlName->setText(row.name);
+    m_controlName->setAccessibleDescription(row.name);
     m_description->setPlainText(row.description.join(QLatin1Char('\n')));
     m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
     if (!row.related.empty())

@@ -46,6 +46,9 @@ private:
     void build();
     void buildStackedMap();
     void buildRelatedLinks();
+    void setReadingTabOrder();
+    // Hands the map, for a screen reader, each region's row: its name and description.
+    void describeRegions(SensitiveMap* map, const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion);
     void registerControls();
     // Registers a catalogue's rows on a map; answers the row of each region registered.
     std::vector<std::size_t> registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel);
