@@ -136,8 +136,7 @@ bool fg110SetField(Fg110Field field, Fg110Settings& s, int& address, double show
         return false;
     const double rounded = showNumber(shown, formatOf(field, s)).value;
     const auto [lowest, highest] = fg110FieldBounds(field, s);
-    const double slack = 1e-9 * std::max(std::abs(lowest), std::abs(highest));
-    if (rounded < lowest - slack || rounded > highest + slack)
+    if (rounded < lowest - 1e-9 * std::abs(lowest) || rounded > highest + 1e-9 * std::abs(highest))
         return false;
     const double volts = isVoltage(field) ? rounded / s.scaling : 0;
     switch (field) {

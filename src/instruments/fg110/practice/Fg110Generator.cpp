@@ -20,7 +20,8 @@ bool isUnitKey(Fg110Key key)
 bool isEntryKey(Fg110Key key)
 {
     return fg110KeyDigit(key) >= 0 || key == Fg110Key::Point || key == Fg110Key::Sign || isUnitKey(key)
-           || key == Fg110Key::CursorLeft || key == Fg110Key::CursorRight;
+           || key == Fg110Key::CursorLeft || key == Fg110Key::CursorRight || key == Fg110Key::KnobDown
+           || key == Fg110Key::KnobUp;
 }
 
 double smallestWeight(const ShownNumber& n)
