@@ -1,0 +1,64 @@
+#include "instruments/fg110/practice/Fg110Output.h"
+
+#include <cmath>
+#include <numbers>
+
+double fg110WaveShape(Fg110Waveform waveform, double cycle, double duty)
+{
+    const double x = cycle - std::floor(cycle);
+    switch (waveform) {
+    case Fg110Waveform::Sine: return std::sin(2 * std::numbers::pi * x);
+    case Fg110Waveform::Square: return x < 0.5 ? 1 : -1;
+    case Fg110Waveform::Ramp: return x < 0.5 ? 2 * x : 2 * x - 2;
+    case Fg110Waveform::Triangle: return x < 0.25 ? 4 * x : x < 0.75 ? 2 - 4 * x : 4 * x - 4;
+    case Fg110Waveform::Pulse: return x < duty / 100 ? 1 : -1;
+    }
+    return 0;
+}
+
+ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, bool triggered)
+{
+    ScopeSignal signal;
+    if (!powerOn)
+        return signal;
+    if (!s.outputOn) {
+        signal.output = ScopeSignal::Output::Zero;
+        signal.volts = [](double) { return 0.0; };
+        return signal;
+    }
+    signal.output = ScopeSignal::Output::Live;
+    const double offset = s.offset;
+    if (s.mode == Fg110Mode::Dc) {
+        signal.volts = [offset](double) { return offset; };
+        signal.lowest = signal.highest = offset;
+        return signal;
+    }
+
+    const double half = (s.inverted ? -1 : 1) * s.amplitude / 2;
+    const double frequency = s.frequency;
+    const Fg110Waveform waveform = s.waveform;
+    const double duty = s.duty;
+    const auto level = [=](double cycle) { return offset + half * fg110WaveShape(waveform, cycle, duty); };
+
+    if (s.mode == Fg110Mode::Continuous) {
+        signal.volts = [=](double t) { return level(frequency * t); };
+    } else {
+        const double start = s.phase / 360;
+        const double rest = level(start);
+        if (!triggered) {
+            signal.volts = [rest](double) { return rest; };
+            signal.lowest = signal.highest = rest;
+            return signal;
+        }
+        const int cycles = s.mode == Fg110Mode::Triggered ? s.burst : 1;
+        signal.cycles = cycles;
+        signal.volts = [=](double t) {
+            const double cycle = frequency * t;
+            return cycle >= 0 && cycle < cycles ? level(start + cycle) : rest;
+        };
+    }
+    signal.period = 1 / frequency;
+    signal.lowest = offset - s.amplitude / 2;
+    signal.highest = offset + s.amplitude / 2;
+    return signal;
+}
