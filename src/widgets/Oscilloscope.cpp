@@ -19,8 +19,8 @@ constexpr int PreferredDivision = 32; // logical pixels
 constexpr int SmallestDivision = 16;
 constexpr int TicksPerDivision = 5;   // on the centre lines
 constexpr double TickHalfLength = 0.07; // of a division
-constexpr double TraceWidth = 2;      // device pixels
-constexpr double GlowWidth = 6;
+constexpr int TraceWidth = 2;         // logical pixels, a whole number of device pixels at whole scales
+constexpr int GlowWidth = 6;
 
 const QString Name = QStringLiteral("Osciloscopio");
 const QString NoSignal = QStringLiteral("Sin se\u00f1al");
@@ -162,9 +162,10 @@ void Oscilloscope::paintTrace(QPainter& painter, const ScopeScreen& screen)
         return;
     painter.setClipRect(screen.rect().adjusted(0, 0, 1, 1));
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Glow, GlowWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    const double scale = std::max(1.0, std::round(devicePixelRatioF()));
+    painter.setPen(QPen(Glow, GlowWidth * scale, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter.drawPolyline(m_trace);
-    painter.setPen(QPen(Phosphor, TraceWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(Phosphor, TraceWidth * scale, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawPolyline(m_trace);
     painter.setClipping(false);
 }
