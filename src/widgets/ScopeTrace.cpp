@@ -8,6 +8,9 @@ namespace {
 constexpr int JumpSearchSteps = 40;
 // Two neighbouring samples further apart than this (pixels) may hide a jump between them.
 constexpr double SuspectRise = 2;
+// A burst whose cycles are narrower than this (pixels) is drawn as a band from its
+// lowest to its highest value, as a scope's screen shows it, not as a sampled pattern.
+constexpr double NarrowestCycle = 4;
 // What remains of a rise narrowed to nothing when it is a jump, not a steep slope (a
 // slope leaves at most the one pixel that rounding to pixel boundaries makes).
 constexpr double JumpRise = 1.5;
@@ -24,6 +27,21 @@ public:
     double secondsAt(double x) const
     {
         return m_scale.leftEdgeSeconds + (x - m_screen.topLeft.x()) / m_screen.division * m_scale.secondsPerDivision;
+    }
+
+    bool isBand(double seconds) const
+    {
+        const double cycle = m_signal.period / m_scale.secondsPerDivision * m_screen.division;
+        return m_signal.cycles > 0 && cycle < NarrowestCycle && seconds >= 0 && seconds < m_signal.cycles * m_signal.period;
+    }
+
+    // A vertical stroke across the band, down and up in turn so that the strokes join.
+    void addBand(int x, QPolygonF& trace) const
+    {
+        const double top = std::round(scopePoint(m_screen, m_scale, 0, m_signal.highest).y());
+        const double bottom = std::round(scopePoint(m_screen, m_scale, 0, m_signal.lowest).y());
+        const bool down = x % 2 == 0;
+        trace << QPointF(x, down ? top : bottom) << QPointF(x, down ? bottom : top);
     }
 
     double xAt(double seconds) const { return scopePoint(m_screen, m_scale, seconds, 0).x(); }
@@ -95,6 +113,12 @@ QPolygonF scopeTrace(const ScopeSignal& signal, const ScopeScale& scale, const S
     trace << QPointF(left, previousY);
     for (int x = left + 1; x <= right; ++x) {
         const double t = sampler.secondsAt(x);
+        if (sampler.isBand(t)) {
+            sampler.addBand(x, trace);
+            previousT = t;
+            previousY = trace.last().y();
+            continue;
+        }
         const double y = sampler.yAt(t);
         sampler.addJump(previousT, previousY, t, y, trace);
         trace << QPointF(x, y);

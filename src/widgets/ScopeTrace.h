@@ -25,7 +25,8 @@ QPointF scopePoint(const ScopeScreen& screen, const ScopeScale& scale, double se
 // the screen, and, where the signal jumps between two samples (a square's or a pulse's
 // edge, a ramp's reset, a burst's end), the jump found by bisection and drawn as a
 // vertical segment on a pixel boundary. Levels land on pixel boundaries too, so that a
-// trace two pixels wide covers whole pixels where it is flat. Empty for no output; a
+// trace two pixels wide covers whole pixels where it is flat. A burst of cycles too
+// narrow to draw is a band between its extremes. Empty for no output; a
 // line at 0 V for an output that is off. Before a burst's trigger the output rests at
 // the level it returns to after the burst.
 QPolygonF scopeTrace(const ScopeSignal& signal, const ScopeScale& scale, const ScopeScreen& screen);

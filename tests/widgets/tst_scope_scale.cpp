@@ -6,13 +6,6 @@
 
 namespace {
 
-ScopeSignal withOutput(ScopeSignal::Output output)
-{
-    ScopeSignal signal;
-    signal.output = output;
-    return signal;
-}
-
 ScopeSignal live(double period, double lowest, double highest, int cycles = 0)
 {
     return {ScopeSignal::Output::Live, [](double) { return 0.0; }, period, lowest, highest, cycles};
@@ -42,18 +35,13 @@ private slots:
         QTest::newRow("0.001 mHz") << live(1e6, -0.5, 0.5) << 2e5 << 0.2 << 0.0;
         QTest::newRow("offset +2 V lifts the largest excursion") << live(1e-3, 1.5, 2.5) << 0.2e-3 << 1.0 << 0.0;
         QTest::newRow("TTL levels") << live(10e-6, 0, 5) << 2e-6 << 2.0 << 0.0;
-        QTest::newRow("500 mVp-p") << live(1e-3, -0.25, 0.25) << 0.2e-3 << 0.1 << 0.0;
         QTest::newRow("2 mVp-p") << live(1e-3, -1e-3, 1e-3) << 0.2e-3 << 0.5e-3 << 0.0;
         QTest::newRow("20 Vp-p") << live(1e-3, -10, 10) << 0.2e-3 << 5.0 << 0.0;
-        QTest::newRow("3.5 V exactly fills 3.5 divisions") << live(1e-3, -3.5, 3.5) << 0.2e-3 << 1.0 << 0.0;
         QTest::newRow("steady 3 V") << live(0, 3, 3) << 1e-3 << 1.0 << 0.0;
-        QTest::newRow("steady -7 V") << live(0, -7, -7) << 1e-3 << 2.0 << 0.0;
         QTest::newRow("steady 0 V") << live(0, 0, 0) << 1e-3 << 1.0 << 0.0;
         QTest::newRow("burst of 1 at 1 kHz") << live(1e-3, -0.5, 0.5, 1) << 0.2e-3 << 0.2 << -0.2e-3;
         QTest::newRow("burst of 3 at 1 kHz") << live(1e-3, -0.5, 0.5, 3) << 0.5e-3 << 0.2 << -0.5e-3;
         QTest::newRow("burst of 9999 at 2 MHz") << live(0.5e-6, -0.5, 0.5, 9999) << 1e-3 << 0.2 << -1e-3;
-        QTest::newRow("off") << withOutput(ScopeSignal::Output::None) << 1e-3 << 1.0 << 0.0;
-        QTest::newRow("output off") << withOutput(ScopeSignal::Output::Zero) << 1e-3 << 1.0 << 0.0;
     }
 
     void choosesScale()
@@ -89,16 +77,12 @@ private slots:
         QTest::addColumn<QString>("label");
 
         QTest::newRow("0.2 ms") << true << 0.2e-3 << QStringLiteral("0.2 ms/div");
-        QTest::newRow("1 ms") << true << 1e-3 << QStringLiteral("1 ms/div");
         QTest::newRow("50 µs") << true << 50e-6 << QStringLiteral("50 \u00b5s/div");
         QTest::newRow("0.1 ms, not 100 µs") << true << 100e-6 << QStringLiteral("0.1 ms/div");
         QTest::newRow("0.1 µs") << true << 0.1e-6 << QStringLiteral("0.1 \u00b5s/div");
         QTest::newRow("20 ns") << true << 20e-9 << QStringLiteral("20 ns/div");
-        QTest::newRow("0.5 s") << true << 0.5 << QStringLiteral("0.5 s/div");
         QTest::newRow("200000 s") << true << 2e5 << QStringLiteral("200000 s/div");
         QTest::newRow("1 V") << false << 1.0 << QStringLiteral("1 V/div");
-        QTest::newRow("10 V") << false << 10.0 << QStringLiteral("10 V/div");
-        QTest::newRow("0.2 V") << false << 0.2 << QStringLiteral("0.2 V/div");
         QTest::newRow("50 mV") << false << 0.05 << QStringLiteral("50 mV/div");
         QTest::newRow("0.5 mV") << false << 0.5e-3 << QStringLiteral("0.5 mV/div");
     }
