@@ -79,10 +79,8 @@ private slots:
         QTest::newRow("0.2 ms") << true << 0.2e-3 << QStringLiteral("0.2 ms/div");
         QTest::newRow("50 µs") << true << 50e-6 << QStringLiteral("50 \u00b5s/div");
         QTest::newRow("0.1 ms, not 100 µs") << true << 100e-6 << QStringLiteral("0.1 ms/div");
-        QTest::newRow("0.1 µs") << true << 0.1e-6 << QStringLiteral("0.1 \u00b5s/div");
         QTest::newRow("20 ns") << true << 20e-9 << QStringLiteral("20 ns/div");
         QTest::newRow("200000 s") << true << 2e5 << QStringLiteral("200000 s/div");
-        QTest::newRow("1 V") << false << 1.0 << QStringLiteral("1 V/div");
         QTest::newRow("50 mV") << false << 0.05 << QStringLiteral("50 mV/div");
         QTest::newRow("0.5 mV") << false << 0.5e-3 << QStringLiteral("0.5 mV/div");
     }
