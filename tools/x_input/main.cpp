@@ -63,7 +63,8 @@ Window findByName(Display* display, Window root, const std::string& name)
 
 Window waitForWindow(Display* display, const std::string& name)
 {
-    for (int tries = 0; tries < 100; ++tries) {
+    // Up to 20 s: a window made by a sanitized build on a busy machine can be slow to show.
+    for (int tries = 0; tries < 400; ++tries) {
         XWindowAttributes attributes;
         const Window window = findByName(display, DefaultRootWindow(display), name);
         if (window && XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
