@@ -1,0 +1,74 @@
+#include "PracticeWindow.h"
+
+#include "SimulatedInstrument.h"
+#include "core/Navigation.h"
+#include "platform/WindowsFonts.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<PracticeWindow>& openWindow()
+{
+    static QPointer<PracticeWindow> window;
+    return window;
+}
+} // namespace
+
+PracticeWindow* PracticeWindow::open(const PracticeDefinition& practice)
+{
+    if (PracticeWindow* window = openWindow()) {
+        window->raise();
+        window->activateWindow();
+        return window;
+    }
+    auto* window = new PracticeWindow(practice);
+    openWindow() = window;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+bool PracticeWindow::isOpen()
+{
+    return !openWindow().isNull();
+}
+
+PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
+    : m_instrument(practice.create())
+{
+    setObjectName(practice.objectName);
+    setWindowTitle(practice.caption);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 11));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    auto* close = new QPushButton(QStringLiteral("&Cerrar"), this);
+    close->setObjectName(QStringLiteral("BotonCerrar"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &PracticeWindow::reject);
+    closeRow->addWidget(close);
+    layout->addLayout(closeRow);
+}
+
+PracticeWindow::~PracticeWindow() = default;
+
+void PracticeWindow::reject()
+{
+    hide();
+    // Closed at once for whoever asks whether the practice is open; destroyed later.
+    openWindow() = nullptr;
+    Navigation::release(this);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    reject();
+}
