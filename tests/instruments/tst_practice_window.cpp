@@ -1,6 +1,8 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
+#include "instruments/common/practice/PanelKeyButton.h"
+#include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 
@@ -16,6 +18,28 @@ class PracticeWindowTest : public QObject
     Q_OBJECT
     std::unique_ptr<TestSession> session;
     QWidget* fg110 = nullptr;
+
+    // A step of the student's: "TeclaFreq" clicks that key with the mouse, "type:5" types
+    // on the computer's keyboard, "wheel:RuedaArriba:2" turns the wheel over a key.
+    static void act(QWidget* practice, const QString& step)
+    {
+        const QStringList parts = step.split(':');
+        if (parts[0] == "type") {
+            QTest::keyClicks(practice, parts[1]);
+        } else if (parts[0] == "wheel") {
+            auto* key = practice->findChild<PanelKeyButton*>(parts[1]);
+            QVERIFY2(key, qPrintable(step));
+            const QPoint at = key->rect().center();
+            QWheelEvent wheel(at, key->mapToGlobal(at), {}, QPoint(0, 120 * parts[2].toInt()), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(key, &wheel);
+        } else {
+            auto* key = practice->findChild<PanelKeyButton*>(step);
+            QVERIFY2(key, qPrintable(step));
+            QTest::mouseClick(key, Qt::LeftButton);
+        }
+    }
+    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>("Pantalla")->accessibleName(); }
 
     static QList<QWidget*> practices() { return TestSession::windows(Fg110Names::practice); }
     QWidget* open()
@@ -47,6 +71,52 @@ private slots:
         QVERIFY(first->isVisible());
         const QSize outer = first->frameGeometry().size();
         QVERIFY2(outer.width() <= 1024 && outer.height() <= 768, qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
+    }
+
+    void keysDriveTheDisplay_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("factory") << QStringList{} << "1.000 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("5 kHz by mouse") << QStringList{"Tecla5", "TeclaKHz"} << "5.000 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("12.5 typed, Hz by mouse") << QStringList{"type:12.5", "TeclaHz"} << "12.50 Hz, FREQ, CONT, senoidal";
+        QTest::addRow("FUNC twice") << QStringList{"TeclaFunc", "TeclaFunc"} << "1.000 kHz, FREQ, CONT, rampa";
+        QTest::addRow("amplitude") << QStringList{"TeclaAmpl", "Tecla4", "TeclaMHz"} << "4.00 V, AMPL, CONT, senoidal";
+        QTest::addRow("SHIFT lamp, CH1") << QStringList{"TeclaCh1", "TeclaShift"} << "1.000 kHz, FREQ, CONT, senoidal, SHIFT, salida CH1 activada";
+        QTest::addRow("knob halves") << QStringList{"TeclaCursorIzquierda", "RuedaArriba", "RuedaArriba", "RuedaAbajo"} << "1.001 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("wheel") << QStringList{"TeclaCursorIzquierda", "wheel:RuedaArriba:3"} << "1.003 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("refused") << QStringList{"type:9", "TeclaMHz"} << "Err, FREQ, CONT, senoidal";
+        QTest::addRow("power off") << QStringList{"TeclaCh1", "TeclaPower", "TeclaFunc"} << "apagado";
+        QTest::addRow("power on again") << QStringList{"TeclaFunc", "TeclaPower", "TeclaPower"} << "1.000 kHz, FREQ, CONT, cuadrada";
+    }
+
+    // Every key answers on its own, from the mouse, the wheel or the computer's keyboard,
+    // and the display (as a screen reader reads it) follows.
+    void keysDriveTheDisplay()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        QWidget* practice = open();
+        QVERIFY(practice);
+        for (const QString& step : steps)
+            act(practice, step);
+        QCOMPARE(reading(practice), shown);
+    }
+
+    // A key shows pushed in while the button is down, and only then; the display shows
+    // what the key did.
+    void pressedKeyLooksPressed()
+    {
+        QWidget* practice = open();
+        auto* panel = practice->findChild<PracticePanel*>();
+        auto* func = practice->findChild<PanelKeyButton*>("TeclaFunc");
+        const QRect place = func->geometry();
+        const QImage up = panel->grab(place).toImage();
+        QTest::mousePress(func, Qt::LeftButton);
+        QVERIFY(panel->grab(place).toImage() != up);
+        QVERIFY(reading(practice).endsWith("cuadrada"));
+        QTest::mouseRelease(func, Qt::LeftButton);
+        QCOMPARE(panel->grab(place).toImage(), up);
     }
 
     void leavingGuard_data()

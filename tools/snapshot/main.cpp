@@ -11,6 +11,9 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
+#include "instruments/common/practice/PracticePanel.h"
+#include "instruments/common/practice/PracticeWindow.h"
+#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -228,6 +231,18 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
     delete window;
 }
 
+// A practice window as it opens, and after the keys of its third exercise's last hint.
+void snapPractice(const PracticeDefinition& practice, const QString& name)
+{
+    PracticeWindow* window = PracticeWindow::open(practice);
+    save(window, name);
+    if (window->instrument().exerciseCount() >= 3)
+        for (int key : window->instrument().exercise(2).sequence)
+            window->panel()->press(key);
+    save(window, name + QStringLiteral("-keys"));
+    delete window;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -261,6 +276,8 @@ int main(int argc, char** argv)
         snapPanel(instrument.id, definition, name);
         if (definition.questionBank)
             snapQuestionnaire(definition.questionBank(), QStringLiteral("questionnaire-") + name);
+        if (definition.practice.create)
+            snapPractice(definition.practice, QStringLiteral("practice-") + name);
     }
     // The notes, which their instruments' menus open.
     for (Fluke45NoteSubject subject : {Fluke45NoteSubject::NumberEditor, Fluke45NoteSubject::ListEditor}) {

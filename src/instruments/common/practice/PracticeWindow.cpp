@@ -1,5 +1,6 @@
 #include "PracticeWindow.h"
 
+#include "PracticePanel.h"
 #include "SimulatedInstrument.h"
 #include "core/Navigation.h"
 #include "platform/WindowsFonts.h"
@@ -47,6 +48,11 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 11));
 
     auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    m_panel = new PracticePanel(*m_instrument, this);
+    top->addWidget(m_panel, 0, Qt::AlignTop);
+    top->addStretch();
+    layout->addLayout(top);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     auto* close = new QPushButton(QStringLiteral("&Cerrar"), this);

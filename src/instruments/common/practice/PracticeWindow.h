@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class PracticePanel;
 class SimulatedInstrument;
 
 // The window where a student operates a simulated instrument: its panel with its live
@@ -22,6 +23,7 @@ public:
     ~PracticeWindow() override;
 
     SimulatedInstrument& instrument() { return *m_instrument; }
+    PracticePanel* panel() const { return m_panel; }
 
 protected:
     void reject() override;
@@ -31,4 +33,5 @@ private:
     explicit PracticeWindow(const PracticeDefinition& practice);
 
     std::unique_ptr<SimulatedInstrument> m_instrument;
+    PracticePanel* m_panel = nullptr;
 };

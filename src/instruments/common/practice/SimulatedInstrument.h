@@ -28,6 +28,7 @@ struct ExerciseText {
     QString whichKeys;      // hint 1
     QList<int> keysToLight; // hint 2: key ids lit on the panel
     QString sequenceText;   // hint 3
+    QList<int> sequence;    // hint 3 as key ids, from the factory state
 };
 
 // An instrument the practice window lets a student operate: its panel's picture and

@@ -73,7 +73,7 @@ int Fg110Practice::exerciseCount() const
 ExerciseText Fg110Practice::exercise(int n) const
 {
     const auto& e = fg110Exercises().at(n);
-    return {e.statement, e.whichKeys, e.keysToLight, e.sequenceText};
+    return {e.statement, e.whichKeys, e.keysToLight, e.sequenceText, e.sequence};
 }
 
 QStringList Fg110Practice::differences(int n) const
