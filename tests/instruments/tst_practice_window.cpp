@@ -6,6 +6,8 @@
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 
+#include "widgets/Oscilloscope.h"
+
 #include <QTest>
 
 #include <memory>
@@ -117,6 +119,47 @@ private slots:
         QVERIFY(reading(practice).endsWith("cuadrada"));
         QTest::mouseRelease(func, Qt::LeftButton);
         QCOMPARE(panel->grab(place).toImage(), up);
+    }
+
+    void oscilloscopeFollows_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<double>("volts"); // a quarter period after the trigger; NaN: no trace
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        const QStringList on{"TeclaCh1"};
+        QTest::addRow("off") << QStringList{"TeclaPower"} << none;
+        QTest::addRow("CH1 off") << QStringList{} << 0.0;
+        QTest::addRow("sine") << on << 0.5;
+        QTest::addRow("square") << on + QStringList{"TeclaFunc"} << 0.5;
+        QTest::addRow("ramp") << on + QStringList{"TeclaFunc", "TeclaFunc"} << 0.25;
+        QTest::addRow("triangle 4 Vp-p") << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaFunc", "TeclaAmpl", "Tecla4", "TeclaMHz"} << 2.0;
+        QTest::addRow("sine, offset +1 V") << on + QStringList{"TeclaOffset", "Tecla1", "TeclaMHz"} << 1.5;
+        QTest::addRow("inverted sine") << on + QStringList{"TeclaShift", "TeclaFunc"} << -0.5;
+    }
+
+    // The oscilloscope shows the output after every key: the trace passes where the
+    // waveform is a quarter period after the trigger.
+    void oscilloscopeFollows()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(double, volts);
+        QWidget* practice = open();
+        for (const QString& step : steps)
+            act(practice, step);
+        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        const QPolygonF trace = scope->tracePoints();
+        if (std::isnan(volts)) {
+            QVERIFY(trace.isEmpty());
+            return;
+        }
+        const double quarter = scope->signal().period > 0 ? scope->signal().period / 4 : 0;
+        const QPointF expected = scope->pointAt(quarter, volts);
+        const auto nearest = std::min_element(trace.begin(), trace.end(), [&](QPointF a, QPointF b) {
+            return std::abs(a.x() - expected.x()) < std::abs(b.x() - expected.x());
+        });
+        QVERIFY(nearest != trace.end());
+        QVERIFY2(std::abs(nearest->y() - expected.y()) <= 1.5,
+                 qPrintable(QString("trace at y %1, expected %2").arg(nearest->y()).arg(expected.y())));
     }
 
     void leavingGuard_data()

@@ -4,6 +4,7 @@
 #include "SimulatedInstrument.h"
 #include "core/Navigation.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/Oscilloscope.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -51,7 +52,13 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     auto* top = new QHBoxLayout;
     m_panel = new PracticePanel(*m_instrument, this);
     top->addWidget(m_panel, 0, Qt::AlignTop);
-    top->addStretch();
+    // The oscilloscope on the instrument's output, following it after every key.
+    m_scope = new Oscilloscope(this);
+    m_scope->setObjectName(QStringLiteral("Osciloscopio"));
+    m_scope->setSignal(m_instrument->output());
+    connect(m_panel, &PracticePanel::keyPressed, m_scope, [this] { m_scope->setSignal(m_instrument->output()); });
+    m_scope->setMinimumSize(m_scope->sizeHint());
+    top->addWidget(m_scope, 1);
     layout->addLayout(top);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
@@ -61,6 +68,7 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     connect(close, &QPushButton::clicked, this, &PracticeWindow::reject);
     closeRow->addWidget(close);
     layout->addLayout(closeRow);
+    resize(sizeHint());
 }
 
 PracticeWindow::~PracticeWindow() = default;

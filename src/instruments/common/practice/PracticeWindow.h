@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class Oscilloscope;
 class PracticePanel;
 class SimulatedInstrument;
 
@@ -34,4 +35,5 @@ private:
 
     std::unique_ptr<SimulatedInstrument> m_instrument;
     PracticePanel* m_panel = nullptr;
+    Oscilloscope* m_scope = nullptr;
 };
