@@ -4,11 +4,14 @@
 #include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
+#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 
 #include "widgets/Oscilloscope.h"
 
+#include <QLabel>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -160,6 +163,77 @@ private slots:
         QVERIFY(nearest != trace.end());
         QVERIFY2(std::abs(nearest->y() - expected.y()) <= 1.5,
                  qPrintable(QString("trace at y %1, expected %2").arg(nearest->y()).arg(expected.y())));
+    }
+
+    void exerciseChecked_data()
+    {
+        QTest::addColumn<int>("exercise"); // from 1
+        QTest::addColumn<QStringList>("steps"); // empty: the exercise's own solution
+        QTest::addColumn<QString>("verdict");
+        QTest::addRow("1 solved") << 1 << QStringList{} << "¡Muy bien! Has conseguido lo que se pide.";
+        QTest::addRow("2 solved") << 2 << QStringList{} << "¡Muy bien! Has conseguido lo que se pide.";
+        QTest::addRow("2, 50 kHz") << 2 << QStringList{"TeclaFreq", "Tecla5", "Tecla0", "TeclaKHz", "TeclaCh1"}
+                                   << "Todavía no. Esto es lo que difiere:\nFrecuencia: 50 kHz (se pide 5 kHz)";
+        QTest::addRow("2, output off") << 2 << QStringList{"TeclaFreq", "Tecla5", "TeclaKHz"}
+                                       << "Todavía no. Esto es lo que difiere:\nSalida CH1: desactivada (se pide activada)";
+    }
+
+    // An exercise reached with the arrows, worked on the panel and checked: the verdict
+    // and face, and the tick on its number once it is met.
+    void exerciseChecked()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, verdict);
+        QWidget* practice = open();
+        auto* window = qobject_cast<PracticeWindow*>(practice);
+        for (int n = 1; n < exercise; ++n)
+            QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        const ExerciseText text = window->instrument().exercise(exercise - 1);
+        QCOMPARE(practice->findChild<QLabel*>("Enunciado")->text(), text.statement);
+        if (steps.isEmpty())
+            for (int id : text.sequence)
+                for (const PanelKey& key : window->instrument().keys())
+                    if (key.id == id)
+                        steps << key.objectName;
+        for (const QString& step : steps)
+            act(practice, step);
+        Driving::press(practice, "BotonComprobar");
+        QCOMPARE(practice->findChild<QLabel*>("Resultado")->text(), verdict);
+        const bool met = verdict.startsWith("¡");
+        QCOMPARE(practice->findChild<QLabel*>("CaraContenta")->isVisible(), met);
+        QCOMPARE(practice->findChild<QLabel*>("CaraTriste")->isVisible(), !met);
+        const QString number = practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+        QCOMPARE(number, QString::number(exercise) + (met ? QString(QChar(0x2713)) : QString()));
+    }
+
+    // "Pista" helps more each time: which keys, then those keys lit on the panel, then
+    // the whole sequence; another exercise starts again with no hint and no key lit.
+    void hintsInThreeLevels()
+    {
+        QWidget* practice = open();
+        const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->instrument().exercise(0);
+        auto* hint = practice->findChild<QLabel*>("Pista");
+        const auto litKeys = [&] {
+            QList<int> lit;
+            for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
+                if (key->isLit())
+                    lit << key->id();
+            std::sort(lit.begin(), lit.end());
+            return lit;
+        };
+        QList<int> asked = text.keysToLight;
+        std::sort(asked.begin(), asked.end());
+        Driving::press(practice, "BotonPista");
+        QVERIFY(hint->text().contains(text.whichKeys));
+        QVERIFY(litKeys().isEmpty());
+        Driving::press(practice, "BotonPista");
+        QCOMPARE(litKeys(), asked);
+        Driving::press(practice, "BotonPista");
+        QVERIFY(hint->text().contains(text.sequenceText));
+        QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        QVERIFY(hint->text().isEmpty());
+        QVERIFY(litKeys().isEmpty());
     }
 
     void leavingGuard_data()

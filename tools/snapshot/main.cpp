@@ -26,6 +26,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -231,14 +232,27 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
     delete window;
 }
 
-// A practice window as it opens, and after the keys of its third exercise's last hint.
+// A practice window as it opens; on its third exercise with the keys lit by a hint; and
+// after that exercise's solution but one key, checked.
 void snapPractice(const PracticeDefinition& practice, const QString& name)
 {
     PracticeWindow* window = PracticeWindow::open(practice);
     save(window, name);
-    if (window->instrument().exerciseCount() >= 3)
-        for (int key : window->instrument().exercise(2).sequence)
+    const auto click = [window](const char* button) {
+        if (auto* b = window->findChild<QAbstractButton*>(QLatin1String(button)))
+            b->click();
+    };
+    if (window->instrument().exerciseCount() >= 3) {
+        click("EjercicioSiguiente");
+        click("EjercicioSiguiente");
+        click("BotonPista");
+        click("BotonPista");
+        save(window, name + QStringLiteral("-hint"));
+        const QList<int> keys = window->instrument().exercise(2).sequence;
+        for (int key : keys.mid(0, keys.size() - 1))
             window->panel()->press(key);
+        click("BotonComprobar");
+    }
     save(window, name + QStringLiteral("-keys"));
     delete window;
 }

@@ -1,5 +1,6 @@
 #include "PracticeWindow.h"
 
+#include "ExercisePane.h"
 #include "PracticePanel.h"
 #include "SimulatedInstrument.h"
 #include "core/Navigation.h"
@@ -60,6 +61,8 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     m_scope->setMinimumSize(m_scope->sizeHint());
     top->addWidget(m_scope, 1);
     layout->addLayout(top);
+    m_exercises = new ExercisePane(*m_instrument, *m_panel, this);
+    layout->addWidget(m_exercises, 1);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     auto* close = new QPushButton(QStringLiteral("&Cerrar"), this);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class ExercisePane;
 class Oscilloscope;
 class PracticePanel;
 class SimulatedInstrument;
@@ -36,4 +37,5 @@ private:
     std::unique_ptr<SimulatedInstrument> m_instrument;
     PracticePanel* m_panel = nullptr;
     Oscilloscope* m_scope = nullptr;
+    ExercisePane* m_exercises = nullptr;
 };
