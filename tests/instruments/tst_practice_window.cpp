@@ -31,6 +31,8 @@ class PracticeWindowTest : public QObject
         const QStringList parts = step.split(':');
         if (parts[0] == "type") {
             QTest::keyClicks(practice, parts[1]);
+        } else if (parts[0] == "keypad") {
+            QTest::keyClicks(practice, parts[1], Qt::KeypadModifier);
         } else if (parts[0] == "wheel") {
             auto* key = practice->findChild<PanelKeyButton*>(parts[1]);
             QVERIFY2(key, qPrintable(step));
@@ -85,6 +87,7 @@ private slots:
         QTest::addRow("factory") << QStringList{} << "1.000 kHz, FREQ, CONT, senoidal";
         QTest::addRow("5 kHz by mouse") << QStringList{"Tecla5", "TeclaKHz"} << "5.000 kHz, FREQ, CONT, senoidal";
         QTest::addRow("12.5 typed, Hz by mouse") << QStringList{"type:12.5", "TeclaHz"} << "12.50 Hz, FREQ, CONT, senoidal";
+        QTest::addRow("typed on the keypad") << QStringList{"keypad:1.5", "TeclaMHz"} << "1.500 MHz, FREQ, CONT, senoidal";
         QTest::addRow("FUNC twice") << QStringList{"TeclaFunc", "TeclaFunc"} << "1.000 kHz, FREQ, CONT, rampa";
         QTest::addRow("amplitude") << QStringList{"TeclaAmpl", "Tecla4", "TeclaMHz"} << "4.00 V, AMPL, CONT, senoidal";
         QTest::addRow("SHIFT lamp, CH1") << QStringList{"TeclaCh1", "TeclaShift"} << "1.000 kHz, FREQ, CONT, senoidal, SHIFT, salida CH1 activada";
