@@ -75,7 +75,7 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     m_previous->setArrowType(Qt::LeftArrow);
     m_previous->setAccessibleName(Texts::previous);
     m_previous->setToolTip(Texts::previous);
-    connect(m_previous, &QToolButton::clicked, this, [this] { show(m_current - 1); });
+    connect(m_previous, &QToolButton::clicked, this, [this] { showExercise(m_current - 1); });
     header->addWidget(m_previous);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("TituloEjercicio"));
@@ -88,7 +88,7 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     m_next->setArrowType(Qt::RightArrow);
     m_next->setAccessibleName(Texts::next);
     m_next->setToolTip(Texts::next);
-    connect(m_next, &QToolButton::clicked, this, [this] { show(m_current + 1); });
+    connect(m_next, &QToolButton::clicked, this, [this] { showExercise(m_current + 1); });
     header->addWidget(m_next);
     header->addSpacing(12);
     for (int n = 0; n < instrument.exerciseCount(); ++n) {
@@ -96,7 +96,7 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
         number->setObjectName(QStringLiteral("Ejercicio%1").arg(n + 1));
         number->setCheckable(true);
         number->setAutoRaise(true);
-        connect(number, &QToolButton::clicked, this, [this, n] { show(n); });
+        connect(number, &QToolButton::clicked, this, [this, n] { showExercise(n); });
         header->addWidget(number);
         m_numbers << number;
     }
@@ -139,10 +139,10 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
 
     // A verdict speaks of the state it judged: the next key makes it stale.
     connect(&m_panel, &PracticePanel::keyPressed, this, &ExercisePane::clearVerdict);
-    show(0);
+    showExercise(0);
 }
 
-void ExercisePane::show(int exercise)
+void ExercisePane::showExercise(int exercise)
 {
     if (exercise < 0 || exercise >= m_instrument.exerciseCount())
         return;

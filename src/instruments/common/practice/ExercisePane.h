@@ -20,7 +20,7 @@ public:
     ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel, QWidget* parent = nullptr);
 
     int current() const { return m_current; }
-    void show(int exercise);
+    void showExercise(int exercise);
     void check();
     void giveHint();
     bool isDone(int exercise) const { return m_done.value(exercise); }
