@@ -4,6 +4,8 @@
 //    peak memory, median of several runs);
 //  - "&Panel frontal" in the power-supply, FG110 and Fluke 45 windows to their front panels painted, warm,
 //    median of many openings;
+//  - in the FG110 practice window, a key pressed with the mouse to the panel's display
+//    and the oscilloscope painted again, warm, median, at twice the scale;
 //  - resident memory over 1000 round trips (chooser, power supply, front panel, back),
 //    against a bare window made and destroyed as often;
 //  - an instrument window (with its cue) opened from the chooser and painted, and the
@@ -17,13 +19,18 @@
 //   startup_bench --bare-text  one bare window with a label (used by the report)
 //   startup_bench --trivane  one start-up of the program (used by the report)
 //   startup_bench --openings   window openings, printed as three figures (used by the report)
+//   startup_bench --practice-keys  FG110 practice: a key press to its display and the
+//                            oscilloscope painted, warm, median in ms (used by the report, at 2x)
 //   startup_bench --round-trips N / --bare-round-trips N
 //                            resident memory after 10 and after N round trips (used by the report)
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/practice/PracticePanel.h"
+#include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
+#include "instruments/fg110/practice/Fg110Practice.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Startup.h"
@@ -32,6 +39,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -181,6 +189,59 @@ double panelOpeningMs(int runs, InstrumentId instrument = InstrumentId::PowerSup
 }
 
 // The power-supply window opened from the chooser, its cue playing, then left again;
+// FUNC pressed with the mouse in the FG110 practice window, to both the panel (its
+// display) and the oscilloscope painted again; median of many presses after a few
+// warming ones. Prints milliseconds.
+int runPracticeKeys(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    PracticeWindow* practice = PracticeWindow::open(fg110PracticeDefinition());
+    settle();
+    QWidget* panel = practice->panel();
+    QWidget* scope = practice->findChild<QWidget*>(QStringLiteral("Osciloscopio"));
+    auto* key = practice->findChild<QWidget*>(QStringLiteral("TeclaFunc"));
+    struct PaintWatch : QObject {
+        QWidget* panel = nullptr;
+        QWidget* scope = nullptr;
+        bool panelPainted = false, scopePainted = false;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) {
+                panelPainted |= o == panel;
+                scopePainted |= o == scope;
+            }
+            return false;
+        }
+    } watch;
+    watch.panel = panel;
+    watch.scope = scope;
+    panel->installEventFilter(&watch);
+    scope->installEventFilter(&watch);
+    const QPointF at = QPointF(key->rect().center());
+    std::vector<double> times;
+    constexpr int warming = 10, measured = 100;
+    for (int i = 0; i < warming + measured; ++i) {
+        watch.panelPainted = watch.scopePainted = false;
+        QElapsedTimer clock;
+        clock.start();
+        QMouseEvent down(QEvent::MouseButtonPress, at, key->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(key, &down);
+        while (!watch.panelPainted || !watch.scopePainted)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+        if (i >= warming)
+            times.push_back(clock.nsecsElapsed() / 1e6);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(key, &up);
+        settle();
+    }
+    std::printf("%.2f\n", median(times));
+    delete practice;
+    Startup::closeAllWindows();
+    return 0;
+}
+
 // the first opening (which meets the audio service first) and the median of the rest.
 int runOpenings(int argc, char** argv)
 {
@@ -291,6 +352,8 @@ int main(int argc, char** argv)
         return runTrivane(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--openings")
         return runOpenings(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--practice-keys")
+        return runPracticeKeys(argc, argv);
     if (argc > 2 && std::string_view(argv[1]) == "--round-trips")
         return runRoundTrips(argc, argv, false, std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : PageTurnEvery);
     if (argc > 2 && std::string_view(argv[1]) == "--bare-round-trips")
@@ -332,6 +395,17 @@ int main(int argc, char** argv)
                 fg110PanelMs);
     std::printf("Fluke 45 front panel, \"Panel frontal\" to painted (warm, median of 40): %.2f ms (goal: 16)\n",
                 fluke45PanelMs);
+    {
+        const std::string command = std::string("QT_SCALE_FACTOR=2 '") + argv[0] + "' --practice-keys 2>/dev/null";
+        double ms = -1;
+        if (FILE* out = popen(command.c_str(), "r")) {
+            if (std::fscanf(out, "%lf", &ms) != 1)
+                ms = -1;
+            pclose(out);
+        }
+        std::printf("FG110 practice, key press to display and oscilloscope painted (warm, median of 100, at 2x): "
+                    "%.2f ms (goal: 8)\n", ms);
+    }
     const std::string hung = hungAudioService();
     {
         setenv("PULSE_SERVER", ("unix:" + hung).c_str(), 1);

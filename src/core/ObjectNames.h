@@ -29,6 +29,7 @@ inline constexpr char optionsMenu[] = "Opciones1";
 inline constexpr char generalNotesMenu[] = "Notasgenerales1";
 inline constexpr char frontPanelMenuItem[] = "Panelfrontal1";
 inline constexpr char questionsMenuItem[] = "Cuestiones1";
+inline constexpr char practiceMenuItem[] = "Practica1";
 inline constexpr char optionsSeparator[] = "N1";
 inline constexpr char backMenuItem[] = "Volver1";
 inline constexpr char helpMenu[] = "Ayuda1";

@@ -182,6 +182,8 @@ private slots:
         QStringList opciones{"&Panel frontal", "&Cuestiones", "-", "&Volver"};
         if (i.notesMenu)
             opciones.prepend("&Notas generales");
+        if (i.window == Fg110Names::window) // the one instrument with a practice yet
+            opciones.insert(opciones.indexOf("&Cuestiones") + 1, "P&ráctica");
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::optionsMenu)), opciones);
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::helpMenu)), QStringList{"&Ayuda"});
         QCOMPARE(w->findChild<QAction*>(ObjectNames::backMenuItem)->shortcut(),

@@ -4,6 +4,9 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
+#include "instruments/fg110/practice/Fg110Practice.h"
+#include "instruments/common/practice/PracticeWindow.h"
+#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
@@ -13,6 +16,7 @@
 #include "instruments/fluke45/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QHash>
 #include <QPlainTextEdit>
@@ -173,6 +177,19 @@ private slots:
                     notebook->setCurrentIndex(page);
                     look(quiz.get(), QStringLiteral(" on page %1").arg(page + 1));
                 }
+            }
+        }
+
+        {
+            // Each exercise with its longest hint and a check that lists what differs.
+            std::unique_ptr<PracticeWindow> practice(PracticeWindow::open(fg110PracticeDefinition()));
+            const auto click = [&](const char* name) { practice->findChild<QAbstractButton*>(name)->click(); };
+            for (int n = 0; n < practice->instrument().exerciseCount(); ++n) {
+                for (int level = 1; level <= 3; ++level)
+                    click("BotonPista");
+                click("BotonComprobar");
+                look(practice.get(), QStringLiteral(" on exercise %1").arg(n + 1));
+                click("EjercicioSiguiente");
             }
         }
 

@@ -11,6 +11,9 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
+#include "instruments/common/practice/PracticePanel.h"
+#include "instruments/common/practice/PracticeWindow.h"
+#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -23,6 +26,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -228,6 +232,31 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
     delete window;
 }
 
+// A practice window as it opens; on its third exercise with the keys lit by a hint; and
+// after that exercise's solution but one key, checked.
+void snapPractice(const PracticeDefinition& practice, const QString& name)
+{
+    PracticeWindow* window = PracticeWindow::open(practice);
+    save(window, name);
+    const auto click = [window](const char* button) {
+        if (auto* b = window->findChild<QAbstractButton*>(QLatin1String(button)))
+            b->click();
+    };
+    if (window->instrument().exerciseCount() >= 3) {
+        click("EjercicioSiguiente");
+        click("EjercicioSiguiente");
+        click("BotonPista");
+        click("BotonPista");
+        save(window, name + QStringLiteral("-hint"));
+        const QList<int> keys = window->instrument().exercise(2).sequence;
+        for (int key : keys.mid(0, keys.size() - 1))
+            window->panel()->press(key);
+        click("BotonComprobar");
+    }
+    save(window, name + QStringLiteral("-keys"));
+    delete window;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -261,6 +290,8 @@ int main(int argc, char** argv)
         snapPanel(instrument.id, definition, name);
         if (definition.questionBank)
             snapQuestionnaire(definition.questionBank(), QStringLiteral("questionnaire-") + name);
+        if (definition.practice.create)
+            snapPractice(definition.practice, QStringLiteral("practice-") + name);
     }
     // The notes, which their instruments' menus open.
     for (Fluke45NoteSubject subject : {Fluke45NoteSubject::NumberEditor, Fluke45NoteSubject::ListEditor}) {

@@ -7,6 +7,7 @@
 #include "LeavingRule.h"
 #include "OpenNotes.h"
 #include "core/WindowFrame.h"
+#include "practice/PracticeDefinition.h"
 #include "quiz/QuestionBank.h"
 
 #include <QRect>
@@ -50,6 +51,8 @@ struct InstrumentDefinition {
     FrontPanelDefinition panel = {};
     // The questionnaire "&Cuestiones" opens, where the instrument has one.
     const QuestionBank& (*questionBank)() = nullptr;
+    // The practice "P&ráctica" opens, where the instrument has one.
+    PracticeDefinition practice = {};
     // Its note windows that are open, where it has notes.
     OpenNotes& (*openNotes)() = nullptr;
     // The catalogues of windows its panel's links open (trainers), each on its picture.

@@ -2,6 +2,7 @@
 
 #include "FrontPanelExplorer.h"
 #include "HelpWindow.h"
+#include "practice/PracticeWindow.h"
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
@@ -48,6 +49,11 @@ InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
     QAction* cuestiones = m_optionsMenu->addAction(QStringLiteral("&Cuestiones"));
     cuestiones->setObjectName(ObjectNames::questionsMenuItem);
     connect(cuestiones, &QAction::triggered, this, [this] { openQuestionnaire(); });
+    if (m_instrument.practice.create) {
+        QAction* practica = m_optionsMenu->addAction(QStringLiteral("P&ráctica"));
+        practica->setObjectName(ObjectNames::practiceMenuItem);
+        connect(practica, &QAction::triggered, this, [this] { PracticeWindow::open(m_instrument.practice); });
+    }
     m_optionsMenu->addSeparator()->setObjectName(ObjectNames::optionsSeparator);
     QAction* volver = m_optionsMenu->addAction(QStringLiteral("&Volver"));
     volver->setObjectName(ObjectNames::backMenuItem);
@@ -124,7 +130,8 @@ void InstrumentWindow::playCueOnShow()
 void InstrumentWindow::goBack()
 {
     const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), WindowClaims::isClaimed(OneAtATime::FrontPanel),
-                                                        WindowClaims::isClaimed(OneAtATime::Questionnaire)});
+                                                        WindowClaims::isClaimed(OneAtATime::Questionnaire),
+                                                        PracticeWindow::isOpen()});
     if (refusal) {
         MessageBoxes::show(this, refusal->caption, refusal->text, MessageBoxes::Icon::Exclamation);
         return;

@@ -7,6 +7,8 @@ const Refusal notesOnly{QStringLiteral("Existen notas abiertas"), QStringLiteral
 const Refusal panelOnly{QStringLiteral("El panel está abierto"), QStringLiteral("Cierre antes el panel frontal.")};
 const Refusal questionnaire{QStringLiteral("Las cuestiones están abiertas"),
                             QStringLiteral("Cierre antes la ventana de cuestiones.")};
+const Refusal practice{QStringLiteral("La práctica está abierta"),
+                       QStringLiteral("Cierre antes la ventana de práctica.")};
 } // namespace
 
 std::optional<Refusal> leavingRefusal(const LeavingGuards& guards, const OpenWindows& open)
@@ -17,5 +19,7 @@ std::optional<Refusal> leavingRefusal(const LeavingGuards& guards, const OpenWin
         return panelOnly;
     if (guards.questionnaire && open.questionnaire)
         return questionnaire;
+    if (guards.practice && open.practice)
+        return practice;
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "Fg110ObjectNames.h"
 #include "Fg110QuestionBank.h"
 #include "Fg110TextPages.h"
+#include "practice/Fg110Practice.h"
 
 const InstrumentDefinition& fg110Definition()
 {
@@ -16,7 +17,7 @@ const InstrumentDefinition& fg110Definition()
             .photograph = {4, 62, 151, 61},
             .cueName = Fg110Names::cue,
             .soundFile = "SOND\\FG110S.WAV",
-            .guards = {.notes = false, .panel = true, .questionnaire = true},
+            .guards = {.notes = false, .panel = true, .questionnaire = true, .practice = true},
         },
         .chooser = {
             .pictureName = "chooser/fg110",
@@ -36,6 +37,7 @@ const InstrumentDefinition& fg110Definition()
                   .stackedCatalogue = fg110ShiftCatalogue,
                   .relatedTopicCount = Fg110TextPages::Count},
         .questionBank = fg110QuestionBank,
+        .practice = fg110PracticeDefinition(),
     };
     return definition;
 }

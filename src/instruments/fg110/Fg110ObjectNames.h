@@ -10,6 +10,7 @@ namespace Fg110Names {
 
 inline constexpr char window[] = "Formfg110";
 inline constexpr char panel[] = "FormFg110Panel";
+inline constexpr char practice[] = "FormFg110Practica";
 inline constexpr char cue[] = "MediaPlayerfg";
 
 // In the chooser: the picture, the three narrower frames of its page turn (in the order

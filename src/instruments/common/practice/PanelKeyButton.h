@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// One key of a practice panel, laid over its place on the panel's picture: it draws
+// nothing of its own but the key pushed in while it is down, a glow while a hint lights
+// it, and the focus ring. It presses on the way down, as an instrument's key does; the
+// mouse wheel over it raises `wheelTurned`. A screen reader sees a button with its name.
+class PanelKeyButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    PanelKeyButton(int id, const QString& name, QWidget* parent);
+
+    int id() const { return m_id; }
+    void setLit(bool lit);
+    bool isLit() const { return m_lit; }
+
+signals:
+    void wheelTurned(int notches); // positive: away from the user
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int m_id;
+    bool m_lit = false;
+    int m_wheelAngle = 0; // eighths of a degree not yet turned into a notch
+};

@@ -1,0 +1,116 @@
+#include "PracticePanel.h"
+
+#include "PanelKeyButton.h"
+#include "SimulatedInstrument.h"
+#include "core/AppState.h"
+#include "platform/Pictures.h"
+#include "platform/SoundCue.h"
+
+#include <QPainter>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+// Stands over the instrument's display for a screen reader, which hears its reading as
+// its name; the panel draws it.
+QWidget* newDisplayReader(const QRect& place, QWidget* panel)
+{
+    auto* reader = new QWidget(panel);
+    reader->setObjectName(QStringLiteral("Pantalla"));
+    reader->setGeometry(place);
+    reader->setFocusPolicy(Qt::TabFocus);
+    reader->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return reader;
+}
+
+} // namespace
+
+PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
+    : QWidget(parent)
+    , m_instrument(instrument)
+    , m_click(new SoundCue(this))
+    , m_clock(new QTimer(this))
+{
+    setObjectName(QStringLiteral("PanelPractica"));
+    setAccessibleName(QStringLiteral("Panel frontal"));
+    setFixedSize(instrument.pictureSize());
+    m_picture = Pictures::get(instrument.pictureName(), instrument.pictureSize());
+    m_click->setObjectName(QStringLiteral("SonidoTecla"));
+    m_click->open(QStringLiteral("SOND\\HOLYVISN.WAV"));
+
+    m_display = newDisplayReader(instrument.displayRect(), this);
+    m_display->setAccessibleName(instrument.displayReading());
+    for (const PanelKey& key : instrument.keys()) {
+        auto* button = new PanelKeyButton(key.id, key.name, this);
+        button->setObjectName(key.objectName);
+        button->setGeometry(key.rect);
+        connect(button, &QAbstractButton::pressed, this, [this, id = key.id] { press(id); });
+        if (key.id == instrument.wheelDownKey() || key.id == instrument.wheelUpKey())
+            connect(button, &PanelKeyButton::wheelTurned, this, [this](int notches) {
+                const int step = notches > 0 ? m_instrument.wheelUpKey() : m_instrument.wheelDownKey();
+                for (int n = 0; n < std::abs(notches); ++n)
+                    press(step);
+            });
+        if (!key.shortcut.isEmpty()) {
+            auto* shortcut = new QShortcut(key.shortcut, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, button, [button] { button->animateClick(); });
+        }
+        m_buttons.insert(key.id, button);
+    }
+
+    m_clock->setInterval(tickMilliseconds);
+    connect(m_clock, &QTimer::timeout, this, &PracticePanel::tick);
+    m_clock->start();
+}
+
+QSize PracticePanel::sizeHint() const
+{
+    return m_instrument.pictureSize();
+}
+
+void PracticePanel::press(int key)
+{
+    if (appState().soundOn && m_click->isOpen())
+        m_click->play();
+    m_instrument.press(key);
+    // A new key shows its digit at once, lit.
+    m_ticks = 0;
+    m_blinkOn = true;
+    displayChanged();
+    emit keyPressed(key);
+}
+
+void PracticePanel::lightKeys(const QList<int>& keys)
+{
+    for (PanelKeyButton* button : std::as_const(m_buttons))
+        button->setLit(keys.contains(button->id()));
+}
+
+void PracticePanel::tick()
+{
+    m_instrument.tick(tickMilliseconds);
+    ++m_ticks;
+    const bool blinkOn = !m_instrument.blinks() || (m_ticks / ticksPerBlink) % 2 == 0;
+    const QString reading = m_instrument.displayReading();
+    if (blinkOn == m_blinkOn && reading == m_display->accessibleName())
+        return;
+    m_blinkOn = blinkOn;
+    displayChanged();
+}
+
+void PracticePanel::displayChanged()
+{
+    const QString reading = m_instrument.displayReading();
+    if (reading != m_display->accessibleName())
+        m_display->setAccessibleName(reading);
+    update();
+}
+
+void PracticePanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_picture);
+    m_instrument.paintDisplay(p, m_blinkOn);
+}

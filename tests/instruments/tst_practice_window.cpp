@@ -1,0 +1,276 @@
+#include "Driving.h"
+#include "TestSession.h"
+#include "core/ObjectNames.h"
+#include "instruments/common/practice/PanelKeyButton.h"
+#include "instruments/common/practice/PracticePanel.h"
+#include "instruments/common/practice/PracticeWindow.h"
+#include "instruments/common/practice/SimulatedInstrument.h"
+#include "instruments/fg110/Fg110ObjectNames.h"
+
+#include "widgets/Oscilloscope.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+// The FG110's practice window, driven as a student drives it: opened from the FG110
+// window's "Opciones" menu, one at a time, keeping the FG110 window from being left while
+// it is open.
+class PracticeWindowTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestSession> session;
+    QWidget* fg110 = nullptr;
+
+    // A step of the student's: "TeclaFreq" clicks that key with the mouse, "type:5" types
+    // on the computer's keyboard, "wheel:RuedaArriba:2" turns the wheel over a key.
+    static void act(QWidget* practice, const QString& step)
+    {
+        const QStringList parts = step.split(':');
+        if (parts[0] == "type") {
+            QTest::keyClicks(practice, parts[1]);
+        } else if (parts[0] == "keypad") {
+            QTest::keyClicks(practice, parts[1], Qt::KeypadModifier);
+        } else if (parts[0] == "wheel") {
+            auto* key = practice->findChild<PanelKeyButton*>(parts[1]);
+            QVERIFY2(key, qPrintable(step));
+            const QPoint at = key->rect().center();
+            QWheelEvent wheel(at, key->mapToGlobal(at), {}, QPoint(0, 120 * parts[2].toInt()), Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(key, &wheel);
+        } else {
+            auto* key = practice->findChild<PanelKeyButton*>(step);
+            QVERIFY2(key, qPrintable(step));
+            QTest::mouseClick(key, Qt::LeftButton);
+        }
+    }
+    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>("Pantalla")->accessibleName(); }
+
+    static QList<QWidget*> practices() { return TestSession::windows(Fg110Names::practice); }
+    QWidget* open()
+    {
+        TestSession::choose(fg110, ObjectNames::practiceMenuItem);
+        TestSession::settle();
+        return TestSession::window(Fg110Names::practice);
+    }
+
+private slots:
+    void init()
+    {
+        session = std::make_unique<TestSession>();
+        QVERIFY(session->started());
+        fg110 = Driving::openInstrument(Fg110Names::chooserMenuItem, Fg110Names::window);
+        QVERIFY(fg110);
+    }
+    void cleanup() { session.reset(); }
+
+    // A second choice brings the open window to the front instead of opening another.
+    void oneAtATime()
+    {
+        QWidget* first = open();
+        QVERIFY(first);
+        QCOMPARE(first->windowTitle(), QString("Práctica con el generador de funciones FG110"));
+        QWidget* second = open();
+        QCOMPARE(second, first);
+        QCOMPARE(practices().size(), 1);
+        QVERIFY(first->isVisible());
+        const QSize outer = first->frameGeometry().size();
+        QVERIFY2(outer.width() <= 1024 && outer.height() <= 768, qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
+    }
+
+    void keysDriveTheDisplay_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("factory") << QStringList{} << "1.000 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("5 kHz by mouse") << QStringList{"Tecla5", "TeclaKHz"} << "5.000 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("12.5 typed, Hz by mouse") << QStringList{"type:12.5", "TeclaHz"} << "12.50 Hz, FREQ, CONT, senoidal";
+        QTest::addRow("typed on the keypad") << QStringList{"keypad:1.5", "TeclaMHz"} << "1.500 MHz, FREQ, CONT, senoidal";
+        QTest::addRow("FUNC twice") << QStringList{"TeclaFunc", "TeclaFunc"} << "1.000 kHz, FREQ, CONT, rampa";
+        QTest::addRow("amplitude") << QStringList{"TeclaAmpl", "Tecla4", "TeclaMHz"} << "4.00 V, AMPL, CONT, senoidal";
+        QTest::addRow("SHIFT lamp, CH1") << QStringList{"TeclaCh1", "TeclaShift"} << "1.000 kHz, FREQ, CONT, senoidal, SHIFT, salida CH1 activada";
+        QTest::addRow("knob halves") << QStringList{"TeclaCursorIzquierda", "RuedaArriba", "RuedaArriba", "RuedaAbajo"} << "1.001 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("wheel") << QStringList{"TeclaCursorIzquierda", "wheel:RuedaArriba:3"} << "1.003 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("refused") << QStringList{"type:9", "TeclaMHz"} << "Err, FREQ, CONT, senoidal";
+        QTest::addRow("power off") << QStringList{"TeclaCh1", "TeclaPower", "TeclaFunc"} << "apagado";
+        QTest::addRow("power on again") << QStringList{"TeclaFunc", "TeclaPower", "TeclaPower"} << "1.000 kHz, FREQ, CONT, cuadrada";
+    }
+
+    // Every key answers on its own, from the mouse, the wheel or the computer's keyboard,
+    // and the display (as a screen reader reads it) follows.
+    void keysDriveTheDisplay()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        QWidget* practice = open();
+        QVERIFY(practice);
+        for (const QString& step : steps)
+            act(practice, step);
+        QCOMPARE(reading(practice), shown);
+    }
+
+    // A key shows pushed in while the button is down, and only then; the display shows
+    // what the key did.
+    void pressedKeyLooksPressed()
+    {
+        QWidget* practice = open();
+        auto* panel = practice->findChild<PracticePanel*>();
+        auto* func = practice->findChild<PanelKeyButton*>("TeclaFunc");
+        const QRect place = func->geometry();
+        const QImage up = panel->grab(place).toImage();
+        QTest::mousePress(func, Qt::LeftButton);
+        QVERIFY(panel->grab(place).toImage() != up);
+        QVERIFY(reading(practice).endsWith("cuadrada"));
+        QTest::mouseRelease(func, Qt::LeftButton);
+        QCOMPARE(panel->grab(place).toImage(), up);
+    }
+
+    void oscilloscopeFollows_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<double>("volts"); // a quarter period after the trigger; NaN: no trace
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        const QStringList on{"TeclaCh1"};
+        QTest::addRow("off") << QStringList{"TeclaPower"} << none;
+        QTest::addRow("CH1 off") << QStringList{} << 0.0;
+        QTest::addRow("sine") << on << 0.5;
+        QTest::addRow("square") << on + QStringList{"TeclaFunc"} << 0.5;
+        QTest::addRow("ramp") << on + QStringList{"TeclaFunc", "TeclaFunc"} << 0.25;
+        QTest::addRow("triangle 4 Vp-p") << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaFunc", "TeclaAmpl", "Tecla4", "TeclaMHz"} << 2.0;
+        QTest::addRow("sine, offset +1 V") << on + QStringList{"TeclaOffset", "Tecla1", "TeclaMHz"} << 1.5;
+        QTest::addRow("inverted sine") << on + QStringList{"TeclaShift", "TeclaFunc"} << -0.5;
+    }
+
+    // The oscilloscope shows the output after every key: the trace passes where the
+    // waveform is a quarter period after the trigger.
+    void oscilloscopeFollows()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(double, volts);
+        QWidget* practice = open();
+        for (const QString& step : steps)
+            act(practice, step);
+        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        const QPolygonF trace = scope->tracePoints();
+        if (std::isnan(volts)) {
+            QVERIFY(trace.isEmpty());
+            return;
+        }
+        const double quarter = scope->signal().period > 0 ? scope->signal().period / 4 : 0;
+        const QPointF expected = scope->pointAt(quarter, volts);
+        const auto nearest = std::min_element(trace.begin(), trace.end(), [&](QPointF a, QPointF b) {
+            return std::abs(a.x() - expected.x()) < std::abs(b.x() - expected.x());
+        });
+        QVERIFY(nearest != trace.end());
+        QVERIFY2(std::abs(nearest->y() - expected.y()) <= 1.5,
+                 qPrintable(QString("trace at y %1, expected %2").arg(nearest->y()).arg(expected.y())));
+    }
+
+    void exerciseChecked_data()
+    {
+        QTest::addColumn<int>("exercise"); // from 1
+        QTest::addColumn<QStringList>("steps"); // empty: the exercise's own solution
+        QTest::addColumn<QString>("verdict");
+        QTest::addRow("1 solved") << 1 << QStringList{} << "¡Muy bien! Has conseguido lo que se pide.";
+        QTest::addRow("2 solved") << 2 << QStringList{} << "¡Muy bien! Has conseguido lo que se pide.";
+        QTest::addRow("2, 50 kHz") << 2 << QStringList{"TeclaFreq", "Tecla5", "Tecla0", "TeclaKHz", "TeclaCh1"}
+                                   << "Todavía no. Esto es lo que difiere:\nFrecuencia: 50 kHz (se pide 5 kHz)";
+        QTest::addRow("2, output off") << 2 << QStringList{"TeclaFreq", "Tecla5", "TeclaKHz"}
+                                       << "Todavía no. Esto es lo que difiere:\nSalida CH1: desactivada (se pide activada)";
+    }
+
+    // An exercise reached with the arrows, worked on the panel and checked: the verdict
+    // and face, and the tick on its number once it is met.
+    void exerciseChecked()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, verdict);
+        QWidget* practice = open();
+        auto* window = qobject_cast<PracticeWindow*>(practice);
+        for (int n = 1; n < exercise; ++n)
+            QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        const ExerciseText text = window->instrument().exercise(exercise - 1);
+        QCOMPARE(practice->findChild<QLabel*>("Enunciado")->text(), text.statement);
+        if (steps.isEmpty())
+            for (int id : text.sequence)
+                for (const PanelKey& key : window->instrument().keys())
+                    if (key.id == id)
+                        steps << key.objectName;
+        for (const QString& step : steps)
+            act(practice, step);
+        Driving::press(practice, "BotonComprobar");
+        QCOMPARE(practice->findChild<QLabel*>("Resultado")->text(), verdict);
+        const bool met = verdict.startsWith("¡");
+        QCOMPARE(practice->findChild<QLabel*>("CaraContenta")->isVisible(), met);
+        QCOMPARE(practice->findChild<QLabel*>("CaraTriste")->isVisible(), !met);
+        const QString number = practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+        QCOMPARE(number, QString::number(exercise) + (met ? QString(QChar(0x2713)) : QString()));
+    }
+
+    // "Pista" helps more each time: which keys, then those keys lit on the panel, then
+    // the whole sequence; another exercise starts again with no hint and no key lit.
+    void hintsInThreeLevels()
+    {
+        QWidget* practice = open();
+        const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->instrument().exercise(0);
+        auto* hint = practice->findChild<QLabel*>("Pista");
+        const auto litKeys = [&] {
+            QList<int> lit;
+            for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
+                if (key->isLit())
+                    lit << key->id();
+            std::sort(lit.begin(), lit.end());
+            return lit;
+        };
+        QList<int> asked = text.keysToLight;
+        std::sort(asked.begin(), asked.end());
+        Driving::press(practice, "BotonPista");
+        QVERIFY(hint->text().contains(text.whichKeys));
+        QVERIFY(litKeys().isEmpty());
+        Driving::press(practice, "BotonPista");
+        QCOMPARE(litKeys(), asked);
+        Driving::press(practice, "BotonPista");
+        QVERIFY(hint->text().contains(text.sequenceText));
+        QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        QVERIFY(hint->text().isEmpty());
+        QVERIFY(litKeys().isEmpty());
+    }
+
+    void leavingGuard_data()
+    {
+        QTest::addColumn<bool>("byEscape");
+        QTest::addRow("Cerrar") << false;
+        QTest::addRow("Esc") << true;
+    }
+
+    // While the practice is open the FG110 window refuses to be left; once it is closed
+    // (by "&Cerrar" or Esc) leaving goes back to the chooser.
+    void leavingGuard()
+    {
+        QFETCH(bool, byEscape);
+        QWidget* practice = open();
+        QVERIFY(practice);
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
+        TestSession::settle();
+        const MessageBoxes::Shown refusal{"La práctica está abierta", "Cierre antes la ventana de práctica.",
+                                          MessageBoxes::Icon::Exclamation};
+        QCOMPARE(session->boxes(), QList<MessageBoxes::Shown>{refusal});
+        QVERIFY(TestSession::window(Fg110Names::window));
+
+        if (byEscape)
+            QTest::keyClick(practice, Qt::Key_Escape);
+        else
+            Driving::press(practice, "BotonCerrar");
+        TestSession::settle();
+        QVERIFY(practices().isEmpty());
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
+        TestSession::settle();
+        QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
+    }
+};
+
+QTEST_MAIN(PracticeWindowTest)
+#include "tst_practice_window.moc"
