@@ -73,7 +73,8 @@ QString rangeName(Fg110Range range)
     return range == Fg110Range::OneVolt ? QStringLiteral("1 V") : QStringLiteral("10 V");
 }
 
-const QString inOutput = QStringLiteral(" Por último, activa la salida con CH1.");
+// Every sequence ends with CH1, which turns the output on from the factory settings.
+const QString inOutput = QStringLiteral(" Si CH1 ya está encendido, sáltate esa tecla.");
 
 ExerciseSet<Fg110Generator> makeExercises()
 {
