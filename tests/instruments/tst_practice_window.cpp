@@ -5,6 +5,7 @@
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/common/practice/SimulatedInstrument.h"
+#include "InstrumentTestCase.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 
 #include "widgets/Oscilloscope.h"
@@ -18,11 +19,10 @@
 // The FG110's practice window, driven as a student drives it: opened from the FG110
 // window's "Opciones" menu, one at a time, keeping the FG110 window from being left while
 // it is open.
-class PracticeWindowTest : public QObject
+class PracticeWindowTest : public InstrumentTestCase
 {
     Q_OBJECT
-    std::unique_ptr<TestSession> session;
-    QWidget* fg110 = nullptr;
+    QWidget*& fg110 = instrument;
 
     // A step of the student's: "TeclaFreq" clicks that key with the mouse, "type:5" types
     // on the computer's keyboard, "wheel:RuedaArriba:2" turns the wheel over a key.
@@ -56,15 +56,10 @@ class PracticeWindowTest : public QObject
         return TestSession::window(Fg110Names::practice);
     }
 
+public:
+    PracticeWindowTest() : InstrumentTestCase(Fg110Names::chooserMenuItem, Fg110Names::window) {}
+
 private slots:
-    void init()
-    {
-        session = std::make_unique<TestSession>();
-        QVERIFY(session->started());
-        fg110 = Driving::openInstrument(Fg110Names::chooserMenuItem, Fg110Names::window);
-        QVERIFY(fg110);
-    }
-    void cleanup() { session.reset(); }
 
     // A second choice brings the open window to the front instead of opening another.
     void oneAtATime()
