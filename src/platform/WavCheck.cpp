@@ -1,9 +1,19 @@
 #include "WavCheck.h"
 
+#include <array>
 #include <cstring>
 
 namespace wav {
 namespace {
+
+constexpr std::uint16_t PcmTag = 1;
+// The extensible format names its samples by a GUID after the common figures.
+constexpr std::uint16_t ExtensibleTag = 0xFFFE;
+constexpr std::uint64_t ExtensibleFormatBytes = 40;
+constexpr std::uint16_t ExtensibleExtraBytes = 22;
+// The sub-format GUID of PCM samples, 00000001-0000-0010-8000-00AA00389B71, as stored.
+constexpr std::array<unsigned char, 16> PcmSubFormat{0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
+                                                     0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 std::uint32_t le32(const std::byte* b)
 {
@@ -69,7 +79,20 @@ Check check(const Reader& read, std::uint64_t size)
                 result.problem = Problem::BadFormat;
                 return result;
             }
-            if (le16(f) != 1) {
+            const std::uint16_t tag = le16(f);
+            if (tag == ExtensibleTag) {
+                // cbSize, valid bits, channel mask, then the sub-format.
+                std::byte extension[24];
+                if (chunkSize < ExtensibleFormatBytes || !read(body + 16, extension)
+                    || le16(extension) < ExtensibleExtraBytes) {
+                    result.problem = Problem::BadFormat;
+                    return result;
+                }
+                if (std::memcmp(extension + 8, PcmSubFormat.data(), PcmSubFormat.size()) != 0) {
+                    result.problem = Problem::NotPcm;
+                    return result;
+                }
+            } else if (tag != PcmTag) {
                 result.problem = Problem::NotPcm;
                 return result;
             }

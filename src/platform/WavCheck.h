@@ -6,9 +6,9 @@
 #include <span>
 
 // Checks that a block of bytes is a WAV file that can be played as it stands:
-// a RIFF/WAVE container whose chunks fit inside the file, a PCM "fmt " chunk with
-// consistent figures, and a "data" chunk after it. Written to survive any bytes; reads
-// only the headers, never the sound itself.
+// a RIFF/WAVE container whose chunks fit inside the file, a PCM "fmt " chunk (plain, or
+// extensible with the PCM sub-format) with consistent figures, and a "data" chunk after
+// it. Written to survive any bytes; reads only the headers, never the sound itself.
 namespace wav {
 
 enum class Problem {

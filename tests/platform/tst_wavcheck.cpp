@@ -70,6 +70,19 @@ private slots:
         QTest::addRow("no fmt chunk") << with([](WavBytes& w) { w.withFormat = false; }) << wav::Problem::NoFormat;
         QTest::addRow("data before fmt") << with([](WavBytes& w) { w.dataBeforeFormat = true; }) << wav::Problem::NoFormat;
         QTest::addRow("compressed") << with([](WavBytes& w) { w.format = 2; }) << wav::Problem::NotPcm;
+        QTest::addRow("extensible PCM") << with([](WavBytes& w) { w.subFormat = WavBytes::pcmSubFormat(); })
+                                        << wav::Problem::None;
+        QTest::addRow("extensible float") << with([](WavBytes& w) { w.subFormat = WavBytes::floatSubFormat(); })
+                                          << wav::Problem::NotPcm;
+        // PCM's GUID with its last byte changed: the whole GUID counts, not its first field.
+        QTest::addRow("extensible, another sub-format")
+            << with([](WavBytes& w) { w.subFormat = WavBytes::pcmSubFormat(); w.subFormat[15] = 0x72; })
+            << wav::Problem::NotPcm;
+        QTest::addRow("extensible without its sub-format")
+            << with([](WavBytes& w) { w.subFormat = WavBytes::pcmSubFormat(); w.extensionSize = 0; })
+            << wav::Problem::BadFormat;
+        QTest::addRow("extensible tag in a 16-byte format") << with([](WavBytes& w) { w.format = 0xFFFE; })
+                                                            << wav::Problem::BadFormat;
         QTest::addRow("zero channels") << with([](WavBytes& w) { w.channels = 0; }) << wav::Problem::BadFormat;
         QTest::addRow("12-bit samples") << with([](WavBytes& w) { w.bits = 12; }) << wav::Problem::BadFormat;
         QTest::addRow("zero rate") << with([](WavBytes& w) { w.rate = 0; }) << wav::Problem::BadFormat;
