@@ -22,12 +22,16 @@ class SoundCueTest : public QObject
     QTemporaryDir folder;
     static constexpr int ToneMs = 300;
     static constexpr std::int64_t Ms = 1000000;
+    // The largest file the player reads: 16 MiB.
+    static constexpr qint64 LargestCue = 16 * 1024 * 1024;
 
-    void writeCue(const QString& name, const QByteArray& bytes)
+    void writeCue(const QString& name, const QByteArray& bytes, qint64 fileSize = -1)
     {
         QFile file(folder.filePath("SOND/" + name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+        if (fileSize >= 0) // trailing bytes after the RIFF chunk, which the player tolerates
+            QVERIFY(file.resize(fileSize));
     }
 
 private slots:
@@ -42,6 +46,11 @@ private slots:
         compressed.format = 2;
         writeCue("ADPCM.WAV", compressed.build());
         writeCue("GOOD.WAV", WavBytes{}.build());
+        WavBytes extensible;
+        extensible.subFormat = WavBytes::pcmSubFormat();
+        writeCue("EXTENSIBLE.WAV", extensible.build());
+        writeCue("LIMIT.WAV", WavBytes{}.build(), LargestCue);
+        writeCue("OVER.WAV", WavBytes{}.build(), LargestCue + 1);
         WavBytes tone;
         tone.samples = 22050 * ToneMs / 1000;
         writeCue("TONE.WAV", tone.build());
@@ -81,6 +90,8 @@ private slots:
                                    << "El archivo WAV está dañado: sus bloques no caben en el archivo.";
         QTest::addRow("compressed") << "SOND\\ADPCM.WAV" << "El archivo WAV no está en formato PCM.";
         QTest::addRow("far too large") << "SOND\\HUGE.WAV" << "El archivo es demasiado grande para ser un sonido breve.";
+        QTest::addRow("one byte over the limit") << "SOND\\OVER.WAV"
+                                                 << "El archivo es demasiado grande para ser un sonido breve.";
     }
     void unplayableFilesAreReported()
     {
@@ -97,10 +108,18 @@ private slots:
         player.stop();
     }
 
+    void aGoodFileOpensSilently_data()
+    {
+        QTest::addColumn<QString>("cue");
+        QTest::addRow("a short cue") << "SOND/GOOD.WAV";
+        QTest::addRow("extensible PCM") << "SOND/EXTENSIBLE.WAV";
+        QTest::addRow("a file of exactly the size limit") << "SOND/LIMIT.WAV";
+    }
     void aGoodFileOpensSilently()
     {
+        QFETCH(QString, cue);
         SoundCue player;
-        QVERIFY(player.open("SOND/GOOD.WAV"));
+        QVERIFY(player.open(cue));
         QVERIFY(player.isOpen());
         QVERIFY(boxes.isEmpty());
     }
