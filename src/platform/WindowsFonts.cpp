@@ -66,6 +66,14 @@ qreal cellPerEm(const QFont& font)
 
 } // namespace
 
+QStringList windowsFamilies()
+{
+    QStringList names;
+    for (const Substitute& s : substitutes)
+        names << QString::fromLatin1(s.windowsFamily);
+    return names;
+}
+
 void install()
 {
     for (const Substitute& s : substitutes)

@@ -2,11 +2,15 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 // Fonts are named in the program by the Windows families they were designed with
 // ("Times New Roman", "Arial", "Garamond", "MS Sans Serif", "System"); one table maps
 // them to the free, metric-compatible fonts installed here.
 namespace WindowsFonts {
+
+// The Windows families the table maps, in its order.
+QStringList windowsFamilies();
 
 // Registers the free fonts as substitutes for the Windows names. Called once at start-up.
 void install();

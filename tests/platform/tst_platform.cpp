@@ -132,6 +132,56 @@ private slots:
         }
     }
 
+    // What each font of the table resolves to here, plain and bold: the free family, the
+    // weight and the face drawn (Arial Black's black face, never a lighter one; Garamond's
+    // bold is its 08 cut's regular face thickened; System's semibold is Liberation's bold).
+    void everyTableFontResolvesToItsFamilyAndWeight_data()
+    {
+        QTest::addColumn<QString>("windowsFamily");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<QString>("face");
+        struct Resolved {
+            const char* family;
+            QFont::Weight weight;
+            const char* face;
+        };
+        const struct {
+            const char* windowsFamily;
+            Resolved plain, bold;
+        } rows[] = {
+            {"Times New Roman", {"Liberation Serif", QFont::Normal, "Regular"}, {"Liberation Serif", QFont::Bold, "Bold"}},
+            {"Arial", {"Liberation Sans", QFont::Normal, "Regular"}, {"Liberation Sans", QFont::Bold, "Bold"}},
+            {"Arial Black", {"Lato", QFont::Black, "Black"}, {"Lato", QFont::Black, "Black"}},
+            {"Garamond", {"EB Garamond 12", QFont::Normal, "12 Regular"}, {"EB Garamond 08", QFont::Bold, "08 Regular"}},
+            {"MS Sans Serif", {"Liberation Sans", QFont::Normal, "Regular"}, {"Liberation Sans", QFont::Bold, "Bold"}},
+            {"System", {"Liberation Sans", QFont::DemiBold, "Bold"}, {"Liberation Sans", QFont::Bold, "Bold"}},
+        };
+        QStringList covered;
+        for (const auto& row : rows) {
+            for (const bool bold : {false, true}) {
+                const Resolved& to = bold ? row.bold : row.plain;
+                QTest::addRow("%s%s", row.windowsFamily, bold ? ", bold" : "")
+                    << row.windowsFamily << bold << to.family << int(to.weight) << to.face;
+            }
+            covered << row.windowsFamily;
+        }
+        QCOMPARE(covered, WindowsFonts::windowsFamilies());
+    }
+    void everyTableFontResolvesToItsFamilyAndWeight()
+    {
+        QFETCH(QString, windowsFamily);
+        QFETCH(bool, bold);
+        QFETCH(QString, family);
+        QFETCH(int, weight);
+        QFETCH(QString, face);
+        const QFontInfo info(WindowsFonts::pixels(windowsFamily, 15, bold));
+        QCOMPARE(info.family(), family);
+        QCOMPARE(info.weight(), weight);
+        QCOMPARE(info.styleName(), face);
+    }
+
     void everyDrawingRendersAtItsSize()
     {
         QDirIterator it(":/pictures", {"*.svg"}, QDir::Files, QDirIterator::Subdirectories);
