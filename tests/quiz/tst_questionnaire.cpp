@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 // The FG110's questionnaire, driven as a student drives it: every option judged at once,
@@ -32,6 +33,21 @@ class QuestionnaireTest : public QObject
     static QRadioButton* radio(QWidget* q, int n)
     {
         return q->findChild<QRadioButton*>(ObjectNames::optionButton(n));
+    }
+    // A line's runs from left to right.
+    static QList<QLabel*> runs(QWidget* line)
+    {
+        QList<QLabel*> found = line->findChildren<QLabel*>();
+        std::sort(found.begin(), found.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+        return found;
+    }
+    // A line as the student reads it: a picture by what it shows.
+    static QString reading(QWidget* line)
+    {
+        QStringList read;
+        for (QLabel* run : runs(line))
+            read << (run->pixmap().isNull() ? run->text() : run->accessibleName());
+        return read.join(QLatin1Char(' '));
     }
     static QString verdict(QWidget* q) { return q->findChild<QLabel*>(ObjectNames::verdictLabel)->text(); }
     static bool happy(QWidget* q) { return q->findChild<QLabel*>(Fg110Names::happyFace)->isVisible(); }
@@ -227,6 +243,62 @@ private slots:
         const int below = text->mapTo(q.get(), text->rect().center()).y()
                           - radio(q.get(), button)->mapTo(q.get(), radio(q.get(), button)->rect().center()).y();
         QVERIFY2(qAbs(below) <= 1, qPrintable(QStringLiteral("the button floats %1 px above its line").arg(below)));
+    }
+
+    // Found by where things stand, not by their names: the button level with an option's
+    // text (its centre within the text's first line) is the only one there, and a click
+    // on it is judged as that option of the bank.
+    void theButtonBesideAnOptionsTextChoosesThatOption_data() { everyButtonStandsLevelWithItsFirstLine_data(); }
+    void theButtonBesideAnOptionsTextChoosesThatOption()
+    {
+        QFETCH(bool, fg110);
+        QFETCH(int, button);
+        const QuestionBank& bank = fg110 ? fg110QuestionBank() : fluke45QuestionBank();
+        const QuizQuestion& question = bank.questions[std::size_t(button - 1) / 4];
+        const QuizOption& option = question.options[std::size_t(button - 1) % 4];
+        std::unique_ptr<QuestionnaireWindow> q(Navigation::present(new QuestionnaireWindow(bank)));
+        notebook(q.get())->setCurrentIndex((button - 1) / 4);
+        QCoreApplication::processEvents();
+        QGroupBox* answers = notebook(q.get())->currentWidget()->findChild<QGroupBox*>();
+
+        // The page's lines from top to bottom read as the bank's options, in order.
+        QList<QWidget*> lines;
+        for (QWidget* child : answers->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QRadioButton*>(child))
+                lines << child;
+        std::sort(lines.begin(), lines.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+        QStringList shown, written;
+        for (QWidget* line : lines)
+            shown << reading(line);
+        qsizetype firstLine = 0;
+        for (const QuizOption& each : question.options) {
+            if (&each == &option)
+                firstLine = written.size();
+            for (const QuizLine& line : each.lines) {
+                QStringList runs;
+                for (const LineRun& run : line)
+                    runs << run.text;
+                written << runs.join(QLatin1Char(' '));
+            }
+        }
+        QCOMPARE(shown, written);
+
+        // The option's first line of text: its first text run, else the line itself.
+        const QList<QLabel*> firstRuns = runs(lines[firstLine]);
+        const auto firstText = std::find_if(firstRuns.begin(), firstRuns.end(),
+                                            [](QLabel* run) { return run->pixmap().isNull(); });
+        QWidget* text = firstText != firstRuns.end() ? *firstText : lines[firstLine];
+        const int top = text->mapTo(answers, QPoint(0, 0)).y(), bottom = top + text->height();
+        QList<QRadioButton*> beside;
+        for (QRadioButton* radio : answers->findChildren<QRadioButton*>()) {
+            const int centre = radio->geometry().center().y();
+            if (top <= centre && centre < bottom)
+                beside << radio;
+        }
+        QCOMPARE(beside.size(), 1);
+        QTest::mouseClick(beside[0], Qt::LeftButton, {}, QPoint(6, beside[0]->height() / 2));
+        QVERIFY(beside[0]->isChecked());
+        QCOMPARE(verdict(q.get()), option.correct ? QString("CORRECTA") : QString("INCORRECTA"));
     }
 
     // The bank's texts as the student reads them, pictures standing between the runs.
