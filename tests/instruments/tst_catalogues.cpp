@@ -1,10 +1,12 @@
 // Every control catalogue of the program, checked against the picture it is registered
 // on: each control can be pointed at and each click has something to explain.
 
+#include "CatalogueTexts.h"
 #include "instruments/InstrumentRegistry.h"
 #include "platform/Pictures.h"
 #include "widgets/SensitiveMap.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -95,6 +97,20 @@ private slots:
             // A control may have nothing to say on its use, but says so with an empty line.
             QVERIFY2(!r.usage.isEmpty(), qPrintable(name + " has no usage"));
         }
+    }
+
+    // Every text the catalogues show, letter by letter as the reviewed copy has it: a
+    // dropped accent or a changed word anywhere is a difference.
+    void textsAreTheReviewedOnes()
+    {
+        QFile file(QStringLiteral(TRIVANE_CATALOGUE_TEXTS));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QStringList reviewed = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        if (reviewed.last().isEmpty()) // the file's last line ends like every other
+            reviewed.removeLast();
+        const QString difference = CatalogueTexts::difference(reviewed, CatalogueTexts::render());
+        QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("The catalogues differ from %1 %2")
+                                                      .arg(file.fileName(), difference)));
     }
 
     void relatedTopics_data() { addCatalogueRows(); }
