@@ -56,7 +56,7 @@ QString difference(const QStringList& expected, const QStringList& actual)
     while (tail < expected.size() - first && tail < actual.size() - first
            && expected[expected.size() - 1 - tail] == actual[actual.size() - 1 - tail])
         ++tail;
-    QStringList shown{QStringLiteral("from line %1 of the reviewed copy:").arg(first + 1)};
+    QStringList shown{QStringLiteral("The reviewed copy (-) and the catalogues (+) part at line %1:").arg(first + 1)};
     const auto block = [&](QChar mark, const QStringList& lines, qsizetype from, qsizetype to) {
         for (qsizetype i = from; i < std::min(to, from + shownAtMost); ++i)
             shown << mark + QLatin1Char(' ') + lines[i];
