@@ -45,6 +45,7 @@ PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
         auto* button = new PanelKeyButton(key.id, key.name, this);
         button->setObjectName(key.objectName);
         button->setGeometry(key.rect);
+        button->setFunctions(key.description, key.shiftedDescription);
         connect(button, &QAbstractButton::pressed, this, [this, id = key.id] { press(id); });
         if (key.id == instrument.wheelDownKey() || key.id == instrument.wheelUpKey())
             connect(button, &PanelKeyButton::wheelTurned, this, [this](int notches) {
@@ -75,6 +76,8 @@ void PracticePanel::press(int key)
     if (appState().soundOn && m_click->isOpen())
         m_click->play();
     m_instrument.press(key);
+    for (PanelKeyButton* button : std::as_const(m_buttons))
+        button->followShift(m_instrument.shiftLit());
     // A new key shows its digit at once, lit.
     m_ticks = 0;
     m_blinkOn = true;

@@ -16,6 +16,20 @@ double fg110WaveShape(Fg110Waveform waveform, double cycle, double duty)
     return 0;
 }
 
+namespace {
+ScopeSignal::Shape scopeShape(Fg110Waveform waveform)
+{
+    switch (waveform) {
+    case Fg110Waveform::Sine: return ScopeSignal::Shape::Sine;
+    case Fg110Waveform::Square: return ScopeSignal::Shape::Square;
+    case Fg110Waveform::Ramp: return ScopeSignal::Shape::Ramp;
+    case Fg110Waveform::Triangle: return ScopeSignal::Shape::Triangle;
+    case Fg110Waveform::Pulse: return ScopeSignal::Shape::Pulse;
+    }
+    return ScopeSignal::Shape::Unnamed;
+}
+} // namespace
+
 ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, bool triggered)
 {
     ScopeSignal signal;
@@ -58,6 +72,9 @@ ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, bool triggered)
         };
     }
     signal.period = 1 / frequency;
+    signal.shape = scopeShape(waveform);
+    signal.duty = waveform == Fg110Waveform::Pulse ? duty : 50;
+    signal.inverted = s.inverted;
     signal.lowest = offset - s.amplitude / 2;
     signal.highest = offset + s.amplitude / 2;
     return signal;
