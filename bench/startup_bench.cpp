@@ -47,6 +47,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 
 #include <algorithm>
 #include <cstdio>
@@ -224,6 +225,7 @@ int runPracticeKeys(int argc, char** argv)
     panel->installEventFilter(&watch);
     scope->installEventFilter(&watch);
     std::vector<double> times;
+    std::map<QString, std::vector<double>> timesOfKey;
     constexpr int warming = 12, measured = 600;
     for (int i = 0; i < warming + measured; ++i) {
         QWidget* key = keys[i % keys.size()];
@@ -235,13 +237,18 @@ int runPracticeKeys(int argc, char** argv)
         QCoreApplication::sendEvent(key, &down);
         while (!watch.panelPainted || !watch.scopePainted)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
-        if (i >= warming)
+        if (i >= warming) {
             times.push_back(clock.nsecsElapsed() / 1e6);
+            timesOfKey[key->objectName()].push_back(times.back());
+        }
         QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
         QCoreApplication::sendEvent(key, &up);
         settle();
     }
     std::printf("%.2f %.2f\n", median(times), *std::max_element(times.begin(), times.end()));
+    for (const auto& [name, ofKey] : timesOfKey) // then each key's, for whoever looks closer
+        std::printf("  %-12s median %.2f ms, worst %.2f ms\n", qPrintable(name), median(ofKey),
+                    *std::max_element(ofKey.begin(), ofKey.end()));
     delete practice;
     Startup::closeAllWindows();
     return 0;
