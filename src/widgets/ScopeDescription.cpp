@@ -16,9 +16,10 @@ const QString burst = QStringLiteral("Ráfaga de %1 de %2; antes y después, niv
 const QString oneCycle = QStringLiteral("un ciclo");
 const QString cycles = QStringLiteral("%1 ciclos");
 const QString inverted = QStringLiteral(" invertida");
-const QString seen = QStringLiteral("se ven %1");
-const QString almost = QStringLiteral("se ven casi %1");
-const QString overOne = QStringLiteral("se ven algo más de %1");
+const QString seesOne = QStringLiteral("se ve %1");
+const QString seesMany = QStringLiteral("se ven %1");
+const QString almost = QStringLiteral("casi %1");
+const QString littleOver = QStringLiteral("algo más de %1");
 const QString onePeriod = QStringLiteral("un periodo");
 const QString periods = QStringLiteral("%1 periodos");
 const QString andAHalf = QStringLiteral(" y medio");
@@ -59,6 +60,9 @@ QString quantity(double value, int digits, std::initializer_list<Unit> units)
         return QStringLiteral("0 ") + QString::fromUtf8(std::find_if(units.begin(), units.end(), [](const Unit& u) {
                                                             return u.size == 1;
                                                         })->symbol);
+    // Rounded first, so that 999.96 Hz reads "1 kHz", not "1000 Hz".
+    const double place = std::pow(10.0, std::floor(std::log10(std::abs(value))) - digits + 1);
+    value = std::round(value / place) * place;
     for (const Unit& unit : units)
         if (std::abs(value) / unit.size >= 1 - 1e-9) {
             chosen = &unit;
@@ -95,18 +99,19 @@ QString counted(int n, const QString& one, const QString& many)
     return many.arg(n < int(Words::numbers.size()) ? Words::numbers[std::size_t(n)] : QString::number(n));
 }
 
-// "dos periodos y medio", "un periodo", to the nearest half period; "casi" or "algo más
-// de" where the screen does not end on a half period.
+// "se ven dos periodos y medio", "se ve un periodo", to the nearest half period; "casi" or
+// "algo más de" before them where the screen does not end on a half period.
 QString periodsSeen(double periods)
 {
-    const double halves = std::round(periods * 2);
-    const int whole = int(halves) / 2;
-    QString words = counted(std::max(whole, 1), Words::onePeriod, Words::periods);
-    if (int(halves) % 2 == 1)
+    const int halves = int(std::lround(periods * 2));
+    const int whole = std::max(halves / 2, 1);
+    QString words = counted(whole, Words::onePeriod, Words::periods);
+    if (halves % 2 == 1)
         words += Words::andAHalf;
-    if (std::abs(periods - halves / 2) < 0.01)
-        return Words::seen.arg(words);
-    return (periods < halves / 2 ? Words::almost : Words::overOne).arg(words);
+    const double shown = halves / 2.0;
+    if (std::abs(periods - shown) >= 0.01)
+        words = (periods < shown ? Words::almost : Words::littleOver).arg(words);
+    return (whole == 1 && halves % 2 == 0 ? Words::seesOne : Words::seesMany).arg(words);
 }
 
 QString waveWords(const ScopeSignal& signal)
