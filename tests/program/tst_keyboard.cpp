@@ -72,23 +72,22 @@ bool readsBefore(const QWidget* before, const QWidget* after)
 QStringList mnemonicTexts(QWidget* window)
 {
     QStringList texts;
-    const auto shown = [window](QWidget* w) { return w->isVisibleTo(window); };
-    for (auto* button : window->findChildren<QAbstractButton*>())
-        if (shown(button))
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
             texts << button->text();
-    for (auto* label : window->findChildren<QLabel*>())
-        if (shown(label) && label->buddy())
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
             texts << label->text();
-    for (auto* box : window->findChildren<QGroupBox*>())
-        if (shown(box))
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
             texts << box->title();
-    for (auto* tabs : window->findChildren<QTabBar*>())
-        for (int i = 0; shown(tabs) && i < tabs->count(); ++i)
-            texts << tabs->tabText(i);
-    for (auto* bar : window->findChildren<QMenuBar*>())
-        for (QAction* menu : bar->actions())
-            if (shown(bar) && menu->isVisible())
-                texts << menu->text();
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        else if (qobject_cast<QMenuBar*>(w))
+            for (QAction* menu : w->actions())
+                texts << (menu->isVisible() ? menu->text() : QString());
+    }
     return texts;
 }
 
