@@ -1,5 +1,7 @@
 #include "Oscilloscope.h"
 
+#include "ScopeDescription.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -23,7 +25,8 @@ constexpr int TraceWidth = 2;         // logical pixels, a whole number of devic
 constexpr int GlowWidth = 6;
 
 const QString Name = QStringLiteral("Osciloscopio");
-const QString NoSignal = QStringLiteral("Sin se\u00f1al");
+// Printed by the input, as on a scope whose input is terminated in 50 Ω.
+const QString InputMark = QStringLiteral("entrada 50 \u03a9");
 
 } // namespace
 
@@ -31,7 +34,7 @@ Oscilloscope::Oscilloscope(QWidget* parent)
     : QWidget(parent)
 {
     setAccessibleName(Name);
-    setAccessibleDescription(NoSignal);
+    setAccessibleDescription(describeScreen(m_signal, m_scale));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -40,7 +43,10 @@ void Oscilloscope::setSignal(ScopeSignal signal)
     m_signal = std::move(signal);
     m_scale = chooseScale(m_signal);
     m_traceScreen = {{-1, -1}, 0};
-    setAccessibleDescription(m_signal.output == ScopeSignal::Output::None ? NoSignal : spokenScale(m_scale));
+    // Told once, when what the screen shows changes, never at a repaint.
+    const QString description = describeScreen(m_signal, m_scale);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
     update();
 }
 
@@ -110,8 +116,7 @@ void Oscilloscope::paintEvent(QPaintEvent*)
     paintGraticule(painter, screen);
     paintTrace(painter, screen);
     painter.restore();
-    if (m_signal.output != ScopeSignal::Output::None)
-        paintLabels(painter, screenRect());
+    paintLabels(painter, screenRect());
 }
 
 // One-pixel lines through the middle of whole pixels: the divisions, the border, and
@@ -174,6 +179,9 @@ void Oscilloscope::paintLabels(QPainter& painter, const QRectF& screen) const
 {
     const QRectF strip(screen.left(), screen.bottom() + Margin / 2.0, screen.width(), fontMetrics().height());
     painter.setPen(LabelText);
+    painter.drawText(strip, Qt::AlignHCenter | Qt::AlignVCenter, InputMark);
+    if (m_signal.output == ScopeSignal::Output::None)
+        return;
     painter.drawText(strip, Qt::AlignLeft | Qt::AlignVCenter, timebaseLabel(m_scale.secondsPerDivision));
     painter.drawText(strip, Qt::AlignRight | Qt::AlignVCenter, verticalLabel(m_scale.voltsPerDivision));
 }

@@ -9,9 +9,11 @@
 
 // An oscilloscope's screen showing one signal: 10 × 8 divisions with a graticule, the
 // trace in phosphor green, and below the screen the timebase and the V/div it chose
-// ("0.2 ms/div", "1 V/div"). It knows nothing of what makes the signal. Everything is
-// drawn in device pixels, so that grid lines and flat stretches of the trace fall on
-// whole pixels at any scale. A screen reader hears "Osciloscopio" and the settings.
+// ("0.2 ms/div", "1 V/div"), with "entrada 50 Ω" between them. It knows nothing of what
+// makes the signal. Everything is drawn in device pixels, so that grid lines and flat
+// stretches of the trace fall on whole pixels at any scale. A screen reader hears
+// "Osciloscopio" and, as its description, what the screen shows in words
+// (`describeScreen`), changed once for each new signal.
 class Oscilloscope : public QWidget
 {
     Q_OBJECT

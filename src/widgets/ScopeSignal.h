@@ -16,4 +16,11 @@ struct ScopeSignal {
     double lowest = 0;  // the signal's lowest and highest values, volts
     double highest = 0;
     int cycles = 0;     // a burst: this many cycles from time 0, then the resting level; 0 for continuous
+
+    // What the instrument says its wave is, for the words a screen reader hears; the
+    // trace comes from `volts` alone.
+    enum class Shape { Unnamed, Sine, Square, Ramp, Triangle, Pulse };
+    Shape shape = Shape::Unnamed;
+    double duty = 50;      // percent of the period a pulse is high
+    bool inverted = false; // the wave mirrored about its middle level
 };

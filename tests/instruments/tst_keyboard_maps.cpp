@@ -196,6 +196,10 @@ private slots:
             QVERIFY(region->text(QAccessible::Description).startsWith(row->name + '\n'));
             region->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QCOMPARE(fieldsOf(window).name, row->name);
+            // The name label reads as the control's name, as a label reads its text.
+            QCOMPARE(QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(ObjectNames::controlNameLabel))
+                         ->text(QAccessible::Name),
+                     row->name);
         }
         qInfo("%d of %d regions reached and listed", int(pathTo.size()), map_->childCount());
 

@@ -1,3 +1,5 @@
+#define QT_STATICPLUGIN // the description spy below is a plugin compiled into the test
+
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
@@ -6,16 +8,54 @@
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/common/practice/SimulatedInstrument.h"
 #include "InstrumentTestCase.h"
+#include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 
 #include "widgets/Oscilloscope.h"
 
+#include <QAccessible>
+#include <QAccessibleBridgePlugin>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
 #include <memory>
+
+namespace {
+
+QList<QObject*> descriptionChanges; // the object of each accessible description change
+
+// Hears what the program tells screen readers, as a platform's bridge to them would.
+struct DescriptionSpy : QAccessibleBridge {
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* e) override
+    {
+        if (e->type() == QAccessible::DescriptionChanged)
+            descriptionChanges.append(e->object());
+    }
+};
+
+// The description of the catalogue's row whose rectangle holds a point of the panel.
+QString describedAt(const ControlCatalogue& catalogue, QPoint at)
+{
+    for (const ControlRow& row : catalogue)
+        if (QRect(QPoint(row.left, row.top), QPoint(row.right - 1, row.bottom - 1)).contains(at))
+            return row.description.join(' ');
+    return {};
+}
+
+} // namespace
+
+class DescriptionSpyPlugin : public QAccessibleBridgePlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "FocusSpy.json")
+public:
+    QAccessibleBridge* create(const QString&) override { return new DescriptionSpy; }
+};
+Q_IMPORT_PLUGIN(DescriptionSpyPlugin)
+
 
 // The FG110's practice window, driven as a student drives it: opened from the FG110
 // window's "Opciones" menu, one at a time, keeping the FG110 window from being left while
@@ -194,6 +234,76 @@ private slots:
         const int cycles = scope->signal().cycles;
         QVERIFY2(cycles == int((ms - 50) / 1000) + 1 || cycles == int((ms + 50) / 1000) + 1,
                  qPrintable(QString("%1 cycles after %2 ms").arg(cycles).arg(ms)));
+    }
+
+    void screenReaderHearsTheScope_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("heard");
+        const QStringList on{"TeclaCh1"};
+        QTest::addRow("off") << QStringList{"TeclaPower"} << "Apagado";
+        QTest::addRow("pulse, duty 25") << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaFunc", "TeclaFunc",
+                                                           "TeclaShift", "TeclaPhase", "Tecla2", "Tecla5", "TeclaMiliHz"}
+                                       << "Onda de pulsos de 1 kHz, 1 Vp-p, desplazamiento 0 V, en nivel alto el 25 % de "
+                                          "cada periodo; 0.2 ms por división, 0.2 V por división; se ven dos periodos";
+        QTest::addRow("DC") << on + QStringList{"TeclaOffset", "Tecla1", "TeclaMHz", "TeclaMode", "TeclaMode", "TeclaMode"}
+                            << "Nivel constante de 1 V; 1 ms por división, 0.5 V por división";
+        QTest::addRow("burst") << on + QStringList{"TeclaMode", "TeclaLocal"}
+                               << "Ráfaga de un ciclo de onda senoidal de 1 kHz, 1 Vp-p, desplazamiento 0 V; antes y "
+                                  "después, nivel constante de 0 V; 0.2 ms por división, 0.2 V por división";
+    }
+
+    // A screen reader hears the screen in words after each key that changes it, once, and
+    // never while nothing changes (repaints, the display's blinking).
+    void screenReaderHearsTheScope()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, heard);
+        QWidget* practice = open();
+        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        for (const QString& step : steps) {
+            const QString before = scope->accessibleDescription();
+            descriptionChanges.clear();
+            act(practice, step);
+            const int told = scope->accessibleDescription() != before ? 1 : 0;
+            QVERIFY2(descriptionChanges.count(scope) == told, qPrintable(step));
+        }
+        QCOMPARE(scope->accessibleDescription(), heard);
+        descriptionChanges.clear();
+        act(practice, "TeclaCursorIzquierda"); // a digit blinks; the signal stays
+        QTest::qWait(3 * PracticePanel::tickMilliseconds);
+        QCOMPARE(descriptionChanges.count(scope), 0);
+    }
+
+    void keysSayWhatTheyDo_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("shifted");
+        QTest::addRow("own functions") << QStringList{} << false;
+        QTest::addRow("SHIFT lit") << QStringList{"TeclaShift"} << true;
+        QTest::addRow("SHIFT used by a key") << QStringList{"TeclaShift", "TeclaFreq"} << false;
+    }
+
+    // Each key is described by what it does now: the front panel's explanation of the
+    // control under it, from the SHIFT picture's while SHIFT is lit where that picture
+    // explains it; never by its name again.
+    void keysSayWhatTheyDo()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, shifted);
+        QWidget* practice = open();
+        for (const QString& step : steps)
+            act(practice, step);
+        for (PanelKeyButton* key : practice->findChildren<PanelKeyButton*>()) {
+            const QPoint at = key->geometry().center();
+            QString expected = shifted ? describedAt(fg110ShiftCatalogue(), at) : QString();
+            if (expected.isEmpty())
+                expected = describedAt(fg110NormalCatalogue(), at);
+            QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(key);
+            QVERIFY2(!expected.isEmpty(), qPrintable(key->objectName()));
+            QCOMPARE(heard->text(QAccessible::Description), expected);
+            QVERIFY(heard->text(QAccessible::Name) != expected);
+        }
     }
 
     void exerciseChecked_data()

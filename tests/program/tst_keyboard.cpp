@@ -3,17 +3,23 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/HelpContent.h"
 #include "instruments/common/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
+#include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "shell/AboutBox.h"
 
 #include <QAccessible>
+#include <QAccessibleTextInterface>
+#include <QGroupBox>
+#include <QMenuBar>
 #include <QSet>
 #include <functional>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -37,6 +43,8 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
         if (d.questionBank)
             windows.emplace_back(d.name + " questionnaire",
                                  [&d] { return Navigation::present(new QuestionnaireWindow(d.questionBank())); });
+        if (d.practice.create)
+            windows.emplace_back(d.name + " practice", [&d] { return PracticeWindow::open(d.practice); });
         for (int topic = 1; d.panel.layout && d.panel.layout().openRelatedTopic && topic <= d.panel.relatedTopicCount; ++topic)
             windows.emplace_back(d.name + " link " + QString::number(topic), [&d, topic]() -> QWidget* {
                 const QList<QWidget*> before = QApplication::topLevelWidgets();
@@ -57,6 +65,30 @@ bool readsBefore(const QWidget* before, const QWidget* after)
 {
     const QRect b = inWindow(before), a = inWindow(after);
     return b.bottom() < a.top() || (b.top() <= a.bottom() && a.top() <= b.bottom() && b.right() < a.left());
+}
+
+// The texts whose underlined letter Alt presses in a window: its visible buttons, labels
+// with a buddy, group boxes, tabs and menu bar titles.
+QStringList mnemonicTexts(QWidget* window)
+{
+    QStringList texts;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            texts << label->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            texts << box->title();
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        else if (qobject_cast<QMenuBar*>(w))
+            for (QAction* menu : w->actions())
+                texts << (menu->isVisible() ? menu->text() : QString());
+    }
+    return texts;
 }
 
 // One Tab stop for a group of exclusive options (the arrows move within it), as for a map.
@@ -142,6 +174,28 @@ private slots:
             if (readsBefore(cycle[i], cycle[i - 1]))
                 wrongStep = cycle[i]->objectName() + " after " + cycle[i - 1]->objectName();
         QVERIFY2(wrongStep.isEmpty(), qPrintable(wrongStep));
+    }
+
+    // No window has two mnemonics on one letter (Alt+letter would only move the focus
+    // between them). Letters compare as Qt matches them, by the key typed: "&c" and "&C"
+    // are one letter, "&á" and "&a" are two.
+    void mnemonicsDistinct_data() { tabWalk_data(); }
+    void mnemonicsDistinct()
+    {
+        QFETCH(int, index);
+        QWidget* window = allWindows()[std::size_t(index)].second();
+        QVERIFY(window);
+        QHash<QKeySequence, QString> owner;
+        QStringList clashes;
+        for (const QString& text : mnemonicTexts(window)) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty())
+                continue;
+            if (owner.contains(key))
+                clashes << owner[key] + " / " + text;
+            owner.insert(key, text);
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
     }
 
     // Tab reaches the pictures in reading order, each a button named after its instrument;
@@ -237,6 +291,20 @@ private slots:
         QCOMPARE(notebook->currentIndex(), 0);
         key(Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(!TestSession::window(bank.layout.frame.objectName));
+    }
+
+    // A screen reader reading the help hears each key, then its meaning, and nothing that
+    // is not text between them.
+    void helpReadsCleanly()
+    {
+        QWidget* help = HelpWindow::showHelp();
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(help->findChild<QWidget*>(ObjectNames::helpText))->textInterface();
+        const QString heard = text->text(0, text->characterCount());
+        QVERIFY(!heard.contains(QChar(0xfdd0)) && !heard.contains(QChar(0xfdd1)));
+        for (const HelpSection& section : helpContent().sections)
+            for (const HelpKey& key : section.keys)
+                QVERIFY2(heard.contains(key.keys + '\t' + key.action), qPrintable(key.keys));
     }
 
     // "&Ayuda" opens one help window at a time, in front; Esc, "&Cerrar" (Alt+C) and the

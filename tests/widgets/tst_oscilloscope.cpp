@@ -129,11 +129,11 @@ private slots:
         QTest::addColumn<bool>("trace"); // a flat line at 0 V
         QTest::addColumn<QString>("description");
 
-        QTest::newRow("off") << withOutput(ScopeSignal::Output::None) << false << QStringLiteral("Sin se\u00f1al");
+        QTest::newRow("off") << withOutput(ScopeSignal::Output::None) << false << QStringLiteral("Apagado");
         QTest::newRow("output off") << withOutput(ScopeSignal::Output::Zero) << true
-                                    << QStringLiteral("1 ms por divisi\u00f3n, 1 V por divisi\u00f3n");
+                                    << QStringLiteral("Sin señal: una línea plana en 0 V; 1 ms por división, 1 V por división");
         QTest::newRow("steady 0 V") << withOutput(ScopeSignal::Output::Live, [](double) { return 0.0; }) << true
-                                    << QStringLiteral("1 ms por divisi\u00f3n, 1 V por divisi\u00f3n");
+                                    << QStringLiteral("Nivel constante de 0 V; 1 ms por división, 1 V por división");
     }
 
     // With no signal there is no trace; a silent output is a flat line at 0 V across the
@@ -152,6 +152,46 @@ private slots:
             QCOMPARE(points.boundingRect().width(), scope.widget.screenRect().width());
         }
         QCOMPARE(scope.widget.accessibleName(), QStringLiteral("Osciloscopio"));
+        QCOMPARE(scope.widget.accessibleDescription(), description);
+    }
+
+    void describesTheScreen_data()
+    {
+        QTest::addColumn<ScopeSignal>("signal");
+        QTest::addColumn<QString>("description");
+        const auto named = [](ScopeSignal signal, double hertz, ScopeSignal::Shape shape) {
+            signal.period = 1 / hertz;
+            signal.shape = shape;
+            return signal;
+        };
+        ScopeSignal inverted = named(ramp(), 1000, ScopeSignal::Shape::Ramp);
+        inverted.inverted = true;
+        inverted.lowest = -1.25, inverted.highest = 0.25;
+        QTest::newRow("5 kHz sine") << named(sine(), 5000, ScopeSignal::Shape::Sine)
+                                    << "Onda senoidal de 5 kHz, 1 Vp-p, desplazamiento 0 V; 50 µs por división, "
+                                       "0.2 V por división; se ven dos periodos y medio";
+        QTest::newRow("1.1 kHz, unnamed") << named(sine(), 1100, ScopeSignal::Shape::Unnamed)
+                                          << "Señal periódica de 1.1 kHz, 1 Vp-p, desplazamiento 0 V; 0.2 ms por "
+                                             "división, 0.2 V por división; se ven algo más de dos periodos";
+        QTest::newRow("1.234 kHz") << named(sine(), 1234, ScopeSignal::Shape::Triangle)
+                                   << "Onda triangular de 1.234 kHz, 1 Vp-p, desplazamiento 0 V; 0.2 ms por "
+                                      "división, 0.2 V por división; se ven casi dos periodos y medio";
+        QTest::newRow("inverted, mV") << inverted
+                                      << "Onda rampa invertida de 1 kHz, 1.5 Vp-p, desplazamiento -500 mV; 0.2 ms "
+                                         "por división, 0.5 V por división; se ven dos periodos";
+        QTest::newRow("burst of 3") << named(sine(3), 1000, ScopeSignal::Shape::Sine)
+                                    << "Ráfaga de tres ciclos de onda senoidal de 1 kHz, 1 Vp-p, desplazamiento 0 V; "
+                                       "antes y después, nivel constante de 0 V; 0.5 ms por división, 0.2 V por "
+                                       "división";
+    }
+
+    // What a screen reader hears of the screen: the wave as read from the signal, the
+    // scale, and how many periods the screen holds.
+    void describesTheScreen()
+    {
+        QFETCH(ScopeSignal, signal);
+        QFETCH(QString, description);
+        const Scope scope(signal);
         QCOMPARE(scope.widget.accessibleDescription(), description);
     }
 };

@@ -126,9 +126,8 @@ void FrontPanelExplorer::build()
     }
     if (m_stackedCatalogue)
         buildStackedMap();
-    // What a screen reader calls the fields: the titles of their boxes. The name label
-    // keeps its name, and says what it shows as its description.
-    m_controlName->setAccessibleName(QStringLiteral("Mando"));
+    // What a screen reader calls the fields: the titles of their boxes. The name label is
+    // named by its text, the control's name, as Qt names a label; its box says "Mando:".
     m_description->setAccessibleName(QStringLiteral("Descripción"));
     m_usage->setAccessibleName(l.usageBoxCaption.trimmed());
 
@@ -263,7 +262,6 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
     m_description->clear();
     m_usage->clear();
     m_controlName->clear();
-    m_controlName->setAccessibleDescription({});
     hideRelatedTopics();
     if (region < 1 || std::size_t(region) > rowOfRegion.size())
         return;
@@ -271,7 +269,6 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
     if (m_layout.clickSound && appState().soundOn)
         m_clickSound->play();
     m_controlName->setText(row.name);
-    m_controlName->setAccessibleDescription(row.name);
     m_description->setPlainText(row.description.join(QLatin1Char('\n')));
     m_usage->setPlainText(row.usage.join(QLatin1Char('\n')));
     if (!row.related.empty())

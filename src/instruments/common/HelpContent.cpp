@@ -15,6 +15,10 @@ const HelpContent& helpContent()
                                 "los hay, se abren pulsando sobre ellos."),
                  QStringLiteral("En las cuestiones se marca la respuesta que se crea correcta y el tutorial dice al "
                                 "momento si lo es. Las pestañas cambian de cuestión y «Aceptar» cierra la ventana."),
+                 QStringLiteral("En la práctica del FG110 («Opciones», «Práctica») se pulsan las teclas de su panel "
+                                "y se gira su rueda, con el botón o con la rueda del ratón; un osciloscopio muestra "
+                                "la salida. «Comprobar» dice si se ha conseguido lo que pide el ejercicio y «Pista» "
+                                "ayuda un poco más cada vez que se pulsa."),
              }},
             {.heading = QStringLiteral("Con el teclado"),
              .paragraphs = {
@@ -29,7 +33,9 @@ const HelpContent& helpContent()
                  {QStringLiteral("Intro, Espacio"),
                   QStringLiteral("Pulsan lo que tiene el foco: explican el mando, abren el tema o el aparato, "
                                  "marcan la respuesta.")},
-                 {QStringLiteral("Esc"), QStringLiteral("Cierra el panel frontal, las ventanas de botones del Fluke 45 y esta ayuda.")},
+                 {QStringLiteral("Esc"),
+                  QStringLiteral("Cierra el panel frontal, las ventanas de botones del Fluke 45, la práctica y esta "
+                                 "ayuda.")},
                  {QStringLiteral("Ctrl+Tab, Ctrl+Mayús+Tab"),
                   QStringLiteral("En las cuestiones, pasan a la cuestión siguiente o a la anterior.")},
                  {QStringLiteral("Alt"),
@@ -37,6 +43,11 @@ const HelpContent& helpContent()
                  {QStringLiteral("Alt+letra"),
                   QStringLiteral("Elige el botón o la opción de menú cuya letra aparece subrayada, como Alt+C para "
                                  "«Cerrar» o Alt+A para «Aceptar».")},
+                 {QStringLiteral("0 a 9, punto"),
+                  QStringLiteral("En la práctica, pulsan esas teclas del panel, tenga el foco lo que tenga; Espacio "
+                                 "pulsa la tecla que tiene el foco.")},
+                 {QStringLiteral("Alt+R, Alt+P, Alt+M"),
+                  QStringLiteral("En la práctica, «Comprobar» el ejercicio, «Pista» y «Muéstramelo».")},
                  {QStringLiteral("Ctrl+V"), QStringLiteral("«Volver», en las ventanas de los aparatos que lo ofrecen.")},
                  {QStringLiteral("Ctrl+X"), QStringLiteral("«Salir» del tutorial, en la ventana principal.")},
              }},

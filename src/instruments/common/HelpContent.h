@@ -14,7 +14,7 @@ struct HelpKey {
 struct HelpSection {
     QString heading;
     QStringList paragraphs;
-    std::vector<HelpKey> keys{}; // a table under the paragraphs, or none
+    std::vector<HelpKey> keys{}; // listed under the paragraphs, a key and its meaning a row, or none
 };
 
 struct HelpContent {

@@ -1,38 +1,69 @@
 #include "HelpWindow.h"
 
+#include <algorithm>
+
 #include "HelpContent.h"
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "platform/WindowsFonts.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr QSize HelpSize{560, 470};
 
-// The content as a document: a heading per section, its paragraphs, and its keys in a
-// two-column table that a screen reader reads row by row.
-QString asHtml(const HelpContent& content)
+// Room between a key and its meaning, and above each row of keys.
+constexpr int KeyGap = 12;
+constexpr int KeyRowSpacing = 6;
+
+// The content as a document: a heading per section, its paragraphs, and its keys, one
+// paragraph each, the key in bold and its meaning after a tab, in a column of its own
+// (a hanging indent) wide enough for the widest key. No table: a table's cells would hand
+// a screen reader the document's frame markers between each key and its meaning.
+QString asHtml(const HelpContent& content, int keyColumn)
 {
+    const QString keyRow = QStringLiteral("<p style=\"margin-top: %1px; margin-bottom: 0px; margin-left: %2px; "
+                                          "text-indent: -%2px; white-space: pre-wrap;\"><b>%3</b>\t%4</p>");
     QString html;
     for (const HelpSection& section : content.sections) {
         html += QStringLiteral("<h3>%1</h3>").arg(section.heading.toHtmlEscaped());
         for (const QString& paragraph : section.paragraphs)
             html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
-        if (section.keys.empty())
-            continue;
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
         for (const HelpKey& key : section.keys)
-            html += QStringLiteral("<tr><td style=\"white-space: nowrap;\"><b>%1</b></td><td>%2</td></tr>")
-                        .arg(key.keys.toHtmlEscaped(), key.action.toHtmlEscaped());
-        html += QStringLiteral("</table>");
+            html += keyRow.arg(KeyRowSpacing).arg(keyColumn).arg(key.keys.toHtmlEscaped(), key.action.toHtmlEscaped());
     }
     return html;
+}
+
+int keyColumnWidth(const HelpContent& content, QFont font)
+{
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const HelpSection& section : content.sections)
+        for (const HelpKey& key : section.keys)
+            widest = std::max(widest, metrics.horizontalAdvance(key.keys));
+    return widest + KeyGap;
+}
+
+// Each key's meaning starts at its block's hanging indent, where its tab stops.
+void alignMeanings(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.textIndent() >= 0)
+            continue;
+        format.setTabPositions({QTextOption::Tab(-format.textIndent(), QTextOption::LeftTab)});
+        QTextCursor(block).setBlockFormat(format);
+    }
 }
 
 } // namespace
@@ -64,7 +95,8 @@ HelpWindow::HelpWindow()
     // Tab leaves it for the button.
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setTabChangesFocus(true);
-    text->setHtml(asHtml(content));
+    text->setHtml(asHtml(content, keyColumnWidth(content, text->font())));
+    alignMeanings(text->document());
 
     auto* close = new QPushButton(content.closeText, this);
     close->setObjectName(ObjectNames::helpCloseButton);

@@ -16,7 +16,7 @@ namespace {
 // What the pane says, apart from the exercises themselves.
 namespace Texts {
 const QString title = QStringLiteral("Ejercicio %1 de %2");
-const QString check = QStringLiteral("&Comprobar");
+const QString check = QStringLiteral("Comp&robar");
 const QString hint = QStringLiteral("&Pista");
 const QString previous = QStringLiteral("Ejercicio anterior");
 const QString next = QStringLiteral("Ejercicio siguiente");

@@ -21,6 +21,20 @@ void PanelKeyButton::setLit(bool lit)
     update();
 }
 
+void PanelKeyButton::setFunctions(const QString& description, const QString& shiftedDescription)
+{
+    m_description = description;
+    m_shiftedDescription = shiftedDescription.isEmpty() ? description : shiftedDescription;
+    followShift(false);
+}
+
+void PanelKeyButton::followShift(bool shiftLit)
+{
+    const QString& now = shiftLit ? m_shiftedDescription : m_description;
+    if (now != accessibleDescription())
+        setAccessibleDescription(now);
+}
+
 void PanelKeyButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

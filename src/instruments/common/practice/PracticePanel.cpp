@@ -45,6 +45,7 @@ PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
         auto* button = new PanelKeyButton(key.id, key.name, this);
         button->setObjectName(key.objectName);
         button->setGeometry(key.rect);
+        button->setFunctions(key.description, key.shiftedDescription);
         connect(button, &QAbstractButton::pressed, this, [this, id = key.id] { press(id); });
         connect(button, &QAbstractButton::released, this, [this, id = key.id] { release(id); });
         if (key.id == instrument.wheelDownKey() || key.id == instrument.wheelUpKey())
@@ -78,6 +79,8 @@ void PracticePanel::press(int key)
         m_click->play();
     m_instrument.tick(int(m_sinceTick.restart()));
     m_instrument.press(key);
+    for (PanelKeyButton* button : std::as_const(m_buttons))
+        button->followShift(m_instrument.shiftLit());
     // A new key shows its digit at once, lit.
     m_ticks = 0;
     m_blinkOn = true;

@@ -20,6 +20,10 @@ struct PanelKey {
     QString name;           // for a screen reader: "FREQ", "Tecla 7", "Rueda, un paso abajo"
     QString objectName;     // for tests and accessibility tools
     QKeySequence shortcut;  // empty for none
+    // What the key does, for a screen reader: its own function, and the one it has while
+    // the instrument's SHIFT is lit (empty where it keeps its own).
+    QString description;
+    QString shiftedDescription;
 };
 
 // What a practice exercise tells the student, apart from its judge.
@@ -61,6 +65,8 @@ public:
     virtual bool blinks() const = 0;
     // What a screen reader says of the display.
     virtual QString displayReading() const = 0;
+    // Whether the next key does its SHIFT function (`PanelKey::shiftedDescription`).
+    virtual bool shiftLit() const { return false; }
 
     virtual ScopeSignal output() const = 0;
 

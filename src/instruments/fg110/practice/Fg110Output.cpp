@@ -31,6 +31,18 @@ int burstCycles(const Fg110Settings& s, const Fg110Trigger& trigger)
     return int(std::min(std::floor(trigger.gateSeconds * s.frequency + 1e-9) + 1, mostCycles));
 }
 
+ScopeSignal::Shape scopeShape(Fg110Waveform waveform)
+{
+    switch (waveform) {
+    case Fg110Waveform::Sine: return ScopeSignal::Shape::Sine;
+    case Fg110Waveform::Square: return ScopeSignal::Shape::Square;
+    case Fg110Waveform::Ramp: return ScopeSignal::Shape::Ramp;
+    case Fg110Waveform::Triangle: return ScopeSignal::Shape::Triangle;
+    case Fg110Waveform::Pulse: return ScopeSignal::Shape::Pulse;
+    }
+    return ScopeSignal::Shape::Unnamed;
+}
+
 } // namespace
 
 ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, const Fg110Trigger& trigger)
@@ -75,6 +87,9 @@ ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, const Fg110Trigger
         };
     }
     signal.period = 1 / frequency;
+    signal.shape = scopeShape(waveform);
+    signal.duty = waveform == Fg110Waveform::Pulse ? duty : 50;
+    signal.inverted = s.inverted;
     signal.lowest = offset - s.amplitude / 2;
     signal.highest = offset + s.amplitude / 2;
     return signal;

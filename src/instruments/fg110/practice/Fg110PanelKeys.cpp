@@ -1,6 +1,9 @@
 #include "instruments/fg110/practice/Fg110PanelKeys.h"
 
+#include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/fg110/practice/Fg110Key.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -10,6 +13,10 @@ struct KeyPlace {
     const char* name; // for a screen reader
     const char* objectName;
     const char* shortcut;
+    // The rows of the front panel's catalogues that explain the key, by caption: what
+    // it does, and what it does with SHIFT lit (none where it keeps its own function).
+    const char* function;
+    const char* shiftedFunction = nullptr;
 };
 
 // The keypad's columns and rows, and the unit keys' column, as the picture draws them.
@@ -23,40 +30,52 @@ constexpr int unitW = 32;
 constexpr QRect pad(int column, int row) { return {padX[column], padY[row], padW, padH}; }
 constexpr QRect unit(int row) { return {unitX, padY[row], unitW, padH}; }
 
+// In reading order, which is the order Tab takes: row by row from the top, each from the
+// left; the knob, beside three rows, last.
 const KeyPlace places[] = {
-    {Fg110Key::Power, {17, 207, 46, 15}, "POWER", "TeclaPower", ""},
-    {Fg110Key::LocalManualTrigger, {24, 109, 41, 17}, "LOCAL (MAN TRIG)", "TeclaLocal", ""},
-    {Fg110Key::Range, {121, 109, 38, 16}, "RANGE", "TeclaRange", ""},
-    {Fg110Key::Mode, {171, 109, 38, 16}, "MODE", "TeclaMode", ""},
-    {Fg110Key::Frequency, {228, 109, 38, 17}, "FREQ", "TeclaFreq", ""},
-    {Fg110Key::Amplitude, {276, 109, 39, 17}, "AMPL", "TeclaAmpl", ""},
-    {Fg110Key::Shift, {74, 141, 37, 17}, "SHIFT", "TeclaShift", ""},
-    {Fg110Key::Recall, {122, 141, 39, 17}, "RECALL", "TeclaRecall", ""},
-    {Fg110Key::Function, {170, 141, 39, 17}, "FUNC", "TeclaFunc", ""},
-    {Fg110Key::Phase, {228, 141, 39, 17}, "PHASE", "TeclaPhase", ""},
-    {Fg110Key::Offset, {276, 141, 39, 16}, "OFFSET", "TeclaOffset", ""},
-    {Fg110Key::Channel1, {81, 193, 46, 17}, "CH1", "TeclaCh1", ""},
-    {Fg110Key::Digit7, pad(0, 0), "7", "Tecla7", "7"},
-    {Fg110Key::Digit8, pad(1, 0), "8", "Tecla8", "8"},
-    {Fg110Key::Digit9, pad(2, 0), "9", "Tecla9", "9"},
-    {Fg110Key::Digit4, pad(0, 1), "4", "Tecla4", "4"},
-    {Fg110Key::Digit5, pad(1, 1), "5", "Tecla5", "5"},
-    {Fg110Key::Digit6, pad(2, 1), "6", "Tecla6", "6"},
-    {Fg110Key::Digit1, pad(0, 2), "1", "Tecla1", "1"},
-    {Fg110Key::Digit2, pad(1, 2), "2", "Tecla2", "2"},
-    {Fg110Key::Digit3, pad(2, 2), "3", "Tecla3", "3"},
-    {Fg110Key::Digit0, pad(0, 3), "0", "Tecla0", "0"},
-    {Fg110Key::Point, pad(1, 3), "Punto decimal", "TeclaPunto", "."},
-    {Fg110Key::Sign, pad(2, 3), "+/-", "TeclaSigno", ""},
-    {Fg110Key::UnitMHz, unit(0), "MHz, V, sec", "TeclaMHz", ""},
-    {Fg110Key::UnitKHz, unit(1), "kHz, mV, msec", "TeclaKHz", ""},
-    {Fg110Key::UnitHz, unit(2), "Hz, deg, Vrms", "TeclaHz", ""},
-    {Fg110Key::UnitMilliHz, unit(3), "mHz, %", "TeclaMiliHz", ""},
-    {Fg110Key::CursorLeft, {510, 108, 29, 19}, "Cursor a la izquierda", "TeclaCursorIzquierda", ""},
-    {Fg110Key::CursorRight, {544, 108, 29, 19}, "Cursor a la derecha", "TeclaCursorDerecha", ""},
-    {Fg110Key::KnobDown, {512, 151, 31, 62}, "Rueda, un paso abajo", "RuedaAbajo", ""},
-    {Fg110Key::KnobUp, {543, 151, 31, 62}, "Rueda, un paso arriba", "RuedaArriba", ""},
+    {Fg110Key::LocalManualTrigger, {24, 109, 41, 17}, "LOCAL (MAN TRIG)", "TeclaLocal", "", "Activación local/manual", "Comunicaciones GP-IB"},
+    {Fg110Key::Range, {121, 109, 38, 16}, "RANGE", "TeclaRange", "", "Rango de salida", "Factor de escala"},
+    {Fg110Key::Mode, {171, 109, 38, 16}, "MODE", "TeclaMode", "", "Selección de modo"},
+    {Fg110Key::Frequency, {228, 109, 38, 17}, "FREQ", "TeclaFreq", "", "Establecer frecuencia", "Establecer período"},
+    {Fg110Key::Amplitude, {276, 109, 39, 17}, "AMPL", "TeclaAmpl", "", "Establecer amplitud", "Establecer voltaje de alto nivel"},
+    {Fg110Key::Digit7, pad(0, 0), "7", "Tecla7", "7", "Teclado numérico"},
+    {Fg110Key::Digit8, pad(1, 0), "8", "Tecla8", "8", "Teclado numérico"},
+    {Fg110Key::Digit9, pad(2, 0), "9", "Tecla9", "9", "Teclado numérico"},
+    {Fg110Key::UnitMHz, unit(0), "MHz, V, sec", "TeclaMHz", "", "Selección de unidades"},
+    {Fg110Key::CursorLeft, {510, 108, 29, 19}, "Cursor a la izquierda", "TeclaCursorIzquierda", "", "Cursores"},
+    {Fg110Key::CursorRight, {544, 108, 29, 19}, "Cursor a la derecha", "TeclaCursorDerecha", "", "Cursores"},
+    {Fg110Key::Shift, {74, 141, 37, 17}, "SHIFT", "TeclaShift", "", "Cambio de funciones"},
+    {Fg110Key::Recall, {122, 141, 39, 17}, "RECALL", "TeclaRecall", "", "Restauración de opciones", "Almacenaje de opciones"},
+    {Fg110Key::Function, {170, 141, 39, 17}, "FUNC", "TeclaFunc", "", "Forma de función de salida", "Inversión de onda"},
+    {Fg110Key::Phase, {228, 141, 39, 17}, "PHASE", "TeclaPhase", "", "Fijación de fase", "Relación Pulso/Período"},
+    {Fg110Key::Offset, {276, 141, 39, 16}, "OFFSET", "TeclaOffset", "", "Fijación desplazamiento voltaje", "Establecer voltaje de bajo nivel"},
+    {Fg110Key::Digit4, pad(0, 1), "4", "Tecla4", "4", "Teclado numérico", "Fijación de impulsos"},
+    {Fg110Key::Digit5, pad(1, 1), "5", "Tecla5", "5", "Teclado numérico", "Selección flanco positivo/negativo"},
+    {Fg110Key::Digit6, pad(2, 1), "6", "Tecla6", "6", "Teclado numérico"},
+    {Fg110Key::UnitKHz, unit(1), "kHz, mV, msec", "TeclaKHz", "", "Selección de unidades"},
+    {Fg110Key::Digit1, pad(0, 2), "1", "Tecla1", "1", "Teclado numérico", "Fijación de nivel TTL"},
+    {Fg110Key::Digit2, pad(1, 2), "2", "Tecla2", "2", "Teclado numérico"},
+    {Fg110Key::Digit3, pad(2, 2), "3", "Tecla3", "3", "Teclado numérico"},
+    {Fg110Key::UnitHz, unit(2), "Hz, deg, Vrms", "TeclaHz", "", "Selección de unidades"},
+    {Fg110Key::Power, {17, 207, 46, 15}, "POWER", "TeclaPower", "", "Encendido/Apagado"},
+    {Fg110Key::Channel1, {81, 193, 46, 17}, "CH1", "TeclaCh1", "", "Salida de señal"},
+    {Fg110Key::Digit0, pad(0, 3), "0", "Tecla0", "0", "Teclado numérico", "Inicialización"},
+    {Fg110Key::Point, pad(1, 3), "Punto decimal", "TeclaPunto", ".", "Teclado numérico", "Utilidades"},
+    {Fg110Key::Sign, pad(2, 3), "+/-", "TeclaSigno", "", "Teclado numérico"},
+    {Fg110Key::UnitMilliHz, unit(3), "mHz, %", "TeclaMiliHz", "", "Selección de unidades"},
+    {Fg110Key::KnobDown, {512, 151, 31, 62}, "Rueda, un paso abajo", "RuedaAbajo", "", "Rueda de ajuste"},
+    {Fg110Key::KnobUp, {543, 151, 31, 62}, "Rueda, un paso arriba", "RuedaArriba", "", "Rueda de ajuste"},
 };
+
+// The description of the catalogue's row with this caption; empty for none.
+QString describedBy(const ControlCatalogue& catalogue, const char* caption)
+{
+    if (!caption)
+        return {};
+    const auto row = std::find_if(catalogue.begin(), catalogue.end(),
+                                  [&](const ControlRow& r) { return r.caption == QString::fromUtf8(caption); });
+    return row == catalogue.end() ? QString() : row->description.join(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -66,7 +85,9 @@ const std::vector<PanelKey>& fg110PanelKeys()
         std::vector<PanelKey> list;
         for (const KeyPlace& place : places)
             list.push_back({int(place.key), place.rect, QString::fromUtf8(place.name),
-                            QString::fromLatin1(place.objectName), QKeySequence(QString::fromLatin1(place.shortcut))});
+                            QString::fromLatin1(place.objectName), QKeySequence(QString::fromLatin1(place.shortcut)),
+                            describedBy(fg110NormalCatalogue(), place.function),
+                            describedBy(fg110ShiftCatalogue(), place.shiftedFunction)});
         return list;
     }();
     return keys;

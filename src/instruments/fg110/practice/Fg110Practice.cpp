@@ -65,6 +65,11 @@ QString Fg110Practice::displayReading() const
     return m_generator.display().reading();
 }
 
+bool Fg110Practice::shiftLit() const
+{
+    return m_generator.display().shiftLamp;
+}
+
 ScopeSignal Fg110Practice::output() const
 {
     return m_generator.output();

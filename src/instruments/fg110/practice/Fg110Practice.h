@@ -22,6 +22,7 @@ public:
     void paintDisplay(QPainter& painter, bool blinkOn) const override;
     bool blinks() const override;
     QString displayReading() const override;
+    bool shiftLit() const override;
 
     ScopeSignal output() const override;
 
