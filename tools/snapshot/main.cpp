@@ -235,7 +235,7 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
 }
 
 // Half-way through the current exercise's demonstration: the button reads "Detener", the
-// sequence reads beside it and the key just pressed is drawn pushed in.
+// sequence reads beside it and the key just pressed is drawn pushed in; then at its end.
 void snapDemonstration(PracticeWindow* window, const QString& name)
 {
     auto* demonstration = window->findChild<Demonstration*>();
@@ -250,7 +250,11 @@ void snapDemonstration(PracticeWindow* window, const QString& name)
     }
     demonstration->setInterval(3600 * 1000); // holds the key just pressed down for the picture
     save(window, name);
-    demonstration->stop();
+    // And played to its end: the exercise met, its number marked as seen.
+    demonstration->setInterval(1);
+    while (demonstration->isPlaying())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    save(window, name + QStringLiteral("-end"));
 }
 
 // A practice window as it opens; on its third exercise with the keys lit by a hint; and
