@@ -4,19 +4,24 @@
 #include "instruments/fg110/practice/Fg110Exercises.h"
 #include "instruments/fg110/practice/Fg110Generator.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
 
-// Plays "FREQ 5 kHz": keys by their legend, "<" and ">" the cursors, "v" and "^" the
-// knob, "wait" a second passing.
+// Plays "FREQ 5 kHz": keys by their legend, each pressed and let go, "<" and ">" the
+// cursors, "v" and "^" the knob; "(LOCAL" holds a key down and "LOCAL)" lets it go;
+// "wait" is a second passing, "wait2500" so many milliseconds.
 Fg110Generator play(const QString& keys, Fg110Generator generator = {})
 {
-    for (const QString& token : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token == QLatin1String("wait")) {
-            generator.tick(1000);
+    for (QString token : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (token.startsWith(QLatin1String("wait"))) {
+            generator.tick(token.size() > 4 ? token.mid(4).toInt() : 1000);
             continue;
         }
+        const bool down = !token.endsWith(QLatin1Char(')')), up = !token.startsWith(QLatin1Char('('));
+        if (token.size() > 1)
+            token.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
         const QString legend = token == QLatin1String("<")   ? fg110KeyLegend(Fg110Key::CursorLeft)
                                : token == QLatin1String(">") ? fg110KeyLegend(Fg110Key::CursorRight)
                                : token == QLatin1String("v") ? fg110KeyLegend(Fg110Key::KnobDown)
@@ -26,7 +31,10 @@ Fg110Generator play(const QString& keys, Fg110Generator generator = {})
         const auto key = std::find_if(all.begin(), all.end(), [&](Fg110Key k) { return fg110KeyLegend(k) == legend; });
         if (key == all.end())
             qFatal("no key %s", qPrintable(token));
-        generator.press(*key);
+        if (down)
+            generator.press(*key);
+        if (up)
+            generator.release(*key);
     }
     return generator;
 }
@@ -56,6 +64,7 @@ private slots:
     void blinkingDigit();
     void output_data();
     void output();
+    void randomKeysKeepEveryLimit();
     void hintSequenceMeetsItsExercise_data();
     void hintSequenceMeetsItsExercise();
     void metWhateverItDoesNotAsk_data();
@@ -119,10 +128,11 @@ void Fg110GeneratorTest::displayAfterKeys_data()
     // OFFSET
     row("OFFSET", "0.00 V, OFFSET, CONT, senoidal");
     row("OFFSET 2 MHz", "2.00 V, OFFSET, CONT, senoidal");
-    row("OFFSET +/- 9 . 9 9 MHz", "-9.99 V, OFFSET, CONT, senoidal");
+    row("AMPL 2 0 kHz OFFSET +/- 9 . 9 9 MHz", "-9.99 V, OFFSET, CONT, senoidal");
+    row("AMPL 2 0 kHz OFFSET 1 0 MHz", "Err, OFFSET, CONT, senoidal");
     row("OFFSET 1 0 MHz", "Err, OFFSET, CONT, senoidal");
     row("OFFSET 5 Hz", "Err, OFFSET, CONT, senoidal");
-    row("RANGE OFFSET . 9 9 9 MHz", "0.999 V, OFFSET, CONT, senoidal, rango 1 V");
+    row("RANGE AMPL 2 kHz OFFSET . 9 9 9 MHz", "0.999 V, OFFSET, CONT, senoidal, rango 1 V");
     row("RANGE OFFSET 1 MHz", "Err, OFFSET, CONT, senoidal, rango 1 V");
     // PHASE
     row("PHASE", "Err, FREQ, CONT, senoidal");
@@ -163,10 +173,10 @@ void Fg110GeneratorTest::displayAfterKeys_data()
     row("SHIFT FREQ", "1.000 msec, PERIOD, CONT, senoidal");
     row("SHIFT FREQ 2 kHz FREQ", "500.0 Hz, FREQ, CONT, senoidal");
     row("SHIFT FREQ 2 MHz", "2.000 sec, PERIOD, CONT, senoidal");
-    row("SHIFT FREQ . 0 0 0 5 kHz", "0.0005 msec, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ . 0 0 0 5 kHz", "0.000500 msec, PERIOD, CONT, senoidal");
     row("SHIFT FREQ . 0 0 0 4 kHz", "Err, PERIOD, CONT, senoidal");
     row("FUNC FUNC SHIFT FREQ . 0 0 5 kHz", "Err, PERIOD, CONT, rampa");
-    row("SHIFT FREQ 1 0 0 0 0 1 MHz", "Err, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ 1 0 0 0 0 0 1 MHz", "Err, PERIOD, CONT, senoidal");
     row("SHIFT FREQ 2 Hz", "Err, PERIOD, CONT, senoidal");
     // HI LEVEL, LO LEVEL, TTL
     row("SHIFT AMPL", "0.50 V, HI LEVEL, CONT, senoidal");
@@ -215,9 +225,66 @@ void Fg110GeneratorTest::displayAfterKeys_data()
     row("AMPL < < < ^", "2.00 V, AMPL, CONT, senoidal");
     row("AMPL 2 0 MHz < < ^", "20.0 V, AMPL, CONT, senoidal");
     row("OFFSET < v", "-0.01 V, OFFSET, CONT, senoidal");
-    row("OFFSET 9 . 9 9 MHz < ^", "9.99 V, OFFSET, CONT, senoidal");
+    row("AMPL 2 0 kHz OFFSET 9 . 9 9 MHz < ^", "9.99 V, OFFSET, CONT, senoidal");
     row("SHIFT FREQ < < < < ^", "2.000 msec, PERIOD, CONT, senoidal");
     row("FREQ 1 2 ^", "12, FREQ, CONT, senoidal");
+    // Amplitude and offset share the output swing: |offset| + amplitude / 2 <= 10 V (1 V)
+    row("AMPL 2 0 MHz OFFSET 9 . 9 9 MHz", "Err, OFFSET, CONT, senoidal");
+    row("AMPL 2 0 MHz OFFSET 9 . 9 9 MHz wait", "0.00 V, OFFSET, CONT, senoidal");
+    row("OFFSET 9 . 5 MHz", "9.50 V, OFFSET, CONT, senoidal");
+    row("OFFSET 9 . 5 1 MHz", "Err, OFFSET, CONT, senoidal");
+    row("OFFSET +/- 9 . 5 MHz", "-9.50 V, OFFSET, CONT, senoidal");
+    row("OFFSET +/- 9 . 5 1 MHz", "Err, OFFSET, CONT, senoidal");
+    row("OFFSET 5 MHz AMPL 1 0 MHz", "10.0 V, AMPL, CONT, senoidal");
+    row("OFFSET 5 MHz AMPL 1 0 . 1 MHz", "Err, AMPL, CONT, senoidal");
+    row("OFFSET +/- 5 MHz AMPL 1 0 . 1 MHz", "Err, AMPL, CONT, senoidal");
+    row("RANGE OFFSET . 9 5 MHz", "0.950 V, OFFSET, CONT, senoidal, rango 1 V");
+    row("RANGE OFFSET . 9 5 1 MHz", "Err, OFFSET, CONT, senoidal, rango 1 V");
+    row("RANGE OFFSET . 5 MHz AMPL 1 MHz", "1.00 V, AMPL, CONT, senoidal, rango 1 V");
+    row("RANGE OFFSET . 5 MHz AMPL 1 . 0 1 MHz", "Err, AMPL, CONT, senoidal, rango 1 V");
+    row("SHIFT RANGE 2 MHz OFFSET 1 9 MHz", "19.00 V, OFFSET, CONT, senoidal");
+    row("SHIFT RANGE 2 MHz OFFSET 1 9 . 0 1 MHz", "Err, OFFSET, CONT, senoidal");
+    row("AMPL 1 0 MHz OFFSET 5 MHz RANGE", "0.500 V, OFFSET, CONT, senoidal, rango 1 V");
+    // HI and LO LEVEL: within the swing, above each other by the least amplitude
+    row("AMPL 2 0 MHz OFFSET 9 . 9 9 MHz SHIFT OFFSET 1 0 MHz", "Err, LO LEVEL, CONT, senoidal");
+    row("SHIFT AMPL 1 0 MHz", "10.00 V, HI LEVEL, CONT, senoidal");
+    row("SHIFT AMPL 1 0 . 0 1 MHz", "Err, HI LEVEL, CONT, senoidal");
+    row("SHIFT OFFSET +/- 1 0 MHz", "-10.00 V, LO LEVEL, CONT, senoidal");
+    row("SHIFT OFFSET +/- 1 0 . 0 1 MHz", "Err, LO LEVEL, CONT, senoidal");
+    row("SHIFT OFFSET +/- 1 0 MHz SHIFT AMPL +/- 9 . 9 8 MHz OFFSET", "-9.99 V, OFFSET, CONT, senoidal");
+    row("SHIFT OFFSET +/- 1 0 MHz SHIFT AMPL +/- 9 . 9 9 MHz", "Err, HI LEVEL, CONT, senoidal");
+    row("SHIFT AMPL 1 0 MHz SHIFT OFFSET 9 . 9 8 MHz OFFSET", "9.99 V, OFFSET, CONT, senoidal");
+    row("SHIFT AMPL 1 0 MHz SHIFT OFFSET 9 . 9 9 MHz", "Err, LO LEVEL, CONT, senoidal");
+    // The knob stops at a bound of its digit's order, and never jumps decades to one
+    row("FREQ 1 kHz < < < < v", "1.000 kHz, FREQ, CONT, senoidal");
+    row("AMPL < < < v", "1.00 V, AMPL, CONT, senoidal");
+    row("FREQ 1 . 5 MHz < < < < ^", "2.000 MHz, FREQ, CONT, senoidal");
+    row("OFFSET 9 MHz < < < ^", "9.50 V, OFFSET, CONT, senoidal");
+    row("OFFSET +/- 9 MHz < < < v", "-9.50 V, OFFSET, CONT, senoidal");
+    row("OFFSET 5 MHz AMPL 9 MHz < < < ^", "10.0 V, AMPL, CONT, senoidal");
+    row("OFFSET 5 MHz AMPL 9 MHz < < < ^ ^", "10.0 V, AMPL, CONT, senoidal");
+    row("SHIFT AMPL 9 . 5 MHz < < < ^", "10.00 V, HI LEVEL, CONT, senoidal");
+    // Frequency and period: one pair of limits, and every digit of a period shown
+    row("SHIFT FREQ 1 0 0 0 0 0 0 MHz", "1000000 sec, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ 1 0 0 0 0 0 0 MHz < ^", "1000000 sec, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ 1 0 0 0 0 0 0 MHz FREQ", "0.001 mHz, FREQ, CONT, senoidal");
+    row("FREQ . 0 0 1 mHz SHIFT FREQ", "1000000 sec, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ . 0 0 0 6 7 kHz", "0.000670 msec, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ . 0 0 0 6 7 kHz FREQ", "1.493 MHz, FREQ, CONT, senoidal");
+    row("FREQ 1 . 4 9 3 MHz SHIFT FREQ", "0.000670 msec, PERIOD, CONT, senoidal");
+    row("SHIFT FREQ 7 MHz", "7.000 sec, PERIOD, CONT, senoidal");
+    // An entry finer than the display is refused, never rounded
+    row("SHIFT FREQ 1 . 2 3 4 5 kHz", "Err, PERIOD, CONT, senoidal");
+    row("FREQ 1 2 3 4 5 Hz", "Err, FREQ, CONT, senoidal");
+    row("AMPL 1 . 2 3 4 MHz", "Err, AMPL, CONT, senoidal");
+    row("AMPL 1 . 2 3 4 Hz", "Err, AMPL, CONT, senoidal");
+    row("OFFSET 1 . 2 3 4 MHz", "Err, OFFSET, CONT, senoidal");
+    // A typed entry fills the display's seven cells and no more
+    row("FREQ 1 2 3 4 5 6 7 8", "1234567, FREQ, CONT, senoidal");
+    row("FREQ 1 2 3 4 5 6 . 7 8", "123456.7, FREQ, CONT, senoidal");
+    row("FREQ . 1 2 3 4 5 6 7", ".123456, FREQ, CONT, senoidal");
+    row("FREQ 1 2 3 4 5 6 7 +/-", "1234567, FREQ, CONT, senoidal");
+    row("FREQ 1 2 3 4 5 6 +/-", "-123456, FREQ, CONT, senoidal");
 }
 
 void Fg110GeneratorTest::displayAfterKeys()
@@ -238,7 +305,7 @@ void Fg110GeneratorTest::blinkingDigit_data()
     QTest::newRow("stops at the last digit") << "FREQ < >" << 4;
     QTest::newRow("right") << "FREQ < < < >" << 3;
     QTest::newRow("kept by worth on a carry") << "FREQ 9 . 9 9 9 kHz < ^" << 4;
-    QTest::newRow("kept by worth across a unit") << "FREQ 1 kHz < < < < v" << 0;
+    QTest::newRow("kept by worth across a unit") << "FREQ 1 kHz < < < v" << 0;
     QTest::newRow("typing ends the choice") << "FREQ < 5" << -1;
     QTest::newRow("a new parameter ends it") << "FREQ < AMPL" << -1;
 }
@@ -278,6 +345,12 @@ void Fg110GeneratorTest::output_data()
     QTest::newRow("TRIG from 90 deg") << "MODE PHASE 9 0 Hz CH1 LOCAL" << live << 0.0 << 0.5 << 1e-3 << 1;
     QTest::newRow("GATE one cycle") << "MODE MODE SHIFT 4 CH1 LOCAL" << live << 0.25e-3 << 0.5 << 1e-3 << 1;
     QTest::newRow("mode change ends it") << "MODE CH1 LOCAL MODE" << live << 0.25e-3 << 0.0 << 0.0 << 0;
+    QTest::newRow("POWER off and on ends it") << "MODE SHIFT 4 3 Hz CH1 LOCAL POWER POWER" << live << 0.25e-3 << 0.0 << 0.0 << 0;
+    QTest::newRow("GATE open runs on") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500" << live << 3.25 << 0.5 << 1.0 << 0;
+    QTest::newRow("GATE ends its cycle") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500 LOCAL)" << live << 2.25 << 0.5 << 1.0 << 3;
+    QTest::newRow("GATE then rests") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500 LOCAL)" << live << 3.25 << 0.0 << 1.0 << 3;
+    QTest::newRow("GATE a click") << "FREQ 1 Hz MODE MODE CH1 LOCAL" << live << 0.25 << 0.5 << 1.0 << 1;
+    QTest::newRow("swing: +10 V at the crest") << "AMPL 2 0 MHz OFFSET 9 . 9 9 MHz CH1" << live << 0.25e-3 << 10.0 << 1e-3 << 0;
 }
 
 void Fg110GeneratorTest::output()
@@ -296,6 +369,35 @@ void Fg110GeneratorTest::output()
     QVERIFY(qAbs(signal.period - period) < 1e-12);
     QCOMPARE(signal.cycles, cycles);
     QVERIFY(signal.lowest <= volts + 1e-9 && volts <= signal.highest + 1e-9);
+}
+
+void Fg110GeneratorTest::randomKeysKeepEveryLimit()
+{
+    // Every path a value can take (typed in each unit, knob and cursors on every digit,
+    // levels, TTL, RANGE, memories, INITIALIZE, scaling), many times over.
+    QRandomGenerator random(110);
+    const auto& keys = fg110Keys();
+    for (int run = 0; run < 2000; ++run) {
+        Fg110Generator generator;
+        generator.press(Fg110Key::Channel1);
+        for (int n = 0; n < 60; ++n) {
+            const Fg110Key key = keys.at(random.bounded(int(keys.size())));
+            if (key == Fg110Key::Power)
+                continue;
+            generator.press(key);
+            generator.release(key);
+            const Fg110Settings& s = generator.settings();
+            const double swing = s.range == Fg110Range::TenVolts ? 10 : 1, slack = 1e-9;
+            const ScopeSignal signal = generator.output();
+            QVERIFY2(std::abs(s.offset) + s.amplitude / 2 <= swing + slack && s.amplitude >= swing / 500 - slack
+                         && -swing - slack <= signal.lowest && signal.highest <= swing + slack,
+                     qPrintable(generator.display().reading()));
+            const bool fast = s.waveform == Fg110Waveform::Sine || s.waveform == Fg110Waveform::Square;
+            QVERIFY(s.frequency >= 1e-6 * (1 - slack) && s.frequency <= (fast ? 2e6 : 1e5) * (1 + slack));
+            QVERIFY(s.duty >= 5 && s.duty <= 95 && s.burst >= 1 && s.burst <= 9999 && std::abs(s.phase) <= 10000);
+            QVERIFY(s.scaling >= 0.001 - slack && s.scaling <= 9.999 + slack);
+        }
+    }
 }
 
 // Every exercise from the factory state, from the state each exercise's solution leaves,

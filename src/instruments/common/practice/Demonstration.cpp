@@ -3,6 +3,8 @@
 #include "PanelKeyButton.h"
 #include "PracticePanel.h"
 
+#include <utility>
+
 namespace {
 constexpr int heldPercent = 60;
 }
@@ -68,9 +70,10 @@ void Demonstration::releaseHeld()
 {
     if (m_held < 0)
         return;
-    if (PanelKeyButton* button = m_panel.keyButton(m_held))
+    const int key = std::exchange(m_held, -1);
+    if (PanelKeyButton* button = m_panel.keyButton(key))
         button->setDown(false);
-    m_held = -1;
+    m_panel.release(key);
     if (!m_step.isActive() && !m_release.isActive() && m_next == m_keys.size() && !m_keys.isEmpty()) {
         m_keys.clear();
         emit finished();

@@ -8,7 +8,7 @@ class PracticePanel;
 
 // Plays a sequence of keys on a practice panel, one at a time, through the same path as
 // a student's press: each key is drawn pushed in for part of the interval and clicks,
-// and the display and the oscilloscope follow. A key the student presses meanwhile stops
+// the display and the oscilloscope follow, and it is let go as a student lets go. A key the student presses meanwhile stops
 // it (that key still acts). It knows no instrument: keys are the panel's ids.
 class Demonstration : public QObject
 {

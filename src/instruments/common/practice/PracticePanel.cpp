@@ -46,6 +46,7 @@ PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
         button->setObjectName(key.objectName);
         button->setGeometry(key.rect);
         connect(button, &QAbstractButton::pressed, this, [this, id = key.id] { press(id); });
+        connect(button, &QAbstractButton::released, this, [this, id = key.id] { release(id); });
         if (key.id == instrument.wheelDownKey() || key.id == instrument.wheelUpKey())
             connect(button, &PanelKeyButton::wheelTurned, this, [this](int notches) {
                 const int step = notches > 0 ? m_instrument.wheelUpKey() : m_instrument.wheelDownKey();
@@ -63,6 +64,7 @@ PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
     m_clock->setInterval(tickMilliseconds);
     connect(m_clock, &QTimer::timeout, this, &PracticePanel::tick);
     m_clock->start();
+    m_sinceTick.start();
 }
 
 QSize PracticePanel::sizeHint() const
@@ -74,12 +76,21 @@ void PracticePanel::press(int key)
 {
     if (appState().soundOn && m_click->isOpen())
         m_click->play();
+    m_instrument.tick(int(m_sinceTick.restart()));
     m_instrument.press(key);
     // A new key shows its digit at once, lit.
     m_ticks = 0;
     m_blinkOn = true;
     displayChanged();
     emit keyPressed(key);
+}
+
+void PracticePanel::release(int key)
+{
+    m_instrument.tick(int(m_sinceTick.restart()));
+    m_instrument.release(key);
+    displayChanged();
+    emit keyReleased(key);
 }
 
 void PracticePanel::lightKeys(const QList<int>& keys)
@@ -90,7 +101,7 @@ void PracticePanel::lightKeys(const QList<int>& keys)
 
 void PracticePanel::tick()
 {
-    m_instrument.tick(tickMilliseconds);
+    m_instrument.tick(int(m_sinceTick.restart()));
     ++m_ticks;
     const bool blinkOn = !m_instrument.blinks() || (m_ticks / ticksPerBlink) % 2 == 0;
     const QString reading = m_instrument.displayReading();

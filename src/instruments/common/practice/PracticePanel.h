@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QPixmap>
 #include <QWidget>
@@ -23,7 +24,9 @@ public:
 
     explicit PracticePanel(SimulatedInstrument& instrument, QWidget* parent = nullptr);
 
+    // Keys pressed and let go; the instrument first hears how much time has passed.
     void press(int key);
+    void release(int key);
     // Lights the keys a hint names; an empty list puts them out.
     void lightKeys(const QList<int>& keys);
     PanelKeyButton* keyButton(int key) const { return m_buttons.value(key); }
@@ -34,6 +37,7 @@ public:
 
 signals:
     void keyPressed(int key);
+    void keyReleased(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +52,7 @@ private:
     QHash<int, PanelKeyButton*> m_buttons;
     SoundCue* m_click = nullptr;
     QTimer* m_clock = nullptr;
+    QElapsedTimer m_sinceTick; // time not yet told to the instrument
     int m_ticks = 0;
     bool m_blinkOn = true;
 };

@@ -58,6 +58,7 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     m_scope->setObjectName(QStringLiteral("Osciloscopio"));
     m_scope->setSignal(m_instrument->output());
     connect(m_panel, &PracticePanel::keyPressed, m_scope, [this] { m_scope->setSignal(m_instrument->output()); });
+    connect(m_panel, &PracticePanel::keyReleased, m_scope, [this] { m_scope->setSignal(m_instrument->output()); });
     m_scope->setMinimumSize(m_scope->sizeHint());
     top->addWidget(m_scope, 1);
     layout->addLayout(top);

@@ -30,7 +30,7 @@ NumberFormat formatOf(Fg110Field field, const Fg110Settings& s)
     case Fg110Field::Phase:
         return {{{QStringLiteral("deg"), 1, 0}}, 0, 0};
     case Fg110Field::Period:
-        return {{{QStringLiteral("sec"), 1, 3}, {QStringLiteral("msec"), 1e-3, 4}}, 4};
+        return {{{QStringLiteral("sec"), 1, 3}, {QStringLiteral("msec"), 1e-3, 6}}, 4};
     case Fg110Field::Duty:
         return {{{QStringLiteral("%"), 1, 1}}, 0, 1};
     case Fg110Field::Scaling:
@@ -96,6 +96,11 @@ QString fg110FieldWord(Fg110Field field)
     }
 }
 
+NumberFormat fg110FieldFormat(Fg110Field field, const Fg110Settings& settings)
+{
+    return formatOf(field, settings);
+}
+
 ShownNumber fg110ShowField(Fg110Field field, const Fg110Settings& settings, int address)
 {
     return showNumber(valueOf(field, settings, address), formatOf(field, settings));
@@ -107,20 +112,29 @@ std::pair<double, double> fg110FieldBounds(Fg110Field field, const Fg110Settings
     const double lowestAmplitude = lowestAmplitudeTenVolts * volts;
     const double highestAmplitude = highestAmplitudeTenVolts * volts;
     const double highestOffset = highestOffsetTenVolts * volts;
+    const double swing = outputSwingTenVolts * volts;
+    // Amplitude and offset share the swing; for the levels that is simply -swing <= LO < HI <= swing.
+    const double amplitude = valueOf(Fg110Field::Amplitude, s, 0);
+    const double offset = valueOf(Fg110Field::Offset, s, 0);
     switch (field) {
     case Fg110Field::Frequency: return {lowestFrequency, highestFrequency(s.waveform)};
-    case Fg110Field::Amplitude: return {lowestAmplitude, highestAmplitude};
-    case Fg110Field::Offset: return {-highestOffset, highestOffset};
+    case Fg110Field::Amplitude: return {lowestAmplitude, std::min(highestAmplitude, 2 * (swing - std::abs(offset)))};
+    case Fg110Field::Offset: {
+        const double highest = std::min(highestOffset, swing - amplitude / 2);
+        return {-highest, highest};
+    }
     case Fg110Field::Phase: return {-phaseMagnitude, phaseMagnitude};
     case Fg110Field::Period: return {lowestPeriod(s.waveform), highestPeriod};
     case Fg110Field::Duty: return {lowestDuty, highestDuty};
     case Fg110Field::HighLevel: {
         const double low = otherLevel(field, s);
-        return {low + lowestAmplitude, std::min(low + highestAmplitude, 2 * highestOffset - low)};
+        return {std::max(low + lowestAmplitude, -2 * highestOffset - low),
+                std::min({low + highestAmplitude, 2 * highestOffset - low, swing})};
     }
     case Fg110Field::LowLevel: {
         const double high = otherLevel(field, s);
-        return {std::max(high - highestAmplitude, -2 * highestOffset - high), high - lowestAmplitude};
+        return {std::max({high - highestAmplitude, -2 * highestOffset - high, -swing}),
+                std::min(high - lowestAmplitude, 2 * highestOffset - high)};
     }
     case Fg110Field::Scaling: return {lowestScaling, highestScaling};
     case Fg110Field::Address: return {0, highestAddress};
@@ -130,13 +144,30 @@ std::pair<double, double> fg110FieldBounds(Fg110Field field, const Fg110Settings
     return {0, 0};
 }
 
+bool fg110VoltagesFit(const Fg110Settings& s)
+{
+    const double range = rangeFactor(s.range);
+    const double tolerance = 1e-9 * outputSwingTenVolts;
+    return s.amplitude >= lowestAmplitudeTenVolts * range - tolerance
+           && s.amplitude <= highestAmplitudeTenVolts * range + tolerance
+           && std::abs(s.offset) <= highestOffsetTenVolts * range + tolerance
+           && std::abs(s.offset) + s.amplitude / 2 <= outputSwingTenVolts * range + tolerance;
+}
+
+bool fg110WithinBounds(double value, double lowest, double highest)
+{
+    // Bounds made of sums and differences carry rounding errors of their own.
+    const auto slack = [](double bound) { return 1e-9 * std::abs(bound) + 1e-15; };
+    return value >= lowest - slack(lowest) && value <= highest + slack(highest);
+}
+
 bool fg110SetField(Fg110Field field, Fg110Settings& s, int& address, double shown)
 {
     if (field == Fg110Field::Slope || !std::isfinite(shown))
         return false;
     const double rounded = showNumber(shown, formatOf(field, s)).value;
     const auto [lowest, highest] = fg110FieldBounds(field, s);
-    if (rounded < lowest - 1e-9 * std::abs(lowest) || rounded > highest + 1e-9 * std::abs(highest))
+    if (!fg110WithinBounds(rounded, lowest, highest))
         return false;
     const double volts = isVoltage(field) ? rounded / s.scaling : 0;
     switch (field) {
@@ -144,8 +175,8 @@ bool fg110SetField(Fg110Field field, Fg110Settings& s, int& address, double show
     case Fg110Field::Amplitude: s.amplitude = volts; break;
     case Fg110Field::Offset: s.offset = volts; break;
     case Fg110Field::Phase: s.phase = rounded; break;
-    case Fg110Field::Period:
-        s.frequency = showNumber(1 / rounded, formatOf(Fg110Field::Frequency, s)).value;
+    case Fg110Field::Period: // kept as entered: the frequency reads it rounded
+        s.frequency = 1 / rounded;
         break;
     case Fg110Field::Duty: s.duty = rounded; break;
     case Fg110Field::HighLevel:

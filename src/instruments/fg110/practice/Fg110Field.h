@@ -33,6 +33,9 @@ QString fg110ParameterLamp(Fg110Field field);
 // with a lamp.
 QString fg110FieldWord(Fg110Field field);
 
+// How the display writes the field's number. Not for Slope.
+NumberFormat fg110FieldFormat(Fg110Field field, const Fg110Settings& settings);
+
 // The field's number as the display writes it. Not for Slope.
 ShownNumber fg110ShowField(Fg110Field field, const Fg110Settings& settings, int address);
 
@@ -43,6 +46,13 @@ bool fg110SetField(Fg110Field field, Fg110Settings& settings, int& address, doub
 
 // The lowest and highest value the field accepts now, in the display's base units.
 std::pair<double, double> fg110FieldBounds(Fg110Field field, const Fg110Settings& settings);
+
+// Whether amplitude and offset lie within their range's bounds and together within its
+// output swing (|offset| + amplitude / 2).
+bool fg110VoltagesFit(const Fg110Settings& settings);
+
+// Whether a value lies within bounds, allowing for the rounding of both.
+bool fg110WithinBounds(double value, double lowest, double highest);
 
 // What a unit key means for the field: the base units in one typed unit, or nothing when
 // the key is no unit of the field (or Vrms for a pulse).

@@ -3,6 +3,8 @@
 #include "instruments/fg110/practice/Fg110Output.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -41,7 +43,34 @@ double largestWeight(const ShownNumber& n)
     return 0;
 }
 
-constexpr int longestEntry = 9;
+// The display's digit cells; a typed entry fills no more.
+constexpr int displayCells = 7;
+
+// The cells a text takes on the display: every character one, but a point sits on the
+// cell before it (a point at the start takes a blank cell of its own).
+int cellsTaken(const QString& text)
+{
+    int cells = 0;
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] != QLatin1Char('.') || i == 0 || text[i - 1] == QLatin1Char('.'))
+            ++cells;
+    return cells;
+}
+
+// Where one knob step from `value` by `step` lands, or nothing. A step that would pass a
+// bound stops on it only when the bound is of the stepped digit's order (so the knob
+// never jumps decades down to the lowest value), and does nothing otherwise.
+std::optional<double> knobTarget(double value, double step, double lowest, double highest)
+{
+    const double target = value + step;
+    if (fg110WithinBounds(target, lowest, highest))
+        return target;
+    const double bound = step > 0 ? highest : lowest;
+    const bool atBound = fg110WithinBounds(value, bound, bound);
+    if (atBound || std::abs(bound) < std::abs(step) * (1 - 1e-9))
+        return std::nullopt;
+    return bound;
+}
 
 } // namespace
 
@@ -50,6 +79,7 @@ void Fg110Generator::press(Fg110Key key)
     if (key == Fg110Key::Power) {
         m_on = !m_on;
         clearTransients();
+        forgetTrigger();
         return;
     }
     if (!m_on)
@@ -74,9 +104,22 @@ void Fg110Generator::press(Fg110Key key)
     pressNormal(key);
 }
 
+void Fg110Generator::release(Fg110Key key)
+{
+    if (key == Fg110Key::LocalManualTrigger)
+        m_trigger.gateOpen = false;
+}
+
 void Fg110Generator::tick(int milliseconds)
 {
     m_errorLeft = std::max(0, m_errorLeft - milliseconds);
+    if (m_trigger.gateOpen)
+        m_trigger.gateSeconds += milliseconds / 1000.0;
+}
+
+void Fg110Generator::forgetTrigger()
+{
+    m_trigger = {};
 }
 
 bool Fg110Generator::pressShifted(Fg110Key key)
@@ -118,7 +161,7 @@ bool Fg110Generator::pressShifted(Fg110Key key)
     case Fg110Key::Digit0: // INITIALIZE
         m_settings = fg110FactorySettings();
         m_initializedAt = ++m_events;
-        m_triggered = false;
+        forgetTrigger();
         m_amplitudeInRms = false;
         choose(Fg110Field::Frequency);
         return true;
@@ -148,9 +191,9 @@ void Fg110Generator::pressNormal(Fg110Key key)
         break;
     case Fg110Key::Range: switchRange(); break;
     case Fg110Key::Channel1: m_settings.outputOn = !m_settings.outputOn; break;
-    case Fg110Key::LocalManualTrigger:
+    case Fg110Key::LocalManualTrigger: // a burst in TRIG; in GATE the gate opens until the key is let go
         if (isTriggerMode(m_settings.mode))
-            m_triggered = true;
+            m_trigger = {.started = true, .gateOpen = m_settings.mode == Fg110Mode::Gated};
         break;
     case Fg110Key::Recall: m_prompt = Prompt::Recall; break;
     case Fg110Key::CursorLeft:
@@ -190,17 +233,20 @@ void Fg110Generator::refuse()
 
 void Fg110Generator::type(Fg110Key key)
 {
-    if (m_field == Fg110Field::Slope || m_typed.size() >= longestEntry)
+    if (m_field == Fg110Field::Slope)
         return;
     m_wordShown = false;
     m_selectedWeight = 0;
+    QString typed = m_typed;
     const int digit = fg110KeyDigit(key);
     if (digit >= 0)
-        m_typed += QString::number(digit);
-    else if (key == Fg110Key::Point && !m_typed.contains(QLatin1Char('.')))
-        m_typed += QLatin1Char('.');
+        typed += QString::number(digit);
+    else if (key == Fg110Key::Point && !typed.contains(QLatin1Char('.')))
+        typed += QLatin1Char('.');
     else if (key == Fg110Key::Sign)
-        m_typed = m_typed.startsWith(QLatin1Char('-')) ? m_typed.mid(1) : QLatin1Char('-') + m_typed;
+        typed = typed.startsWith(QLatin1Char('-')) ? typed.mid(1) : QLatin1Char('-') + typed;
+    if (cellsTaken(typed) <= displayCells)
+        m_typed = typed;
 }
 
 void Fg110Generator::enter(Fg110Key unitKey)
@@ -211,7 +257,14 @@ void Fg110Generator::enter(Fg110Key unitKey)
     const double typed = m_typed.toDouble(&isNumber);
     m_typed.clear();
     const auto factor = fg110UnitFactor(m_field, unitKey, m_settings);
-    if (!isNumber || !factor || !fg110SetField(m_field, m_settings, m_address, typed * *factor)) {
+    // An entry finer than the display shows is refused, never rounded silently.
+    const bool inRms = m_field == Fg110Field::Amplitude && unitKey == Fg110Key::UnitHz;
+    const auto showable = [&] {
+        const double value = inRms ? typed : typed * *factor;
+        const double shown = showNumber(value, inRms ? rmsFormat() : fg110FieldFormat(m_field, m_settings)).value;
+        return std::abs(shown - value) <= 1e-9 * std::abs(value);
+    };
+    if (!isNumber || !factor || !showable() || !fg110SetField(m_field, m_settings, m_address, typed * *factor)) {
         refuse();
         return;
     }
@@ -226,12 +279,15 @@ std::optional<double> Fg110Generator::rmsFactor() const
     return fg110UnitFactor(Fg110Field::Amplitude, Fg110Key::UnitHz, m_settings);
 }
 
+NumberFormat Fg110Generator::rmsFormat()
+{
+    return {{{QStringLiteral("Vrms"), 1, 3}}, 3};
+}
+
 ShownNumber Fg110Generator::shown() const
 {
-    if (const auto rms = rmsFactor()) {
-        const NumberFormat format{{{QStringLiteral("Vrms"), 1, 3}}, 3};
-        return showNumber(m_settings.amplitude * m_settings.scaling / *rms, format);
-    }
+    if (const auto rms = rmsFactor())
+        return showNumber(m_settings.amplitude * m_settings.scaling / *rms, rmsFormat());
     return fg110ShowField(m_field, m_settings, m_address);
 }
 
@@ -275,9 +331,8 @@ void Fg110Generator::turnKnob(int step)
         lowest /= *rms;
         highest /= *rms;
     }
-    if (m_field == Fg110Field::Period) // the frequency's rounding may put the period a hair outside
-        highest *= 1 - 1e-9;
-    setShown(std::clamp(before.value + step * m_selectedWeight, lowest, highest));
+    if (const auto target = knobTarget(before.value, step * m_selectedWeight, lowest, highest))
+        setShown(*target);
 
     // The value may now read in another unit, or with fewer decimals: keep the digit of the
     // same worth where it is still shown.
@@ -294,7 +349,7 @@ void Fg110Generator::answerPrompt(int digit)
         m_storedAt[slot] = ++m_events;
     } else if (m_memories[slot]) {
         m_settings = *m_memories[slot];
-        m_triggered = false;
+        forgetTrigger();
         keepFieldAvailable();
     } else {
         refuse();
@@ -322,17 +377,24 @@ void Fg110Generator::nextMode()
     do
         mode = Fg110Mode((int(mode) + 1) % 4);
     while (skipTriggerModes && isTriggerMode(mode));
-    m_triggered = false;
+    forgetTrigger();
     keepFieldAvailable();
 }
 
 void Fg110Generator::switchRange()
 {
+    // The 1 V range is an attenuator after the output amplifier: amplitude and offset
+    // follow it, so they always fit; settings that did not would be refused.
     const bool toOneVolt = m_settings.range == Fg110Range::TenVolts;
     const double factor = toOneVolt ? 0.1 : 10;
-    m_settings.range = toOneVolt ? Fg110Range::OneVolt : Fg110Range::TenVolts;
-    m_settings.amplitude *= factor;
-    m_settings.offset *= factor;
+    Fg110Settings switched = m_settings;
+    switched.range = toOneVolt ? Fg110Range::OneVolt : Fg110Range::TenVolts;
+    switched.amplitude *= factor;
+    switched.offset *= factor;
+    if (fg110VoltagesFit(switched))
+        m_settings = switched;
+    else
+        refuse();
 }
 
 void Fg110Generator::keepFieldAvailable()
@@ -397,5 +459,5 @@ Fg110Display Fg110Generator::display() const
 
 ScopeSignal Fg110Generator::output() const
 {
-    return fg110Output(m_settings, m_on, m_triggered);
+    return fg110Output(m_settings, m_on, m_trigger);
 }

@@ -3,6 +3,7 @@
 #include "instruments/fg110/practice/Fg110Display.h"
 #include "instruments/fg110/practice/Fg110Field.h"
 #include "instruments/fg110/practice/Fg110Key.h"
+#include "instruments/fg110/practice/Fg110Output.h"
 #include "instruments/fg110/practice/Fg110Settings.h"
 #include "widgets/ScopeSignal.h"
 
@@ -18,6 +19,8 @@ public:
     static constexpr int errorMilliseconds = 1000;
 
     void press(Fg110Key key);
+    // A key let go: LOCAL/MAN TRIG closes GATE's gate.
+    void release(Fg110Key key);
     void tick(int milliseconds);
 
     bool isOn() const { return m_on; }
@@ -25,8 +28,8 @@ public:
     int gpibAddress() const { return m_address; }
     Fg110Field field() const { return m_field; }
     bool showsError() const { return m_errorLeft > 0; }
-    // Whether LOCAL/MAN TRIG has started a burst since the mode was last chosen.
-    bool triggered() const { return m_triggered; }
+    // What LOCAL/MAN TRIG has started since the mode was last chosen.
+    const Fg110Trigger& trigger() const { return m_trigger; }
 
     const std::optional<Fg110Settings>& memory(int slot) const { return m_memories.at(std::size_t(slot)); }
     // Whether INITIALIZE was pressed after the settings were last stored in this memory.
@@ -52,6 +55,8 @@ private:
     void switchRange();
     void keepFieldAvailable();
     void clearTransients();
+    void forgetTrigger();
+    static NumberFormat rmsFormat();
     std::optional<double> rmsFactor() const;
     ShownNumber shown() const;
     bool setShown(double value);
@@ -60,7 +65,7 @@ private:
     int m_address = Fg110Limits::factoryAddress;
     bool m_on = true;
     bool m_shift = false;
-    bool m_triggered = false;
+    Fg110Trigger m_trigger;
     Fg110Field m_field = Fg110Field::Frequency;
     bool m_wordShown = false;     // the field's word, until a digit, cursor or knob
     QString m_typed;              // keypad entry under way

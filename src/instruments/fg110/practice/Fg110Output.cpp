@@ -1,5 +1,6 @@
 #include "instruments/fg110/practice/Fg110Output.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,7 +17,23 @@ double fg110WaveShape(Fg110Waveform waveform, double cycle, double duty)
     return 0;
 }
 
-ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, bool triggered)
+namespace {
+
+// The cycles a trigger gives: the burst in TRIG; in GATE none while the gate is open (it
+// runs on), then every cycle begun before it closed.
+int burstCycles(const Fg110Settings& s, const Fg110Trigger& trigger)
+{
+    if (s.mode == Fg110Mode::Triggered)
+        return s.burst;
+    if (trigger.gateOpen)
+        return 0;
+    constexpr double mostCycles = 1e9; // beyond any screen
+    return int(std::min(std::floor(trigger.gateSeconds * s.frequency + 1e-9) + 1, mostCycles));
+}
+
+} // namespace
+
+ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, const Fg110Trigger& trigger)
 {
     ScopeSignal signal;
     if (!powerOn)
@@ -45,16 +62,16 @@ ScopeSignal fg110Output(const Fg110Settings& s, bool powerOn, bool triggered)
     } else {
         const double start = s.phase / 360;
         const double rest = level(start);
-        if (!triggered) {
+        if (!trigger.started) {
             signal.volts = [rest](double) { return rest; };
             signal.lowest = signal.highest = rest;
             return signal;
         }
-        const int cycles = s.mode == Fg110Mode::Triggered ? s.burst : 1;
+        const int cycles = burstCycles(s, trigger);
         signal.cycles = cycles;
         signal.volts = [=](double t) {
             const double cycle = frequency * t;
-            return cycle >= 0 && cycle < cycles ? level(start + cycle) : rest;
+            return cycle >= 0 && (cycles == 0 || cycle < cycles) ? level(start + cycle) : rest;
         };
     }
     signal.period = 1 / frequency;

@@ -35,6 +35,11 @@ void Fg110Practice::press(int key)
     m_generator.press(Fg110Key(key));
 }
 
+void Fg110Practice::release(int key)
+{
+    m_generator.release(Fg110Key(key));
+}
+
 void Fg110Practice::tick(int milliseconds)
 {
     m_generator.tick(milliseconds);

@@ -15,6 +15,7 @@ public:
     int wheelUpKey() const override;
 
     void press(int key) override;
+    void release(int key) override;
     void tick(int milliseconds) override;
 
     QRect displayRect() const override;

@@ -39,10 +39,13 @@ constexpr double highestSineFrequency = 2e6;        // sine and square
 constexpr double highestOtherFrequency = 1e5;       // ramp, triangle, pulse
 constexpr double lowestSinePeriod = 0.0005e-3;      // sine and square
 constexpr double lowestOtherPeriod = 0.01e-3;       // ramp, triangle, pulse
-constexpr double highestPeriod = 100000;
+constexpr double highestPeriod = 1 / lowestFrequency; // 1000000 s
 constexpr double lowestAmplitudeTenVolts = 0.020;   // peak to peak
 constexpr double highestAmplitudeTenVolts = 20;
 constexpr double highestOffsetTenVolts = 9.99;      // either sign
+// Amplitude and offset share the output's swing: |offset| + amplitude / 2 stays within it
+// (9.99 V is this swing less half the least amplitude).
+constexpr double outputSwingTenVolts = 10;
 constexpr double phaseMagnitude = 10000;
 constexpr double lowestDuty = 5;
 constexpr double highestDuty = 95;
