@@ -281,8 +281,8 @@ void ExercisePane::showVerdict(const QString& text)
     m_verdict->setText(text);
     m_happyFace->hide();
     m_unhappyFace->hide();
-    // Qt 6.4 has no announcement event: the label, named by its text, reports the new name
-    // and raises an alert, which screen readers speak without moving the focus.
+    // Qt 6.4 has no announcement event: the label, named by its text, reports its new name
+    // and raises an alert, so that a screen reader may speak it while the focus stays put.
     QAccessibleEvent nameChanged(m_verdict, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
     QAccessibleEvent alert(m_verdict, QAccessible::Alert);
