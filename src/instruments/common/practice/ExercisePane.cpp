@@ -242,7 +242,7 @@ void ExercisePane::toggleDemonstration()
     // The sequence being played reads beside it, its keys lit.
     showHint(3);
     clearVerdict();
-    m_stateFromDemonstration = false;
+    m_stateFromDemonstration = true;
     m_show->setText(Texts::stop);
     m_show->setAccessibleDescription(Texts::stopDescription);
     m_stopShortcut->setEnabled(true);
@@ -261,7 +261,6 @@ void ExercisePane::demonstrationEnded(bool finished)
     m_stopShortcut->setEnabled(false);
     if (!finished)
         return;
-    m_stateFromDemonstration = true;
     m_demonstrated[m_current] = true;
     showVerdict(Texts::demonstrated);
     refreshNumbers();
@@ -270,7 +269,8 @@ void ExercisePane::demonstrationEnded(bool finished)
 void ExercisePane::studentPressed()
 {
     // A verdict speaks of the state it judged: the next key makes it stale. A key the
-    // demonstration presses is the demonstration's; one pressed after it, the student's.
+    // demonstration presses is the demonstration's; one the student presses (which has
+    // stopped it) makes the state the student's again.
     clearVerdict();
     if (!m_demonstration->isPlaying())
         m_stateFromDemonstration = false;

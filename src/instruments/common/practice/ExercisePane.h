@@ -48,7 +48,7 @@ private:
     int m_hintLevel = 0;
     QList<bool> m_done;
     QList<bool> m_demonstrated;
-    // The state is the demonstration's work: no key since it finished.
+    // The state is the demonstration's work: the student has pressed no key since it started.
     bool m_stateFromDemonstration = false;
     Demonstration* m_demonstration = nullptr;
 
