@@ -159,7 +159,7 @@ ExerciseSet<Fg110Generator> makeExercises()
 
     all.append({QStringLiteral("Con el rango de salida de 1 V, ajusta una amplitud de 500 mVp-p."),
                 initialize
-                    + QStringLiteral("Así el rango es el de 10 V, y RANGE pasa al de 1 V. Después elige AMPL, "
+                    + QStringLiteral("Así el rango es el de 10 V y RANGE lo pasa al de 1 V. Después elige AMPL, "
                                      "escribe la amplitud terminando en mV y activa la salida con CH1."),
                 keys({K::Shift, K::Digit0, K::Range, K::Amplitude, K::Digit5, K::Digit0, K::UnitKHz, K::Channel1}),
                 solution("RANGE (1 V), AMPL, 5, 0, 0, mV (la tecla kHz), CH1."),
