@@ -31,6 +31,10 @@ void Demonstration::start(const QList<int>& keys)
     stop();
     m_keys = keys;
     m_next = 0;
+    if (m_keys.isEmpty()) { // nothing to play: over at once
+        emit finished();
+        return;
+    }
     m_step.start();
     pressNext();
 }
