@@ -15,6 +15,7 @@
 
 #include <QAccessible>
 #include <QAccessibleBridgePlugin>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -207,6 +208,38 @@ private slots:
         QVERIFY(nearest != trace.end());
         QVERIFY2(std::abs(nearest->y() - expected.y()) <= 1.5,
                  qPrintable(QString("trace at y %1, expected %2").arg(nearest->y()).arg(expected.y())));
+    }
+
+    void gateRunsWhileLocalIsHeld_data()
+    {
+        QTest::addColumn<bool>("bySpace");
+        QTest::addRow("mouse button held") << false;
+        QTest::addRow("Space held") << true;
+    }
+
+    // In GATE the output runs while LOCAL is held down and, let go, ends with the cycle in
+    // progress: at 1 Hz, held between one and two seconds, two cycles.
+    void gateRunsWhileLocalIsHeld()
+    {
+        QFETCH(bool, bySpace);
+        QWidget* practice = open();
+        for (const char* step : {"TeclaFreq", "Tecla1", "TeclaHz", "TeclaMode", "TeclaMode", "TeclaCh1"})
+            act(practice, step);
+        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* local = practice->findChild<PanelKeyButton*>("TeclaLocal");
+        QCOMPARE(scope->signal().period, 0.0); // resting until the gate opens
+        local->setFocus(Qt::TabFocusReason);
+        QElapsedTimer held;
+        held.start();
+        bySpace ? QTest::keyPress(local, Qt::Key_Space) : QTest::mousePress(local, Qt::LeftButton);
+        QCOMPARE(scope->signal().period, 1.0);
+        QCOMPARE(scope->signal().cycles, 0); // running on
+        QTest::qWait(1500);
+        bySpace ? QTest::keyRelease(local, Qt::Key_Space) : QTest::mouseRelease(local, Qt::LeftButton);
+        const qint64 ms = held.elapsed();
+        const int cycles = scope->signal().cycles;
+        QVERIFY2(cycles == int((ms - 50) / 1000) + 1 || cycles == int((ms + 50) / 1000) + 1,
+                 qPrintable(QString("%1 cycles after %2 ms").arg(cycles).arg(ms)));
     }
 
     void exerciseChecked_data()
