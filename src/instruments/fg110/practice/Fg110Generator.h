@@ -28,8 +28,9 @@ public:
     int gpibAddress() const { return m_address; }
     Fg110Field field() const { return m_field; }
     bool showsError() const { return m_errorLeft > 0; }
-    // What LOCAL/MAN TRIG has started since the mode was last chosen.
-    const Fg110Trigger& trigger() const { return m_trigger; }
+    // Whether LOCAL/MAN TRIG has started a burst (or opened GATE's gate) since the mode
+    // was last chosen.
+    bool triggered() const { return m_trigger.started; }
 
     const std::optional<Fg110Settings>& memory(int slot) const { return m_memories.at(std::size_t(slot)); }
     // Whether INITIALIZE was pressed after the settings were last stored in this memory.
