@@ -240,6 +240,7 @@ void Fg110GeneratorTest::displayAfterKeys_data()
     row("OFFSET +/- 5 MHz AMPL 1 0 . 1 MHz", "Err, AMPL, CONT, senoidal");
     row("RANGE OFFSET . 9 5 MHz", "0.950 V, OFFSET, CONT, senoidal, rango 1 V");
     row("RANGE OFFSET . 9 5 1 MHz", "Err, OFFSET, CONT, senoidal, rango 1 V");
+    row("RANGE OFFSET . 5 MHz AMPL 1 MHz", "1.00 V, AMPL, CONT, senoidal, rango 1 V");
     row("RANGE OFFSET . 5 MHz AMPL 1 . 0 1 MHz", "Err, AMPL, CONT, senoidal, rango 1 V");
     row("SHIFT RANGE 2 MHz OFFSET 1 9 MHz", "19.00 V, OFFSET, CONT, senoidal");
     row("SHIFT RANGE 2 MHz OFFSET 1 9 . 0 1 MHz", "Err, OFFSET, CONT, senoidal");
