@@ -39,12 +39,17 @@ Fg110Generator play(const QString& keys, Fg110Generator generator = {})
     return generator;
 }
 
-Fg110Generator playIds(const QList<int>& keys)
+Fg110Generator playIds(const QList<int>& keys, Fg110Generator generator = {})
 {
-    Fg110Generator generator;
     for (int key : keys)
         generator.press(Fg110Key(key));
     return generator;
+}
+
+// What a demonstration plays: the keys that ready the generator, then the sequence.
+Fg110Generator playSequence(int exercise, Fg110Generator generator = {})
+{
+    return playIds(fg110KeysBeforeSequence(generator) + fg110Exercises().at(exercise).sequence, generator);
 }
 
 } // namespace
@@ -62,6 +67,8 @@ private slots:
     void randomKeysKeepEveryLimit();
     void hintSequenceMeetsItsExercise_data();
     void hintSequenceMeetsItsExercise();
+    void metWhateverItDoesNotAsk_data();
+    void metWhateverItDoesNotAsk();
     void nearMissIsNotMet_data();
     void nearMissIsNotMet();
 };
@@ -387,19 +394,53 @@ void Fg110GeneratorTest::randomKeysKeepEveryLimit()
     }
 }
 
+// Every exercise from the factory state, from the state each exercise's solution leaves,
+// and from states a student leaves half-way: off, SHIFT lit, typing, a prompt, "Err".
 void Fg110GeneratorTest::hintSequenceMeetsItsExercise_data()
 {
     QTest::addColumn<int>("exercise");
-    for (int i = 0; i < int(fg110Exercises().size()); ++i)
-        QTest::addRow("%d", i + 1) << i;
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("after"); // the exercise whose solution comes before the start keys; -1 none
+    const int count = int(fg110Exercises().size());
+    const QStringList halfWay = {"POWER", "FREQ 5 SHIFT", "MODE MODE FUNC 1 2", "SHIFT RECALL", "RECALL",
+                                 "SHIFT PHASE", "MODE SHIFT 5 >", "SHIFT 4", "FUNC FUNC FUNC FUNC SHIFT PHASE"};
+    for (int i = 0; i < count; ++i) {
+        QTest::addRow("%d from the factory state", i + 1) << i << QString() << -1;
+        for (int before = 0; before < count; ++before)
+            QTest::addRow("%d after %d", i + 1, before + 1) << i << QString() << before;
+        for (const QString& keys : halfWay)
+            QTest::addRow("%d after 12 and %s", i + 1, qPrintable(keys)) << i << keys << count - 1;
+    }
 }
 
 void Fg110GeneratorTest::hintSequenceMeetsItsExercise()
 {
     QFETCH(int, exercise);
+    QFETCH(QString, start);
+    QFETCH(int, after);
     const auto& e = fg110Exercises().at(exercise);
-    QCOMPARE(e.differences(playIds(e.sequence)), QStringList());
+    const Fg110Generator before = play(start, after < 0 ? Fg110Generator() : playSequence(after));
+    QCOMPARE(e.differences(playSequence(exercise, before)), QStringList());
     QVERIFY(!e.isMetBy(Fg110Generator()));
+    // An exercise's solution leaves the generator on, its SHIFT lamp out: the next
+    // sequence starts there without a key before it, as the student reads it.
+    if (start.isEmpty())
+        QCOMPARE(fg110KeysBeforeSequence(before), QList<int>());
+}
+
+void Fg110GeneratorTest::metWhateverItDoesNotAsk_data()
+{
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QString>("keys");
+    QTest::addRow("5 in TRIG") << 4 << QStringLiteral("RANGE AMPL 5 0 0 kHz MODE CH1");
+    QTest::addRow("5 as a ramp") << 4 << QStringLiteral("FUNC FUNC RANGE AMPL 5 0 0 kHz CH1");
+}
+
+void Fg110GeneratorTest::metWhateverItDoesNotAsk()
+{
+    QFETCH(int, exercise);
+    QFETCH(QString, keys);
+    QCOMPARE(fg110Exercises().at(exercise).differences(play(keys)), QStringList());
 }
 
 void Fg110GeneratorTest::nearMissIsNotMet_data()
@@ -417,7 +458,8 @@ void Fg110GeneratorTest::nearMissIsNotMet_data()
     row(2, "FREQ 5 kHz MODE MODE MODE CH1", "Modo: DC (se pide CONT)");
     row(3, "FUNC FREQ 2 5 0 Hz AMPL 3 MHz CH1", "Amplitud: 3 Vp-p (se pide 4 Vp-p)");
     row(3, "FREQ 2 5 0 Hz AMPL 4 MHz CH1", "Forma de onda: senoidal (se pide cuadrada)");
-    row(4, "FUNC FUNC FUNC OFFSET +/- 2 MHz CH1", "Desplazamiento: -2 V (se pide 2 V)");
+    row(4, "FUNC FUNC FUNC OFFSET +/- 2 MHz CH1", "Desplazamiento: -2 V (se pide +2 V)");
+    row(4, "FUNC FUNC FUNC OFFSET 1 MHz CH1", "Desplazamiento: +1 V (se pide +2 V)");
     row(5, "AMPL 5 0 0 kHz CH1", "Rango de salida: 10 V (se pide 1 V)");
     row(5, "RANGE AMPL 5 0 kHz CH1", "Amplitud: 50 mVp-p (se pide 500 mVp-p)");
     row(6, "FUNC FUNC FUNC FUNC FREQ 1 0 kHz CH1", "Relación pulso/período: 50 % (se pide 25 %)");

@@ -1,8 +1,9 @@
-#define QT_STATICPLUGIN // the description spy below is a plugin compiled into the test
+#define QT_STATICPLUGIN // the accessibility spy below is a plugin compiled into the test
 
 #include "Driving.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
+#include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
@@ -17,20 +18,25 @@
 #include <QAccessibleBridgePlugin>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <QPointer>
 
 #include <memory>
 
 namespace {
 
+QList<std::pair<QObject*, QAccessible::Event>> accessibleEvents; // what a screen reader is told
 QList<QObject*> descriptionChanges; // the object of each accessible description change
 
 // Hears what the program tells screen readers, as a platform's bridge to them would.
-struct DescriptionSpy : QAccessibleBridge {
+struct AccessibleSpy : QAccessibleBridge {
     void setRootObject(QAccessibleInterface*) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent* e) override
     {
+        accessibleEvents.append({e->object(), e->type()});
         if (e->type() == QAccessible::DescriptionChanged)
             descriptionChanges.append(e->object());
     }
@@ -47,14 +53,14 @@ QString describedAt(const ControlCatalogue& catalogue, QPoint at)
 
 } // namespace
 
-class DescriptionSpyPlugin : public QAccessibleBridgePlugin
+class AccessibleSpyPlugin : public QAccessibleBridgePlugin
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "FocusSpy.json")
 public:
-    QAccessibleBridge* create(const QString&) override { return new DescriptionSpy; }
+    QAccessibleBridge* create(const QString&) override { return new AccessibleSpy; }
 };
-Q_IMPORT_PLUGIN(DescriptionSpyPlugin)
+Q_IMPORT_PLUGIN(AccessibleSpyPlugin)
 
 
 // The FG110's practice window, driven as a student drives it: opened from the FG110
@@ -90,6 +96,23 @@ class PracticeWindowTest : public InstrumentTestCase
     static QString reading(QWidget* practice) { return practice->findChild<QWidget*>("Pantalla")->accessibleName(); }
 
     static QList<QWidget*> practices() { return TestSession::windows(Fg110Names::practice); }
+    static QString text(QWidget* practice, const char* label) { return practice->findChild<QLabel*>(label)->text(); }
+    static QString numberText(QWidget* practice, int exercise)
+    {
+        return practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+    }
+    // Starts the demonstration as a student does, with Alt+M, and holds it at its first
+    // key until the caller sets the pace.
+    static Demonstration* demonstrate(QWidget* practice)
+    {
+        auto* demonstration = practice->findChild<Demonstration*>();
+        demonstration->setInterval(3600 * 1000);
+        QTest::keyClick(practice, Qt::Key_M, Qt::AltModifier);
+        // A button's mnemonic clicks it as the mouse does, a moment after the press.
+        if (!QTest::qWaitFor([demonstration] { return demonstration->isPlaying(); }, 2000))
+            qWarning("the demonstration did not start");
+        return demonstration;
+    }
     QWidget* open()
     {
         TestSession::choose(fg110, ObjectNames::practiceMenuItem);
@@ -375,6 +398,127 @@ private slots:
         QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
         QVERIFY(hint->text().isEmpty());
         QVERIFY(litKeys().isEmpty());
+    }
+
+    void demonstrationPlaysTheSolution_data()
+    {
+        QTest::addColumn<int>("exercise"); // from 1
+        QTest::addColumn<QStringList>("steps"); // the student's, before "Muéstramelo"
+        QTest::addRow("1 from the factory state") << 1 << QStringList{};
+        QTest::addRow("1 with CH1 on") << 1 << QStringList{"TeclaCh1"};
+        QTest::addRow("1 switched off") << 1 << QStringList{"TeclaCh1", "TeclaPower"};
+        QTest::addRow("4 from a ramp, SHIFT lit") << 4 << QStringList{"TeclaFunc", "TeclaFunc", "TeclaShift"};
+        QTest::addRow("9 while typing") << 9 << QStringList{"TeclaMode", "type:12"};
+        QTest::addRow("12 in the STORE prompt") << 12 << QStringList{"TeclaShift", "TeclaRecall"};
+    }
+
+    // "Muéstramelo" (Alt+M) plays the solution on the panel from whatever state it is
+    // in, one key at a time, each shown pushed in as it acts; the button reads "Detener"
+    // meanwhile. At the end the exercise is met, marked as seen but not ticked, and
+    // "Comprobar" does not tick it either until the student has pressed a key.
+    void demonstrationPlaysTheSolution()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QStringList, steps);
+        QWidget* practice = open();
+        auto& instrument = qobject_cast<PracticeWindow*>(practice)->instrument();
+        QTest::mouseClick(practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise)), Qt::LeftButton);
+        for (const QString& step : steps)
+            act(practice, step);
+        auto* panel = practice->findChild<PracticePanel*>();
+        QList<int> pressed;
+        bool allShownDown = true;
+        connect(panel, &PracticePanel::keyPressed, practice, [&](int key) {
+            pressed << key;
+            allShownDown = allShownDown && panel->keyButton(key)->isDown();
+        });
+        const QList<int> expected = instrument.keysBeforeSequence() + instrument.exercise(exercise - 1).sequence;
+        auto* button = practice->findChild<QPushButton*>("BotonMuestramelo");
+        QCOMPARE(button->text(), QString("&Muéstramelo"));
+        Demonstration* demonstration = demonstrate(practice);
+        QCOMPARE(button->text(), QString("&Detener"));
+        QCOMPARE(pressed.size(), 1); // the first key at once, the rest one by one
+        QVERIFY(text(practice, "Pista").contains(instrument.exercise(exercise - 1).sequenceText));
+        demonstration->setInterval(5);
+        QTRY_VERIFY(!demonstration->isPlaying());
+        QCOMPARE(pressed, expected);
+        QVERIFY(allShownDown);
+        for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
+            QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
+        QCOMPARE(button->text(), QString("&Muéstramelo"));
+        QCOMPARE(instrument.differences(exercise - 1), QStringList());
+        QVERIFY(text(practice, "Resultado").startsWith("Demostración terminada"));
+        QCOMPARE(numberText(practice, exercise), QString::number(exercise) + QChar(0x25B8));
+
+        Driving::press(practice, "BotonComprobar");
+        QVERIFY(text(practice, "Resultado").startsWith("Se cumple, pero lo ha hecho la demostración"));
+        QVERIFY(!practice->findChild<QLabel*>("CaraContenta")->isVisible());
+        QCOMPARE(numberText(practice, exercise), QString::number(exercise) + QChar(0x25B8));
+    }
+
+    void studentStopsTheDemonstration_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addRow("a panel key") << "TeclaFunc";
+        QTest::addRow("a digit typed") << "type:7";
+        QTest::addRow("Detener") << "BotonMuestramelo";
+        QTest::addRow("Alt+M") << "Alt+M";
+        QTest::addRow("another exercise") << "Ejercicio1";
+        QTest::addRow("Cerrar") << "BotonCerrar";
+    }
+
+    // A key the student presses (which still acts), "Detener", Alt+M, another exercise or
+    // closing the window stops the demonstration: no key is pressed after it and none
+    // stays drawn down.
+    void studentStopsTheDemonstration()
+    {
+        QFETCH(QString, how);
+        QPointer<QWidget> practice = open();
+        auto* panel = practice->findChild<PracticePanel*>();
+        QTest::mouseClick(practice->findChild<QToolButton*>("Ejercicio12"), Qt::LeftButton); // the longest
+        int pressed = 0;
+        connect(panel, &PracticePanel::keyPressed, practice, [&] { ++pressed; });
+        Demonstration* demonstration = demonstrate(practice);
+        demonstration->setInterval(100);
+        QTRY_VERIFY(pressed >= 2);
+        const int byDemonstration = pressed;
+        if (how == "Alt+M")
+            QTest::keyClick(practice, Qt::Key_M, Qt::AltModifier);
+        else if (how.startsWith("Boton"))
+            Driving::press(practice, how);
+        else if (how.startsWith("Ejercicio"))
+            QTest::mouseClick(practice->findChild<QToolButton*>(how), Qt::LeftButton);
+        else
+            act(practice, how);
+        if (!practice) // closed and gone
+            return;
+        QVERIFY(!demonstration->isPlaying());
+        const int byStudent = how.startsWith("Tecla") || how.startsWith("type") ? 1 : 0;
+        QCOMPARE(pressed, byDemonstration + byStudent);
+        if (how == "BotonCerrar") {
+            QVERIFY(!practice->isVisible());
+            return;
+        }
+        QTest::qWait(300);
+        QCOMPARE(pressed, byDemonstration + byStudent);
+        for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
+            QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
+        QCOMPARE(practice->findChild<QPushButton*>("BotonMuestramelo")->text(), QString("&Muéstramelo"));
+        QCOMPARE(numberText(practice, 12), QString("12"));
+    }
+
+    // "Comprobar" announces its verdict, differences included, to a screen reader: the
+    // verdict's label, named by its text, raises an alert.
+    void verdictAnnounced()
+    {
+        QWidget* practice = open();
+        act(practice, "TeclaCh1");
+        accessibleEvents.clear();
+        Driving::press(practice, "BotonComprobar");
+        auto* verdict = practice->findChild<QLabel*>("Resultado");
+        QVERIFY(verdict->text().startsWith("¡Muy bien!"));
+        QVERIFY(accessibleEvents.contains({verdict, QAccessible::Alert}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(verdict)->text(QAccessible::Name), verdict->text());
     }
 
     void leavingGuard_data()

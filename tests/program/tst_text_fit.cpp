@@ -5,6 +5,7 @@
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
 #include "instruments/fg110/practice/Fg110Practice.h"
+#include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -189,6 +190,14 @@ private slots:
                     click("BotonPista");
                 click("BotonComprobar");
                 look(practice.get(), QStringLiteral(" on exercise %1").arg(n + 1));
+                // Its demonstration under way ("Detener"), then over and checked.
+                auto* demonstration = practice->findChild<Demonstration*>();
+                click("BotonMuestramelo");
+                look(practice.get(), QStringLiteral(" demonstrating exercise %1").arg(n + 1));
+                demonstration->setInterval(1);
+                QTRY_VERIFY(!demonstration->isPlaying());
+                click("BotonComprobar");
+                look(practice.get(), QStringLiteral(" after demonstrating exercise %1").arg(n + 1));
                 click("EjercicioSiguiente");
             }
         }

@@ -11,6 +11,7 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
+#include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/common/practice/SimulatedInstrument.h"
@@ -37,6 +38,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QThread>
 
 namespace {
 
@@ -232,6 +234,29 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
     delete window;
 }
 
+// Half-way through the current exercise's demonstration: the button reads "Detener", the
+// sequence reads beside it and the key just pressed is drawn pushed in; then at its end.
+void snapDemonstration(PracticeWindow* window, const QString& name)
+{
+    auto* demonstration = window->findChild<Demonstration*>();
+    auto* show = window->findChild<QAbstractButton*>(QStringLiteral("BotonMuestramelo"));
+    if (!demonstration || !show)
+        return;
+    demonstration->setInterval(20);
+    show->click();
+    while (demonstration->isPlaying() && demonstration->keysPressed() < demonstration->keyCount() / 2) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+    demonstration->setInterval(3600 * 1000); // holds the key just pressed down for the picture
+    save(window, name);
+    // And played to its end: the exercise met, its number marked as seen.
+    demonstration->setInterval(1);
+    while (demonstration->isPlaying())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    save(window, name + QStringLiteral("-end"));
+}
+
 // A practice window as it opens; on its third exercise with the keys lit by a hint; and
 // after that exercise's solution but one key, checked.
 void snapPractice(const PracticeDefinition& practice, const QString& name)
@@ -254,6 +279,7 @@ void snapPractice(const PracticeDefinition& practice, const QString& name)
         click("BotonComprobar");
     }
     save(window, name + QStringLiteral("-keys"));
+    snapDemonstration(window, name + QStringLiteral("-demonstration"));
     delete window;
 }
 

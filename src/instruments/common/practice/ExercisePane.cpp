@@ -1,13 +1,16 @@
 #include "ExercisePane.h"
 
+#include "Demonstration.h"
 #include "PracticePanel.h"
 #include "SimulatedInstrument.h"
 #include "platform/Pictures.h"
 
+#include <QAccessible>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -18,18 +21,30 @@ namespace Texts {
 const QString title = QStringLiteral("Ejercicio %1 de %2");
 const QString check = QStringLiteral("Comp&robar");
 const QString hint = QStringLiteral("&Pista");
+const QString show = QStringLiteral("&Muéstramelo");
+const QString showDescription =
+    QStringLiteral("Pulsa en el panel, una a una, las teclas de la solución desde el estado actual.");
+const QString stop = QStringLiteral("&Detener");
+const QString stopDescription =
+    QStringLiteral("Detiene la demostración (también Alt+M o cualquier tecla del panel).");
 const QString previous = QStringLiteral("Ejercicio anterior");
 const QString next = QStringLiteral("Ejercicio siguiente");
 const QString number = QStringLiteral("Ejercicio %1");
 const QString numberDone = QStringLiteral("Ejercicio %1, conseguido");
+const QString numberDemonstrated = QStringLiteral("Ejercicio %1, visto en una demostración");
 const QString hintOne = QStringLiteral("Pista: %1");
 const QString hintTwo = QStringLiteral("Pista: %1 Las teclas que intervienen están iluminadas en el panel.");
 const QString hintThree = QStringLiteral("Solución: %1");
 const QString met = QStringLiteral("¡Muy bien! Has conseguido lo que se pide.");
 const QString notMet = QStringLiteral("Todavía no. Esto es lo que difiere:");
+const QString demonstrated = QStringLiteral("Demostración terminada: ya se cumple lo que se pide. Para "
+                                            "conseguir el ejercicio, hazlo ahora tú.");
+const QString metByDemonstration = QStringLiteral("Se cumple, pero lo ha hecho la demostración. Para conseguir "
+                                                  "el ejercicio, hazlo tú.");
 const QString happyFace = QStringLiteral("Cara sonriente");
 const QString unhappyFace = QStringLiteral("Cara enfadada");
-const QChar tick = QChar(0x2713);
+const QChar tick = QChar(0x2713);         // met by the student
+const QChar demonstratedMark = QChar(0x25B8); // a small "play" triangle: shown, not yet met
 } // namespace Texts
 
 constexpr int faceSize = 32;
@@ -64,6 +79,8 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     , m_instrument(instrument)
     , m_panel(panel)
     , m_done(instrument.exerciseCount(), false)
+    , m_demonstrated(instrument.exerciseCount(), false)
+    , m_demonstration(new Demonstration(panel, this))
 {
     setObjectName(QStringLiteral("Ejercicios"));
     auto* layout = new QVBoxLayout(this);
@@ -120,6 +137,21 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     hint->setAutoDefault(false);
     connect(hint, &QPushButton::clicked, this, &ExercisePane::giveHint);
     actions->addWidget(hint);
+    m_show = new QPushButton(Texts::show, this);
+    m_show->setObjectName(QStringLiteral("BotonMuestramelo"));
+    m_show->setAutoDefault(false);
+    m_show->setAccessibleDescription(Texts::showDescription);
+    // As wide as the wider of its two labels, so that the row does not jump.
+    m_show->setText(Texts::stop);
+    const int stopWidth = m_show->sizeHint().width();
+    m_show->setText(Texts::show);
+    m_show->setMinimumWidth(std::max(stopWidth, m_show->sizeHint().width()));
+    connect(m_show, &QPushButton::clicked, this, &ExercisePane::toggleDemonstration);
+    actions->addWidget(m_show);
+    // While the button reads "&Detener" (Alt+D), Alt+M, which started it, stops it too.
+    m_stopShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_M), this);
+    m_stopShortcut->setEnabled(false);
+    connect(m_stopShortcut, &QShortcut::activated, this, &ExercisePane::stopDemonstration);
     actions->addStretch();
     layout->addLayout(actions);
 
@@ -138,7 +170,9 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     setMinimumHeight(minimumRows * fontMetrics().lineSpacing());
 
     // A verdict speaks of the state it judged: the next key makes it stale.
-    connect(&m_panel, &PracticePanel::keyPressed, this, &ExercisePane::clearVerdict);
+    connect(&m_panel, &PracticePanel::keyPressed, this, &ExercisePane::studentPressed);
+    connect(m_demonstration, &Demonstration::finished, this, [this] { demonstrationEnded(true); });
+    connect(m_demonstration, &Demonstration::stopped, this, [this] { demonstrationEnded(false); });
     showExercise(0);
 }
 
@@ -146,6 +180,7 @@ void ExercisePane::showExercise(int exercise)
 {
     if (exercise < 0 || exercise >= m_instrument.exerciseCount())
         return;
+    stopDemonstration();
     m_current = exercise;
     m_hintLevel = 0;
     m_hint->clear();
@@ -162,9 +197,13 @@ void ExercisePane::check()
 {
     const QStringList differences = m_instrument.differences(m_current);
     const bool met = differences.isEmpty();
+    if (met && m_stateFromDemonstration) {
+        showVerdict(Texts::metByDemonstration);
+        return;
+    }
     if (met)
         m_done[m_current] = true;
-    m_verdict->setText(met ? Texts::met : Texts::notMet + QLatin1Char('\n') + differences.join(QLatin1Char('\n')));
+    showVerdict(met ? Texts::met : Texts::notMet + QLatin1Char('\n') + differences.join(QLatin1Char('\n')));
     m_happyFace->setVisible(met);
     m_unhappyFace->setVisible(!met);
     refreshNumbers();
@@ -172,8 +211,13 @@ void ExercisePane::check()
 
 void ExercisePane::giveHint()
 {
+    showHint(std::min(m_hintLevel + 1, 3));
+}
+
+void ExercisePane::showHint(int level)
+{
     const ExerciseText exercise = m_instrument.exercise(m_current);
-    m_hintLevel = std::min(m_hintLevel + 1, 3);
+    m_hintLevel = level;
     switch (m_hintLevel) {
     case 1:
         m_hint->setText(Texts::hintOne.arg(exercise.whichKeys));
@@ -189,6 +233,62 @@ void ExercisePane::giveHint()
     }
 }
 
+void ExercisePane::toggleDemonstration()
+{
+    if (m_demonstration->isPlaying()) {
+        stopDemonstration();
+        return;
+    }
+    // The sequence being played reads beside it, its keys lit.
+    showHint(3);
+    clearVerdict();
+    m_stateFromDemonstration = true;
+    m_show->setText(Texts::stop);
+    m_show->setAccessibleDescription(Texts::stopDescription);
+    m_stopShortcut->setEnabled(true);
+    m_demonstration->start(m_instrument.keysBeforeSequence() + m_instrument.exercise(m_current).sequence);
+}
+
+void ExercisePane::stopDemonstration()
+{
+    m_demonstration->stop();
+}
+
+void ExercisePane::demonstrationEnded(bool finished)
+{
+    m_show->setText(Texts::show);
+    m_show->setAccessibleDescription(Texts::showDescription);
+    m_stopShortcut->setEnabled(false);
+    if (!finished)
+        return;
+    m_demonstrated[m_current] = true;
+    showVerdict(Texts::demonstrated);
+    refreshNumbers();
+}
+
+void ExercisePane::studentPressed()
+{
+    // A verdict speaks of the state it judged: the next key makes it stale. A key the
+    // demonstration presses is the demonstration's; one the student presses (which has
+    // stopped it) makes the state the student's again.
+    clearVerdict();
+    if (!m_demonstration->isPlaying())
+        m_stateFromDemonstration = false;
+}
+
+void ExercisePane::showVerdict(const QString& text)
+{
+    m_verdict->setText(text);
+    m_happyFace->hide();
+    m_unhappyFace->hide();
+    // Qt 6.4 has no announcement event: the label, named by its text, reports its new name
+    // and raises an alert, so that a screen reader may speak it while the focus stays put.
+    QAccessibleEvent nameChanged(m_verdict, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+    QAccessibleEvent alert(m_verdict, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
 void ExercisePane::clearVerdict()
 {
     m_verdict->clear();
@@ -200,8 +300,12 @@ void ExercisePane::refreshNumbers()
 {
     for (int n = 0; n < m_numbers.size(); ++n) {
         QToolButton* number = m_numbers[n];
-        number->setText(m_done[n] ? QString::number(n + 1) + Texts::tick : QString::number(n + 1));
-        number->setAccessibleName((m_done[n] ? Texts::numberDone : Texts::number).arg(n + 1));
+        const bool demonstratedOnly = m_demonstrated[n] && !m_done[n];
+        const QString mark = m_done[n] ? QString(Texts::tick) : demonstratedOnly ? QString(Texts::demonstratedMark) : QString();
+        number->setText(QString::number(n + 1) + mark);
+        const QString name = m_done[n] ? Texts::numberDone : demonstratedOnly ? Texts::numberDemonstrated : Texts::number;
+        number->setAccessibleName(name.arg(n + 1));
+        number->setToolTip(name.arg(n + 1));
         number->setChecked(n == m_current);
     }
 }

@@ -79,6 +79,7 @@ PracticeWindow::~PracticeWindow() = default;
 
 void PracticeWindow::reject()
 {
+    m_exercises->stopDemonstration();
     hide();
     // Closed at once for whoever asks whether the practice is open; destroyed later.
     openWindow() = nullptr;

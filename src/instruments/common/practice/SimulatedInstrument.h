@@ -32,7 +32,7 @@ struct ExerciseText {
     QString whichKeys;      // hint 1
     QList<int> keysToLight; // hint 2: key ids lit on the panel
     QString sequenceText;   // hint 3
-    QList<int> sequence;    // hint 3 as key ids, from the factory state
+    QList<int> sequence;    // hint 3 as key ids, from any state `keysBeforeSequence` leaves
 };
 
 // An instrument the practice window lets a student operate: its panel's picture and
@@ -74,4 +74,7 @@ public:
     virtual ExerciseText exercise(int n) const = 0;
     // What differs from what exercise n asks; empty when it is met.
     virtual QStringList differences(int n) const = 0;
+    // The keys that bring the panel from its present state to one where an exercise's
+    // sequence may start (switching it on, say); none by default.
+    virtual QList<int> keysBeforeSequence() const { return {}; }
 };

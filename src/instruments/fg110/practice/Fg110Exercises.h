@@ -3,6 +3,11 @@
 #include "instruments/common/practice/Exercise.h"
 #include "instruments/fg110/practice/Fg110Generator.h"
 
-// The twelve FG110 practice exercises, in order. Their key ids are `int(Fg110Key)`, and
-// each hint sequence starts from the generator's factory settings.
+// The twelve FG110 practice exercises, in order. Their key ids are `int(Fg110Key)`. Each
+// hint sequence starts with INITIALIZE (SHIFT, 0), which keeps the memories, and so
+// reaches its goal from any state of a generator that is on with its SHIFT lamp out.
 const ExerciseSet<Fg110Generator>& fg110Exercises();
+
+// The keys that bring the generator, from whatever state it is in, to where a sequence
+// may start: POWER when it is off, SHIFT when its lamp is lit; none otherwise.
+QList<int> fg110KeysBeforeSequence(const Fg110Generator& generator);

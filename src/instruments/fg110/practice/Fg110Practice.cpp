@@ -91,6 +91,11 @@ QStringList Fg110Practice::differences(int n) const
     return fg110Exercises().at(n).differences(m_generator);
 }
 
+QList<int> Fg110Practice::keysBeforeSequence() const
+{
+    return fg110KeysBeforeSequence(m_generator);
+}
+
 const PracticeDefinition& fg110PracticeDefinition()
 {
     static const PracticeDefinition definition{

@@ -29,6 +29,7 @@ public:
     int exerciseCount() const override;
     ExerciseText exercise(int n) const override;
     QStringList differences(int n) const override;
+    QList<int> keysBeforeSequence() const override;
 
     const Fg110Generator& generator() const { return m_generator; }
 
