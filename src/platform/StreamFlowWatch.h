@@ -19,8 +19,9 @@ public:
     // of the listener.
     StreamFlowWatch(int rate, double queuedMs);
 
-    // A request for `frames` frames, at `nowNs` (monotonic nanoseconds). The requests made
-    // before two come about a request apart (the stream still being set up) are not counted.
+    // A request for `frames` frames, at `nowNs` (monotonic nanoseconds). The first request
+    // and those that follow it back to back (the service filling its queue, which it may
+    // hold for seconds before playing) are not counted.
     void requested(int frames, std::int64_t nowNs);
 
     std::uint64_t requests() const { return m_requests; }

@@ -20,6 +20,7 @@ private slots:
         QList<double> steady(300, 10.0);
         QTest::addRow("steady") << steady << 0;
         QTest::addRow("a stream slow to start") << (QList<double>{2000.0} + steady) << 0;
+        QTest::addRow("a first fill held before playing") << (QList<double>{0.05, 0.05, 2000.0} + steady) << 0;
         QList<double> bursts;
         for (int i = 0; i < 100; ++i)
             bursts << 0.1 << 19.9; // the service asks for two at once, all it queues
