@@ -1,6 +1,7 @@
 #include "AudioOutput.h"
 
 #include "StreamFlowWatch.h"
+#include "VoiceMix.h"
 
 #include <SDL.h>
 
@@ -75,11 +76,9 @@ void mix(void*, Uint8* stream, int bytes)
     o.flow.requested(int(count / Samples::Channels), monotonicNs());
     std::lock_guard lock(o.mutex);
     for (Playing& p : o.voices) {
-        const std::vector<std::int16_t>& frames = p.samples->frames;
-        const std::size_t n = std::min(count, frames.size() - p.position);
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] = std::int16_t(std::clamp(int(out[i]) + int(frames[p.position + i]), -32768, 32767));
-        p.position += n;
+        const std::span<const std::int16_t> rest = std::span(p.samples->frames).subspan(p.position);
+        mixVoice(std::span(out, count), rest);
+        p.position += std::min(count, rest.size());
     }
     std::erase_if(o.voices, [](const Playing& p) { return p.position >= p.samples->frames.size(); });
 }
