@@ -1,5 +1,6 @@
 #include "AudioOutput.h"
 
+#include "IdleSinkWake.h"
 #include "StreamFlowWatch.h"
 #include "VoiceMix.h"
 
@@ -34,6 +35,12 @@ constexpr int StreamLatencyMs = 18;
 constexpr double QueuedAheadMs = StreamLatencyMs * 2.0 / 3.0;
 // How long an opening still under way, or a closing, is waited for at the end of the run.
 constexpr auto EndingGrace = std::chrono::seconds(2);
+// A stream that flows asks for sound every 5.8 ms. One that has asked for nothing in the
+// 60 ms after the service's first fill of its queue is held back by an idle sink (see
+// IdleSinkWake), which is then woken: the service is given a second to do it.
+constexpr auto FirstFillTime = std::chrono::milliseconds(50);
+constexpr auto HeldBackAfter = std::chrono::milliseconds(60);
+constexpr auto WakingTime = std::chrono::seconds(1);
 
 enum class State { Closed, Opening, Open, Failed };
 
@@ -57,6 +64,7 @@ struct Output {
     std::thread opener;
     std::shared_future<void> opened; // ready when the opener has done its work
     StreamFlowWatch flow{Samples::Rate, QueuedAheadMs};
+    std::atomic<std::uint64_t> mixes = 0; // every request of the stream, flowing or not
 };
 
 // Never destroyed: an opener still waiting for an audio service that does not answer
@@ -74,6 +82,7 @@ void mix(void*, Uint8* stream, int bytes)
     std::fill(out, out + count, std::int16_t(0));
     Output& o = output();
     o.flow.requested(int(count / Samples::Channels), monotonicNs());
+    ++o.mixes;
     std::lock_guard lock(o.mutex);
     for (Playing& p : o.voices) {
         const std::span<const std::int16_t> rest = std::span(p.samples->frames).subspan(p.position);
@@ -109,6 +118,11 @@ void open()
         o.device = device;
         SDL_PauseAudioDevice(device, 0);
         o.state = State::Open;
+        std::this_thread::sleep_for(FirstFillTime);
+        const std::uint64_t afterFirstFill = o.mixes;
+        std::this_thread::sleep_for(HeldBackAfter);
+        if (o.mixes == afterFirstFill)
+            IdleSinkWake::wakeDefaultSink(WakingTime);
     }
     // What the audio library keeps for this thread alone (its error text) goes with it.
     SDL_TLSCleanup();
