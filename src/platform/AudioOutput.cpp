@@ -110,6 +110,7 @@ void open()
     wanted.channels = Samples::Channels;
     wanted.samples = FramesPerRequest;
     wanted.callback = mix;
+    o.flow.newStream();
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
         SDL_Quit();

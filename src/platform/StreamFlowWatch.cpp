@@ -44,6 +44,12 @@ void StreamFlowWatch::requested(int frames, std::int64_t nowNs)
     m_handedMs += requestMs;
 }
 
+void StreamFlowWatch::newStream()
+{
+    m_lastNs = -1;
+    m_flowing = false;
+}
+
 std::vector<std::int64_t> StreamFlowWatch::underrunMoments() const
 {
     const std::uint64_t count = m_underruns;

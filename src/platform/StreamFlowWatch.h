@@ -24,6 +24,10 @@ public:
     // hold for seconds before playing) are not counted.
     void requested(int frames, std::int64_t nowNs);
 
+    // A new stream begins (the output opened again): its first fill is not flow either. The
+    // counts go on. Called while no stream is running.
+    void newStream();
+
     std::uint64_t requests() const { return m_requests; }
     std::uint64_t underruns() const { return m_underruns; }
     // The moments of the latest underruns (at most `KeptMoments`), oldest first.
