@@ -8,32 +8,30 @@
 class VoiceMixTest : public QObject
 {
     Q_OBJECT
+    using Samples = QList<int>;
 
 private slots:
     void voicesAreAddedAndClipped_data()
     {
-        QTest::addColumn<QList<int>>("buffer");
-        QTest::addColumn<QList<int>>("voice");
-        QTest::addColumn<QList<int>>("mixed");
-        QTest::addRow("into silence") << QList<int>{0, 0, 0} << QList<int>{100, -200, 300} << QList<int>{100, -200, 300};
-        QTest::addRow("two cues add") << QList<int>{1000, -1000, 500, 0} << QList<int>{2000, 3000, -500, -7}
-                                      << QList<int>{3000, 2000, 0, -7};
-        QTest::addRow("clipped at full scale") << QList<int>{30000, -30000, 32767, -32768}
-                                               << QList<int>{5000, -5000, 1, -1}
-                                               << QList<int>{32767, -32768, 32767, -32768};
-        QTest::addRow("a voice shorter than the buffer") << QList<int>{10, 10, 10} << QList<int>{5}
-                                                         << QList<int>{15, 10, 10};
-        QTest::addRow("a voice longer than the buffer") << QList<int>{10} << QList<int>{5, 5, 5} << QList<int>{15};
+        QTest::addColumn<Samples>("buffer");
+        QTest::addColumn<Samples>("voice");
+        QTest::addColumn<Samples>("mixed");
+        QTest::addRow("into silence") << Samples{0, 0, 0} << Samples{100, -200, 300} << Samples{100, -200, 300};
+        QTest::addRow("two cues") << Samples{1000, -1000, 500, 0} << Samples{2000, 3000, -500, -7}
+                                  << Samples{3000, 2000, 0, -7};
+        QTest::addRow("clipped") << Samples{30000, -30000, 32767, -32768} << Samples{5000, -5000, 1, -1}
+                                 << Samples{32767, -32768, 32767, -32768};
+        QTest::addRow("a shorter voice") << Samples{10, 10, 10} << Samples{5} << Samples{15, 10, 10};
+        QTest::addRow("a longer voice") << Samples{10} << Samples{5, 5, 5} << Samples{15};
     }
     void voicesAreAddedAndClipped()
     {
-        QFETCH(QList<int>, buffer);
-        QFETCH(QList<int>, voice);
-        QFETCH(QList<int>, mixed);
+        QFETCH(Samples, buffer);
+        QFETCH(Samples, voice);
+        QFETCH(Samples, mixed);
         std::vector<std::int16_t> into(buffer.begin(), buffer.end());
-        const std::vector<std::int16_t> samples(voice.begin(), voice.end());
-        mixVoice(into, samples);
-        QCOMPARE(QList<int>(into.begin(), into.end()), mixed);
+        mixVoice(into, std::vector<std::int16_t>(voice.begin(), voice.end()));
+        QCOMPARE(Samples(into.begin(), into.end()), mixed);
     }
 };
 
