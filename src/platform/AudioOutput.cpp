@@ -35,11 +35,13 @@ constexpr int StreamLatencyMs = 18;
 constexpr double QueuedAheadMs = StreamLatencyMs * 2.0 / 3.0;
 // How long an opening still under way, or a closing, is waited for at the end of the run.
 constexpr auto EndingGrace = std::chrono::seconds(2);
-// A stream that flows asks for sound every 5.8 ms. One that has asked for nothing in the
-// 60 ms after the service's first fill of its queue is held back by an idle sink (see
-// IdleSinkWake), which is then woken: the service is given a second to do it.
-constexpr auto FirstFillTime = std::chrono::milliseconds(50);
-constexpr auto HeldBackAfter = std::chrono::milliseconds(60);
+// A stream that flows asks for sound every 5.8 ms. A new one that asks for nothing for
+// 60 ms is held back by an idle sink (see IdleSinkWake), which is then woken, the service
+// being given a second to do it. The stream is watched until it has asked 30 times (it
+// flows) or for half a second at most.
+constexpr std::int64_t HeldBackAfterNs = 60'000'000;
+constexpr std::uint64_t FlowingAfterRequests = 30;
+constexpr auto LongestWatch = std::chrono::milliseconds(500);
 constexpr auto WakingTime = std::chrono::seconds(1);
 
 enum class State { Closed, Opening, Open, Failed };
@@ -64,7 +66,8 @@ struct Output {
     std::thread opener;
     std::shared_future<void> opened; // ready when the opener has done its work
     StreamFlowWatch flow{Samples::Rate, QueuedAheadMs};
-    std::atomic<std::uint64_t> mixes = 0; // every request of the stream, flowing or not
+    std::atomic<std::uint64_t> mixes = 0;    // the stream's requests, flowing or not
+    std::atomic<std::int64_t> lastMixNs = 0; // and the moment of the latest
 };
 
 // Never destroyed: an opener still waiting for an audio service that does not answer
@@ -83,6 +86,7 @@ void mix(void*, Uint8* stream, int bytes)
     Output& o = output();
     o.flow.requested(int(count / Samples::Channels), monotonicNs());
     ++o.mixes;
+    o.lastMixNs = monotonicNs();
     std::lock_guard lock(o.mutex);
     for (Playing& p : o.voices) {
         const std::span<const std::int16_t> rest = std::span(p.samples->frames).subspan(p.position);
@@ -90,6 +94,23 @@ void mix(void*, Uint8* stream, int bytes)
         p.position += std::min(count, rest.size());
     }
     std::erase_if(o.voices, [](const Playing& p) { return p.position >= p.samples->frames.size(); });
+}
+
+// Runs on the opening thread, as the new stream starts: wakes the sink if the stream asks
+// for nothing for a while (the audio library may have made the service's first fill itself,
+// while the stream was paused). `before`: the count of requests made before this stream.
+void wakeASinkHoldingBack(std::uint64_t before)
+{
+    Output& o = output();
+    const std::int64_t started = monotonicNs();
+    const auto until = Clock::now() + LongestWatch;
+    while (Clock::now() < until && o.mixes - before < FlowingAfterRequests) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (monotonicNs() - std::max<std::int64_t>(o.lastMixNs, started) >= HeldBackAfterNs) {
+            IdleSinkWake::wakeDefaultSink(WakingTime);
+            return;
+        }
+    }
 }
 
 // Runs on the opening thread.
@@ -111,6 +132,7 @@ void open()
     wanted.samples = FramesPerRequest;
     wanted.callback = mix;
     o.flow.newStream();
+    const std::uint64_t before = o.mixes;
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
         SDL_Quit();
@@ -119,11 +141,7 @@ void open()
         o.device = device;
         SDL_PauseAudioDevice(device, 0);
         o.state = State::Open;
-        std::this_thread::sleep_for(FirstFillTime);
-        const std::uint64_t afterFirstFill = o.mixes;
-        std::this_thread::sleep_for(HeldBackAfter);
-        if (o.mixes == afterFirstFill)
-            IdleSinkWake::wakeDefaultSink(WakingTime);
+        wakeASinkHoldingBack(before);
     }
     // What the audio library keeps for this thread alone (its error text) goes with it.
     SDL_TLSCleanup();
