@@ -47,12 +47,11 @@ private slots:
             plays.append(SinkListener::now());
             const auto sounds = listener.soundsBetween(opened, plays.last(), HeardPeak, 2);
             listener.stop();
-            // Each play owns the sounds that start between it and the next play.
+            // A play's sound starts before the next play (a starved machine may break it).
             for (int i = 0; i + 1 < plays.size(); ++i) {
                 const auto owned = [&](const SinkListener::Sound& s) {
                     return s.startNs >= plays[i] - 10 * Ms && s.startNs < plays[i + 1] - 10 * Ms;
                 };
-                // (A starved machine may break a sound in pieces: its start still tells.)
                 const auto first = std::find_if(sounds.begin(), sounds.end(), owned);
                 if (first == sounds.end())
                     faults << QStringLiteral("round %1, play %2 not heard").arg(round).arg(i);
