@@ -16,6 +16,10 @@
 // (one sound of the tone's length), how soon, and how many times the mixer's stream ran
 // dry (its underruns, as the mixer counts them).
 //
+// Last, the first play after start on an idle sink: nothing records or plays for a
+// moment, then a recorder that does not wait for sound starts, and a fresh process plays
+// the tone as soon as its cue has opened; five times.
+//
 //   sound_bench                        the report
 //   sound_bench --tone                 the tone's part of the report alone
 //   sound_bench --play <player> <cue> <count> <spacing ms> <first delay ms>
@@ -357,5 +361,22 @@ int main(int argc, char** argv)
                     int(run.plays.size()), f.medianMs, f.worstMs, f.firstMs, run.underruns, run.requests);
     }
     listener.stop();
+
+    std::printf("\nThe first play after start, on an idle sink (ms from play to the sink)\n ");
+    std::vector<double> firsts;
+    for (int round = 0; round < 5; ++round) {
+        usleep(300000); // the sink, with no one on it, goes idle
+        SinkListener fresh;
+        if (!fresh.start(monitor, false))
+            return 1;
+        const ChildRun run = runChild(argv[0], "trivane", Tone, 1, ToneMs + 2700, 0);
+        fresh.waitUntilRecorded(SinkListener::now());
+        const std::int64_t heard = run.plays.empty() ? -1 : fresh.firstSoundAfter(run.plays[0], SinkListener::now());
+        fresh.stop();
+        firsts.push_back(heard < 0 ? -1 : double(heard - run.plays[0]) / 1e6);
+        std::printf(" %8.1f", firsts.back());
+    }
+    std::sort(firsts.begin(), firsts.end());
+    std::printf("   median %.1f\n", firsts[firsts.size() / 2]);
     return 0;
 }

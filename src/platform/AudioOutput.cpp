@@ -1,6 +1,8 @@
 #include "AudioOutput.h"
 
+#include "IdleSinkWake.h"
 #include "StreamFlowWatch.h"
+#include "VoiceMix.h"
 
 #include <SDL.h>
 
@@ -33,6 +35,14 @@ constexpr int StreamLatencyMs = 18;
 constexpr double QueuedAheadMs = StreamLatencyMs * 2.0 / 3.0;
 // How long an opening still under way, or a closing, is waited for at the end of the run.
 constexpr auto EndingGrace = std::chrono::seconds(2);
+// A stream that flows asks for sound every 5.8 ms. A new one that asks for nothing for
+// 60 ms is held back by an idle sink (see IdleSinkWake), which is then woken, the service
+// being given a second to do it. The stream is watched until it has asked 30 times (it
+// flows) or for half a second at most.
+constexpr std::int64_t HeldBackAfterNs = 60'000'000;
+constexpr std::uint64_t FlowingAfterRequests = 30;
+constexpr auto LongestWatch = std::chrono::milliseconds(500);
+constexpr auto WakingTime = std::chrono::seconds(1);
 
 enum class State { Closed, Opening, Open, Failed };
 
@@ -56,6 +66,8 @@ struct Output {
     std::thread opener;
     std::shared_future<void> opened; // ready when the opener has done its work
     StreamFlowWatch flow{Samples::Rate, QueuedAheadMs};
+    std::atomic<std::uint64_t> mixes = 0;    // the stream's requests, flowing or not
+    std::atomic<std::int64_t> lastMixNs = 0; // and the moment of the latest
 };
 
 // Never destroyed: an opener still waiting for an audio service that does not answer
@@ -73,15 +85,32 @@ void mix(void*, Uint8* stream, int bytes)
     std::fill(out, out + count, std::int16_t(0));
     Output& o = output();
     o.flow.requested(int(count / Samples::Channels), monotonicNs());
+    ++o.mixes;
+    o.lastMixNs = monotonicNs();
     std::lock_guard lock(o.mutex);
     for (Playing& p : o.voices) {
-        const std::vector<std::int16_t>& frames = p.samples->frames;
-        const std::size_t n = std::min(count, frames.size() - p.position);
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] = std::int16_t(std::clamp(int(out[i]) + int(frames[p.position + i]), -32768, 32767));
-        p.position += n;
+        const std::span<const std::int16_t> rest = std::span(p.samples->frames).subspan(p.position);
+        mixVoice(std::span(out, count), rest);
+        p.position += std::min(count, rest.size());
     }
     std::erase_if(o.voices, [](const Playing& p) { return p.position >= p.samples->frames.size(); });
+}
+
+// Runs on the opening thread, as the new stream starts: wakes the sink if the stream asks
+// for nothing for a while (the audio library may have made the service's first fill itself,
+// while the stream was paused). `before`: the count of requests made before this stream.
+void wakeASinkHoldingBack(std::uint64_t before)
+{
+    Output& o = output();
+    const std::int64_t started = monotonicNs();
+    const auto until = Clock::now() + LongestWatch;
+    while (Clock::now() < until && o.mixes - before < FlowingAfterRequests) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (monotonicNs() - std::max<std::int64_t>(o.lastMixNs, started) >= HeldBackAfterNs) {
+            IdleSinkWake::wakeDefaultSink(WakingTime);
+            return;
+        }
+    }
 }
 
 // Runs on the opening thread.
@@ -102,6 +131,8 @@ void open()
     wanted.channels = Samples::Channels;
     wanted.samples = FramesPerRequest;
     wanted.callback = mix;
+    o.flow.newStream();
+    const std::uint64_t before = o.mixes;
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
         SDL_Quit();
@@ -110,6 +141,7 @@ void open()
         o.device = device;
         SDL_PauseAudioDevice(device, 0);
         o.state = State::Open;
+        wakeASinkHoldingBack(before);
     }
     // What the audio library keeps for this thread alone (its error text) goes with it.
     SDL_TLSCleanup();

@@ -20,7 +20,9 @@ void StreamFlowWatch::requested(int frames, std::int64_t nowNs)
     const std::int64_t lastNs = m_lastNs;
     m_lastNs = nowNs;
     if (!m_flowing) {
-        if (lastNs < 0 || double(nowNs - lastNs) / 1e6 >= 2 * requestMs)
+        // The service first fills the queue it keeps, asking for requests back to back; the
+        // stream flows from the first request that comes as the listener hears the sound.
+        if (lastNs < 0 || double(nowNs - lastNs) / 1e6 < requestMs / 2)
             return;
         m_flowing = true;
         m_flowingSinceNs = nowNs;
@@ -40,6 +42,12 @@ void StreamFlowWatch::requested(int frames, std::int64_t nowNs)
         m_bestQueuedMs = 0;
     }
     m_handedMs += requestMs;
+}
+
+void StreamFlowWatch::newStream()
+{
+    m_lastNs = -1;
+    m_flowing = false;
 }
 
 std::vector<std::int64_t> StreamFlowWatch::underrunMoments() const

@@ -19,9 +19,14 @@ public:
     // of the listener.
     StreamFlowWatch(int rate, double queuedMs);
 
-    // A request for `frames` frames, at `nowNs` (monotonic nanoseconds). The requests made
-    // before two come about a request apart (the stream still being set up) are not counted.
+    // A request for `frames` frames, at `nowNs` (monotonic nanoseconds). The first request
+    // and those that follow it back to back (the service filling its queue, which it may
+    // hold for seconds before playing) are not counted.
     void requested(int frames, std::int64_t nowNs);
+
+    // A new stream begins (the output opened again): its first fill is not flow either. The
+    // counts go on. Called while no stream is running.
+    void newStream();
 
     std::uint64_t requests() const { return m_requests; }
     std::uint64_t underruns() const { return m_underruns; }

@@ -147,6 +147,19 @@ private slots:
         QVERIFY(SinkRecorder::peakDuring([&] { player.play(); }) > HeardPeak);
     }
 
+    // Two cues started together are mixed, not one written over the other: louder than one.
+    void twoCuesTogetherAreLouderThanOne()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server to listen to");
+        SoundCue first, second;
+        QVERIFY(first.open("SOND\\TONE.WAV"));
+        QVERIFY(second.open("SOND\\TONE.WAV"));
+        const int alone = SinkRecorder::peakDuring([&] { first.play(); }, ToneMs + 300);
+        const int together = SinkRecorder::peakDuring([&] { first.play(); second.play(); }, ToneMs + 300);
+        QVERIFY2(alone > HeardPeak && together > alone * 3 / 2, qPrintable(QStringLiteral("%1, %2").arg(alone).arg(together)));
+    }
+
     void nothingIsHeardWithoutPlay()
     {
         if (!SinkRecorder::available())

@@ -15,11 +15,15 @@ private slots:
     void underrunsAreCountedWhenARequestComesTooLate_data()
     {
         // The milliseconds between one request and the next; each request asks for 10 ms.
+        // A negative gap: the output opens a new stream there.
         QTest::addColumn<QList<double>>("gapsMs");
         QTest::addColumn<int>("underruns");
         QList<double> steady(300, 10.0);
         QTest::addRow("steady") << steady << 0;
         QTest::addRow("a stream slow to start") << (QList<double>{2000.0} + steady) << 0;
+        QTest::addRow("a first fill held before playing") << (QList<double>{0.05, 0.05, 2000.0} + steady) << 0;
+        QTest::addRow("a new stream, held before playing")
+            << (steady + QList<double>{-1.0, 3000.0, 0.05, 0.05, 2000.0} + steady) << 0;
         QList<double> bursts;
         for (int i = 0; i < 100; ++i)
             bursts << 0.1 << 19.9; // the service asks for two at once, all it queues
@@ -40,6 +44,10 @@ private slots:
         watch.requested(Frames, std::int64_t(nowMs * 1e6));
         QList<std::int64_t> lateMoments;
         for (double gap : gapsMs) {
+            if (gap < 0) {
+                watch.newStream();
+                continue;
+            }
             nowMs += gap;
             if (gap > 10 + QueuedMs)
                 lateMoments << std::int64_t(nowMs * 1e6);

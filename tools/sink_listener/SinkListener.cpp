@@ -14,7 +14,7 @@ std::int64_t SinkListener::now()
     return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-bool SinkListener::start(const std::string& monitorSource)
+bool SinkListener::start(const std::string& monitorSource, bool waitForSound)
 {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
@@ -36,6 +36,8 @@ bool SinkListener::start(const std::string& monitorSource)
         return false;
     }
     m_reader = std::thread([this, fd = pipeFds[0]] { readLoop(fd); });
+    if (!waitForSound)
+        return true;
     // Wait until the recording runs.
     for (int i = 0; i < 300; ++i) {
         {

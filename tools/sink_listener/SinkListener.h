@@ -16,7 +16,9 @@ class SinkListener
 public:
     static constexpr int Rate = 44100;
 
-    bool start(const std::string& monitorSource);
+    // Starts recording the monitor; with `waitForSound`, returns once the first tenth of a
+    // second has arrived (a sink that is not yet playing holds this back, up to seconds).
+    bool start(const std::string& monitorSource, bool waitForSound = true);
     void stop();
 
     // Monotonic nanoseconds.
