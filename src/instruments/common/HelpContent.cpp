@@ -17,8 +17,9 @@ const HelpContent& helpContent()
                                 "momento si lo es. Las pestañas cambian de cuestión y «Aceptar» cierra la ventana."),
                  QStringLiteral("En la práctica del FG110 («Opciones», «Práctica») se pulsan las teclas de su panel "
                                 "y se gira su rueda, con el botón o con la rueda del ratón; un osciloscopio muestra "
-                                "la salida. «Comprobar» dice si se ha conseguido lo que pide el ejercicio y «Pista» "
-                                "ayuda un poco más cada vez que se pulsa."),
+                                "la salida. «Comprobar» dice si se ha conseguido lo que pide el ejercicio, «Pista» "
+                                "ayuda un poco más cada vez que se pulsa y «Muéstramelo» hace el ejercicio sobre el "
+                                "panel, tecla a tecla, hasta que se pulsa «Detener» o una tecla."),
              }},
             {.heading = QStringLiteral("Con el teclado"),
              .paragraphs = {
@@ -47,7 +48,8 @@ const HelpContent& helpContent()
                   QStringLiteral("En la práctica, pulsan esas teclas del panel, tenga el foco lo que tenga; Espacio "
                                  "pulsa la tecla que tiene el foco.")},
                  {QStringLiteral("Alt+R, Alt+P, Alt+M"),
-                  QStringLiteral("En la práctica, «Comprobar» el ejercicio, «Pista» y «Muéstramelo».")},
+                  QStringLiteral("En la práctica, «Comprobar» el ejercicio, «Pista» y «Muéstramelo»; mientras se "
+                                 "muestra, Alt+D o Alt+M lo detienen.")},
                  {QStringLiteral("Ctrl+V"), QStringLiteral("«Volver», en las ventanas de los aparatos que lo ofrecen.")},
                  {QStringLiteral("Ctrl+X"), QStringLiteral("«Salir» del tutorial, en la ventana principal.")},
              }},
