@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 
+#include "core/LearningProgress.h"
 #include "core/WindowClaims.h"
 
 AppState& appState()
@@ -12,4 +13,5 @@ void resetAppState()
 {
     appState() = AppState{};
     WindowClaims::releaseAll();
+    learningProgress() = LearningProgress{};
 }

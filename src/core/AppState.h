@@ -7,5 +7,5 @@ struct AppState {
 
 AppState& appState();
 
-// Back to the start-up values, the one-window claims included.
+// Back to the start-up values, the one-window claims and the learning progress included.
 void resetAppState();

@@ -201,8 +201,10 @@ void ExercisePane::check()
         showVerdict(Texts::metByDemonstration);
         return;
     }
-    if (met)
+    if (met) {
         m_done[m_current] = true;
+        emit exerciseMet(m_current);
+    }
     showVerdict(met ? Texts::met : Texts::notMet + QLatin1Char('\n') + differences.join(QLatin1Char('\n')));
     m_happyFace->setVisible(met);
     m_unhappyFace->setVisible(!met);

@@ -34,6 +34,10 @@ public:
     bool wasDemonstrated(int exercise) const { return m_demonstrated.value(exercise); }
     Demonstration& demonstration() { return *m_demonstration; }
 
+signals:
+    // The student has met `exercise` by their own keys (not by a demonstration).
+    void exerciseMet(int exercise);
+
 private:
     void showHint(int level);
     void showVerdict(const QString& text);

@@ -11,5 +11,6 @@ class SimulatedInstrument;
 struct PracticeDefinition {
     QString caption;    // "Práctica con el generador de funciones FG110"
     QString objectName;
+    QString instrument; // its short name, as its pictures are named ("fg110"): for the learning progress
     std::unique_ptr<SimulatedInstrument> (*create)() = nullptr;
 };

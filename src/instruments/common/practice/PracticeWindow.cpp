@@ -3,6 +3,7 @@
 #include "ExercisePane.h"
 #include "PracticePanel.h"
 #include "SimulatedInstrument.h"
+#include "core/LearningProgress.h"
 #include "core/Navigation.h"
 #include "platform/WindowsFonts.h"
 #include "widgets/Oscilloscope.h"
@@ -64,6 +65,12 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     layout->addLayout(top);
     m_exercises = new ExercisePane(*m_instrument, *m_panel, this);
     layout->addWidget(m_exercises, 1);
+    connect(m_exercises, &ExercisePane::exerciseMet, this, [instrument = practice.instrument](int exercise) {
+        learningProgress().recordExerciseMet(instrument, QString::number(exercise));
+    });
+    learningProgress().setOscilloscopeSource([scope = QPointer<Oscilloscope>(m_scope)] {
+        return scope ? scope->grab().toImage() : QImage();
+    });
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     auto* close = new QPushButton(QStringLiteral("&Cerrar"), this);
@@ -80,6 +87,7 @@ PracticeWindow::~PracticeWindow() = default;
 void PracticeWindow::reject()
 {
     m_exercises->stopDemonstration();
+    learningProgress().keepOscilloscope(m_scope->grab().toImage());
     hide();
     // Closed at once for whoever asks whether the practice is open; destroyed later.
     openWindow() = nullptr;

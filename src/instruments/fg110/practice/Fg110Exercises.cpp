@@ -1,6 +1,6 @@
 #include "instruments/fg110/practice/Fg110Exercises.h"
 
-#include "instruments/common/practice/Differences.h"
+#include "sim/exercise/Differences.h"
 
 #include <initializer_list>
 

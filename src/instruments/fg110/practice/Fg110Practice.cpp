@@ -101,6 +101,7 @@ const PracticeDefinition& fg110PracticeDefinition()
     static const PracticeDefinition definition{
         QStringLiteral("Práctica con el generador de funciones FG110"),
         QString::fromLatin1(Fg110Names::practice),
+        QStringLiteral("fg110"),
         [] { return std::unique_ptr<SimulatedInstrument>(new Fg110Practice); },
     };
     return definition;

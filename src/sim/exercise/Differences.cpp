@@ -1,4 +1,4 @@
-#include "instruments/common/practice/Differences.h"
+#include "sim/exercise/Differences.h"
 
 #include <cmath>
 
