@@ -157,13 +157,6 @@ class Fg110PanelTest : public InstrumentTestCase
 
     QWidget*& fg110 = instrument; // the function generator's window
 
-    QWidget* openPanel()
-    {
-        TestSession::choose(fg110, ObjectNames::frontPanelMenuItem);
-        TestSession::settle();
-        return TestSession::window(Fg110Names::panel);
-    }
-
     static QCheckBox* shiftBox(const QWidget* panel) { return panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox); }
     static SensitiveMap* mapNumber(const QWidget* panel, int map)
     {
@@ -177,7 +170,7 @@ class Fg110PanelTest : public InstrumentTestCase
     }
 
 public:
-    Fg110PanelTest() : InstrumentTestCase(Fg110Names::chooserMenuItem, Fg110Names::window) {}
+    Fg110PanelTest() : InstrumentTestCase(InstrumentId::Fg110) {}
 
 private slots:
     void opening()

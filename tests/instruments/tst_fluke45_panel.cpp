@@ -152,13 +152,6 @@ class Fluke45PanelTest : public InstrumentTestCase
 
     QWidget*& fluke45 = instrument; // the Fluke 45's window
 
-    QWidget* openPanel()
-    {
-        TestSession::choose(fluke45, ObjectNames::frontPanelMenuItem);
-        TestSession::settle();
-        return TestSession::window(Fluke45Names::panel);
-    }
-
     // Clicks a panel control that offers the trainer's link, then the link.
     static QWidget* openTrainer(QWidget* panel, const QString& trainer)
     {
@@ -173,7 +166,7 @@ class Fluke45PanelTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45PanelTest() : InstrumentTestCase(Fluke45Names::chooserMenuItem, Fluke45Names::window) {}
+    Fluke45PanelTest() : InstrumentTestCase(InstrumentId::Fluke45) {}
 
 private slots:
     void opening()

@@ -52,7 +52,7 @@ class Fluke45WindowTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45WindowTest() : InstrumentTestCase(Fluke45Names::chooserMenuItem, Fluke45Names::window) {}
+    Fluke45WindowTest() : InstrumentTestCase(InstrumentId::Fluke45) {}
 
 private slots:
     void numberEditorNote()

@@ -48,13 +48,6 @@ class PowerSupplyTest : public InstrumentTestCase
 
     QWidget*& supply = instrument; // the power supply's window
 
-    QWidget* openPanel()
-    {
-        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
-        TestSession::settle();
-        return TestSession::window(PowerSupplyNames::panel);
-    }
-
     // Leaves by "&Volver" or by the close box.
     void leave(bool closeBox)
     {
@@ -66,7 +59,7 @@ class PowerSupplyTest : public InstrumentTestCase
     }
 
 public:
-    PowerSupplyTest() : InstrumentTestCase(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window) {}
+    PowerSupplyTest() : InstrumentTestCase(InstrumentId::PowerSupply) {}
 
 private slots:
     void panel()

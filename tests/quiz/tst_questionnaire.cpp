@@ -1,13 +1,10 @@
 #include "Driving.h"
-#include "TestSession.h"
+#include "InstrumentTestCase.h"
 #include "core/AppState.h"
 #include "core/WindowClaims.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fg110/Fg110QuestionBank.h"
-#include "instruments/fluke45/Fluke45ObjectNames.h"
-#include "instruments/fluke45/Fluke45QuestionBank.h"
 #include "quiz/QuestionnaireWindow.h"
 
 #include <QGroupBox>
@@ -22,11 +19,10 @@
 // The FG110's questionnaire, driven as a student drives it: every option judged at once,
 // the verdict cleared on a page change while the choices stay, one window at a time, and
 // "Aceptar" the only way out.
-class QuestionnaireTest : public QObject
+class QuestionnaireTest : public InstrumentTestCase
 {
     Q_OBJECT
-    std::unique_ptr<TestSession> session;
-    QWidget* fg110 = nullptr;
+    QWidget*& fg110 = instrument; // the function generator's window
 
     static QWidget* questionnaire() { return TestSession::window(Fg110Names::questionnaire); }
     static QTabWidget* notebook(QWidget* q) { return q->findChild<QTabWidget*>(ObjectNames::questionNotebook); }
@@ -71,16 +67,10 @@ class QuestionnaireTest : public QObject
         return questionnaire();
     }
 
-private slots:
-    void init()
-    {
-        session = std::make_unique<TestSession>();
-        QVERIFY(session->started());
-        fg110 = Driving::openInstrument(Fg110Names::chooserMenuItem, Fg110Names::window);
-        QVERIFY(fg110);
-    }
-    void cleanup() { session.reset(); }
+public:
+    QuestionnaireTest() : InstrumentTestCase(InstrumentId::Fg110) {}
 
+private slots:
     void opensOnTheFirstPageWithNothingChosen()
     {
         QWidget* q = open();
@@ -105,44 +95,32 @@ private slots:
     // the chooser and opens the row's instrument and its questionnaire.
     void everyOptionIsJudgedAtOnce_data()
     {
-        QTest::addColumn<QString>("instrumentItem");
-        QTest::addColumn<QString>("instrumentWindow");
-        QTest::addColumn<QString>("questionnaireWindow");
-        QTest::addColumn<QString>("angryFace");
+        QTest::addColumn<int>("id");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("correct");
-        struct Bank {
-            const char* row;
-            QString instrumentItem, instrumentWindow, questionnaireWindow, angryFace;
-            QList<int> correct;
+        const std::pair<InstrumentId, QList<int>> correctOptions[] = {
+            {InstrumentId::Fg110, {2, 8, 12, 15}},
+            {InstrumentId::Fluke45, {4, 7, 9, 15}},
         };
-        const Bank banks[] = {
-            {"FG110", Fg110Names::chooserMenuItem, Fg110Names::window, Fg110Names::questionnaire, Fg110Names::angryFace,
-             {2, 8, 12, 15}},
-            {"Fluke 45", Fluke45Names::chooserMenuItem, Fluke45Names::window, Fluke45Names::questionnaire,
-             Fluke45Names::angryFace, {4, 7, 9, 15}},
-        };
-        for (const Bank& bank : banks)
+        for (const auto& [id, correct] : correctOptions)
             for (int n = 1; n <= 16; ++n)
-                QTest::addRow("%s, RadioButton%d", bank.row, n)
-                    << bank.instrumentItem << bank.instrumentWindow << bank.questionnaireWindow << bank.angryFace << n
-                    << bank.correct.contains(n);
+                QTest::addRow("%s, RadioButton%d", RegisteredInstruments::rowName(InstrumentRegistry::definition(id)).constData(), n)
+                    << int(id) << n << correct.contains(n);
     }
     void everyOptionIsJudgedAtOnce()
     {
-        QFETCH(QString, instrumentItem);
-        QFETCH(QString, instrumentWindow);
-        QFETCH(QString, questionnaireWindow);
-        QFETCH(QString, angryFace);
+        QFETCH(int, id);
         QFETCH(int, button);
         QFETCH(bool, correct);
+        const InstrumentDefinition& definition = InstrumentRegistry::definition(InstrumentId(id));
         TestSession::choose(fg110, ObjectNames::backMenuItem);
         TestSession::settle();
-        QWidget* instrument = Driving::openInstrument(instrumentItem, instrumentWindow);
-        QVERIFY(instrument);
-        TestSession::choose(instrument, ObjectNames::questionsMenuItem);
+        QWidget* opened = Driving::openInstrument(definition);
+        QVERIFY(opened);
+        TestSession::choose(opened, ObjectNames::questionsMenuItem);
         TestSession::settle();
-        QWidget* q = TestSession::window(questionnaireWindow);
+        const QuestionnaireLayout& layout = definition.questionBank().layout;
+        QWidget* q = TestSession::window(layout.frame.objectName);
         QVERIFY(q);
         // Another option of the page first, so that the verdict has to change.
         const int other = (button - 1) % 4 == 0 ? button + 1 : button - 1;
@@ -152,7 +130,7 @@ private slots:
         QVERIFY(!radio(q, other)->isChecked());
         QCOMPARE(verdict(q), correct ? QString("CORRECTA") : QString("INCORRECTA"));
         QCOMPARE(happy(q), correct);
-        QCOMPARE(q->findChild<QLabel*>(angryFace)->isVisible(), !correct);
+        QCOMPARE(q->findChild<QLabel*>(layout.angryFaceName)->isVisible(), !correct);
     }
 
     void clickingAnOptionsTextOrPictureChoosesNothing()
@@ -223,18 +201,20 @@ private slots:
     // line's pictures make it (the Fluke 45's terminals are 33 px).
     void everyButtonStandsLevelWithItsFirstLine_data()
     {
-        QTest::addColumn<bool>("fg110");
+        QTest::addColumn<int>("id");
         QTest::addColumn<int>("button");
-        for (const bool fg110 : {true, false})
-            for (int n = 1; n <= 16; ++n)
-                QTest::addRow("%s, RadioButton%d", fg110 ? "FG110" : "Fluke 45", n) << fg110 << n;
+        for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all())
+            if (entry.definition.questionBank)
+                for (int n = 1; n <= 16; ++n)
+                    QTest::addRow("%s, RadioButton%d", RegisteredInstruments::rowName(entry.definition).constData(), n)
+                        << int(entry.id) << n;
     }
     void everyButtonStandsLevelWithItsFirstLine()
     {
-        QFETCH(bool, fg110);
+        QFETCH(int, id);
         QFETCH(int, button);
         std::unique_ptr<QuestionnaireWindow> q(
-            Navigation::present(new QuestionnaireWindow(fg110 ? fg110QuestionBank() : fluke45QuestionBank())));
+            Navigation::present(new QuestionnaireWindow(InstrumentRegistry::definition(InstrumentId(id)).questionBank())));
         notebook(q.get())->setCurrentIndex((button - 1) / 4);
         QCoreApplication::processEvents();
         auto* line = q->findChild<QWidget*>(ObjectNames::optionLine(button, 1));
@@ -251,9 +231,9 @@ private slots:
     void theButtonBesideAnOptionsTextChoosesThatOption_data() { everyButtonStandsLevelWithItsFirstLine_data(); }
     void theButtonBesideAnOptionsTextChoosesThatOption()
     {
-        QFETCH(bool, fg110);
+        QFETCH(int, id);
         QFETCH(int, button);
-        const QuestionBank& bank = fg110 ? fg110QuestionBank() : fluke45QuestionBank();
+        const QuestionBank& bank = InstrumentRegistry::definition(InstrumentId(id)).questionBank();
         const QuizQuestion& question = bank.questions[std::size_t(button - 1) / 4];
         const QuizOption& option = question.options[std::size_t(button - 1) % 4];
         std::unique_ptr<QuestionnaireWindow> q(Navigation::present(new QuestionnaireWindow(bank)));

@@ -7,6 +7,7 @@
 
 #include "TestSession.h"
 #include "core/ObjectNames.h"
+#include "instruments/common/InstrumentDefinition.h"
 #include "widgets/SensitiveMap.h"
 
 #include <QLabel>
@@ -27,6 +28,19 @@ inline QWidget* openInstrument(const QString& chooserItem, const QString& window
     TestSession::choose(chooser, chooserItem);
     TestSession::settle();
     return TestSession::window(windowName);
+}
+
+inline QWidget* openInstrument(const InstrumentDefinition& instrument)
+{
+    return openInstrument(instrument.chooser.menuObjectName, instrument.window.frame.objectName);
+}
+
+// Chooses "&Panel frontal" in an instrument window; the front panel that opened, or null.
+inline QWidget* openPanel(QWidget* instrumentWindow, const QString& panelName)
+{
+    TestSession::choose(instrumentWindow, ObjectNames::frontPanelMenuItem);
+    TestSession::settle();
+    return TestSession::window(panelName);
 }
 
 inline SensitiveMap* mapOf(const QWidget* panel)
