@@ -1,14 +1,14 @@
-// The seven instrument windows: what each shows, its menu, when it may be left, the
-// one-front-panel rule across the program, and the four simple multimeters' panels.
+// The instrument windows: what each shows, its menu, when it may be left, the
+// one-front-panel rule across the program, and the front panels that are only a photograph.
 
 #include "AudioTestMain.h"
 #include "Driving.h"
+#include "RegisteredInstruments.h"
 #include "SinkRecorder.h"
 
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
-#include "instruments/demestres2001/Demestres2001ObjectNames.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
@@ -26,56 +26,13 @@
 #include <QMenuBar>
 
 using namespace Driving;
+using namespace RegisteredInstruments;
 
 namespace {
 
-struct Instrument {
-    QString chooserItem;
-    QString window;
-    QString caption;
-    QRect titleArt;
-    QRect photograph;
-    bool notesMenu;
-    bool ctrlV;
-    QString panel; // the front panel its "&Panel frontal" opens, where there is one yet
-    bool guardsNotes, guardsPanel, guardsQuestionnaire;
-    bool hasQuestionnaire;
-};
-
-const QList<std::pair<const char*, Instrument>>& instruments()
+const InstrumentDefinition& instrument(const QString& window)
 {
-    static const QList<std::pair<const char*, Instrument>> all{
-        {"Fluke 45",
-         {Fluke45Names::chooserMenuItem, Fluke45Names::window, "Multímetro Dual Fluke 45",
-          {130, 0, 207, 107}, {6, 54, 151, 61}, true, true, Fluke45Names::panel, true, true, true, true}},
-        {"FG110",
-         {Fg110Names::chooserMenuItem, Fg110Names::window, "Generador de funciones FG110",
-          {122, 4, 232, 112}, {4, 62, 151, 61}, false, false, Fg110Names::panel, false, true, true, true}},
-        {"power supply",
-         {PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window, "Fuente de Alimentación PROMAX",
-          {140, 2, 229, 120}, {20, 20, 120, 100}, true, true, PowerSupplyNames::panel, true, true, false, false}},
-        {"Fluke 73",
-         {Fluke73Names::chooserMenuItem, Fluke73Names::window, "Multímetro Fluke 73",
-          {78, 8, 144, 106}, {16, 10, 55, 118}, false, true, Fluke73Names::panel, false, false, false, false}},
-        {"Demestres 2001",
-         {Demestres2001Names::chooserMenuItem, Demestres2001Names::window, "Multímetro Demestres 2001",
-          {66, 2, 229, 115}, {10, 10, 52, 97}, false, false, Demestres2001Names::panel, false, false, false, false}},
-        {"PHYWE",
-         {PhyweNames::chooserMenuItem, PhyweNames::window, "Multímetro PHYWE",
-          {76, 4, 144, 105}, {16, 8, 56, 94}, false, true, PhyweNames::panel, false, false, false, false}},
-        {"HC6000",
-         {Hc6000Names::chooserMenuItem, Hc6000Names::window, "Multímetro HC-6000",
-          {66, 10, 144, 101}, {10, 10, 52, 104}, false, false, Hc6000Names::panel, false, false, false, false}},
-    };
-    return all;
-}
-
-const Instrument& instrument(const QString& window)
-{
-    for (const auto& [label, i] : instruments())
-        if (i.window == window)
-            return i;
-    qFatal("no instrument window %s", qPrintable(window));
+    return RegisteredInstruments::byWindow(window);
 }
 
 void addInstrumentColumn()
@@ -85,20 +42,15 @@ void addInstrumentColumn()
 
 void addInstrumentRows()
 {
-    for (const auto& [label, i] : instruments())
-        QTest::addRow("%s", label) << i.window;
-}
-
-QWidget* open(const Instrument& i)
-{
-    return openInstrument(i.chooserItem, i.window);
+    for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all())
+        QTest::addRow("%s", rowName(entry.definition).constData()) << windowOf(entry.definition);
 }
 
 // Opens an instrument, opens its front panel and goes back to the chooser, leaving the
 // panel open. False if the instrument did not open.
 bool leaveWithPanelOpen(const QString& window)
 {
-    QWidget* w = open(instrument(window));
+    QWidget* w = openInstrument(instrument(window));
     if (!w)
         return false;
     TestSession::choose(w, ObjectNames::frontPanelMenuItem);
@@ -156,12 +108,12 @@ private slots:
     void frame()
     {
         QFETCH(QString, window);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
-        auto* w = qobject_cast<QMainWindow*>(open(i));
+        auto* w = qobject_cast<QMainWindow*>(openInstrument(i));
         QVERIFY(w);
-        QCOMPARE(w->windowTitle(), i.caption);
-        for (const auto& [name, rect] : {std::pair{ObjectNames::titleArt, i.titleArt}, std::pair{ObjectNames::photograph, i.photograph}}) {
+        QCOMPARE(w->windowTitle(), i.window.frame.caption);
+        for (const auto& [name, rect] : {std::pair{ObjectNames::titleArt, i.window.titleArt}, std::pair{ObjectNames::photograph, i.window.photograph}}) {
             auto* image = w->centralWidget()->findChild<QLabel*>(name);
             QVERIFY2(image, name);
             QCOMPARE(image->geometry(), rect);
@@ -169,8 +121,8 @@ private slots:
         }
         // No letter of the title lies under the photograph (drawn over it) or at its edges.
         const auto* title = w->centralWidget()->findChild<QLabel*>(ObjectNames::titleArt);
-        const QRect whole(QPoint(), i.titleArt.size());
-        const QRect covered = i.titleArt.intersected(i.photograph.adjusted(-2, -2, 2, 2)).translated(-i.titleArt.topLeft());
+        const QRect whole(QPoint(), i.window.titleArt.size());
+        const QRect covered = i.window.titleArt.intersected(i.window.photograph.adjusted(-2, -2, 2, 2)).translated(-i.window.titleArt.topLeft());
         QVERIFY(letteringPixels(title, whole) > 0);
         QCOMPARE(letteringPixels(title, covered), 0);
         QCOMPARE(letteringPixels(title, whole) - letteringPixels(title, whole.adjusted(3, 3, -3, -3)), 0);
@@ -180,22 +132,22 @@ private slots:
             bar.append(action->text());
         QCOMPARE(bar, (QStringList{"Opciones", "Ayuda"}));
         QStringList opciones{"&Panel frontal", "&Cuestiones", "-", "&Volver"};
-        if (i.notesMenu)
+        if (i.openNotes)
             opciones.prepend("&Notas generales");
-        if (i.window == Fg110Names::window) // the one instrument with a practice yet
+        if (windowOf(i) == Fg110Names::window) // the one instrument with a practice yet
             opciones.insert(opciones.indexOf("&Cuestiones") + 1, "P&ráctica");
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::optionsMenu)), opciones);
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::helpMenu)), QStringList{"&Ayuda"});
         QCOMPARE(w->findChild<QAction*>(ObjectNames::backMenuItem)->shortcut(),
-                 i.ctrlV ? QKeySequence(Qt::CTRL | Qt::Key_V) : QKeySequence());
+                 i.window.volverShortcut ? QKeySequence(Qt::CTRL | Qt::Key_V) : QKeySequence());
 
-        if (!i.hasQuestionnaire)
+        if (!i.questionBank)
             TestSession::choose(w, ObjectNames::questionsMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{windowOf(i)});
         TestSession::choose(w, ObjectNames::helpMenuItem); // the help, which blocks nothing
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), sorted({i.window, ObjectNames::helpWindow}));
+        QCOMPARE(TestSession::openWindowNames(), sorted({windowOf(i), ObjectNames::helpWindow}));
         QVERIFY(session.boxes().isEmpty());
     }
 
@@ -208,14 +160,14 @@ private slots:
     void ctrlV()
     {
         QFETCH(QString, window);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
-        QWidget* w = open(i);
+        QWidget* w = openInstrument(i);
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{i.ctrlV ? ObjectNames::chooserWindow : i.window});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{i.window.volverShortcut ? ObjectNames::chooserWindow : windowOf(i)});
     }
 
     void leaving_data()
@@ -225,13 +177,13 @@ private slots:
         QTest::addColumn<bool>("panel");
         QTest::addColumn<bool>("questionnaire");
         QTest::addColumn<bool>("closeBox");
-        for (const auto& [label, i] : instruments())
+        for (const auto& [id, i] : InstrumentRegistry::all())
             for (int flags = 0; flags < 8; ++flags)
                 for (const bool closeBox : {false, true}) {
                     const bool note = flags & 1, panel = flags & 2, questionnaire = flags & 4;
-                    QTest::addRow("%s%s%s%s, %s", label, note ? ", note" : "", panel ? ", panel" : "",
+                    QTest::addRow("%s%s%s%s, %s", rowName(i).constData(), note ? ", note" : "", panel ? ", panel" : "",
                                   questionnaire ? ", questionnaire" : "", closeBox ? "close box" : "Volver")
-                        << i.window << note << panel << questionnaire << closeBox;
+                        << windowOf(i) << note << panel << questionnaire << closeBox;
                 }
     }
 
@@ -244,14 +196,14 @@ private slots:
         QFETCH(bool, panel);
         QFETCH(bool, questionnaire);
         QFETCH(bool, closeBox);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
-        QPointer<QWidget> w = open(i);
+        QPointer<QWidget> w = openInstrument(i);
         QVERIFY(w);
         // Either note of the Fluke 45 counts; any note of the power supply does.
-        if (note && i.window == Fluke45Names::window)
+        if (note && windowOf(i) == Fluke45Names::window)
             fluke45OpenNotes().insert(closeBox ? Fluke45NoteSubject::ListEditor : Fluke45NoteSubject::NumberEditor);
-        if (note && i.window == PowerSupplyNames::window)
+        if (note && windowOf(i) == PowerSupplyNames::window)
             powerSupplyOpenNotes().insert(PowerSupplyNoteSubject::Startup);
         if (panel)
             WindowClaims::claim(OneAtATime::FrontPanel);
@@ -265,17 +217,17 @@ private slots:
         TestSession::settle();
 
         std::optional<Box> refusal;
-        if (i.guardsNotes && note)
+        if (i.window.guards.notes && note)
             refusal = exclamation("Existen notas abiertas", panel ? "Cierre antes las notas abiertas y el panel frontal."
                                                                   : "Cierre antes las notas abiertas.");
-        else if (i.guardsPanel && panel)
+        else if (i.window.guards.panel && panel)
             refusal = exclamation("El panel está abierto", "Cierre antes el panel frontal.");
-        else if (i.guardsQuestionnaire && questionnaire)
+        else if (i.window.guards.questionnaire && questionnaire)
             refusal = exclamation("Las cuestiones están abiertas", "Cierre antes la ventana de cuestiones.");
 
         if (refusal) {
             QCOMPARE(session.boxes(), QList<Box>{*refusal});
-            QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
+            QCOMPARE(TestSession::openWindowNames(), QStringList{windowOf(i)});
         } else {
             QCOMPARE(session.boxes(), QList<Box>{});
             QCOMPARE(TestSession::openWindowNames(), QStringList{ObjectNames::chooserWindow});
@@ -287,9 +239,9 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("soundOn");
-        for (const auto& [label, i] : instruments())
+        for (const auto& [id, i] : InstrumentRegistry::all())
             for (const bool on : {true, false})
-                QTest::addRow("%s, sound %s", label, on ? "on" : "off") << i.window << on;
+                QTest::addRow("%s, sound %s", rowName(i).constData(), on ? "on" : "off") << windowOf(i) << on;
     }
 
     // Each window greets the user with its cue, unless sound was switched off in the chooser.
@@ -299,12 +251,12 @@ private slots:
             QSKIP("no audio server");
         QFETCH(QString, window);
         QFETCH(bool, soundOn);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
         if (!soundOn)
             TestSession::choose(TestSession::window(ObjectNames::chooserWindow), ObjectNames::soundMenuItem);
         // The first cue a program plays may reach the sink over a second late.
-        const int peak = SinkRecorder::peakDuring([&] { QVERIFY(open(i)); }, 3000);
+        const int peak = SinkRecorder::peakDuring([&] { QVERIFY(openInstrument(i)); }, 3000);
         if (soundOn)
             QVERIFY2(peak > HeardPeak, qPrintable(QString::number(peak)));
         else
@@ -314,31 +266,31 @@ private slots:
     void onePanelAtATime_data()
     {
         addInstrumentColumn();
-        for (const auto& [label, i] : instruments())
-            if (!i.panel.isEmpty() && i.window != PhyweNames::window)
-                QTest::addRow("%s", label) << i.window;
+        for (const auto& [id, i] : InstrumentRegistry::all())
+            if (!panelOf(i).isEmpty() && i.panel.onePanelRule)
+                QTest::addRow("%s", rowName(i).constData()) << windowOf(i);
     }
 
     void onePanelAtATime()
     {
         QFETCH(QString, window);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
-        QWidget* w = open(i);
+        QWidget* w = openInstrument(i);
         QVERIFY(w);
         TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::windows(i.panel).size(), 1);
-        QCOMPARE(TestSession::openWindowNames(), sorted({i.panel, i.window}));
+        QCOMPARE(TestSession::windows(panelOf(i)).size(), 1);
+        QCOMPARE(TestSession::openWindowNames(), sorted({panelOf(i), windowOf(i)}));
     }
 
     void panelLeftOpenElsewhere_data()
     {
         addInstrumentColumn();
-        for (const auto& [label, i] : instruments())
-            if (i.window != PhyweNames::window)
-                QTest::addRow("%s", label) << i.window;
+        for (const auto& [id, i] : InstrumentRegistry::all())
+            if (i.panel.onePanelRule)
+                QTest::addRow("%s", rowName(i).constData()) << windowOf(i);
     }
 
     // The Fluke 73's panel stays open over the chooser and keeps holding the one-panel
@@ -346,22 +298,22 @@ private slots:
     void panelLeftOpenElsewhere()
     {
         QFETCH(QString, window);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
         QVERIFY(leaveWithPanelOpen(Fluke73Names::window));
         QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, Fluke73Names::panel}));
 
-        QWidget* w = open(i);
+        QWidget* w = openInstrument(i);
         QVERIFY(w);
         TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, i.window}));
+        QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, windowOf(i)}));
 
         TestSession::choose(w, ObjectNames::backMenuItem);
         TestSession::settle();
-        if (i.guardsPanel) {
+        if (i.window.guards.panel) {
             QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
-            QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, i.window}));
+            QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, windowOf(i)}));
         } else {
             QVERIFY(session.boxes().isEmpty());
             QCOMPARE(TestSession::openWindowNames(), (QStringList{ObjectNames::chooserWindow, Fluke73Names::panel}));
@@ -373,7 +325,7 @@ private slots:
     {
         TestSession session;
         QVERIFY(leaveWithPanelOpen(Fluke73Names::window));
-        QWidget* hc6000 = open(instrument(Hc6000Names::window));
+        QWidget* hc6000 = openInstrument(instrument(Hc6000Names::window));
         QVERIFY(hc6000);
         press(TestSession::window(Fluke73Names::panel), ObjectNames::closeButton);
         QCOMPARE(TestSession::openWindowNames(), QStringList{Hc6000Names::window});
@@ -389,7 +341,7 @@ private slots:
         TestSession session;
         QVERIFY(leaveWithPanelOpen(Fluke73Names::window));
 
-        QWidget* phywe = open(instrument(PhyweNames::window));
+        QWidget* phywe = openInstrument(instrument(PhyweNames::window));
         QVERIFY(phywe);
         TestSession::choose(phywe, ObjectNames::frontPanelMenuItem);
         TestSession::choose(phywe, ObjectNames::frontPanelMenuItem);
@@ -402,7 +354,7 @@ private slots:
         // The Fluke 73's panel still holds the flag.
         TestSession::choose(phywe, ObjectNames::backMenuItem);
         TestSession::settle();
-        QWidget* supply = open(instrument(PowerSupplyNames::window));
+        QWidget* supply = openInstrument(instrument(PowerSupplyNames::window));
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::choose(supply, ObjectNames::backMenuItem);
@@ -421,7 +373,7 @@ private slots:
     {
         TestSession session;
         QVERIFY(leaveWithPanelOpen(PhyweNames::window));
-        QWidget* supply = open(instrument(PowerSupplyNames::window));
+        QWidget* supply = openInstrument(instrument(PowerSupplyNames::window));
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
@@ -430,15 +382,10 @@ private slots:
 
     void simplePanel_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<bool>("focusOnClose");
-        QTest::addRow("Fluke 73") << Fluke73Names::window << "Panel Frontal del multímetro FLUKE 73" << QSize(219, 473) << true;
-        QTest::addRow("HC6000") << Hc6000Names::window << "Panel Frontal del multímetro HC6000" << QSize(260, 521) << true;
-        QTest::addRow("PHYWE") << PhyweNames::window << "Panel Frontal del multímetro PHYWE" << QSize(283, 472) << true;
-        QTest::addRow("Demestres 2001") << Demestres2001Names::window << "Panel Frontal del multímetro Demestres 2001"
-                                        << QSize(259, 488) << false;
+        addInstrumentColumn();
+        for (const auto& [id, i] : InstrumentRegistry::all())
+            if (i.panel.catalogue().empty())
+                QTest::addRow("%s", rowName(i).constData()) << windowOf(i);
     }
 
     // A photograph with no hot region: the pointer never changes, no caption shows and a
@@ -446,19 +393,16 @@ private slots:
     void simplePanel()
     {
         QFETCH(QString, window);
-        QFETCH(QString, caption);
-        QFETCH(QSize, picture);
-        QFETCH(bool, focusOnClose);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
+        const ExplorerLayout& layout = i.panel.layout();
+        const QSize picture = layout.map.size();
         TestSession session;
-        QWidget* w = open(i);
+        QWidget* w = openInstrument(i);
         QVERIFY(w);
-        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
-        TestSession::settle();
-        QWidget* panel = TestSession::window(i.panel);
+        QWidget* panel = openPanel(w, panelOf(i));
         QVERIFY(panel);
         QVERIFY(QTest::qWaitForWindowExposed(panel));
-        QCOMPARE(panel->windowTitle(), caption);
+        QCOMPARE(panel->windowTitle(), layout.frame.caption);
         SensitiveMap* map = mapOf(panel);
         QVERIFY(map);
         QCOMPARE(map->geometry(), QRect(QPoint(7, 1), picture));
@@ -469,7 +413,7 @@ private slots:
             boxCaptions.append(panel->findChild<QGroupBox*>(name)->title());
         QCOMPARE(boxCaptions, (QStringList{" Mando:  ", "Descripción", "Modo de empleo ", "Temas relacionados: "}));
         QCOMPARE(panel->findChild<QPushButton*>(ObjectNames::closeButton)->text(), QStringLiteral("&Cerrar"));
-        QCOMPARE(panel->focusWidget() == panel->findChild<QPushButton*>(ObjectNames::closeButton), focusOnClose);
+        QCOMPARE(panel->focusWidget() == panel->findChild<QPushButton*>(ObjectNames::closeButton), layout.focusOnClose);
 
         const QList<QPoint> points{{0, 0},
                                    {picture.width() / 2, picture.height() / 2},
@@ -489,10 +433,10 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("escape");
-        for (const auto& [label, i] : instruments())
-            if (!i.panel.isEmpty())
+        for (const auto& [id, i] : InstrumentRegistry::all())
+            if (!panelOf(i).isEmpty())
                 for (const bool escape : {false, true})
-                    QTest::addRow("%s, %s", label, escape ? "Esc" : "Cerrar") << i.window << escape;
+                    QTest::addRow("%s, %s", rowName(i).constData(), escape ? "Esc" : "Cerrar") << windowOf(i) << escape;
     }
 
     // "&Cerrar", or Esc, closes the panel; a one-panel window may then open a fresh one.
@@ -500,13 +444,11 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(bool, escape);
-        const Instrument& i = instrument(window);
+        const InstrumentDefinition& i = instrument(window);
         TestSession session;
-        QWidget* w = open(i);
+        QWidget* w = openInstrument(i);
         QVERIFY(w);
-        TestSession::choose(w, ObjectNames::frontPanelMenuItem);
-        TestSession::settle();
-        QPointer<QWidget> panel = TestSession::window(i.panel);
+        QPointer<QWidget> panel = openPanel(w, panelOf(i));
         QVERIFY(panel);
         if (escape) {
             QVERIFY(QTest::qWaitForWindowActive(panel));
@@ -516,11 +458,11 @@ private slots:
             press(panel, ObjectNames::closeButton);
         }
         QVERIFY(panel.isNull());
-        QCOMPARE(TestSession::openWindowNames(), QStringList{i.window});
+        QCOMPARE(TestSession::openWindowNames(), QStringList{windowOf(i)});
 
         TestSession::choose(w, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::windows(i.panel).size(), 1);
+        QCOMPARE(TestSession::windows(panelOf(i)).size(), 1);
         QVERIFY(session.boxes().isEmpty());
     }
 };
