@@ -3,17 +3,15 @@
 // by the test, one at a time.
 
 #include "AudioTestMain.h"
+#include "RegisteredInstruments.h"
 #include "ShellTesting.h"
 #include "SinkRecorder.h"
 
 #include "core/ObjectNames.h"
-#include "instruments/demestres2001/Demestres2001ObjectNames.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke73/Fluke73ObjectNames.h"
 #include "instruments/hc6000/Hc6000ObjectNames.h"
 #include "instruments/phywe/PhyweObjectNames.h"
-#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "platform/ScreenCursors.h"
 
 #include <QPointer>
@@ -22,39 +20,11 @@ using namespace ShellTesting;
 
 namespace {
 
-struct Picture {
-    const char* row;
-    const char* main;
-    const char* frames[3];
-    const char* hint;
-    QPoint framesAt;
-    QSize sizes[3];
-    const char* window;
-};
-
-const Picture pictures[] = {
-    {"Fluke 45", Fluke45Names::chooserPicture,
-     {Fluke45Names::chooserFrame1, Fluke45Names::chooserFrame2, Fluke45Names::chooserFrame3},
-     "Multímetro Dual Fluke45", {36, 6}, {{151, 61}, {98, 61}, {49, 61}}, Fluke45Names::window},
-    {"FG110", Fg110Names::chooserPicture,
-     {Fg110Names::chooserFrame1, Fg110Names::chooserFrame2, Fg110Names::chooserFrame3},
-     "Generador de funciones FG110", {18, 6}, {{151, 61}, {116, 61}, {74, 61}}, Fg110Names::window},
-    {"power supply", PowerSupplyNames::chooserPicture,
-     {PowerSupplyNames::chooserFrame1, PowerSupplyNames::chooserFrame2, PowerSupplyNames::chooserFrame3},
-     "Fuente de alimentación PROMAX", {8, 18}, {{120, 100}, {98, 100}, {73, 100}}, PowerSupplyNames::window},
-    {"Fluke 73", Fluke73Names::chooserPicture,
-     {Fluke73Names::chooserFrame1, Fluke73Names::chooserFrame2, Fluke73Names::chooserFrame3},
-     "Multímetro Fluke73", {4, 6}, {{55, 118}, {40, 118}, {25, 118}}, Fluke73Names::window},
-    {"Demestres 2001", Demestres2001Names::chooserPicture,
-     {Demestres2001Names::chooserFrame1, Demestres2001Names::chooserFrame2, Demestres2001Names::chooserFrame3},
-     "Multímetro Demestres 2001", {8, 18}, {{52, 97}, {38, 97}, {25, 97}}, Demestres2001Names::window},
-    {"PHYWE", PhyweNames::chooserPicture,
-     {PhyweNames::chooserFrame1, PhyweNames::chooserFrame2, PhyweNames::chooserFrame3},
-     "Multímetro PHYWE", {6, 20}, {{56, 94}, {44, 94}, {27, 94}}, PhyweNames::window},
-    {"HC6000", Hc6000Names::chooserPicture,
-     {Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2, Hc6000Names::chooserFrame3},
-     "Multímetro HC6000", {8, 14}, {{52, 104}, {41, 104}, {22, 104}}, Hc6000Names::window},
-};
+// Its picture and the page turn's three frames, as the chooser names them.
+QStringList picturesOf(InstrumentId instrument)
+{
+    return RegisteredInstruments::chooserPictures(InstrumentRegistry::definition(instrument));
+}
 
 // The chooser, with its timer's own ticks held back so that the test delivers them.
 ChooserWindow* heldChooser()
@@ -92,32 +62,25 @@ private slots:
 
     void pictureTurnsAwayThenInstrumentOpens_data()
     {
-        QTest::addColumn<QString>("main");
-        QTest::addColumn<QStringList>("frames");
-        QTest::addColumn<QString>("hint");
-        QTest::addColumn<QPoint>("framesAt");
-        QTest::addColumn<QList<QSize>>("sizes");
-        QTest::addColumn<QString>("window");
-        for (const Picture& p : pictures)
-            QTest::addRow("%s", p.row) << p.main << QStringList{p.frames[0], p.frames[1], p.frames[2]} << p.hint
-                                       << p.framesAt << QList<QSize>{p.sizes[0], p.sizes[1], p.sizes[2]}
-                                       << p.window;
+        QTest::addColumn<int>("id");
+        for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all())
+            QTest::addRow("%s", RegisteredInstruments::rowName(entry.definition).constData()) << int(entry.id);
     }
 
     void pictureTurnsAwayThenInstrumentOpens()
     {
-        QFETCH(QString, main);
-        QFETCH(QStringList, frames);
-        QFETCH(QString, hint);
-        QFETCH(QPoint, framesAt);
-        QFETCH(QList<QSize>, sizes);
-        QFETCH(QString, window);
+        QFETCH(int, id);
+        const InstrumentDefinition& instrument = InstrumentRegistry::definition(InstrumentId(id));
+        const ChooserEntry& entry = instrument.chooser;
+        const QString main = entry.mainObjectName;
+        const QStringList frames = picturesOf(InstrumentId(id)).mid(1);
+        const QString window = RegisteredInstruments::windowOf(instrument);
         TestSession session;
         QPointer<ChooserWindow> form = chooser();
         QCOMPARE(form->animationTimer()->interval(), 300);
         QVERIFY(!form->animationTimer()->isActive());
         holdAnimationTimer(form);
-        QCOMPARE(label(form, main)->toolTip(), hint);
+        QCOMPARE(label(form, main)->toolTip(), entry.hint);
         const QStringList all = QStringList{main} + frames;
         QCOMPARE(visibleOf(form, all), QStringList{main});
 
@@ -129,9 +92,9 @@ private slots:
             tick(form);
             QLabel* frame = label(form, frames[k - 1]);
             QCOMPARE(visibleOf(form, all), QStringList{frames[k - 1]});
-            QCOMPARE(frame->geometry(), QRect(framesAt, sizes[k - 1]));
+            QCOMPARE(frame->geometry(), QRect(entry.framesAt, entry.frameSizes[k - 1]));
             QVERIFY2(!frame->pixmap().isNull(), "the frame shows a picture");
-            QCOMPARE(frame->pixmap().deviceIndependentSize().toSize(), sizes[k - 1]);
+            QCOMPARE(frame->pixmap().deviceIndependentSize().toSize(), entry.frameSizes[k - 1]);
             // Turned, not squeezed: the page's top left shows as it was, and the grey ground
             // shows at the lower right, where the page has lifted.
             const QImage page = label(form, main)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
@@ -166,8 +129,7 @@ private slots:
 
         form = chooser();
         QVERIFY(form);
-        const QStringList hc6000{Hc6000Names::chooserPicture, Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
-                                 Hc6000Names::chooserFrame3};
+        const QStringList hc6000 = picturesOf(InstrumentId::Hc6000);
         QCOMPARE(visibleOf(form, hc6000), QStringList{Hc6000Names::chooserPicture});
         QVERIFY(!form->animationTimer()->isActive());
     }
@@ -188,10 +150,8 @@ private slots:
         QFETCH(QString, firstLeftShowing);
         TestSession session;
         QPointer<ChooserWindow> form = heldChooser();
-        const QStringList fg110{Fg110Names::chooserPicture, Fg110Names::chooserFrame1, Fg110Names::chooserFrame2,
-                                Fg110Names::chooserFrame3};
-        const QStringList phywe{PhyweNames::chooserPicture, PhyweNames::chooserFrame1, PhyweNames::chooserFrame2,
-                                PhyweNames::chooserFrame3};
+        const QStringList fg110 = picturesOf(InstrumentId::Fg110);
+        const QStringList phywe = picturesOf(InstrumentId::Phywe);
 
         click(form, Fg110Names::chooserPicture);
         for (int k = 0; k < ticksBefore; ++k)
@@ -215,8 +175,7 @@ private slots:
     {
         TestSession session;
         QPointer<ChooserWindow> form = heldChooser();
-        const QStringList hc6000{Hc6000Names::chooserPicture, Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
-                                 Hc6000Names::chooserFrame3};
+        const QStringList hc6000 = picturesOf(InstrumentId::Hc6000);
         click(form, Hc6000Names::chooserPicture);
         tick(form);
         click(form, Hc6000Names::chooserFrame1);
@@ -250,8 +209,7 @@ private slots:
         QPointer<ChooserWindow> form = heldChooser();
         SoundFolder folder("HC6000S.WAV");
         folder.use();
-        const QStringList hc6000{Hc6000Names::chooserPicture, Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
-                                 Hc6000Names::chooserFrame3};
+        const QStringList hc6000 = picturesOf(InstrumentId::Hc6000);
 
         click(form, Hc6000Names::chooserPicture);
         for (int k = 0; k < 4; ++k)
@@ -362,8 +320,8 @@ private slots:
         QVERIFY(session.started());
         QCOMPARE(ScreenCursors::isRegistered(ScreenCursors::PointingHand), hand);
         ChooserWindow* form = heldChooser();
-        for (const Picture& p : pictures) {
-            QLabel* picture = label(form, p.main);
+        for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all()) {
+            QLabel* picture = label(form, entry.definition.chooser.mainObjectName);
             // Two moves, so that the pointer really moves over the picture.
             QTest::mouseMove(picture, QPoint(2, 2));
             QTest::mouseMove(picture, QPoint(10, 10));

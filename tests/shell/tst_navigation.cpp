@@ -2,6 +2,7 @@
 // and the end of the program.
 
 #include "AudioTestMain.h"
+#include "RegisteredInstruments.h"
 #include "ShellTesting.h"
 #include "SinkRecorder.h"
 
@@ -9,13 +10,8 @@
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "instruments/InstrumentRegistry.h"
-#include "instruments/demestres2001/Demestres2001ObjectNames.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke73/Fluke73ObjectNames.h"
-#include "instruments/hc6000/Hc6000ObjectNames.h"
-#include "instruments/phywe/PhyweObjectNames.h"
-#include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Program.h"
 
 #include <QAction>
@@ -24,35 +20,25 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include <algorithm>
+
+using namespace RegisteredInstruments;
 using namespace ShellTesting;
 
 namespace {
 
-struct Instrument {
-    const char* row;
-    const char* menuItem;
-    const char* menuText;
-    const char* window;
-    const char* caption;
-    const char* soundFile;
-};
+// Every registered instrument as a row: the name of its window.
+void addInstrumentRows()
+{
+    QTest::addColumn<QString>("window");
+    for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all())
+        QTest::addRow("%s", rowName(entry.definition).constData()) << windowOf(entry.definition);
+}
 
-const Instrument instruments[] = {
-    {"Fluke 45", Fluke45Names::chooserMenuItem, "Multímetro &Dual Fluke45", Fluke45Names::window,
-     "Multímetro Dual Fluke 45", "FLUKE45S.WAV"},
-    {"FG110", Fg110Names::chooserMenuItem, "&Generador de funciones FG110", Fg110Names::window,
-     "Generador de funciones FG110", "FG110S.WAV"},
-    {"power supply", PowerSupplyNames::chooserMenuItem, "&Fuente de alimentación Promax", PowerSupplyNames::window,
-     "Fuente de Alimentación PROMAX", "PROMAXS.WAV"},
-    {"Fluke 73", Fluke73Names::chooserMenuItem, "Multímetro Fluke &73", Fluke73Names::window,
-     "Multímetro Fluke 73", "FLUKE43S.WAV"},
-    {"Demestres 2001", Demestres2001Names::chooserMenuItem, "Multímetro D&emestres 2001", Demestres2001Names::window,
-     "Multímetro Demestres 2001", "DEMESTS.WAV"},
-    {"PHYWE", PhyweNames::chooserMenuItem, "Multímetro &PHYWE", PhyweNames::window,
-     "Multímetro PHYWE", "FG110S.WAV"},
-    {"HC6000", Hc6000Names::chooserMenuItem, "Multímetro &HC6000", Hc6000Names::window,
-     "Multímetro HC-6000", "HC6000S.WAV"},
-};
+QString menuTextOf(InstrumentId instrument)
+{
+    return InstrumentRegistry::definition(instrument).chooser.menuText;
+}
 
 QAction* action(QWidget* window, const QString& name)
 {
@@ -123,6 +109,32 @@ private slots:
         QVERIFY(!Program::endRequested());
     }
 
+    void everyInstrumentHasItsOwnPlace_data() { addInstrumentRows(); }
+
+    // An instrument's place in the chooser, the sunken frame around its picture, lies in
+    // the group box below its title and overlaps no other place; its picture lies in it.
+    void everyInstrumentHasItsOwnPlace()
+    {
+        QFETCH(QString, window);
+        TestSession session;
+        ChooserWindow* form = chooser();
+        const auto placeOf = [form](const InstrumentDefinition& instrument) {
+            QLabel* picture = label(form, instrument.chooser.mainObjectName);
+            return picture ? picture->parentWidget() : nullptr;
+        };
+        const InstrumentDefinition& instrument = byWindow(window);
+        const QWidget* place = placeOf(instrument);
+        QVERIFY(place);
+        const auto* box = qobject_cast<QGroupBox*>(place->parentWidget());
+        QVERIFY(box);
+        QVERIFY(box->contentsRect().contains(place->geometry()));
+        QVERIFY(place->rect().contains(label(form, instrument.chooser.mainObjectName)->geometry()));
+        for (const InstrumentRegistry::Entry& other : InstrumentRegistry::all())
+            if (&other.definition != &instrument)
+                QVERIFY2(!place->geometry().intersects(placeOf(other.definition)->geometry()),
+                         qPrintable(other.definition.name));
+    }
+
     void chooserMenus()
     {
         TestSession session;
@@ -133,11 +145,16 @@ private slots:
         QCOMPARE(titles, (QStringList{"&Archivo", "&Instrumento", "&Opciones", "Ayuda"}));
         QCOMPARE(itemTexts(submenu(form, "&Archivo")), QStringList{"&Salir"});
         QCOMPARE(action(form, ObjectNames::exitMenuItem)->shortcut(), QKeySequence("Ctrl+X"));
-        QCOMPARE(itemTexts(submenu(form, "&Instrumento")),
-                 (QStringList{"Multímetros", "&Generador de funciones FG110", "&Fuente de alimentación Promax"}));
-        QCOMPARE(itemTexts(submenu(form, "Multímetros")),
-                 (QStringList{"Multímetro &Dual Fluke45", "Multímetro &HC6000", "Multímetro Fluke &73",
-                              "Multímetro &PHYWE", "Multímetro D&emestres 2001"}));
+        // The multimeters in a submenu of their own, then the other instruments in the chooser's order.
+        const std::vector<InstrumentId>& multimeters = InstrumentRegistry::multimeterMenuOrder();
+        QStringList multimeterItems, instrumentItems{"Multímetros"};
+        for (const InstrumentId id : multimeters)
+            multimeterItems.append(menuTextOf(id));
+        for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all())
+            if (std::find(multimeters.begin(), multimeters.end(), entry.id) == multimeters.end())
+                instrumentItems.append(menuTextOf(entry.id));
+        QCOMPARE(itemTexts(submenu(form, "&Instrumento")), instrumentItems);
+        QCOMPARE(itemTexts(submenu(form, "Multímetros")), multimeterItems);
         QCOMPARE(itemTexts(submenu(form, "&Opciones")), QStringList{"Sonido"});
         QCOMPARE(itemTexts(submenu(form, "Ayuda")), (QStringList{"&Contenidos", "-", "&Acerca de Dorvex..."}));
         // Only "&Salir" has a shortcut.
@@ -146,30 +163,21 @@ private slots:
                 QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->text()));
     }
 
-    void menuItemOpensInstrument_data()
-    {
-        QTest::addColumn<QString>("menuItem");
-        QTest::addColumn<QString>("menuText");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        for (const Instrument& i : instruments)
-            QTest::addRow("%s", i.row) << i.menuItem << i.menuText << i.window << i.caption;
-    }
+    void menuItemOpensInstrument_data() { addInstrumentRows(); }
 
     void menuItemOpensInstrument()
     {
-        QFETCH(QString, menuItem);
-        QFETCH(QString, menuText);
         QFETCH(QString, window);
-        QFETCH(QString, caption);
+        const InstrumentDefinition& instrument = byWindow(window);
+        const QString menuItem = instrument.chooser.menuObjectName;
         TestSession session;
         QPointer<QWidget> form = chooser();
-        QCOMPARE(action(form, menuItem)->text(), menuText);
+        QCOMPARE(action(form, menuItem)->text(), instrument.chooser.menuText);
 
         TestSession::choose(form, menuItem);
         TestSession::settle();
         QCOMPARE(TestSession::openWindowNames(), QStringList{window});
-        QCOMPARE(TestSession::window(window)->windowTitle(), caption);
+        QCOMPARE(TestSession::window(window)->windowTitle(), instrument.window.frame.caption);
         QVERIFY2(!form, "the chooser is released, not hidden");
         QVERIFY(session.boxes().isEmpty());
         QVERIFY(!Program::endRequested());
@@ -177,20 +185,20 @@ private slots:
 
     void leavingReturnsToNewChooser_data()
     {
-        QTest::addColumn<QString>("menuItem");
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("closeBox");
-        for (const Instrument& i : instruments) {
-            QTest::addRow("%s, &Volver", i.row) << i.menuItem << i.window << false;
-            QTest::addRow("%s, close box", i.row) << i.menuItem << i.window << true;
+        for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all()) {
+            const QByteArray row = rowName(entry.definition);
+            QTest::addRow("%s, &Volver", row.constData()) << windowOf(entry.definition) << false;
+            QTest::addRow("%s, close box", row.constData()) << windowOf(entry.definition) << true;
         }
     }
 
     void leavingReturnsToNewChooser()
     {
-        QFETCH(QString, menuItem);
         QFETCH(QString, window);
         QFETCH(bool, closeBox);
+        const QString menuItem = byWindow(window).chooser.menuObjectName;
         TestSession session;
         TestSession::choose(chooser(), menuItem);
         TestSession::settle();
@@ -304,20 +312,13 @@ private slots:
         QCOMPARE(TestSession::openWindowNames(), QStringList{});
     }
 
-    void instrumentCueMissingLeavesChooser_data()
-    {
-        QTest::addColumn<QString>("menuItem");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("soundFile");
-        for (const Instrument& i : instruments)
-            QTest::addRow("%s", i.row) << i.menuItem << i.window << i.soundFile;
-    }
+    void instrumentCueMissingLeavesChooser_data() { addInstrumentRows(); }
 
     void instrumentCueMissingLeavesChooser()
     {
-        QFETCH(QString, menuItem);
         QFETCH(QString, window);
-        QFETCH(QString, soundFile);
+        const QString menuItem = byWindow(window).chooser.menuObjectName;
+        const QString soundFile = soundFileName(byWindow(window));
         TestSession session;
         QPointer<ChooserWindow> form = chooser();
         SoundFolder folder(soundFile);
