@@ -1,13 +1,9 @@
 #include "Driving.h"
+#include "RegisteredInstruments.h"
 #include "ShellTesting.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
-#include "instruments/demestres2001/Demestres2001ObjectNames.h"
-#include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke73/Fluke73ObjectNames.h"
-#include "instruments/hc6000/Hc6000ObjectNames.h"
-#include "instruments/phywe/PhyweObjectNames.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "platform/ModalLoops.h"
 
@@ -114,11 +110,9 @@ class ModalBoxesTest : public QObject
     // A user's way of ending up with exactly one of the chooser and an instrument window.
     static bool oneMainWindow()
     {
-        int main = 0;
-        for (const char* name : {ObjectNames::chooserWindow, PowerSupplyNames::window, Fluke73Names::window,
-                                 Fluke45Names::window, Fg110Names::window, PhyweNames::window, Hc6000Names::window,
-                                 Demestres2001Names::window})
-            main += int(TestSession::windows(QLatin1String(name)).size());
+        int main = int(TestSession::windows(ObjectNames::chooserWindow).size());
+        for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all())
+            main += int(TestSession::windows(RegisteredInstruments::windowOf(entry.definition)).size());
         return main == 1;
     }
 

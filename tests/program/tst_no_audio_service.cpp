@@ -28,8 +28,7 @@ private slots:
         QVERIFY(session.started());
         QWidget* supply = Driving::openInstrument(PowerSupplyNames::chooserMenuItem, PowerSupplyNames::window);
         QVERIFY(supply);
-        TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
-        QWidget* panel = TestSession::window(PowerSupplyNames::panel);
+        QWidget* panel = Driving::openPanel(supply, PowerSupplyNames::panel);
         QVERIFY(panel);
         SensitiveMap* map = Driving::mapOf(panel);
         for (int round = 0; round < 3; ++round) {
