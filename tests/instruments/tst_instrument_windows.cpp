@@ -113,7 +113,8 @@ private slots:
         auto* w = qobject_cast<QMainWindow*>(openInstrument(i));
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), i.window.frame.caption);
-        for (const auto& [name, rect] : {std::pair{ObjectNames::titleArt, i.window.titleArt}, std::pair{ObjectNames::photograph, i.window.photograph}}) {
+        const QRect titleArt = i.window.titleArt, photograph = i.window.photograph;
+        for (const auto& [name, rect] : {std::pair{ObjectNames::titleArt, titleArt}, std::pair{ObjectNames::photograph, photograph}}) {
             auto* image = w->centralWidget()->findChild<QLabel*>(name);
             QVERIFY2(image, name);
             QCOMPARE(image->geometry(), rect);
@@ -121,8 +122,8 @@ private slots:
         }
         // No letter of the title lies under the photograph (drawn over it) or at its edges.
         const auto* title = w->centralWidget()->findChild<QLabel*>(ObjectNames::titleArt);
-        const QRect whole(QPoint(), i.window.titleArt.size());
-        const QRect covered = i.window.titleArt.intersected(i.window.photograph.adjusted(-2, -2, 2, 2)).translated(-i.window.titleArt.topLeft());
+        const QRect whole(QPoint(), titleArt.size());
+        const QRect covered = titleArt.intersected(photograph.adjusted(-2, -2, 2, 2)).translated(-titleArt.topLeft());
         QVERIFY(letteringPixels(title, whole) > 0);
         QCOMPARE(letteringPixels(title, covered), 0);
         QCOMPARE(letteringPixels(title, whole) - letteringPixels(title, whole.adjusted(3, 3, -3, -3)), 0);
@@ -167,7 +168,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), QStringList{i.window.volverShortcut ? ObjectNames::chooserWindow : windowOf(i)});
+        QCOMPARE(TestSession::openWindowNames(),
+                 QStringList{i.window.volverShortcut ? ObjectNames::chooserWindow : windowOf(i)});
     }
 
     void leaving_data()

@@ -102,10 +102,11 @@ private slots:
             {InstrumentId::Fg110, {2, 8, 12, 15}},
             {InstrumentId::Fluke45, {4, 7, 9, 15}},
         };
-        for (const auto& [id, correct] : correctOptions)
+        for (const auto& [id, correct] : correctOptions) {
+            const QByteArray row = RegisteredInstruments::rowName(InstrumentRegistry::definition(id));
             for (int n = 1; n <= 16; ++n)
-                QTest::addRow("%s, RadioButton%d", RegisteredInstruments::rowName(InstrumentRegistry::definition(id)).constData(), n)
-                    << int(id) << n << correct.contains(n);
+                QTest::addRow("%s, RadioButton%d", row.constData(), n) << int(id) << n << correct.contains(n);
+        }
     }
     void everyOptionIsJudgedAtOnce()
     {
@@ -213,8 +214,8 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(int, button);
-        std::unique_ptr<QuestionnaireWindow> q(
-            Navigation::present(new QuestionnaireWindow(InstrumentRegistry::definition(InstrumentId(id)).questionBank())));
+        const QuestionBank& bank = InstrumentRegistry::definition(InstrumentId(id)).questionBank();
+        std::unique_ptr<QuestionnaireWindow> q(Navigation::present(new QuestionnaireWindow(bank)));
         notebook(q.get())->setCurrentIndex((button - 1) / 4);
         QCoreApplication::processEvents();
         auto* line = q->findChild<QWidget*>(ObjectNames::optionLine(button, 1));
