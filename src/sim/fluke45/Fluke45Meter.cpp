@@ -1,0 +1,703 @@
+#include "sim/fluke45/Fluke45Meter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The least AC signal the frequency counter counts, on each input.
+constexpr double voltsSensitivity = 0.005;
+constexpr double currentSensitivity = 1e-4;
+// Autorange counts frequencies from here up; below, the reading is 0.
+constexpr double leastAutoFrequency = 5;
+constexpr double milliwatt = 1e-3;
+
+std::optional<Fluke45Function> singleFunction(Fluke45Key key)
+{
+    switch (key) {
+    case Fluke45Key::VoltsDc: return Fluke45Function::VoltsDc;
+    case Fluke45Key::VoltsAc: return Fluke45Function::VoltsAc;
+    case Fluke45Key::AmpsDc: return Fluke45Function::AmpsDc;
+    case Fluke45Key::AmpsAc: return Fluke45Function::AmpsAc;
+    case Fluke45Key::Ohms: return Fluke45Function::Ohms;
+    case Fluke45Key::DiodeContinuity: return Fluke45Function::Diode;
+    case Fluke45Key::Frequency: return Fluke45Function::Frequency;
+    default: return std::nullopt;
+    }
+}
+
+// The key that, held with this one, makes AC+DC.
+std::optional<Fluke45Key> partnerKey(Fluke45Key key)
+{
+    switch (key) {
+    case Fluke45Key::VoltsDc: return Fluke45Key::VoltsAc;
+    case Fluke45Key::VoltsAc: return Fluke45Key::VoltsDc;
+    case Fluke45Key::AmpsDc: return Fluke45Key::AmpsAc;
+    case Fluke45Key::AmpsAc: return Fluke45Key::AmpsDc;
+    default: return std::nullopt;
+    }
+}
+
+// Ohms and diode test drive the V Ω jack, so the other display can only show the same.
+bool canShowTogether(Fluke45Function primary, Fluke45Function secondary)
+{
+    if (drivesTestCurrent(primary) || drivesTestCurrent(secondary))
+        return primary == secondary;
+    return true;
+}
+
+double pick(const SignalMeasures& measures, Fluke45Function function)
+{
+    switch (function) {
+    case Fluke45Function::VoltsAc:
+    case Fluke45Function::AmpsAc: return measures.acRms;
+    case Fluke45Function::VoltsAcDc:
+    case Fluke45Function::AmpsAcDc: return measures.trueRms;
+    default: return measures.mean;
+    }
+}
+
+} // namespace
+
+int Fluke45Meter::readingInterval(Fluke45Rate rate)
+{
+    switch (rate) {
+    case Fluke45Rate::Slow: return 400;
+    case Fluke45Rate::Medium: return 200;
+    case Fluke45Rate::Fast: return 50;
+    }
+    return 200;
+}
+
+// ---- keys
+
+void Fluke45Meter::press(Fluke45Key key)
+{
+    if (key == Fluke45Key::Power) {
+        if (m_on)
+            powerOff();
+        else {
+            m_on = true;
+            m_settings = {};
+            autorange();
+        }
+        return;
+    }
+    if (!m_on)
+        return;
+    m_heldFor[key] = 0;
+    if (m_editing) {
+        if (!pressEditing(key)) {
+            m_editing.reset();
+            m_numberEditor.reset();
+            m_listEditor.reset();
+        }
+        return;
+    }
+    if (isFunctionKey(key)) {
+        const auto partner = partnerKey(key);
+        const bool combined = partner && m_pressedOnSecondary.count(*partner);
+        const bool onSecondary = combined ? m_pressedOnSecondary.at(*partner) : m_secondPending;
+        m_secondPending = false;
+        m_pressedOnSecondary[key] = onSecondary;
+        chooseFunction(key, onSecondary);
+        return;
+    }
+    if (key == Fluke45Key::Second) {
+        if (m_secondPending)
+            m_settings.secondary.reset();
+        m_secondPending = !m_secondPending;
+        return;
+    }
+    if (m_secondPending) {
+        m_secondPending = false;
+        pressSecond(key);
+    } else {
+        pressNormal(key);
+    }
+}
+
+void Fluke45Meter::release(Fluke45Key key)
+{
+    m_heldFor.erase(key);
+    m_pressedOnSecondary.erase(key);
+}
+
+void Fluke45Meter::pressNormal(Fluke45Key key)
+{
+    switch (key) {
+    case Fluke45Key::Auto:
+        m_settings.autoRange = !m_settings.autoRange;
+        autorange();
+        break;
+    case Fluke45Key::Up: stepRange(+1); break;
+    case Fluke45Key::Down: stepRange(-1); break;
+    case Fluke45Key::Relative: toggleRelative(); break;
+    case Fluke45Key::Decibels: toggleDecibels(); break;
+    case Fluke45Key::Hold: pressHold(); break;
+    case Fluke45Key::MinMax: pressMinMax(); break;
+    case Fluke45Key::Rate:
+        m_settings.rate = m_settings.rate == Fluke45Rate::Slow     ? Fluke45Rate::Medium
+                        : m_settings.rate == Fluke45Rate::Medium ? Fluke45Rate::Fast
+                                                                  : Fluke45Rate::Slow;
+        m_sinceReading = 0;
+        break;
+    default: break;
+    }
+}
+
+void Fluke45Meter::pressSecond(Fluke45Key key)
+{
+    switch (key) {
+    case Fluke45Key::Auto: toggleCompare(); break;
+    case Fluke45Key::Up: openNumberEditor(EditTarget::High); break;
+    case Fluke45Key::Down: openNumberEditor(EditTarget::Low); break;
+    case Fluke45Key::Relative:
+        if (m_settings.relative)
+            openNumberEditor(EditTarget::RelativeBase);
+        else
+            refuse();
+        break;
+    case Fluke45Key::Decibels: openListEditor(EditTarget::ReferenceOhms); break;
+    case Fluke45Key::Hold: openListEditor(EditTarget::Threshold); break;
+    case Fluke45Key::MinMax: refuse(); break; // no computer interface is fitted
+    default: pressNormal(key); break;         // RATE has no second function
+    }
+}
+
+// Returns whether the key belongs to the editor; any other key ends the edit unsaved.
+bool Fluke45Meter::pressEditing(Fluke45Key key)
+{
+    switch (key) {
+    case Fluke45Key::Auto: saveEdit(); return true;
+    case Fluke45Key::Up:
+        if (m_numberEditor)
+            m_numberEditor->turnDigit();
+        else
+            m_listEditor->next();
+        return true;
+    case Fluke45Key::Down:
+        if (m_numberEditor)
+            m_numberEditor->chooseNextDigit();
+        else
+            m_listEditor->previous();
+        return true;
+    default: return false;
+    }
+}
+
+void Fluke45Meter::chooseFunction(Fluke45Key key, bool onSecondary)
+{
+    Fluke45Function function = *singleFunction(key);
+    const auto partner = partnerKey(key);
+    if (partner && m_heldFor.count(*partner))
+        function = measuresVolts(function) ? Fluke45Function::VoltsAcDc : Fluke45Function::AmpsAcDc;
+    if (onSecondary) {
+        if (canShowTogether(m_settings.function, function))
+            m_settings.secondary = function;
+        else
+            refuse();
+        return;
+    }
+    if (function == m_settings.function) {
+        if (function == Fluke45Function::Diode) {
+            m_settings.beeper = !m_settings.beeper;
+            if (!m_settings.beeper)
+                stopContinuous();
+        }
+        return;
+    }
+    setPrimary(function);
+}
+
+void Fluke45Meter::setPrimary(Fluke45Function function)
+{
+    m_settings.function = function;
+    m_settings.autoRange = true;
+    m_settings.range = 0;
+    m_settings.decibels = false;
+    endModifiers();
+    if (m_settings.secondary && !canShowTogether(function, *m_settings.secondary))
+        m_settings.secondary.reset();
+    stopContinuous();
+    m_belowBeepVolts = false;
+    autorange();
+}
+
+void Fluke45Meter::endModifiers()
+{
+    m_settings.relative = false;
+    m_settings.hold = false;
+    m_settings.compare = false;
+    m_settings.minMax = MinMaxShown::Off;
+    m_previous.reset();
+}
+
+void Fluke45Meter::stepRange(int step)
+{
+    const auto& ranges = fluke45Function(m_settings.function).ranges;
+    const int next = m_settings.range + step;
+    if (next < 0 || next >= int(ranges.size())) {
+        refuse();
+        return;
+    }
+    m_settings.autoRange = false;
+    m_settings.range = next;
+}
+
+void Fluke45Meter::toggleRelative()
+{
+    if (m_settings.relative) {
+        m_settings.relative = false;
+        return;
+    }
+    const Shown now = live();
+    if (now.overload != 0) {
+        refuse();
+        return;
+    }
+    m_settings.relative = true;
+    m_settings.relativeBase = now.value;
+    m_settings.autoRange = false;
+}
+
+void Fluke45Meter::toggleDecibels()
+{
+    if (!measuresVolts(m_settings.function)) {
+        refuse();
+        return;
+    }
+    m_settings.decibels = !m_settings.decibels;
+    endModifiers();
+}
+
+void Fluke45Meter::pressHold()
+{
+    m_settings.minMax = MinMaxShown::Off;
+    m_settings.hold = true;
+    m_held = live();
+}
+
+void Fluke45Meter::pressMinMax()
+{
+    if (m_settings.minMax == MinMaxShown::Off) {
+        m_settings.hold = false;
+        m_settings.compare = false;
+        m_settings.autoRange = false;
+        m_minimum = m_maximum = live();
+        m_settings.minMax = MinMaxShown::Minimum;
+    } else {
+        m_settings.minMax = m_settings.minMax == MinMaxShown::Minimum ? MinMaxShown::Maximum : MinMaxShown::Minimum;
+    }
+}
+
+void Fluke45Meter::toggleCompare()
+{
+    if (m_settings.compare) {
+        m_settings.compare = false;
+        m_settings.hold = false;
+        return;
+    }
+    pressHold();
+    m_settings.compare = true;
+}
+
+void Fluke45Meter::longPress(Fluke45Key key)
+{
+    if (key == Fluke45Key::Hold) {
+        m_settings.hold = false;
+        m_settings.compare = false;
+    } else if (key == Fluke45Key::MinMax) {
+        m_settings.minMax = MinMaxShown::Off;
+    }
+}
+
+void Fluke45Meter::openNumberEditor(EditTarget target)
+{
+    Shown start = shownPrimary();
+    if (target == EditTarget::RelativeBase)
+        start = {m_settings.relativeBase, 0, m_settings.range};
+    if (start.overload != 0)
+        start = {0, 0, m_settings.range};
+    m_editing = target;
+    m_numberEditor.emplace(digits(start));
+}
+
+void Fluke45Meter::openListEditor(EditTarget target)
+{
+    m_editing = target;
+    if (target == EditTarget::ReferenceOhms)
+        m_listEditor.emplace(fluke45ReferenceImpedances(), m_settings.referenceOhms);
+    else
+        m_listEditor.emplace(std::vector<int>{1, 2, 3}, m_settings.holdThreshold);
+}
+
+void Fluke45Meter::saveEdit()
+{
+    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range));
+    const double factor = m_settings.decibels ? 1 : range.unitFactor;
+    switch (*m_editing) {
+    case EditTarget::High: m_settings.high = m_numberEditor->value() * factor; break;
+    case EditTarget::Low: m_settings.low = m_numberEditor->value() * factor; break;
+    case EditTarget::RelativeBase: m_settings.relativeBase = m_numberEditor->value() * factor; break;
+    case EditTarget::ReferenceOhms: m_settings.referenceOhms = m_listEditor->value(); break;
+    case EditTarget::Threshold: m_settings.holdThreshold = m_listEditor->value(); break;
+    }
+    m_editing.reset();
+    m_numberEditor.reset();
+    m_listEditor.reset();
+}
+
+void Fluke45Meter::refuse()
+{
+    m_sounds.push_back(Fluke45Sound::Beep);
+}
+
+void Fluke45Meter::powerOff()
+{
+    stopContinuous();
+    m_on = false;
+    m_secondPending = false;
+    m_editing.reset();
+    m_numberEditor.reset();
+    m_listEditor.reset();
+    m_heldFor.clear();
+    m_pressedOnSecondary.clear();
+}
+
+// ---- time and readings
+
+void Fluke45Meter::tick(int milliseconds)
+{
+    if (!m_on)
+        return;
+    for (auto& [key, held] : m_heldFor) {
+        const bool wasShort = held < longPressMilliseconds;
+        held += milliseconds;
+        if (wasShort && held >= longPressMilliseconds)
+            longPress(key);
+    }
+    m_sinceReading += milliseconds;
+    const int interval = readingInterval(m_settings.rate);
+    while (m_sinceReading >= interval) {
+        m_sinceReading -= interval;
+        takeReading();
+    }
+}
+
+void Fluke45Meter::setSignals(const MeterSignals& seen)
+{
+    m_volts = measureSamples(seen.volts, seen.timeStep);
+    m_milliamps = seen.milliampsFuseOpen ? SignalMeasures{} : measureSamples(seen.milliamps, seen.timeStep);
+    m_amps = seen.ampsFuseOpen ? SignalMeasures{} : measureSamples(seen.amps, seen.timeStep);
+    if (m_on)
+        takeReading();
+}
+
+void Fluke45Meter::takeReading()
+{
+    autorange();
+    const Shown now = live();
+    if (m_settings.minMax != MinMaxShown::Off) {
+        const auto below = [](const Shown& a, const Shown& b) {
+            return a.overload != b.overload ? a.overload < b.overload : a.overload == 0 && a.value < b.value;
+        };
+        if (below(now, m_minimum))
+            m_minimum = now;
+        if (below(m_maximum, now))
+            m_maximum = now;
+    }
+    if (m_settings.hold && m_previous && now.overload == 0 && m_previous->overload == 0) {
+        const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(now.range));
+        const double scale = m_settings.decibels ? 100.0 : range.fullScale;
+        const double threshold = holdThresholdShare(m_settings.holdThreshold) * scale;
+        const bool stable = std::abs(now.value - m_previous->value) <= threshold;
+        const bool fresh = m_held.overload != 0 || std::abs(now.value - m_held.value) > threshold;
+        const bool connected = m_settings.decibels || std::abs(now.value) > threshold;
+        if (stable && fresh && connected) {
+            m_held = now;
+            m_sounds.push_back(Fluke45Sound::Beep);
+        }
+    }
+    m_previous = now;
+    followContinuity();
+}
+
+void Fluke45Meter::followContinuity()
+{
+    if (m_settings.function != Fluke45Function::Diode || !m_settings.beeper)
+        return;
+    const double volts = m_volts.mean;
+    const bool below = volts < continuityBeepVolts;
+    if (volts < continuousBeepVolts) {
+        if (!m_continuous)
+            m_sounds.push_back(Fluke45Sound::ContinuousOn);
+        m_continuous = true;
+    } else {
+        stopContinuous();
+        if (below && !m_belowBeepVolts)
+            m_sounds.push_back(Fluke45Sound::Beep);
+    }
+    m_belowBeepVolts = below;
+}
+
+void Fluke45Meter::stopContinuous()
+{
+    if (m_continuous)
+        m_sounds.push_back(Fluke45Sound::ContinuousOff);
+    m_continuous = false;
+}
+
+std::vector<Fluke45Sound> Fluke45Meter::takeSounds()
+{
+    std::vector<Fluke45Sound> sounds;
+    sounds.swap(m_sounds);
+    return sounds;
+}
+
+void Fluke45Meter::autorange()
+{
+    if (m_settings.autoRange)
+        m_settings.range = bestRange(m_settings.function);
+}
+
+// ---- measuring
+
+double Fluke45Meter::inputValue(Fluke45Function function, const Fluke45Range& range) const
+{
+    if (function == Fluke45Function::Frequency)
+        return frequencyInput();
+    if (measuresAmps(function))
+        return pick(range.jack == MeterJack::Amps ? m_amps : m_milliamps, function);
+    if (function == Fluke45Function::Ohms) {
+        // The signals were taken with the present range's source in place.
+        const auto& present = fluke45Function(Fluke45Function::Ohms).ranges.at(std::size_t(m_settings.range));
+        const double volts = m_volts.mean;
+        if (volts >= testSourceVolts * (1 - 1e-12))
+            return std::numeric_limits<double>::infinity();
+        return volts * present.testSourceResistance / (testSourceVolts - volts);
+    }
+    return pick(m_volts, function);
+}
+
+// The frequency of whichever input carries a signal, the V Ω jack first.
+double Fluke45Meter::frequencyInput() const
+{
+    if (m_volts.acRms >= voltsSensitivity)
+        return m_volts.frequency;
+    if (m_amps.acRms >= currentSensitivity)
+        return m_amps.frequency;
+    if (m_milliamps.acRms >= currentSensitivity)
+        return m_milliamps.frequency;
+    return 0;
+}
+
+int Fluke45Meter::bestRange(Fluke45Function function) const
+{
+    const auto& ranges = fluke45Function(function).ranges;
+    std::optional<MeterJack> jack;
+    if (measuresAmps(function))
+        jack = m_amps.trueRms > m_milliamps.trueRms ? MeterJack::Amps : MeterJack::Milliamps;
+    int best = -1;
+    for (int index = 0; index < int(ranges.size()); ++index) {
+        const auto& range = ranges.at(std::size_t(index));
+        if (!range.automatic || (jack && range.jack != *jack))
+            continue;
+        best = index;
+        if (std::abs(inputValue(function, range)) <= range.fullScale)
+            break;
+    }
+    return std::max(best, 0);
+}
+
+Fluke45Meter::Shown Fluke45Meter::live() const
+{
+    const auto& row = fluke45Function(m_settings.function);
+    const auto& range = row.ranges.at(std::size_t(m_settings.range));
+    double value = inputValue(m_settings.function, range);
+    if (m_settings.function == Fluke45Function::Frequency && range.automatic && value < leastAutoFrequency)
+        value = 0;
+    Shown shown{value, 0, m_settings.range};
+    if (std::abs(value) > range.fullScale)
+        return {0, value > 0 ? 1 : -1, m_settings.range};
+    if (m_settings.decibels) {
+        if (value == 0)
+            return {0, -1, m_settings.range};
+        shown.value = 10 * std::log10(value * value / m_settings.referenceOhms / milliwatt);
+    }
+    if (m_settings.relative)
+        shown.value -= m_settings.relativeBase;
+    return shown;
+}
+
+Fluke45Meter::Shown Fluke45Meter::shownPrimary() const
+{
+    if (m_settings.hold)
+        return m_held;
+    if (m_settings.minMax == MinMaxShown::Minimum)
+        return m_minimum;
+    if (m_settings.minMax == MinMaxShown::Maximum)
+        return m_maximum;
+    return live();
+}
+
+int Fluke45Meter::decimals(Fluke45Function function, const Fluke45Range& range) const
+{
+    if (!fluke45Function(function).rateChangesDigits)
+        return range.decimals;
+    switch (m_settings.rate) {
+    case Fluke45Rate::Slow: return range.decimals + 1;
+    case Fluke45Rate::Fast: return std::max(0, range.decimals - 1);
+    default: return range.decimals;
+    }
+}
+
+QString Fluke45Meter::digits(const Shown& shown) const
+{
+    if (shown.overload != 0)
+        return shown.overload > 0 ? QStringLiteral("OL") : QStringLiteral("-OL");
+    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(shown.range));
+    QString text = m_settings.decibels ? QString::number(shown.value, 'f', 2)
+                                       : QString::number(shown.value / range.unitFactor, 'f',
+                                                         decimals(m_settings.function, range));
+    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0)
+        text.remove(0, 1);
+    return text;
+}
+
+// ---- what it shows
+
+Fluke45Readout Fluke45Meter::primaryReadout() const
+{
+    const auto& row = fluke45Function(m_settings.function);
+    Fluke45Readout readout;
+    readout.shown = true;
+    readout.acMark = row.acMark;
+    readout.dcMark = row.dcMark;
+    if (m_listEditor) {
+        readout.text = QString::number(m_listEditor->value());
+        if (*m_editing == EditTarget::ReferenceOhms)
+            readout.unit = QStringLiteral("Ω");
+        return readout;
+    }
+    const Shown shown = shownPrimary();
+    const auto& range = row.ranges.at(std::size_t(shown.range));
+    readout.unit = m_settings.decibels ? QStringLiteral("dBm") : range.unit;
+    if (m_numberEditor) {
+        readout.text = m_numberEditor->text();
+        readout.blinkingDigit = m_numberEditor->chosenDigit();
+        return readout;
+    }
+    readout.text = digits(shown);
+    readout.spoken = row.spoken;
+    readout.range = range.name;
+    return readout;
+}
+
+QString Fluke45Meter::compareVerdict() const
+{
+    const Shown shown = shownPrimary();
+    if (shown.overload > 0 || (shown.overload == 0 && shown.value > m_settings.high))
+        return QStringLiteral("HI");
+    if (shown.overload < 0 || shown.value < m_settings.low)
+        return QStringLiteral("LO");
+    return QStringLiteral("PASS");
+}
+
+Fluke45Readout Fluke45Meter::secondaryReadout() const
+{
+    Fluke45Readout readout;
+    if (m_editing) {
+        readout.shown = true;
+        switch (*m_editing) {
+        case EditTarget::High: readout.text = QStringLiteral("HI"); break;
+        case EditTarget::Low: readout.text = QStringLiteral("LO"); break;
+        case EditTarget::RelativeBase: readout.text = QStringLiteral("rEL"); break;
+        case EditTarget::ReferenceOhms: readout.text = QStringLiteral("rEF"); break;
+        case EditTarget::Threshold: readout.text = QStringLiteral("thr"); break;
+        }
+        return readout;
+    }
+    if (m_settings.compare) {
+        readout.shown = true;
+        readout.text = compareVerdict();
+        return readout;
+    }
+    if (!m_settings.secondary)
+        return readout;
+    const Fluke45Function function = *m_settings.secondary;
+    const auto& row = fluke45Function(function);
+    // Ohms and diode test on both displays share the primary's range and source.
+    const int index = function == m_settings.function && drivesTestCurrent(function) ? m_settings.range
+                                                                                      : bestRange(function);
+    const auto& range = row.ranges.at(std::size_t(index));
+    double value = inputValue(function, range);
+    if (function == Fluke45Function::Frequency && value < leastAutoFrequency)
+        value = 0;
+    readout.shown = true;
+    readout.acMark = row.acMark;
+    readout.dcMark = row.dcMark;
+    readout.unit = range.unit;
+    readout.spoken = row.spoken;
+    readout.range = range.name;
+    if (std::abs(value) > range.fullScale) {
+        readout.text = value > 0 ? QStringLiteral("OL") : QStringLiteral("-OL");
+        return readout;
+    }
+    readout.text = QString::number(value / range.unitFactor, 'f', decimals(function, range));
+    if (readout.text.startsWith(QLatin1Char('-')) && readout.text.toDouble() == 0)
+        readout.text.remove(0, 1);
+    return readout;
+}
+
+Fluke45Display Fluke45Meter::display() const
+{
+    Fluke45Display display;
+    if (!m_on) {
+        display.lit = false;
+        return display;
+    }
+    display.primary = primaryReadout();
+    display.secondary = secondaryReadout();
+    auto& marks = display.annunciators;
+    marks << (m_settings.autoRange ? Fluke45Annunciator::Auto : Fluke45Annunciator::Manual);
+    if (m_settings.hold)
+        marks << Fluke45Annunciator::Hold;
+    if (m_settings.minMax == MinMaxShown::Minimum)
+        marks << Fluke45Annunciator::Minimum;
+    if (m_settings.minMax == MinMaxShown::Maximum)
+        marks << Fluke45Annunciator::Maximum;
+    if (m_settings.relative)
+        marks << Fluke45Annunciator::Relative;
+    if (m_settings.decibels)
+        marks << Fluke45Annunciator::Decibels;
+    if (m_settings.compare)
+        marks << Fluke45Annunciator::Compare;
+    if (m_secondPending)
+        marks << Fluke45Annunciator::Second;
+    if (m_settings.function == Fluke45Function::Diode && m_settings.beeper)
+        marks << Fluke45Annunciator::Beeper;
+    marks << (m_settings.rate == Fluke45Rate::Slow     ? Fluke45Annunciator::Slow
+              : m_settings.rate == Fluke45Rate::Medium ? Fluke45Annunciator::Medium
+                                                       : Fluke45Annunciator::Fast);
+    return display;
+}
+
+MeterLoad Fluke45Meter::load() const
+{
+    if (!m_on || !drivesTestCurrent(m_settings.function))
+        return benchMeterLoad();
+    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range));
+    return testSourceLoad(range.testSourceResistance);
+}
+
+Fluke45State Fluke45Meter::state() const
+{
+    Fluke45State state;
+    state.on = m_on;
+    state.settings = m_settings;
+    state.range = fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range)).name;
+    state.display = display();
+    return state;
+}
