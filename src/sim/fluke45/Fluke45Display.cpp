@@ -24,8 +24,8 @@ QString Fluke45Readout::reading() const
 {
     QString value = text;
     if (text.endsWith(QLatin1String("OL")))
-        return value + QStringLiteral(", fuera de rango") + (range.isEmpty() ? QString() : QStringLiteral(" ") + range);
-    if (!unit.isEmpty())
+        value += QStringLiteral(" (fuera de rango)");
+    else if (!unit.isEmpty())
         value += QLatin1Char(' ') + unit;
     if (!spoken.isEmpty())
         value += QLatin1Char(' ') + spoken;

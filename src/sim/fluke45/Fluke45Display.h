@@ -37,7 +37,8 @@ struct Fluke45Readout {
     QString spoken;
     QString range;
 
-    // "12.000 V en continua, rango 30 V"; "OL" reads "OL, fuera de rango".
+    // "12.000 V en continua, rango 30 V"; an overload "OL (fuera de rango) en continua,
+    // rango 3 V".
     QString reading() const;
 };
 

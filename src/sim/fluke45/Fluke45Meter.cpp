@@ -238,12 +238,11 @@ void Fluke45Meter::stepRange(int step)
 {
     const auto& ranges = fluke45Function(m_settings.function).ranges;
     const int next = m_settings.range + step;
-    if (next < 0 || next >= int(ranges.size())) {
-        refuse();
-        return;
-    }
     m_settings.autoRange = false;
-    m_settings.range = next;
+    if (next < 0 || next >= int(ranges.size()))
+        refuse();
+    else
+        m_settings.range = next;
 }
 
 void Fluke45Meter::toggleRelative()
@@ -595,12 +594,18 @@ Fluke45Readout Fluke45Meter::primaryReadout() const
     return readout;
 }
 
+// The reading is compared as its digits show it, so that a limit set from the display
+// compares equal to the reading it was set from.
 QString Fluke45Meter::compareVerdict() const
 {
     const Shown shown = shownPrimary();
-    if (shown.overload > 0 || (shown.overload == 0 && shown.value > m_settings.high))
+    if (shown.overload != 0)
+        return shown.overload > 0 ? QStringLiteral("HI") : QStringLiteral("LO");
+    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(shown.range));
+    const double value = digits(shown).toDouble() * (m_settings.decibels ? 1 : range.unitFactor);
+    if (value > m_settings.high)
         return QStringLiteral("HI");
-    if (shown.overload < 0 || shown.value < m_settings.low)
+    if (value < m_settings.low)
         return QStringLiteral("LO");
     return QStringLiteral("PASS");
 }

@@ -42,15 +42,18 @@ SignalMeasures measureSamples(const std::vector<double>& samples, double timeSte
     measures.mean = sum / count;
     measures.trueRms = std::sqrt(squares / count);
     double deviations = 0;
-    double largest = 0;
+    double above = 0;
+    double below = 0;
     for (double value : samples) {
         const double deviation = value - measures.mean;
         deviations += deviation * deviation;
-        largest = std::max(largest, std::abs(deviation));
+        above = std::max(above, deviation);
+        below = std::max(below, -deviation);
     }
     measures.acRms = std::sqrt(deviations / count);
+    const double band = std::min(above, below) / 2;
     const double tiny = 1e-9 * std::max(1.0, std::abs(measures.mean));
-    if (timeStep > 0 && largest > tiny)
-        measures.frequency = risingCrossings(samples, measures.mean, largest / 4) / (count * timeStep);
+    if (timeStep > 0 && band > tiny)
+        measures.frequency = risingCrossings(samples, measures.mean, band) / (count * timeStep);
     return measures;
 }

@@ -10,6 +10,7 @@ struct SignalMeasures {
     double frequency = 0;  // Hz; 0 when the signal does not cross its mean
 };
 
-// Frequency counts the rising crossings of the mean (with a hysteresis of a quarter of
-// the largest excursion, so ripple on a level is not counted) over the samples' span.
+// Frequency counts the rising crossings of the mean over the samples' span, with a
+// hysteresis of half the smaller excursion from the mean (so that ripple near a crossing
+// is not counted, and a narrow pulse still is).
 SignalMeasures measureSamples(const std::vector<double>& samples, double timeStep);
