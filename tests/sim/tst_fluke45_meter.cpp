@@ -205,6 +205,9 @@ private slots:
         QTest::addRow("diode") << "D=0.6 →|·)))"
                                << "0.6000 V en prueba de diodos, rango 3 V automático, pitido de continuidad "
                                   "activado, lectura media";
+        QTest::addRow("number editor") << "R=1000 Ω 2ND ▲ ▼"
+                                       << "1.0000 kΩ en edición, cifra 2, rango automático, lectura media; "
+                                          "display secundario: HI";
         QTest::addRow("off") << "POWER" << "apagado";
     }
 
@@ -215,6 +218,32 @@ private slots:
         Fluke45Meter meter;
         MeterScript(meter).play(line);
         QCOMPARE(meter.display().reading(), reading);
+    }
+
+    // What an exercise compares, in a student's words.
+    void state_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("state");
+        QTest::addRow("factory") << "" << "V⎓ | 300 mV automático | apagado |  | 0.00 mV | ";
+        QTest::addRow("AC+DC by hand, FREQ beside")
+            << "V=2~1@50 V⎓+V~ ▲ 2ND FREQ" << "V⎓+V~ | 30 V manual | FREQ |  | 2.236 V | 50.00 Hz";
+        QTest::addRow("modifiers") << "V=5 MNMX REL" << "V⎓ | 30 V manual | apagado | REL MIN | 0.000 V | ";
+        QTest::addRow("COMP over an overload") << "R=open Ω 2ND AUTO"
+                                               << "Ω | 300 MΩ automático | apagado | HOLD COMP | OL | HI";
+    }
+
+    void state()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, state);
+        Fluke45Meter meter;
+        MeterScript(meter).play(line);
+        const Fluke45State found = meter.state();
+        QCOMPARE(QStringList({found.function, found.range + QLatin1Char(' ') + found.rangeMode, found.secondary,
+                              found.modifiers.join(QLatin1Char(' ')), found.reading, found.secondaryReading})
+                     .join(QStringLiteral(" | ")),
+                 state);
     }
 
     void signalMeasures_data()

@@ -47,11 +47,12 @@ QString Fluke45Display::reading() const
     if (!lit)
         return QStringLiteral("apagado");
     QString text = primary.reading();
-    if (has(Fluke45Annunciator::Auto))
-        text += QStringLiteral(" automático");
-    else if (has(Fluke45Annunciator::Manual))
-        text += QStringLiteral(" manual");
     QStringList marks;
+    const QString mode = has(Fluke45Annunciator::Auto) ? QStringLiteral("automático") : QStringLiteral("manual");
+    if (!primary.range.isEmpty())
+        text += QLatin1Char(' ') + mode;
+    else
+        marks << QStringLiteral("rango ") + mode;
     for (Fluke45Annunciator annunciator : annunciators) {
         switch (annunciator) {
         case Fluke45Annunciator::Auto:

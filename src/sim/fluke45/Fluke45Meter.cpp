@@ -245,20 +245,22 @@ void Fluke45Meter::stepRange(int step)
         m_settings.range = next;
 }
 
+// REL changes what every reading means, so MN MX starts its record again from the next.
 void Fluke45Meter::toggleRelative()
 {
     if (m_settings.relative) {
         m_settings.relative = false;
-        return;
+    } else {
+        const Shown now = live();
+        if (now.overload != 0) {
+            refuse();
+            return;
+        }
+        m_settings.relative = true;
+        m_settings.relativeBase = now.value;
+        m_settings.autoRange = false;
     }
-    const Shown now = live();
-    if (now.overload != 0) {
-        refuse();
-        return;
-    }
-    m_settings.relative = true;
-    m_settings.relativeBase = now.value;
-    m_settings.autoRange = false;
+    m_minimum = m_maximum = live();
 }
 
 void Fluke45Meter::toggleDecibels()
@@ -576,6 +578,7 @@ Fluke45Readout Fluke45Meter::primaryReadout() const
     readout.dcMark = row.dcMark;
     if (m_listEditor) {
         readout.text = QString::number(m_listEditor->value());
+        readout.spoken = QStringLiteral("en edición");
         if (*m_editing == EditTarget::ReferenceOhms)
             readout.unit = QStringLiteral("Ω");
         return readout;
@@ -586,6 +589,9 @@ Fluke45Readout Fluke45Meter::primaryReadout() const
     if (m_numberEditor) {
         readout.text = m_numberEditor->text();
         readout.blinkingDigit = m_numberEditor->chosenDigit();
+        const QString before = readout.text.left(readout.blinkingDigit);
+        const auto digitsBefore = std::count_if(before.begin(), before.end(), [](QChar c) { return c.isDigit(); });
+        readout.spoken = QStringLiteral("en edición, cifra %1").arg(digitsBefore + 1);
         return readout;
     }
     readout.text = digits(shown);
@@ -700,9 +706,25 @@ MeterLoad Fluke45Meter::load() const
 Fluke45State Fluke45Meter::state() const
 {
     Fluke45State state;
+    const auto& row = fluke45Function(m_settings.function);
     state.on = m_on;
+    state.function = row.name;
+    state.range = row.ranges.at(std::size_t(m_settings.range)).name;
+    state.rangeMode = m_settings.autoRange ? QStringLiteral("automático") : QStringLiteral("manual");
+    state.secondary = m_settings.secondary ? fluke45Function(*m_settings.secondary).name : QStringLiteral("apagado");
     state.settings = m_settings;
-    state.range = fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range)).name;
     state.display = display();
+    const auto shown = [](const Fluke45Readout& readout) {
+        if (!readout.shown)
+            return QString();
+        return readout.text.endsWith(QLatin1String("OL")) ? readout.text
+                                                           : (readout.text + QLatin1Char(' ') + readout.unit).trimmed();
+    };
+    state.reading = shown(state.display.primary);
+    state.secondaryReading = shown(state.display.secondary);
+    for (Fluke45Annunciator mark : {Fluke45Annunciator::Relative, Fluke45Annunciator::Decibels, Fluke45Annunciator::Hold,
+                                    Fluke45Annunciator::Minimum, Fluke45Annunciator::Maximum, Fluke45Annunciator::Compare})
+        if (state.display.has(mark))
+            state.modifiers << fluke45AnnunciatorLegend(mark);
     return state;
 }

@@ -16,11 +16,18 @@
 // starting and stopping.
 enum class Fluke45Sound { Beep, ContinuousOn, ContinuousOff };
 
-// The settings, the range's name and the display: what an exercise compares.
+// What an exercise judges, as the words a student would use, so that `Differences` can
+// compare them ("Función: V~ (se pide V⎓)"); the settings and display besides.
 struct Fluke45State {
     bool on = true;
+    QString function;         // "V⎓", "V⎓+V~", "Ω", "diodos", "FREQ"
+    QString range;            // "30 V"
+    QString rangeMode;        // "automático" or "manual"
+    QString secondary;        // the secondary display's function, or "apagado"
+    QStringList modifiers;    // the modifiers in use: "REL", "dB", "HOLD", "MIN", "MAX", "COMP"
+    QString reading;          // the primary display as shown: "12.000 V", "OL"
+    QString secondaryReading; // "50.00 Hz", "PASS", or empty
     Fluke45Settings settings;
-    QString range;          // "30 V"
     Fluke45Display display;
 };
 
