@@ -26,6 +26,7 @@ private slots:
         row("just below 300 mV", "V=0.29999", "299.99 mV |  | AUTO M");
         row("negative", "V=-12", "-12.000 V |  | AUTO M");
         row("above the top range", "V=1200", "OL V |  | AUTO M");
+        row("no number from the circuit", "V=nan 2ND V~", "OL V | OL V | AUTO M");
         row("a range too small", "V=5 ▼", "OL V |  | MAN M");
         row("up from autorange", "V=5 ▲", "5.00 V |  | MAN M");
         row("AUTO keeps the range, then autoranges", "V=5 AUTO", "5.000 V |  | MAN M");
@@ -110,6 +111,7 @@ private slots:
         row("9 turns to 0", "R=9000 Ω 2ND ▲ ▲", "0.000 kΩ | HI | AUTO M");
         row("on the LO limit passes", "R=1000 Ω 2ND ▲ ▲ AUTO 2ND ▼ AUTO 2ND AUTO",
             "1.0000 kΩ | PASS | AUTO HOLD COMP M");
+        row("on the HI limit passes", "R=1000 Ω 2ND ▲ AUTO 2ND AUTO", "1.0000 kΩ | PASS | AUTO HOLD COMP M");
         row("above HI", "R=1000 Ω 2ND ▼ AUTO 2ND AUTO", "1.0000 kΩ | HI | AUTO HOLD COMP M");
         row("below LO", "R=1000 Ω 2ND ▲ ▲ AUTO 2ND ▼ AUTO 2ND AUTO R=700 t400",
             "0.7000 kΩ | LO | AUTO HOLD COMP M");

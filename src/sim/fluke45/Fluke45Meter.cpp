@@ -520,8 +520,8 @@ Fluke45Meter::Shown Fluke45Meter::live() const
     if (m_settings.function == Fluke45Function::Frequency && range.automatic && value < leastAutoFrequency)
         value = 0;
     Shown shown{value, 0, m_settings.range};
-    if (std::abs(value) > range.fullScale)
-        return {0, value > 0 ? 1 : -1, m_settings.range};
+    if (!(std::abs(value) <= range.fullScale)) // a value the solver could not give (NaN) too
+        return {0, value < 0 ? -1 : 1, m_settings.range};
     if (m_settings.decibels) {
         if (value == 0)
             return {0, -1, m_settings.range};
@@ -652,8 +652,8 @@ Fluke45Readout Fluke45Meter::secondaryReadout() const
     readout.unit = range.unit;
     readout.spoken = row.spoken;
     readout.range = range.name;
-    if (std::abs(value) > range.fullScale) {
-        readout.text = value > 0 ? QStringLiteral("OL") : QStringLiteral("-OL");
+    if (!(std::abs(value) <= range.fullScale)) {
+        readout.text = value < 0 ? QStringLiteral("-OL") : QStringLiteral("OL");
         return readout;
     }
     readout.text = QString::number(value / range.unitFactor, 'f', decimals(function, range));
