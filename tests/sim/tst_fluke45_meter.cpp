@@ -25,6 +25,7 @@ private slots:
         row("just above 3 V goes up a range", "V=3.0001", "3.000 V |  | AUTO M");
         row("just below 300 mV", "V=0.29999", "299.99 mV |  | AUTO M");
         row("negative", "V=-12", "-12.000 V |  | AUTO M");
+        row("a tiny negative reads no sign", "V=-0.000001", "0.00 mV |  | AUTO M");
         row("above the top range", "V=1200", "OL V |  | AUTO M");
         row("no number from the circuit", "V=nan 2ND V~", "OL V | OL V | AUTO M");
         row("a range too small", "V=5 ▼", "OL V |  | MAN M");

@@ -1,5 +1,13 @@
 #include "sim/fluke45/Fluke45Display.h"
 
+QString displayDigits(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0)
+        text.remove(0, 1);
+    return text;
+}
+
 QString fluke45AnnunciatorLegend(Fluke45Annunciator annunciator)
 {
     switch (annunciator) {

@@ -21,6 +21,10 @@ enum class Fluke45Annunciator {
     Fast,
 };
 
+// A number as the display writes it, with `decimals` digits after the point and no sign
+// on a zero: (-0.0004, 3) is "0.000".
+QString displayDigits(double value, int decimals);
+
 // The mark's legend as the display prints it.
 QString fluke45AnnunciatorLegend(Fluke45Annunciator annunciator);
 

@@ -2,15 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
-// The least AC signal the frequency counter counts, on each input.
-constexpr double voltsSensitivity = 0.005;
-constexpr double currentSensitivity = 1e-4;
-// Autorange counts frequencies from here up; below, the reading is 0.
-constexpr double leastAutoFrequency = 5;
 constexpr double milliwatt = 1e-3;
 
 std::optional<Fluke45Function> singleFunction(Fluke45Key key)
@@ -45,17 +39,6 @@ bool canShowTogether(Fluke45Function primary, Fluke45Function secondary)
     if (drivesTestCurrent(primary) || drivesTestCurrent(secondary))
         return primary == secondary;
     return true;
-}
-
-double pick(const SignalMeasures& measures, Fluke45Function function)
-{
-    switch (function) {
-    case Fluke45Function::VoltsAc:
-    case Fluke45Function::AmpsAc: return measures.acRms;
-    case Fluke45Function::VoltsAcDc:
-    case Fluke45Function::AmpsAcDc: return measures.trueRms;
-    default: return measures.mean;
-    }
 }
 
 } // namespace
@@ -389,9 +372,7 @@ void Fluke45Meter::tick(int milliseconds)
 
 void Fluke45Meter::setSignals(const MeterSignals& seen)
 {
-    m_volts = measureSamples(seen.volts, seen.timeStep);
-    m_milliamps = seen.milliampsFuseOpen ? SignalMeasures{} : measureSamples(seen.milliamps, seen.timeStep);
-    m_amps = seen.ampsFuseOpen ? SignalMeasures{} : measureSamples(seen.amps, seen.timeStep);
+    m_inputs.set(seen);
     if (m_on)
         takeReading();
 }
@@ -429,7 +410,7 @@ void Fluke45Meter::followContinuity()
 {
     if (m_settings.function != Fluke45Function::Diode || !m_settings.beeper)
         return;
-    const double volts = m_volts.mean;
+    const double volts = m_inputs.volts();
     const bool below = volts < continuityBeepVolts;
     if (volts < continuousBeepVolts) {
         if (!m_continuous)
@@ -460,65 +441,22 @@ std::vector<Fluke45Sound> Fluke45Meter::takeSounds()
 void Fluke45Meter::autorange()
 {
     if (m_settings.autoRange)
-        m_settings.range = bestRange(m_settings.function);
+        m_settings.range = m_inputs.bestRange(m_settings.function, ohmsSource());
 }
 
 // ---- measuring
 
-double Fluke45Meter::inputValue(Fluke45Function function, const Fluke45Range& range) const
+// The series resistance of the test source in place (the signals were taken with it).
+double Fluke45Meter::ohmsSource() const
 {
-    if (function == Fluke45Function::Frequency)
-        return frequencyInput();
-    if (measuresAmps(function))
-        return pick(range.jack == MeterJack::Amps ? m_amps : m_milliamps, function);
-    if (function == Fluke45Function::Ohms) {
-        // The signals were taken with the present range's source in place.
-        const auto& present = fluke45Function(Fluke45Function::Ohms).ranges.at(std::size_t(m_settings.range));
-        const double volts = m_volts.mean;
-        if (volts >= testSourceVolts * (1 - 1e-12))
-            return std::numeric_limits<double>::infinity();
-        return volts * present.testSourceResistance / (testSourceVolts - volts);
-    }
-    return pick(m_volts, function);
-}
-
-// The frequency of whichever input carries a signal, the V Ω jack first.
-double Fluke45Meter::frequencyInput() const
-{
-    if (m_volts.acRms >= voltsSensitivity)
-        return m_volts.frequency;
-    if (m_amps.acRms >= currentSensitivity)
-        return m_amps.frequency;
-    if (m_milliamps.acRms >= currentSensitivity)
-        return m_milliamps.frequency;
-    return 0;
-}
-
-int Fluke45Meter::bestRange(Fluke45Function function) const
-{
-    const auto& ranges = fluke45Function(function).ranges;
-    std::optional<MeterJack> jack;
-    if (measuresAmps(function))
-        jack = m_amps.trueRms > m_milliamps.trueRms ? MeterJack::Amps : MeterJack::Milliamps;
-    int best = -1;
-    for (int index = 0; index < int(ranges.size()); ++index) {
-        const auto& range = ranges.at(std::size_t(index));
-        if (!range.automatic || (jack && range.jack != *jack))
-            continue;
-        best = index;
-        if (std::abs(inputValue(function, range)) <= range.fullScale)
-            break;
-    }
-    return std::max(best, 0);
+    return fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range)).testSourceResistance;
 }
 
 Fluke45Meter::Shown Fluke45Meter::live() const
 {
     const auto& row = fluke45Function(m_settings.function);
     const auto& range = row.ranges.at(std::size_t(m_settings.range));
-    double value = inputValue(m_settings.function, range);
-    if (m_settings.function == Fluke45Function::Frequency && range.automatic && value < leastAutoFrequency)
-        value = 0;
+    const double value = m_inputs.value(m_settings.function, range, ohmsSource());
     Shown shown{value, 0, m_settings.range};
     if (!(std::abs(value) <= range.fullScale)) // a value the solver could not give (NaN) too
         return {0, value < 0 ? -1 : 1, m_settings.range};
@@ -543,188 +481,10 @@ Fluke45Meter::Shown Fluke45Meter::shownPrimary() const
     return live();
 }
 
-int Fluke45Meter::decimals(Fluke45Function function, const Fluke45Range& range) const
-{
-    if (!fluke45Function(function).rateChangesDigits)
-        return range.decimals;
-    switch (m_settings.rate) {
-    case Fluke45Rate::Slow: return range.decimals + 1;
-    case Fluke45Rate::Fast: return std::max(0, range.decimals - 1);
-    default: return range.decimals;
-    }
-}
-
-QString Fluke45Meter::digits(const Shown& shown) const
-{
-    if (shown.overload != 0)
-        return shown.overload > 0 ? QStringLiteral("OL") : QStringLiteral("-OL");
-    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(shown.range));
-    QString text = m_settings.decibels ? QString::number(shown.value, 'f', 2)
-                                       : QString::number(shown.value / range.unitFactor, 'f',
-                                                         decimals(m_settings.function, range));
-    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0)
-        text.remove(0, 1);
-    return text;
-}
-
-// ---- what it shows
-
-Fluke45Readout Fluke45Meter::primaryReadout() const
-{
-    const auto& row = fluke45Function(m_settings.function);
-    Fluke45Readout readout;
-    readout.shown = true;
-    readout.acMark = row.acMark;
-    readout.dcMark = row.dcMark;
-    if (m_listEditor) {
-        readout.text = QString::number(m_listEditor->value());
-        readout.spoken = QStringLiteral("en edición");
-        if (*m_editing == EditTarget::ReferenceOhms)
-            readout.unit = QStringLiteral("Ω");
-        return readout;
-    }
-    const Shown shown = shownPrimary();
-    const auto& range = row.ranges.at(std::size_t(shown.range));
-    readout.unit = m_settings.decibels ? QStringLiteral("dBm") : range.unit;
-    if (m_numberEditor) {
-        readout.text = m_numberEditor->text();
-        readout.blinkingDigit = m_numberEditor->chosenDigit();
-        const QString before = readout.text.left(readout.blinkingDigit);
-        const auto digitsBefore = std::count_if(before.begin(), before.end(), [](QChar c) { return c.isDigit(); });
-        readout.spoken = QStringLiteral("en edición, cifra %1").arg(digitsBefore + 1);
-        return readout;
-    }
-    readout.text = digits(shown);
-    readout.spoken = row.spoken;
-    readout.range = range.name;
-    return readout;
-}
-
-// The reading is compared as its digits show it, so that a limit set from the display
-// compares equal to the reading it was set from.
-QString Fluke45Meter::compareVerdict() const
-{
-    const Shown shown = shownPrimary();
-    if (shown.overload != 0)
-        return shown.overload > 0 ? QStringLiteral("HI") : QStringLiteral("LO");
-    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(shown.range));
-    const double value = digits(shown).toDouble() * (m_settings.decibels ? 1 : range.unitFactor);
-    if (value > m_settings.high)
-        return QStringLiteral("HI");
-    if (value < m_settings.low)
-        return QStringLiteral("LO");
-    return QStringLiteral("PASS");
-}
-
-Fluke45Readout Fluke45Meter::secondaryReadout() const
-{
-    Fluke45Readout readout;
-    if (m_editing) {
-        readout.shown = true;
-        switch (*m_editing) {
-        case EditTarget::High: readout.text = QStringLiteral("HI"); break;
-        case EditTarget::Low: readout.text = QStringLiteral("LO"); break;
-        case EditTarget::RelativeBase: readout.text = QStringLiteral("rEL"); break;
-        case EditTarget::ReferenceOhms: readout.text = QStringLiteral("rEF"); break;
-        case EditTarget::Threshold: readout.text = QStringLiteral("thr"); break;
-        }
-        return readout;
-    }
-    if (m_settings.compare) {
-        readout.shown = true;
-        readout.text = compareVerdict();
-        return readout;
-    }
-    if (!m_settings.secondary)
-        return readout;
-    const Fluke45Function function = *m_settings.secondary;
-    const auto& row = fluke45Function(function);
-    // Ohms and diode test on both displays share the primary's range and source.
-    const int index = function == m_settings.function && drivesTestCurrent(function) ? m_settings.range
-                                                                                      : bestRange(function);
-    const auto& range = row.ranges.at(std::size_t(index));
-    double value = inputValue(function, range);
-    if (function == Fluke45Function::Frequency && value < leastAutoFrequency)
-        value = 0;
-    readout.shown = true;
-    readout.acMark = row.acMark;
-    readout.dcMark = row.dcMark;
-    readout.unit = range.unit;
-    readout.spoken = row.spoken;
-    readout.range = range.name;
-    if (!(std::abs(value) <= range.fullScale)) {
-        readout.text = value < 0 ? QStringLiteral("-OL") : QStringLiteral("OL");
-        return readout;
-    }
-    readout.text = QString::number(value / range.unitFactor, 'f', decimals(function, range));
-    if (readout.text.startsWith(QLatin1Char('-')) && readout.text.toDouble() == 0)
-        readout.text.remove(0, 1);
-    return readout;
-}
-
-Fluke45Display Fluke45Meter::display() const
-{
-    Fluke45Display display;
-    if (!m_on) {
-        display.lit = false;
-        return display;
-    }
-    display.primary = primaryReadout();
-    display.secondary = secondaryReadout();
-    auto& marks = display.annunciators;
-    marks << (m_settings.autoRange ? Fluke45Annunciator::Auto : Fluke45Annunciator::Manual);
-    if (m_settings.hold)
-        marks << Fluke45Annunciator::Hold;
-    if (m_settings.minMax == MinMaxShown::Minimum)
-        marks << Fluke45Annunciator::Minimum;
-    if (m_settings.minMax == MinMaxShown::Maximum)
-        marks << Fluke45Annunciator::Maximum;
-    if (m_settings.relative)
-        marks << Fluke45Annunciator::Relative;
-    if (m_settings.decibels)
-        marks << Fluke45Annunciator::Decibels;
-    if (m_settings.compare)
-        marks << Fluke45Annunciator::Compare;
-    if (m_secondPending)
-        marks << Fluke45Annunciator::Second;
-    if (m_settings.function == Fluke45Function::Diode && m_settings.beeper)
-        marks << Fluke45Annunciator::Beeper;
-    marks << (m_settings.rate == Fluke45Rate::Slow     ? Fluke45Annunciator::Slow
-              : m_settings.rate == Fluke45Rate::Medium ? Fluke45Annunciator::Medium
-                                                       : Fluke45Annunciator::Fast);
-    return display;
-}
-
 MeterLoad Fluke45Meter::load() const
 {
     if (!m_on || !drivesTestCurrent(m_settings.function))
         return benchMeterLoad();
     const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range));
     return testSourceLoad(range.testSourceResistance);
-}
-
-Fluke45State Fluke45Meter::state() const
-{
-    Fluke45State state;
-    const auto& row = fluke45Function(m_settings.function);
-    state.on = m_on;
-    state.function = row.name;
-    state.range = row.ranges.at(std::size_t(m_settings.range)).name;
-    state.rangeMode = m_settings.autoRange ? QStringLiteral("automático") : QStringLiteral("manual");
-    state.secondary = m_settings.secondary ? fluke45Function(*m_settings.secondary).name : QStringLiteral("apagado");
-    state.settings = m_settings;
-    state.display = display();
-    const auto shown = [](const Fluke45Readout& readout) {
-        if (!readout.shown)
-            return QString();
-        return readout.text.endsWith(QLatin1String("OL")) ? readout.text
-                                                           : (readout.text + QLatin1Char(' ') + readout.unit).trimmed();
-    };
-    state.reading = shown(state.display.primary);
-    state.secondaryReading = shown(state.display.secondary);
-    for (Fluke45Annunciator mark : {Fluke45Annunciator::Relative, Fluke45Annunciator::Decibels, Fluke45Annunciator::Hold,
-                                    Fluke45Annunciator::Minimum, Fluke45Annunciator::Maximum, Fluke45Annunciator::Compare})
-        if (state.display.has(mark))
-            state.modifiers << fluke45AnnunciatorLegend(mark);
-    return state;
 }

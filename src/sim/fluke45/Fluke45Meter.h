@@ -2,11 +2,11 @@
 
 #include "sim/fluke45/Fluke45Display.h"
 #include "sim/fluke45/Fluke45Editors.h"
+#include "sim/fluke45/Fluke45Inputs.h"
 #include "sim/fluke45/Fluke45Key.h"
 #include "sim/fluke45/Fluke45Settings.h"
 #include "sim/fluke45/MeterLoad.h"
 #include "sim/fluke45/MeterSignals.h"
-#include "sim/fluke45/SignalMeasures.h"
 
 #include <map>
 #include <optional>
@@ -93,9 +93,7 @@ private:
     void stopContinuous();
     void powerOff();
 
-    double inputValue(Fluke45Function function, const Fluke45Range& range) const;
-    double frequencyInput() const;
-    int bestRange(Fluke45Function function) const;
+    double ohmsSource() const;
     Shown live() const;
     Shown shownPrimary() const;
     int decimals(Fluke45Function function, const Fluke45Range& range) const;
@@ -110,9 +108,7 @@ private:
     std::map<Fluke45Key, int> m_heldFor;            // keys down, and for how long
     std::map<Fluke45Key, bool> m_pressedOnSecondary; // function keys down: which display they chose for
 
-    SignalMeasures m_volts;
-    SignalMeasures m_milliamps;
-    SignalMeasures m_amps;
+    Fluke45Inputs m_inputs;
 
     Shown m_held;
     Shown m_minimum;
