@@ -99,6 +99,7 @@ private slots:
         row("not near zero", "V=5 HOLD V=0 t400", "5.000 V |  | AUTO HOLD M");
         row("HOLD again forces a reading", "V=5 HOLD V=6 HOLD", "6.000 V |  | AUTO HOLD M");
         row("HOLD held ends it", "V=5 HOLD V=9 HOLD*", "9.000 V |  | AUTO M");
+        row("THRESH held does not", "V=5 HOLD V=9 2ND HOLD* AUTO", "9.000 V |  | AUTO HOLD M");
         // MN MX: MIN first, then MAX, held to leave.
         row("MN MX shows the least", "V=5 MNMX V=7 V=3 V=6", "3.000 V |  | MAN MIN M");
         row("then the greatest", "V=5 MNMX V=7 V=3 V=6 MNMX", "7.000 V |  | MAN MAX M");

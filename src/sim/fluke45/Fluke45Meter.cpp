@@ -69,7 +69,6 @@ void Fluke45Meter::press(Fluke45Key key)
     }
     if (!m_on)
         return;
-    m_heldFor[key] = 0;
     if (m_editing) {
         if (!pressEditing(key)) {
             m_editing.reset();
@@ -118,8 +117,14 @@ void Fluke45Meter::pressNormal(Fluke45Key key)
     case Fluke45Key::Down: stepRange(-1); break;
     case Fluke45Key::Relative: toggleRelative(); break;
     case Fluke45Key::Decibels: toggleDecibels(); break;
-    case Fluke45Key::Hold: pressHold(); break;
-    case Fluke45Key::MinMax: pressMinMax(); break;
+    case Fluke45Key::Hold:
+        pressHold();
+        m_heldFor[key] = 0;
+        break;
+    case Fluke45Key::MinMax:
+        pressMinMax();
+        m_heldFor[key] = 0;
+        break;
     case Fluke45Key::Rate:
         m_settings.rate = m_settings.rate == Fluke45Rate::Slow     ? Fluke45Rate::Medium
                         : m_settings.rate == Fluke45Rate::Medium ? Fluke45Rate::Fast
@@ -174,7 +179,7 @@ void Fluke45Meter::chooseFunction(Fluke45Key key, bool onSecondary)
 {
     Fluke45Function function = *singleFunction(key);
     const auto partner = partnerKey(key);
-    if (partner && m_heldFor.count(*partner))
+    if (partner && m_pressedOnSecondary.count(*partner))
         function = measuresVolts(function) ? Fluke45Function::VoltsAcDc : Fluke45Function::AmpsAcDc;
     if (onSecondary) {
         if (canShowTogether(m_settings.function, function))

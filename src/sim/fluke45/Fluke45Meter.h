@@ -54,6 +54,8 @@ public:
     Fluke45Display display() const;
     Fluke45State state() const;
     bool continuousBeep() const { return m_continuous; }
+    // Whether the number or list editor is open: AUTO saves, the arrows edit.
+    bool isEditing() const { return m_editing.has_value(); }
     // The sounds made since the last call, oldest first.
     std::vector<Fluke45Sound> takeSounds();
 
@@ -105,7 +107,7 @@ private:
     bool m_on = true;
     Fluke45Settings m_settings;
     bool m_secondPending = false;
-    std::map<Fluke45Key, int> m_heldFor;            // keys down, and for how long
+    std::map<Fluke45Key, int> m_heldFor;             // HOLD or MN MX down, and for how long
     std::map<Fluke45Key, bool> m_pressedOnSecondary; // function keys down: which display they chose for
 
     Fluke45Inputs m_inputs;
