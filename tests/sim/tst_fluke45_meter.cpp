@@ -2,6 +2,8 @@
 #include "sim/fluke45/Fluke45Meter.h"
 #include "sim/fluke45/SignalMeasures.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -134,6 +136,45 @@ private slots:
         MeterScript script(meter);
         script.play(line);
         QCOMPARE(MeterScript::summary(meter.display()), shown);
+    }
+
+    // Any keys, held or not, with any input: the displays always show something the
+    // seven segments can draw, and the meter always gives the circuit a load.
+    void randomPlayKeepsTheDisplayWhole()
+    {
+        static const QRegularExpression number(QStringLiteral("^-?(\\d+(\\.\\d+)?|OL)$"));
+        static const QStringList words{QStringLiteral("HI"), QStringLiteral("LO"), QStringLiteral("PASS"),
+                                       QStringLiteral("rEL"), QStringLiteral("rEF"), QStringLiteral("thr")};
+        QRandomGenerator random(45);
+        QStringList keys;
+        for (Fluke45Key key : fluke45Keys())
+            keys << fluke45KeyLegend(key).remove(QLatin1Char(' '));
+        const QStringList inputs{"V=%1", "V=%1~%2@60", "mA=%3", "A=%1~%2@1000", "R=%4", "D=%2", "R=open", "V=nan"};
+        Fluke45Meter meter;
+        MeterScript script(meter);
+        for (int step = 0; step < 10000; ++step) {
+            QString word = keys.at(random.bounded(int(keys.size())));
+            const int choice = random.bounded(10);
+            if (choice == 0)
+                word = inputs.at(random.bounded(int(inputs.size())))
+                           .arg(QString::number(random.bounded(2400.0) - 1200), QString::number(random.bounded(2.0)),
+                                QString::number(random.bounded(0.4) - 0.2), QString::number(random.bounded(1e9)));
+            else if (choice == 1)
+                word = QStringLiteral("t%1").arg(random.bounded(2500));
+            else if (choice == 2)
+                word += QLatin1Char('*');
+            script.play(word);
+            const Fluke45Display display = meter.display();
+            QCOMPARE(display.lit, meter.isOn());
+            QVERIFY(meter.load().inputResistance > 0);
+            if (!display.lit)
+                continue;
+            QVERIFY2(number.match(display.primary.text).hasMatch(), qPrintable(word + ": " + display.primary.text));
+            if (display.secondary.shown)
+                QVERIFY2(number.match(display.secondary.text).hasMatch() || words.contains(display.secondary.text),
+                         qPrintable(word + ": " + display.secondary.text));
+            QVERIFY(!meter.state().range.isEmpty());
+        }
     }
 
     void sounds_data()

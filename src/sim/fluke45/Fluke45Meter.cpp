@@ -63,6 +63,9 @@ void Fluke45Meter::press(Fluke45Key key)
         else {
             m_on = true;
             m_settings = {};
+            m_previous.reset();
+            m_belowBeepVolts = false;
+            m_sinceReading = 0;
             autorange();
         }
         return;
