@@ -119,6 +119,8 @@ private slots:
         row("above HI", "R=1000 Ω 2ND ▼ AUTO 2ND AUTO", "1.0000 kΩ | HI | AUTO HOLD COMP M");
         row("below LO", "R=1000 Ω 2ND ▲ ▲ AUTO 2ND ▼ AUTO 2ND AUTO R=700 t400",
             "0.7000 kΩ | LO | AUTO HOLD COMP M");
+        row("a limit keeps the held reading's unit", "R=1000 Ω HOLD R=100 ▼ 2ND ▲ AUTO 2ND AUTO",
+            "100.00 Ω | PASS | MAN HOLD COMP M");
         row("another key abandons the edit", "R=1000 Ω 2ND ▲ ▲ REL 2ND AUTO", "1.0000 kΩ | HI | AUTO HOLD COMP M");
         row("COMP again ends it", "R=1000 Ω 2ND AUTO 2ND AUTO", "1.0000 kΩ |  | AUTO M");
         // A new function ends the modifiers; POWER brings back the factory settings.

@@ -312,6 +312,9 @@ void Fluke45Meter::openNumberEditor(EditTarget target)
         start = {m_settings.relativeBase, 0, m_settings.range};
     if (start.overload != 0)
         start = {0, 0, m_settings.range};
+    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(start.range));
+    m_editUnit = m_settings.decibels ? QStringLiteral("dBm") : range.unit;
+    m_editFactor = m_settings.decibels ? 1 : range.unitFactor;
     m_editing = target;
     m_numberEditor.emplace(digits(start));
 }
@@ -327,12 +330,10 @@ void Fluke45Meter::openListEditor(EditTarget target)
 
 void Fluke45Meter::saveEdit()
 {
-    const auto& range = fluke45Function(m_settings.function).ranges.at(std::size_t(m_settings.range));
-    const double factor = m_settings.decibels ? 1 : range.unitFactor;
     switch (*m_editing) {
-    case EditTarget::High: m_settings.high = m_numberEditor->value() * factor; break;
-    case EditTarget::Low: m_settings.low = m_numberEditor->value() * factor; break;
-    case EditTarget::RelativeBase: m_settings.relativeBase = m_numberEditor->value() * factor; break;
+    case EditTarget::High: m_settings.high = m_numberEditor->value() * m_editFactor; break;
+    case EditTarget::Low: m_settings.low = m_numberEditor->value() * m_editFactor; break;
+    case EditTarget::RelativeBase: m_settings.relativeBase = m_numberEditor->value() * m_editFactor; break;
     case EditTarget::ReferenceOhms: m_settings.referenceOhms = m_listEditor->value(); break;
     case EditTarget::Threshold: m_settings.holdThreshold = m_listEditor->value(); break;
     }

@@ -39,10 +39,8 @@ Fluke45Readout Fluke45Meter::primaryReadout() const
             readout.unit = QStringLiteral("Ω");
         return readout;
     }
-    const Shown shown = shownPrimary();
-    const auto& range = row.ranges.at(std::size_t(shown.range));
-    readout.unit = m_settings.decibels ? QStringLiteral("dBm") : range.unit;
     if (m_numberEditor) {
+        readout.unit = m_editUnit;
         readout.text = m_numberEditor->text();
         readout.blinkingDigit = m_numberEditor->chosenDigit();
         const QString before = readout.text.left(readout.blinkingDigit);
@@ -50,6 +48,9 @@ Fluke45Readout Fluke45Meter::primaryReadout() const
         readout.spoken = QStringLiteral("en edición, cifra %1").arg(digitsBefore + 1);
         return readout;
     }
+    const Shown shown = shownPrimary();
+    const auto& range = row.ranges.at(std::size_t(shown.range));
+    readout.unit = m_settings.decibels ? QStringLiteral("dBm") : range.unit;
     readout.text = digits(shown);
     readout.spoken = row.spoken;
     readout.range = range.name;
