@@ -2,8 +2,9 @@
 # Makes the program's sound cues in SOND/: short mono 16-bit WAV files.
 # The instrument windows greet the user by speaking the instrument's name (espeak-ng);
 # the chooser's page turn is a short rustle of filtered noise and the front panels' click
-# a soft tick (sox). FG110S.WAV is also the PHYWE window's cue, so it is a neutral
-# two-note chime rather than a name. Needs: espeak-ng sox.
+# a soft tick (sox); the meter's beep is a plain 2.5 kHz tone of whole cycles, so that
+# played again and again it sounds as one continuous beep. FG110S.WAV is also the PHYWE
+# window's cue, so it is a neutral two-note chime rather than a name. Needs: espeak-ng sox.
 set -euo pipefail
 cd "$(dirname "$0")/SOND"
 rate=22050
@@ -24,3 +25,4 @@ speak HC6000S.WAV "Multímetro hache ce seis mil"
 sox -n "${fmt[@]}" FG110S.WAV synth 0.18 sine 784 fade q 0.01 0.18 0.06 : synth 0.32 sine 1175 fade q 0.01 0.32 0.2 norm -4
 sox -n "${fmt[@]}" PAGINA.WAV synth 0.55 pinknoise band 3000 2500 tremolo 18 70 fade q 0.05 0.55 0.25 norm -8
 sox -n "${fmt[@]}" HOLYVISN.WAV synth 0.08 sine 2200 fade q 0.002 0.08 0.07 norm -6
+sox -n "${fmt[@]}" PITIDO.WAV synth 0.2 sine 2500 fade q 0.004 0.2 0.004 norm -8

@@ -127,7 +127,7 @@ private slots:
     void theProgramsOwnCuesAllOpen()
     {
         SoundPaths::overrideSearchFolders({});
-        for (const char* cue : {"PAGINA", "FLUKE45S", "FG110S", "PROMAXS", "FLUKE43S", "DEMESTS", "HC6000S", "HOLYVISN"}) {
+        for (const char* cue : {"PAGINA", "FLUKE45S", "FG110S", "PROMAXS", "FLUKE43S", "DEMESTS", "HC6000S", "HOLYVISN", "PITIDO"}) {
             SoundCue player;
             QVERIFY2(player.open(QStringLiteral("SOND\\%1.WAV").arg(cue)), cue);
         }
