@@ -33,8 +33,8 @@ const WrongAnswerNotes& fg110WrongAnswers()
          "tecla MHz.",
          "Selección de unidades", "Las teclas de unidad en el panel frontal"},
         {2, 3,
-         "Las flechas de cursor se desplazan por los dígitos del display y no dan unidades: el valor tecleado se "
-         "acaba con una tecla de unidad, aquí MHz. Además, la rampa se elige con FUNC, no con MODE.",
+         "Las flechas de cursor recorren los dígitos del display y no dan unidades: el valor tecleado se acaba "
+         "con la tecla MHz. Además, la rampa se elige con FUNC, no con MODE.",
          "Cursores", "Las teclas de cursor en el panel frontal"},
         {3, 1,
          "El 5 de BURST es el número de veces que se emite la onda, no una frecuencia: la rampa sale con la "

@@ -35,8 +35,8 @@ const WrongAnswerNotes& fluke45WrongAnswers()
          "lista del umbral (THRESH).",
          secondKey, secondKeyLink},
         {3, 2,
-         "En modo COMP, el display secundario dice si la lectura queda por encima del intervalo dado («HI»), por "
-         "debajo («LO») o dentro de él («PASS»): «LO» significa que es menor que el límite inferior.",
+         "En modo COMP, el display secundario indica «HI» si la lectura queda por encima del intervalo, «PASS» si "
+         "está dentro y «LO» si es menor que el límite inferior.",
          rangeKeys, "Los botones de rango (COMP) en el panel frontal"},
         {3, 3,
          "En modo COMP el multímetro sí mide: el display primario muestra la lectura, y el secundario, con «LO», "
