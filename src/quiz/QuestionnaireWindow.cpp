@@ -56,6 +56,8 @@ QString reviewEnd(int learned, int asked)
                             : QStringLiteral("aún no has aprendido la cuestión repasada.");
     else if (learned == asked)
         end += QStringLiteral("has aprendido las %1 cuestiones repasadas.").arg(asked);
+    else if (learned == 0)
+        end += QStringLiteral("aún no has aprendido ninguna de las %1 cuestiones repasadas.").arg(asked);
     else
         end += QStringLiteral("has aprendido %1 de las %2 cuestiones repasadas.").arg(learned).arg(asked);
     if (learned < asked)
