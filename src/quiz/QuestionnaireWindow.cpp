@@ -267,6 +267,14 @@ void QuestionnaireWindow::askReviewQuestion()
                             .arg(m_review->count())
                             .arg(m_bank.questions[std::size_t(m_review->question())].tab);
     review->addTab(m_reviewQuestion, tab);
+    // Made after the rest of the window, the options would come last in Tab's order; they
+    // come after the review's tab, where they read.
+    QWidget* before = review->tabBar();
+    for (int option = 1; option <= int(asked.options.size()); ++option) {
+        QWidget* button = m_reviewQuestion->findChild<QRadioButton*>(ObjectNames::reviewOption(option));
+        setTabOrder(before, button);
+        before = button;
+    }
     if (QWidget* first = m_reviewQuestion->findChild<QRadioButton*>(ObjectNames::reviewOption(1)))
         first->setFocus();
 }
