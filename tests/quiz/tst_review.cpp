@@ -244,13 +244,15 @@ private slots:
         QVERIFY(!review->isVisible());
         choose(q, ObjectNames::optionButton(15));
         QVERIFY(review->isVisible() && review->isEnabled());
-        QTest::mouseClick(review, Qt::LeftButton);
-        QVERIFY(page->isVisible());
+        // Alt+R and Alt+S press the buttons, as a click does.
+        QApplication::setActiveWindow(q);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(page->isVisible());
         QCOMPARE(page->tabText(0), QString("Repaso 1 de 2: Cuestión 1"));
         choose(q, reviewOptionReading(q, true, bank.questions[0]));
         QCOMPARE(verdict(q), QString("CORRECTA"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(page->tabText(0), QString("Repaso 2 de 2: Cuestión 3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(page->tabText(0), QString("Repaso 2 de 2: Cuestión 3"));
         choose(q, reviewOptionReading(q, false, bank.questions[2]));
         QCOMPARE(verdict(q), QString("INCORRECTA"));
         QVERIFY(whyWrong(q)->isVisible());
