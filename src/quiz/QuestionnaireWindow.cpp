@@ -183,7 +183,6 @@ void QuestionnaireWindow::judge(QRadioButton* chosen, bool correct, int question
     m_verdict->setText(correct ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
     m_happyFace->setVisible(correct);
     m_angryFace->setVisible(!correct);
-    announce(chosen);
 
     const WrongAnswerNote* note = correct || !m_bank.wrongAnswerNotes
                                       ? nullptr
@@ -194,6 +193,7 @@ void QuestionnaireWindow::judge(QRadioButton* chosen, bool correct, int question
     m_controlLink->setText(note ? note->link : QString());
     m_controlLink->adjustSize();
     m_controlLink->setVisible(note && m_bank.showControl);
+    announce(chosen);
 }
 
 void QuestionnaireWindow::clearVerdict()
@@ -211,6 +211,8 @@ void QuestionnaireWindow::clearVerdict()
 // in the window: the verdict is given as the chosen option's description (the option
 // that has the focus after Space or a click), and as the verdict line's name, which is
 // the whole line as it reads ("Respuesta: CORRECTA"; nothing while there is no verdict).
+// After INCORRECTA the option's description goes on with why, which the student would
+// otherwise find only by reading the window.
 void QuestionnaireWindow::announce(QRadioButton* chosen)
 {
     const QString line = m_verdict->text().isEmpty() ? QString() : m_answerLabel->text() + QLatin1Char(' ') + m_verdict->text();
@@ -219,7 +221,8 @@ void QuestionnaireWindow::announce(QRadioButton* chosen)
         m_judged->setAccessibleDescription({});
     m_judged = chosen;
     if (m_judged)
-        m_judged->setAccessibleDescription(line);
+        m_judged->setAccessibleDescription(m_whyWrong->text().isEmpty() ? line
+                                                                        : line + QStringLiteral(". ") + m_whyWrong->text());
 }
 
 // The button shows once every question has been answered, and can be pressed while one

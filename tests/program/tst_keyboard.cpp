@@ -296,7 +296,9 @@ private slots:
                 QVERIFY(option->isChecked());
                 QCOMPARE("Respuesta: " + verdict->text(), line);
                 QCOMPARE(accessible(verdict), line);
-                QCOMPARE(accessible(option, QAccessible::Description), line);
+                // After INCORRECTA, the option's description goes on with why.
+                const WrongAnswerNote* why = findWrongAnswerNote(bank.wrongAnswerNotes(), page + 1, int(i) + 1);
+                QCOMPARE(accessible(option, QAccessible::Description), why ? line + ". " + why->text : line);
                 QCOMPARE(accessible(quiz->findChild<QLabel*>(correct ? bank.layout.happyFaceName : bank.layout.angryFaceName)),
                          QString::fromUtf8(correct ? "Cara sonriente" : "Cara enfadada"));
             }
