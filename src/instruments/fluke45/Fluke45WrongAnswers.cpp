@@ -31,7 +31,7 @@ const WrongAnswerNotes& fluke45WrongAnswers()
         {2, 2, "Tras elegir la opción con las flechas, la elección del umbral se termina pulsando AUTO, no HOLD.",
          rangeKeys, "Los botones de rango (AUTO y las flechas) en el panel frontal"},
         {2, 4,
-         "Falta pulsar 2ND antes de HOLD: sin ella, HOLD entra en el modo Touch Hold o sale de él, y no abre la "
+         "Falta pulsar 2ND antes de HOLD: sin esa tecla, HOLD entra en el modo Touch Hold o sale de él, y no abre la "
          "lista del umbral (THRESH).",
          secondKey, secondKeyLink},
         {3, 2,
@@ -52,7 +52,7 @@ const WrongAnswerNotes& fluke45WrongAnswers()
          modifiers, modifiersLink},
         {4, 2,
          "El umbral de medición estable es el del modo Touch Hold, y se elige con 2ND y HOLD (THRESH); MN MX no "
-         "fija ningún valor, sino que guarda los que mide.",
+         "fija ningún valor, sino que guarda los que se miden.",
          modifiers, modifiersLink},
         {4, 4,
          "Una de las anteriores es cierta: el modificador MN MX guarda las entradas máxima y mínima medidas desde "
