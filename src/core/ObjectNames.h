@@ -66,6 +66,16 @@ inline constexpr char quizAcceptButton[] = "Aceptar";
 // The nth option's radio button (from 1, counted across the pages) and its lines (from 1).
 inline QString optionButton(int n) { return QStringLiteral("RadioButton%1").arg(n); }
 inline QString optionLine(int n, int line) { return QStringLiteral("RadioButton%1Line%2").arg(n).arg(line); }
+// Why a wrong option is wrong, and its link to the control on the front panel.
+inline constexpr char whyWrongLabel[] = "LabelPorQue";
+inline constexpr char whyWrongLink[] = "EnlacePorQue";
+// The review of the missed questions: its button, its page and the page's options (from 1,
+// in the order shown), its title and its button to go on.
+inline constexpr char reviewButton[] = "BotonRepasar";
+inline constexpr char reviewPage[] = "PaginaRepaso";
+inline QString reviewOption(int n) { return QStringLiteral("RadioButtonRepaso%1").arg(n); }
+inline constexpr char reviewTitle[] = "LabelRepaso";
+inline constexpr char reviewNextButton[] = "BotonSiguiente";
 
 // The note and page windows: their numbered texts and their one button.
 inline QString noteLabel(int n) { return QStringLiteral("Label%1").arg(n); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WrongAnswerNotes.h"
 #include "core/WindowFrame.h"
 
 #include <QPoint>
@@ -45,4 +46,11 @@ struct QuestionnaireLayout {
 struct QuestionBank {
     QuestionnaireLayout layout;
     std::array<QuizQuestion, 4> questions;
+    // The instrument's short name, under which the student's answers are recorded ("fg110").
+    QString instrument = {};
+    // Why each wrong option is wrong, and the control each explanation links to.
+    const WrongAnswerNotes& (*wrongAnswerNotes)() = nullptr;
+    // Opens the instrument's front panel with a control explained (by its row's caption);
+    // the instrument gives it, as the questionnaire knows no panel.
+    void (*showControl)(const QString& caption) = nullptr;
 };

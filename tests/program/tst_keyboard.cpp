@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QSet>
 #include <functional>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -40,9 +41,28 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
         windows.emplace_back(d.name + " window", [id = entry.id] { return InstrumentWindows::open(id, nullptr); });
         if (d.panel.layout)
             windows.emplace_back(d.name + " panel", [id = entry.id] { return InstrumentWindows::openFrontPanel(id); });
-        if (d.questionBank)
+        if (d.questionBank) {
             windows.emplace_back(d.name + " questionnaire",
                                  [&d] { return Navigation::present(new QuestionnaireWindow(d.questionBank())); });
+            // Every page answered with its first option (a wrong one on the last page, so
+            // that its explanation and link show), then reviewing with an answer given.
+            const auto answered = [&d] {
+                auto* quiz = Navigation::present(new QuestionnaireWindow(d.questionBank()));
+                auto* notebook = quiz->findChild<QTabWidget*>(ObjectNames::questionNotebook);
+                for (int page = 0; page < notebook->count(); ++page) {
+                    notebook->setCurrentIndex(page);
+                    notebook->widget(page)->findChildren<QRadioButton*>().first()->click();
+                }
+                return quiz;
+            };
+            windows.emplace_back(d.name + " questionnaire answered", answered);
+            windows.emplace_back(d.name + " review", [answered] {
+                QuestionnaireWindow* quiz = answered();
+                quiz->findChild<QPushButton*>(ObjectNames::reviewButton)->click();
+                quiz->findChild<QTabWidget*>(ObjectNames::reviewPage)->widget(0)->findChildren<QRadioButton*>().first()->click();
+                return quiz;
+            });
+        }
         if (d.practice.create)
             windows.emplace_back(d.name + " practice", [&d] { return PracticeWindow::open(d.practice); });
         for (int topic = 1; d.panel.layout && d.panel.layout().openRelatedTopic && topic <= d.panel.relatedTopicCount; ++topic)
@@ -276,7 +296,9 @@ private slots:
                 QVERIFY(option->isChecked());
                 QCOMPARE("Respuesta: " + verdict->text(), line);
                 QCOMPARE(accessible(verdict), line);
-                QCOMPARE(accessible(option, QAccessible::Description), line);
+                // After INCORRECTA, the option's description goes on with why.
+                const WrongAnswerNote* why = findWrongAnswerNote(bank.wrongAnswerNotes(), page + 1, int(i) + 1);
+                QCOMPARE(accessible(option, QAccessible::Description), why ? line + ". " + why->text : line);
                 QCOMPARE(accessible(quiz->findChild<QLabel*>(correct ? bank.layout.happyFaceName : bank.layout.angryFaceName)),
                          QString::fromUtf8(correct ? "Cara sonriente" : "Cara enfadada"));
             }

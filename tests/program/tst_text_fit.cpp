@@ -21,6 +21,8 @@
 #include <QCheckBox>
 #include <QHash>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include "core/FormReference.h"
 #include "core/Navigation.h"
@@ -177,7 +179,23 @@ private slots:
                 for (int page = 0; page < notebook->count(); ++page) {
                     notebook->setCurrentIndex(page);
                     look(quiz.get(), QStringLiteral(" on page %1").arg(page + 1));
+                    // Each option chosen: a wrong one shows why, with its link.
+                    for (QRadioButton* option : notebook->widget(page)->findChildren<QRadioButton*>()) {
+                        option->click();
+                        look(quiz.get(), QStringLiteral(" with %1 chosen").arg(option->objectName()));
+                    }
                 }
+                // The review: its button, a question asked again and answered, and its end.
+                quiz->findChild<QPushButton*>(ObjectNames::reviewButton)->click();
+                auto* review = quiz->findChild<QTabWidget*>(ObjectNames::reviewPage);
+                auto* next = quiz->findChild<QPushButton*>(ObjectNames::reviewNextButton);
+                for (int n = 0; n < 8 && review->tabText(0) != QStringLiteral("Fin del repaso"); ++n) {
+                    if (!next->isEnabled())
+                        review->widget(0)->findChildren<QRadioButton*>().first()->click();
+                    look(quiz.get(), QStringLiteral(" reviewing: ") + review->tabText(0));
+                    next->click();
+                }
+                look(quiz.get(), QStringLiteral(" at the review's end"));
             }
         }
 

@@ -36,6 +36,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QThread>
@@ -231,6 +232,28 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
                 buttons[int(i)]->click();
         save(window, QStringLiteral("%1-%2").arg(name).arg(page + 1));
     }
+    // Every question answered (the second page's wrong option, above, shows why it is
+    // wrong), the first option of each: the review's button shows. Then the review: a
+    // question asked again and answered, and the review's end.
+    for (int page = 0; page < notebook->count(); ++page) {
+        notebook->setCurrentIndex(page);
+        notebook->widget(page)->findChildren<QRadioButton*>().first()->click();
+    }
+    save(window, name + QStringLiteral("-answered"));
+    auto* review = window->findChild<QPushButton*>(ObjectNames::reviewButton);
+    auto* next = window->findChild<QPushButton*>(ObjectNames::reviewNextButton);
+    review->click();
+    save(window, name + QStringLiteral("-review"));
+    auto* reviewPage = window->findChild<QTabWidget*>(ObjectNames::reviewPage);
+    const auto answer = [reviewPage] { reviewPage->widget(0)->findChildren<QRadioButton*>().first()->click(); };
+    answer();
+    save(window, name + QStringLiteral("-review-answered"));
+    for (int n = 0; n < 4 && reviewPage->tabText(0) != QStringLiteral("Fin del repaso"); ++n) {
+        if (!next->isEnabled())
+            answer();
+        next->click();
+    }
+    save(window, name + QStringLiteral("-review-end"));
     delete window;
 }
 

@@ -275,6 +275,30 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
         showRelatedTopics(row);
 }
 
+bool FrontPanelExplorer::showControl(const QString& caption)
+{
+    const auto regionOf = [&caption](const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion) {
+        for (std::size_t region = 0; region < rowOfRegion.size(); ++region)
+            if (catalogue[rowOfRegion[region]].caption == caption)
+                return int(region) + 1;
+        return 0;
+    };
+    if (const int region = regionOf(m_catalogue, m_mapRows)) {
+        if (m_stackedMapBox)
+            m_stackedMapBox->setChecked(false);
+        explainClick(m_catalogue, m_mapRows, region);
+        return true;
+    }
+    if (!m_stackedCatalogue)
+        return false;
+    if (const int region = regionOf(*m_stackedCatalogue, m_stackedMapRows)) {
+        m_stackedMapBox->setChecked(true);
+        explainClick(*m_stackedCatalogue, m_stackedMapRows, region);
+        return true;
+    }
+    return false;
+}
+
 void FrontPanelExplorer::hideRelatedTopics()
 {
     // The topics stay as they were: a hidden link cannot be followed anyway.

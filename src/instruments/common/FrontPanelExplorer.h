@@ -33,6 +33,10 @@ public:
 
     SensitiveMap* map() const { return m_map; }
 
+    // Explains the control whose row has this caption, as a click on it would, uncovering
+    // the stacked picture where the control is only on it. False when no row has it.
+    bool showControl(const QString& caption);
+
 protected:
     // The click cycle: empty the fields and, for a click on a region, fill them from the
     // catalogue row that region stands for.

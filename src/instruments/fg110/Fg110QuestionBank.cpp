@@ -1,6 +1,9 @@
 #include "Fg110QuestionBank.h"
 
+#include "Fg110Definition.h"
 #include "Fg110ObjectNames.h"
+#include "Fg110WrongAnswers.h"
+#include "instruments/common/ControlOnPanel.h"
 
 #include "quiz/QuizLines.h"
 
@@ -86,6 +89,9 @@ const QuestionBank& fg110QuestionBank()
                          plain({"Las dos anteriores son ciertas."}, true),
                          plain({"Ninguna de las anteriores es cierta."}, false)}},
         }},
+        .instrument = "fg110",
+        .wrongAnswerNotes = fg110WrongAnswers,
+        .showControl = [](const QString& caption) { showControlOnPanel(fg110Definition(), caption); },
     };
     return bank;
 }

@@ -1,6 +1,9 @@
 #include "Fluke45QuestionBank.h"
 
+#include "Fluke45Definition.h"
 #include "Fluke45ObjectNames.h"
+#include "Fluke45WrongAnswers.h"
+#include "instruments/common/ControlOnPanel.h"
 
 #include "quiz/QuizLines.h"
 
@@ -92,6 +95,9 @@ const QuestionBank& fluke45QuestionBank()
                                true),
                          plain({"Ninguna de las anteriores."}, false)}},
         }},
+        .instrument = "fluke45",
+        .wrongAnswerNotes = fluke45WrongAnswers,
+        .showControl = [](const QString& caption) { showControlOnPanel(fluke45Definition(), caption); },
     };
     return bank;
 }
