@@ -7,7 +7,7 @@
 #include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "InstrumentTestCase.h"
 #include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
@@ -353,11 +353,11 @@ private slots:
         auto* window = qobject_cast<PracticeWindow*>(practice);
         for (int n = 1; n < exercise; ++n)
             QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
-        const ExerciseText text = window->instrument().exercise(exercise - 1);
+        const ExerciseText text = window->model().exercise(exercise - 1);
         QCOMPARE(practice->findChild<QLabel*>("Enunciado")->text(), text.statement);
         if (steps.isEmpty())
             for (int id : text.sequence)
-                for (const PanelKey& key : window->instrument().keys())
+                for (const PanelKey& key : window->face().keys())
                     if (key.id == id)
                         steps << key.objectName;
         for (const QString& step : steps)
@@ -376,7 +376,7 @@ private slots:
     void hintsInThreeLevels()
     {
         QWidget* practice = open();
-        const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->instrument().exercise(0);
+        const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->model().exercise(0);
         auto* hint = practice->findChild<QLabel*>("Pista");
         const auto litKeys = [&] {
             QList<int> lit;
@@ -421,7 +421,7 @@ private slots:
         QFETCH(int, exercise);
         QFETCH(QStringList, steps);
         QWidget* practice = open();
-        auto& instrument = qobject_cast<PracticeWindow*>(practice)->instrument();
+        auto& instrument = qobject_cast<PracticeWindow*>(practice)->model();
         QTest::mouseClick(practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise)), Qt::LeftButton);
         for (const QString& step : steps)
             act(practice, step);

@@ -4,10 +4,9 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
-#include "instruments/fg110/practice/Fg110Practice.h"
+#include "instruments/fg110/practice/Fg110Face.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
@@ -185,7 +184,7 @@ private slots:
             // Each exercise with its longest hint and a check that lists what differs.
             std::unique_ptr<PracticeWindow> practice(PracticeWindow::open(fg110PracticeDefinition()));
             const auto click = [&](const char* name) { practice->findChild<QAbstractButton*>(name)->click(); };
-            for (int n = 0; n < practice->instrument().exerciseCount(); ++n) {
+            for (int n = 0; n < practice->model().exerciseCount(); ++n) {
                 for (int level = 1; level <= 3; ++level)
                     click("BotonPista");
                 click("BotonComprobar");

@@ -1,7 +1,7 @@
 #include "instruments/fg110/practice/Fg110PanelKeys.h"
 
 #include "instruments/fg110/Fg110Catalogues.h"
-#include "instruments/fg110/practice/Fg110Key.h"
+#include "sim/fg110/Fg110Key.h"
 
 #include <algorithm>
 
