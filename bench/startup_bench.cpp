@@ -31,7 +31,7 @@
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fg110/practice/Fg110Face.h"
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Startup.h"

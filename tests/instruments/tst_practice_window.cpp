@@ -51,6 +51,37 @@ QString describedAt(const ControlCatalogue& catalogue, QPoint at)
     return {};
 }
 
+// A lamp with one key: an instrument with no output and no inputs, which the practice
+// window must take as it takes the generator.
+class LampModel : public InstrumentModel {
+public:
+    void press(int) override { m_lit = !m_lit; }
+    void tick(int) override {}
+    QString displayReading() const override { return m_lit ? "encendida" : "apagada"; }
+    int exerciseCount() const override { return 1; }
+    ExerciseText exercise(int) const override { return {"Enciende la lámpara.", "La tecla.", {1}, "La tecla.", {1}}; }
+    QStringList differences(int) const override { return m_lit ? QStringList{} : QStringList{"Lámpara: apagada"}; }
+
+private:
+    bool m_lit = false;
+};
+
+struct LampFace : InstrumentFace {
+    QString pictureName() const override { return "panels/fg110"; }
+    QSize pictureSize() const override { return {604, 244}; }
+    const std::vector<PanelKey>& keys() const override
+    {
+        static const std::vector<PanelKey> keys{{1, {20, 20, 40, 20}, "Lámpara", "TeclaLampara", {}, "Enciende y apaga la lámpara.", {}}};
+        return keys;
+    }
+    QRect displayRect() const override { return {100, 20, 80, 20}; }
+    void paintDisplay(QPainter&, bool) const override {}
+};
+
+const PracticeDefinition lampPractice{"Práctica con una lámpara", "FormLampara", "lamp", [] {
+    return PracticeInstrument{std::make_unique<LampModel>(), std::make_unique<LampFace>()};
+}};
+
 } // namespace
 
 class AccessibleSpyPlugin : public QAccessibleBridgePlugin
@@ -519,6 +550,38 @@ private slots:
         QVERIFY(verdict->text().startsWith("¡Muy bien!"));
         QVERIFY(accessibleEvents.contains({verdict, QAccessible::Alert}));
         QCOMPARE(QAccessible::queryAccessibleInterface(verdict)->text(QAccessible::Name), verdict->text());
+    }
+
+    void practiceWithoutOutput_data()
+    {
+        QTest::addColumn<bool>("fg110PracticeOpen");
+        QTest::addRow("alone") << false;
+        QTest::addRow("beside the FG110's") << true;
+    }
+
+    // An instrument with no output gets its panel and exercises but no oscilloscope. Each
+    // instrument's practice is claimed apart: the FG110's does not keep another's from
+    // opening, and only the FG110's keeps the FG110 window from being left.
+    void practiceWithoutOutput()
+    {
+        QFETCH(bool, fg110PracticeOpen);
+        if (fg110PracticeOpen)
+            QVERIFY(open());
+        PracticeWindow* lamp = PracticeWindow::open(lampPractice);
+        QVERIFY(lamp);
+        QCOMPARE(PracticeWindow::open(lampPractice), lamp);
+        QVERIFY(!lamp->findChild<Oscilloscope*>());
+        QCOMPARE(practices().size(), fg110PracticeOpen ? 1 : 0);
+        QTest::mouseClick(lamp->findChild<PanelKeyButton*>("TeclaLampara"), Qt::LeftButton);
+        QCOMPARE(reading(lamp), QString("encendida"));
+        Driving::press(lamp, PracticeNames::checkButton);
+        QCOMPARE(text(lamp, PracticeNames::verdict), QString("¡Muy bien! Has conseguido lo que se pide."));
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
+        TestSession::settle();
+        QCOMPARE(session->boxes().size(), fg110PracticeOpen ? 1 : 0);
+        QTest::keyClick(lamp, Qt::Key_Escape);
+        TestSession::settle();
+        QVERIFY(TestSession::windows("FormLampara").isEmpty());
     }
 
     void leavingGuard_data()

@@ -4,7 +4,7 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
-#include "instruments/fg110/practice/Fg110Face.h"
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"

@@ -1,6 +1,5 @@
 #include "instruments/fg110/practice/Fg110Face.h"
 
-#include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fg110/practice/Fg110DisplayPainter.h"
 #include "instruments/fg110/practice/Fg110PanelKeys.h"
 #include "sim/fg110/Fg110Model.h"
@@ -38,19 +37,4 @@ QRect Fg110Face::displayRect() const
 void Fg110Face::paintDisplay(QPainter& painter, bool blinkOn) const
 {
     paintFg110Display(painter, m_model.generator().display(), blinkOn);
-}
-
-const PracticeDefinition& fg110PracticeDefinition()
-{
-    static const PracticeDefinition definition{
-        QStringLiteral("Práctica con el generador de funciones FG110"),
-        QString::fromLatin1(Fg110Names::practice),
-        QStringLiteral("fg110"),
-        [] {
-            auto model = std::make_unique<Fg110Model>();
-            auto face = std::make_unique<Fg110Face>(*model);
-            return PracticeInstrument{std::move(model), std::move(face)};
-        },
-    };
-    return definition;
 }

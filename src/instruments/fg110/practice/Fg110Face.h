@@ -1,7 +1,6 @@
 #pragma once
 
 #include "instruments/common/practice/InstrumentFace.h"
-#include "instruments/common/practice/PracticeDefinition.h"
 
 class Fg110Model;
 
@@ -23,6 +22,3 @@ public:
 private:
     const Fg110Model& m_model;
 };
-
-// The FG110's practice window.
-const PracticeDefinition& fg110PracticeDefinition();
