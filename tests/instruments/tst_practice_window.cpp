@@ -124,13 +124,13 @@ class PracticeWindowTest : public InstrumentTestCase
             QTest::mouseClick(key, Qt::LeftButton);
         }
     }
-    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>("Pantalla")->accessibleName(); }
+    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>(PracticeNames::display)->accessibleName(); }
 
     static QList<QWidget*> practices() { return TestSession::windows(Fg110Names::practice); }
     static QString text(QWidget* practice, const char* label) { return practice->findChild<QLabel*>(label)->text(); }
     static QString numberText(QWidget* practice, int exercise)
     {
-        return practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+        return practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise))->text();
     }
     // Starts the demonstration as a student does, with Alt+M, and holds it at its first
     // key until the caller sets the pace.
@@ -242,7 +242,7 @@ private slots:
         QWidget* practice = open();
         for (const QString& step : steps)
             act(practice, step);
-        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         const QPolygonF trace = scope->tracePoints();
         if (std::isnan(volts)) {
             QVERIFY(trace.isEmpty());
@@ -273,7 +273,7 @@ private slots:
         QWidget* practice = open();
         for (const char* step : {"TeclaFreq", "Tecla1", "TeclaHz", "TeclaMode", "TeclaMode", "TeclaCh1"})
             act(practice, step);
-        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         auto* local = practice->findChild<PanelKeyButton*>("TeclaLocal");
         QCOMPARE(scope->signal().period, 0.0); // resting until the gate opens
         local->setFocus(Qt::TabFocusReason);
@@ -314,7 +314,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, heard);
         QWidget* practice = open();
-        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         for (const QString& step : steps) {
             const QString before = scope->accessibleDescription();
             descriptionChanges.clear();
@@ -383,9 +383,9 @@ private slots:
         QWidget* practice = open();
         auto* window = qobject_cast<PracticeWindow*>(practice);
         for (int n = 1; n < exercise; ++n)
-            QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+            QTest::mouseClick(practice->findChild<QToolButton*>(PracticeNames::nextExercise), Qt::LeftButton);
         const ExerciseText text = window->model().exercise(exercise - 1);
-        QCOMPARE(practice->findChild<QLabel*>("Enunciado")->text(), text.statement);
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::statement)->text(), text.statement);
         if (steps.isEmpty())
             for (int id : text.sequence)
                 for (const PanelKey& key : window->face().keys())
@@ -393,12 +393,12 @@ private slots:
                         steps << key.objectName;
         for (const QString& step : steps)
             act(practice, step);
-        Driving::press(practice, "BotonComprobar");
-        QCOMPARE(practice->findChild<QLabel*>("Resultado")->text(), verdict);
+        Driving::press(practice, PracticeNames::checkButton);
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::verdict)->text(), verdict);
         const bool met = verdict.startsWith("¡");
-        QCOMPARE(practice->findChild<QLabel*>("CaraContenta")->isVisible(), met);
-        QCOMPARE(practice->findChild<QLabel*>("CaraTriste")->isVisible(), !met);
-        const QString number = practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::happyFace)->isVisible(), met);
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::unhappyFace)->isVisible(), !met);
+        const QString number = practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise))->text();
         QCOMPARE(number, QString::number(exercise) + (met ? QString(QChar(0x2713)) : QString()));
     }
 
@@ -408,7 +408,7 @@ private slots:
     {
         QWidget* practice = open();
         const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->model().exercise(0);
-        auto* hint = practice->findChild<QLabel*>("Pista");
+        auto* hint = practice->findChild<QLabel*>(PracticeNames::hint);
         const auto litKeys = [&] {
             QList<int> lit;
             for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
@@ -419,14 +419,14 @@ private slots:
         };
         QList<int> asked = text.keysToLight;
         std::sort(asked.begin(), asked.end());
-        Driving::press(practice, "BotonPista");
+        Driving::press(practice, PracticeNames::hintButton);
         QVERIFY(hint->text().contains(text.whichKeys));
         QVERIFY(litKeys().isEmpty());
-        Driving::press(practice, "BotonPista");
+        Driving::press(practice, PracticeNames::hintButton);
         QCOMPARE(litKeys(), asked);
-        Driving::press(practice, "BotonPista");
+        Driving::press(practice, PracticeNames::hintButton);
         QVERIFY(hint->text().contains(text.sequenceText));
-        QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QToolButton*>(PracticeNames::nextExercise), Qt::LeftButton);
         QVERIFY(hint->text().isEmpty());
         QVERIFY(litKeys().isEmpty());
     }
@@ -453,7 +453,7 @@ private slots:
         QFETCH(QStringList, steps);
         QWidget* practice = open();
         auto& instrument = qobject_cast<PracticeWindow*>(practice)->model();
-        QTest::mouseClick(practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise)), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise)), Qt::LeftButton);
         for (const QString& step : steps)
             act(practice, step);
         auto* panel = practice->findChild<PracticePanel*>();
@@ -464,12 +464,12 @@ private slots:
             allShownDown = allShownDown && panel->keyButton(key)->isDown();
         });
         const QList<int> expected = instrument.keysBeforeSequence() + instrument.exercise(exercise - 1).sequence;
-        auto* button = practice->findChild<QPushButton*>("BotonMuestramelo");
+        auto* button = practice->findChild<QPushButton*>(PracticeNames::showButton);
         QCOMPARE(button->text(), QString("&Muéstramelo"));
         Demonstration* demonstration = demonstrate(practice);
         QCOMPARE(button->text(), QString("&Detener"));
         QCOMPARE(pressed.size(), 1); // the first key at once, the rest one by one
-        QVERIFY(text(practice, "Pista").contains(instrument.exercise(exercise - 1).sequenceText));
+        QVERIFY(text(practice, PracticeNames::hint).contains(instrument.exercise(exercise - 1).sequenceText));
         demonstration->setInterval(5);
         QTRY_VERIFY(!demonstration->isPlaying());
         QCOMPARE(pressed, expected);
@@ -478,12 +478,12 @@ private slots:
             QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
         QCOMPARE(button->text(), QString("&Muéstramelo"));
         QCOMPARE(instrument.differences(exercise - 1), QStringList());
-        QVERIFY(text(practice, "Resultado").startsWith("Demostración terminada"));
+        QVERIFY(text(practice, PracticeNames::verdict).startsWith("Demostración terminada"));
         QCOMPARE(numberText(practice, exercise), QString::number(exercise) + QChar(0x25B8));
 
-        Driving::press(practice, "BotonComprobar");
-        QVERIFY(text(practice, "Resultado").startsWith("Se cumple, pero lo ha hecho la demostración"));
-        QVERIFY(!practice->findChild<QLabel*>("CaraContenta")->isVisible());
+        Driving::press(practice, PracticeNames::checkButton);
+        QVERIFY(text(practice, PracticeNames::verdict).startsWith("Se cumple, pero lo ha hecho la demostración"));
+        QVERIFY(!practice->findChild<QLabel*>(PracticeNames::happyFace)->isVisible());
         QCOMPARE(numberText(practice, exercise), QString::number(exercise) + QChar(0x25B8));
     }
 
@@ -492,10 +492,10 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addRow("a panel key") << "TeclaFunc";
         QTest::addRow("a digit typed") << "type:7";
-        QTest::addRow("Detener") << "BotonMuestramelo";
+        QTest::addRow("Detener") << PracticeNames::showButton;
         QTest::addRow("Alt+M") << "Alt+M";
         QTest::addRow("another exercise") << "Ejercicio1";
-        QTest::addRow("Cerrar") << "BotonCerrar";
+        QTest::addRow("Cerrar") << PracticeNames::closeButton;
     }
 
     // A key the student presses (which still acts), "Detener", Alt+M, another exercise or
@@ -526,7 +526,7 @@ private slots:
         QVERIFY(!demonstration->isPlaying());
         const int byStudent = how.startsWith("Tecla") || how.startsWith("type") ? 1 : 0;
         QCOMPARE(pressed, byDemonstration + byStudent);
-        if (how == "BotonCerrar") {
+        if (how == PracticeNames::closeButton) {
             QVERIFY(!practice->isVisible());
             return;
         }
@@ -534,7 +534,7 @@ private slots:
         QCOMPARE(pressed, byDemonstration + byStudent);
         for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
             QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
-        QCOMPARE(practice->findChild<QPushButton*>("BotonMuestramelo")->text(), QString("&Muéstramelo"));
+        QCOMPARE(practice->findChild<QPushButton*>(PracticeNames::showButton)->text(), QString("&Muéstramelo"));
         QCOMPARE(numberText(practice, 12), QString("12"));
     }
 
@@ -545,8 +545,8 @@ private slots:
         QWidget* practice = open();
         act(practice, "TeclaCh1");
         accessibleEvents.clear();
-        Driving::press(practice, "BotonComprobar");
-        auto* verdict = practice->findChild<QLabel*>("Resultado");
+        Driving::press(practice, PracticeNames::checkButton);
+        auto* verdict = practice->findChild<QLabel*>(PracticeNames::verdict);
         QVERIFY(verdict->text().startsWith("¡Muy bien!"));
         QVERIFY(accessibleEvents.contains({verdict, QAccessible::Alert}));
         QCOMPARE(QAccessible::queryAccessibleInterface(verdict)->text(QAccessible::Name), verdict->text());
@@ -608,7 +608,7 @@ private slots:
         if (byEscape)
             QTest::keyClick(practice, Qt::Key_Escape);
         else
-            Driving::press(practice, "BotonCerrar");
+            Driving::press(practice, PracticeNames::closeButton);
         TestSession::settle();
         QVERIFY(practices().isEmpty());
         TestSession::choose(fg110, ObjectNames::backMenuItem);
