@@ -98,12 +98,12 @@ PracticeWindow::~PracticeWindow()
 
 void PracticeWindow::releaseClaim()
 {
-    if (!m_claimed)
+    // Only the window the claim was made for gives it up: one left over from before a
+    // start-up, whose claim was dropped then, leaves its successor's alone.
+    if (openWindows().value(m_name) != this)
         return;
-    m_claimed = false;
+    openWindows().remove(m_name);
     WindowClaims::release(OnePerInstrument::Practice, m_name);
-    if (openWindows().value(m_name) == this)
-        openWindows().remove(m_name);
 }
 
 void PracticeWindow::reject()

@@ -35,7 +35,6 @@ private:
     void releaseClaim();
 
     QString m_name; // the instrument's short name, under which the window is claimed
-    bool m_claimed = true;
     PracticeInstrument m_instrument;
     PracticePanel* m_panel = nullptr;
     Oscilloscope* m_scope = nullptr; // none for an instrument without an output
