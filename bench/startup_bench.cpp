@@ -27,10 +27,11 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fg110/practice/Fg110Practice.h"
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Startup.h"
@@ -203,7 +204,7 @@ int runPracticeKeys(int argc, char** argv)
     PracticeWindow* practice = PracticeWindow::open(fg110PracticeDefinition());
     settle();
     QWidget* panel = practice->panel();
-    QWidget* scope = practice->findChild<QWidget*>(QStringLiteral("Osciloscopio"));
+    QWidget* scope = practice->findChild<QWidget*>(QLatin1String(PracticeNames::oscilloscope));
     QList<QWidget*> keys;
     for (const char* name : {"TeclaFunc", "TeclaMode", "RuedaArriba", "TeclaFunc", "RuedaAbajo", "RuedaArriba"})
         keys << practice->findChild<QWidget*>(QString::fromLatin1(name));

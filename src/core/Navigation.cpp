@@ -7,6 +7,11 @@ Leaving& backProcedure()
     static Leaving procedure;
     return procedure;
 }
+std::function<void()>& helpProcedure()
+{
+    static std::function<void()> procedure;
+    return procedure;
+}
 } // namespace
 
 void setBackToChooser(Leaving procedure)
@@ -18,6 +23,17 @@ void backToChooser(QWidget* leaving)
 {
     if (backProcedure())
         backProcedure()(leaving);
+}
+
+void setShowHelp(std::function<void()> procedure)
+{
+    helpProcedure() = std::move(procedure);
+}
+
+void showHelp()
+{
+    if (helpProcedure())
+        helpProcedure()();
 }
 
 } // namespace Navigation

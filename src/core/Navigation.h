@@ -60,4 +60,9 @@ using Leaving = std::function<void(QWidget* leaving)>;
 void setBackToChooser(Leaving procedure);
 void backToChooser(QWidget* leaving);
 
+// The program's help, which "&Ayuda" in any instrument window opens. It belongs to the
+// program, not to an instrument: the shell installs, at start-up, the procedure that opens it.
+void setShowHelp(std::function<void()> procedure);
+void showHelp();
+
 } // namespace Navigation

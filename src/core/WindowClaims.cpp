@@ -1,6 +1,9 @@
 #include "core/WindowClaims.h"
 
+#include <QSet>
+
 #include <bitset>
+#include <utility>
 
 namespace WindowClaims {
 namespace {
@@ -11,6 +14,12 @@ std::bitset<KindCount>& claimed()
 {
     static std::bitset<KindCount> kinds;
     return kinds;
+}
+
+QSet<std::pair<int, QString>>& claimedPerInstrument()
+{
+    static QSet<std::pair<int, QString>> claims;
+    return claims;
 }
 
 } // namespace
@@ -33,9 +42,28 @@ bool isClaimed(OneAtATime kind)
     return claimed().test(std::size_t(kind));
 }
 
+bool claim(OnePerInstrument kind, const QString& instrument)
+{
+    if (isClaimed(kind, instrument))
+        return false;
+    claimedPerInstrument().insert({int(kind), instrument});
+    return true;
+}
+
+void release(OnePerInstrument kind, const QString& instrument)
+{
+    claimedPerInstrument().remove({int(kind), instrument});
+}
+
+bool isClaimed(OnePerInstrument kind, const QString& instrument)
+{
+    return claimedPerInstrument().contains({int(kind), instrument});
+}
+
 void releaseAll()
 {
     claimed().reset();
+    claimedPerInstrument().clear();
 }
 
 } // namespace WindowClaims

@@ -7,6 +7,7 @@
 #include "Program.h"
 #include "AboutBox.h"
 #include "ChooserWindow.h"
+#include "HelpWindow.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowsFonts.h"
 #include "widgets/MenuArrowStyle.h"
@@ -29,6 +30,7 @@ bool start(const QString& programFilePath)
     ScreenCursors::loadPointingCursor(programFilePath);
     // Should the chooser's own cue fail to open then, the instrument window stays.
     Navigation::setBackToChooser([](QWidget* leaving) { Navigation::navigate<ChooserWindow>(leaving); });
+    Navigation::setShowHelp([] { HelpWindow::showHelp(); });
 
     auto* chooser = new ChooserWindow;
     if (!chooser->isCreated()) {

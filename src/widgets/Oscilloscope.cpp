@@ -1,6 +1,6 @@
 #include "Oscilloscope.h"
 
-#include "ScopeDescription.h"
+#include "sim/signal/ScopeDescription.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -7,7 +7,7 @@
 #include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "InstrumentTestCase.h"
 #include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
@@ -51,6 +51,37 @@ QString describedAt(const ControlCatalogue& catalogue, QPoint at)
     return {};
 }
 
+// A lamp with one key: an instrument with no output and no inputs, which the practice
+// window must take as it takes the generator.
+class LampModel : public InstrumentModel {
+public:
+    void press(int) override { m_lit = !m_lit; }
+    void tick(int) override {}
+    QString displayReading() const override { return m_lit ? "encendida" : "apagada"; }
+    int exerciseCount() const override { return 1; }
+    ExerciseText exercise(int) const override { return {"Enciende la lámpara.", "La tecla.", {1}, "La tecla.", {1}}; }
+    QStringList differences(int) const override { return m_lit ? QStringList{} : QStringList{"Lámpara: apagada"}; }
+
+private:
+    bool m_lit = false;
+};
+
+struct LampFace : InstrumentFace {
+    QString pictureName() const override { return "panels/fg110"; }
+    QSize pictureSize() const override { return {604, 244}; }
+    const std::vector<PanelKey>& keys() const override
+    {
+        static const std::vector<PanelKey> keys{{1, {20, 20, 40, 20}, "Lámpara", "TeclaLampara", {}, "Enciende y apaga la lámpara.", {}}};
+        return keys;
+    }
+    QRect displayRect() const override { return {100, 20, 80, 20}; }
+    void paintDisplay(QPainter&, bool) const override {}
+};
+
+const PracticeDefinition lampPractice{"Práctica con una lámpara", "FormLampara", "lamp", [] {
+    return PracticeInstrument{std::make_unique<LampModel>(), std::make_unique<LampFace>()};
+}};
+
 } // namespace
 
 class AccessibleSpyPlugin : public QAccessibleBridgePlugin
@@ -93,13 +124,13 @@ class PracticeWindowTest : public InstrumentTestCase
             QTest::mouseClick(key, Qt::LeftButton);
         }
     }
-    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>("Pantalla")->accessibleName(); }
+    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>(PracticeNames::display)->accessibleName(); }
 
     static QList<QWidget*> practices() { return TestSession::windows(Fg110Names::practice); }
     static QString text(QWidget* practice, const char* label) { return practice->findChild<QLabel*>(label)->text(); }
     static QString numberText(QWidget* practice, int exercise)
     {
-        return practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+        return practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise))->text();
     }
     // Starts the demonstration as a student does, with Alt+M, and holds it at its first
     // key until the caller sets the pace.
@@ -211,7 +242,7 @@ private slots:
         QWidget* practice = open();
         for (const QString& step : steps)
             act(practice, step);
-        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         const QPolygonF trace = scope->tracePoints();
         if (std::isnan(volts)) {
             QVERIFY(trace.isEmpty());
@@ -242,7 +273,7 @@ private slots:
         QWidget* practice = open();
         for (const char* step : {"TeclaFreq", "Tecla1", "TeclaHz", "TeclaMode", "TeclaMode", "TeclaCh1"})
             act(practice, step);
-        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         auto* local = practice->findChild<PanelKeyButton*>("TeclaLocal");
         QCOMPARE(scope->signal().period, 0.0); // resting until the gate opens
         local->setFocus(Qt::TabFocusReason);
@@ -283,7 +314,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, heard);
         QWidget* practice = open();
-        auto* scope = practice->findChild<Oscilloscope*>("Osciloscopio");
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         for (const QString& step : steps) {
             const QString before = scope->accessibleDescription();
             descriptionChanges.clear();
@@ -352,22 +383,22 @@ private slots:
         QWidget* practice = open();
         auto* window = qobject_cast<PracticeWindow*>(practice);
         for (int n = 1; n < exercise; ++n)
-            QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
-        const ExerciseText text = window->instrument().exercise(exercise - 1);
-        QCOMPARE(practice->findChild<QLabel*>("Enunciado")->text(), text.statement);
+            QTest::mouseClick(practice->findChild<QToolButton*>(PracticeNames::nextExercise), Qt::LeftButton);
+        const ExerciseText text = window->model().exercise(exercise - 1);
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::statement)->text(), text.statement);
         if (steps.isEmpty())
             for (int id : text.sequence)
-                for (const PanelKey& key : window->instrument().keys())
+                for (const PanelKey& key : window->face().keys())
                     if (key.id == id)
                         steps << key.objectName;
         for (const QString& step : steps)
             act(practice, step);
-        Driving::press(practice, "BotonComprobar");
-        QCOMPARE(practice->findChild<QLabel*>("Resultado")->text(), verdict);
+        Driving::press(practice, PracticeNames::checkButton);
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::verdict)->text(), verdict);
         const bool met = verdict.startsWith("¡");
-        QCOMPARE(practice->findChild<QLabel*>("CaraContenta")->isVisible(), met);
-        QCOMPARE(practice->findChild<QLabel*>("CaraTriste")->isVisible(), !met);
-        const QString number = practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise))->text();
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::happyFace)->isVisible(), met);
+        QCOMPARE(practice->findChild<QLabel*>(PracticeNames::unhappyFace)->isVisible(), !met);
+        const QString number = practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise))->text();
         QCOMPARE(number, QString::number(exercise) + (met ? QString(QChar(0x2713)) : QString()));
     }
 
@@ -376,8 +407,8 @@ private slots:
     void hintsInThreeLevels()
     {
         QWidget* practice = open();
-        const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->instrument().exercise(0);
-        auto* hint = practice->findChild<QLabel*>("Pista");
+        const ExerciseText text = qobject_cast<PracticeWindow*>(practice)->model().exercise(0);
+        auto* hint = practice->findChild<QLabel*>(PracticeNames::hint);
         const auto litKeys = [&] {
             QList<int> lit;
             for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
@@ -388,14 +419,14 @@ private slots:
         };
         QList<int> asked = text.keysToLight;
         std::sort(asked.begin(), asked.end());
-        Driving::press(practice, "BotonPista");
+        Driving::press(practice, PracticeNames::hintButton);
         QVERIFY(hint->text().contains(text.whichKeys));
         QVERIFY(litKeys().isEmpty());
-        Driving::press(practice, "BotonPista");
+        Driving::press(practice, PracticeNames::hintButton);
         QCOMPARE(litKeys(), asked);
-        Driving::press(practice, "BotonPista");
+        Driving::press(practice, PracticeNames::hintButton);
         QVERIFY(hint->text().contains(text.sequenceText));
-        QTest::mouseClick(practice->findChild<QToolButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QToolButton*>(PracticeNames::nextExercise), Qt::LeftButton);
         QVERIFY(hint->text().isEmpty());
         QVERIFY(litKeys().isEmpty());
     }
@@ -421,8 +452,8 @@ private slots:
         QFETCH(int, exercise);
         QFETCH(QStringList, steps);
         QWidget* practice = open();
-        auto& instrument = qobject_cast<PracticeWindow*>(practice)->instrument();
-        QTest::mouseClick(practice->findChild<QToolButton*>(QString("Ejercicio%1").arg(exercise)), Qt::LeftButton);
+        auto& instrument = qobject_cast<PracticeWindow*>(practice)->model();
+        QTest::mouseClick(practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise)), Qt::LeftButton);
         for (const QString& step : steps)
             act(practice, step);
         auto* panel = practice->findChild<PracticePanel*>();
@@ -433,12 +464,12 @@ private slots:
             allShownDown = allShownDown && panel->keyButton(key)->isDown();
         });
         const QList<int> expected = instrument.keysBeforeSequence() + instrument.exercise(exercise - 1).sequence;
-        auto* button = practice->findChild<QPushButton*>("BotonMuestramelo");
+        auto* button = practice->findChild<QPushButton*>(PracticeNames::showButton);
         QCOMPARE(button->text(), QString("&Muéstramelo"));
         Demonstration* demonstration = demonstrate(practice);
         QCOMPARE(button->text(), QString("&Detener"));
         QCOMPARE(pressed.size(), 1); // the first key at once, the rest one by one
-        QVERIFY(text(practice, "Pista").contains(instrument.exercise(exercise - 1).sequenceText));
+        QVERIFY(text(practice, PracticeNames::hint).contains(instrument.exercise(exercise - 1).sequenceText));
         demonstration->setInterval(5);
         QTRY_VERIFY(!demonstration->isPlaying());
         QCOMPARE(pressed, expected);
@@ -447,12 +478,12 @@ private slots:
             QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
         QCOMPARE(button->text(), QString("&Muéstramelo"));
         QCOMPARE(instrument.differences(exercise - 1), QStringList());
-        QVERIFY(text(practice, "Resultado").startsWith("Demostración terminada"));
+        QVERIFY(text(practice, PracticeNames::verdict).startsWith("Demostración terminada"));
         QCOMPARE(numberText(practice, exercise), QString::number(exercise) + QChar(0x25B8));
 
-        Driving::press(practice, "BotonComprobar");
-        QVERIFY(text(practice, "Resultado").startsWith("Se cumple, pero lo ha hecho la demostración"));
-        QVERIFY(!practice->findChild<QLabel*>("CaraContenta")->isVisible());
+        Driving::press(practice, PracticeNames::checkButton);
+        QVERIFY(text(practice, PracticeNames::verdict).startsWith("Se cumple, pero lo ha hecho la demostración"));
+        QVERIFY(!practice->findChild<QLabel*>(PracticeNames::happyFace)->isVisible());
         QCOMPARE(numberText(practice, exercise), QString::number(exercise) + QChar(0x25B8));
     }
 
@@ -461,10 +492,10 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addRow("a panel key") << "TeclaFunc";
         QTest::addRow("a digit typed") << "type:7";
-        QTest::addRow("Detener") << "BotonMuestramelo";
+        QTest::addRow("Detener") << PracticeNames::showButton;
         QTest::addRow("Alt+M") << "Alt+M";
         QTest::addRow("another exercise") << "Ejercicio1";
-        QTest::addRow("Cerrar") << "BotonCerrar";
+        QTest::addRow("Cerrar") << PracticeNames::closeButton;
     }
 
     // A key the student presses (which still acts), "Detener", Alt+M, another exercise or
@@ -495,7 +526,7 @@ private slots:
         QVERIFY(!demonstration->isPlaying());
         const int byStudent = how.startsWith("Tecla") || how.startsWith("type") ? 1 : 0;
         QCOMPARE(pressed, byDemonstration + byStudent);
-        if (how == "BotonCerrar") {
+        if (how == PracticeNames::closeButton) {
             QVERIFY(!practice->isVisible());
             return;
         }
@@ -503,7 +534,7 @@ private slots:
         QCOMPARE(pressed, byDemonstration + byStudent);
         for (const PanelKeyButton* key : practice->findChildren<PanelKeyButton*>())
             QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
-        QCOMPARE(practice->findChild<QPushButton*>("BotonMuestramelo")->text(), QString("&Muéstramelo"));
+        QCOMPARE(practice->findChild<QPushButton*>(PracticeNames::showButton)->text(), QString("&Muéstramelo"));
         QCOMPARE(numberText(practice, 12), QString("12"));
     }
 
@@ -514,11 +545,43 @@ private slots:
         QWidget* practice = open();
         act(practice, "TeclaCh1");
         accessibleEvents.clear();
-        Driving::press(practice, "BotonComprobar");
-        auto* verdict = practice->findChild<QLabel*>("Resultado");
+        Driving::press(practice, PracticeNames::checkButton);
+        auto* verdict = practice->findChild<QLabel*>(PracticeNames::verdict);
         QVERIFY(verdict->text().startsWith("¡Muy bien!"));
         QVERIFY(accessibleEvents.contains({verdict, QAccessible::Alert}));
         QCOMPARE(QAccessible::queryAccessibleInterface(verdict)->text(QAccessible::Name), verdict->text());
+    }
+
+    void practiceWithoutOutput_data()
+    {
+        QTest::addColumn<bool>("fg110PracticeOpen");
+        QTest::addRow("alone") << false;
+        QTest::addRow("beside the FG110's") << true;
+    }
+
+    // An instrument with no output gets its panel and exercises but no oscilloscope. Each
+    // instrument's practice is claimed apart: the FG110's does not keep another's from
+    // opening, and only the FG110's keeps the FG110 window from being left.
+    void practiceWithoutOutput()
+    {
+        QFETCH(bool, fg110PracticeOpen);
+        if (fg110PracticeOpen)
+            QVERIFY(open());
+        PracticeWindow* lamp = PracticeWindow::open(lampPractice);
+        QVERIFY(lamp);
+        QCOMPARE(PracticeWindow::open(lampPractice), lamp);
+        QVERIFY(!lamp->findChild<Oscilloscope*>());
+        QCOMPARE(practices().size(), fg110PracticeOpen ? 1 : 0);
+        QTest::mouseClick(lamp->findChild<PanelKeyButton*>("TeclaLampara"), Qt::LeftButton);
+        QCOMPARE(reading(lamp), QString("encendida"));
+        Driving::press(lamp, PracticeNames::checkButton);
+        QCOMPARE(text(lamp, PracticeNames::verdict), QString("¡Muy bien! Has conseguido lo que se pide."));
+        TestSession::choose(fg110, ObjectNames::backMenuItem);
+        TestSession::settle();
+        QCOMPARE(session->boxes().size(), fg110PracticeOpen ? 1 : 0);
+        QTest::keyClick(lamp, Qt::Key_Escape);
+        TestSession::settle();
+        QVERIFY(TestSession::windows("FormLampara").isEmpty());
     }
 
     void leavingGuard_data()
@@ -545,7 +608,7 @@ private slots:
         if (byEscape)
             QTest::keyClick(practice, Qt::Key_Escape);
         else
-            Driving::press(practice, "BotonCerrar");
+            Driving::press(practice, PracticeNames::closeButton);
         TestSession::settle();
         QVERIFY(practices().isEmpty());
         TestSession::choose(fg110, ObjectNames::backMenuItem);

@@ -4,10 +4,10 @@
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
-#include "instruments/fg110/practice/Fg110Practice.h"
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/common/practice/Demonstration.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
@@ -203,20 +203,20 @@ private slots:
             // Each exercise with its longest hint and a check that lists what differs.
             std::unique_ptr<PracticeWindow> practice(PracticeWindow::open(fg110PracticeDefinition()));
             const auto click = [&](const char* name) { practice->findChild<QAbstractButton*>(name)->click(); };
-            for (int n = 0; n < practice->instrument().exerciseCount(); ++n) {
+            for (int n = 0; n < practice->model().exerciseCount(); ++n) {
                 for (int level = 1; level <= 3; ++level)
-                    click("BotonPista");
-                click("BotonComprobar");
+                    click(PracticeNames::hintButton);
+                click(PracticeNames::checkButton);
                 look(practice.get(), QStringLiteral(" on exercise %1").arg(n + 1));
                 // Its demonstration under way ("Detener"), then over and checked.
                 auto* demonstration = practice->findChild<Demonstration*>();
-                click("BotonMuestramelo");
+                click(PracticeNames::showButton);
                 look(practice.get(), QStringLiteral(" demonstrating exercise %1").arg(n + 1));
                 demonstration->setInterval(1);
                 QTRY_VERIFY(!demonstration->isPlaying());
-                click("BotonComprobar");
+                click(PracticeNames::checkButton);
                 look(practice.get(), QStringLiteral(" after demonstrating exercise %1").arg(n + 1));
-                click("EjercicioSiguiente");
+                click(PracticeNames::nextExercise);
             }
         }
 

@@ -9,12 +9,12 @@
 #include "core/ObjectNames.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentWindows.h"
-#include "instruments/common/HelpWindow.h"
+#include "shell/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
 #include "instruments/common/practice/Demonstration.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -262,7 +262,7 @@ void snapQuestionnaire(const QuestionBank& bank, const QString& name)
 void snapDemonstration(PracticeWindow* window, const QString& name)
 {
     auto* demonstration = window->findChild<Demonstration*>();
-    auto* show = window->findChild<QAbstractButton*>(QStringLiteral("BotonMuestramelo"));
+    auto* show = window->findChild<QAbstractButton*>(QLatin1String(PracticeNames::showButton));
     if (!demonstration || !show)
         return;
     demonstration->setInterval(20);
@@ -290,16 +290,16 @@ void snapPractice(const PracticeDefinition& practice, const QString& name)
         if (auto* b = window->findChild<QAbstractButton*>(QLatin1String(button)))
             b->click();
     };
-    if (window->instrument().exerciseCount() >= 3) {
-        click("EjercicioSiguiente");
-        click("EjercicioSiguiente");
-        click("BotonPista");
-        click("BotonPista");
+    if (window->model().exerciseCount() >= 3) {
+        click(PracticeNames::nextExercise);
+        click(PracticeNames::nextExercise);
+        click(PracticeNames::hintButton);
+        click(PracticeNames::hintButton);
         save(window, name + QStringLiteral("-hint"));
-        const QList<int> keys = window->instrument().exercise(2).sequence;
+        const QList<int> keys = window->model().exercise(2).sequence;
         for (int key : keys.mid(0, keys.size() - 1))
             window->panel()->press(key);
-        click("BotonComprobar");
+        click(PracticeNames::checkButton);
     }
     save(window, name + QStringLiteral("-keys"));
     snapDemonstration(window, name + QStringLiteral("-demonstration"));

@@ -1,9 +1,9 @@
 #include "InstrumentWindow.h"
 
 #include "FrontPanelExplorer.h"
-#include "HelpWindow.h"
 #include "practice/PracticeWindow.h"
 #include "core/AppState.h"
+#include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "quiz/QuestionnaireWindow.h"
@@ -65,7 +65,7 @@ InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
     ayuda->setObjectName(ObjectNames::helpMenu);
     QAction* help = ayuda->addAction(QStringLiteral("&Ayuda"));
     help->setObjectName(ObjectNames::helpMenuItem);
-    connect(help, &QAction::triggered, this, [] { HelpWindow::showHelp(); });
+    connect(help, &QAction::triggered, this, [] { Navigation::showHelp(); });
 
     WindowPlacement::place(this, m_data.frame.position, m_data.frame.outerSize, true);
     m_created = m_cue->open(m_data.soundFile);
@@ -131,7 +131,8 @@ void InstrumentWindow::goBack()
 {
     const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), WindowClaims::isClaimed(OneAtATime::FrontPanel),
                                                         WindowClaims::isClaimed(OneAtATime::Questionnaire),
-                                                        PracticeWindow::isOpen()});
+                                                        WindowClaims::isClaimed(OnePerInstrument::Practice,
+                                                                                m_instrument.practice.instrument)});
     if (refusal) {
         MessageBoxes::show(this, refusal->caption, refusal->text, MessageBoxes::Icon::Exclamation);
         return;

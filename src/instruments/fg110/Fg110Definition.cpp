@@ -4,7 +4,7 @@
 #include "Fg110ObjectNames.h"
 #include "Fg110QuestionBank.h"
 #include "Fg110TextPages.h"
-#include "practice/Fg110Practice.h"
+#include "practice/Fg110PracticeDefinition.h"
 
 const InstrumentDefinition& fg110Definition()
 {

@@ -2,7 +2,8 @@
 
 #include "Demonstration.h"
 #include "PracticePanel.h"
-#include "SimulatedInstrument.h"
+#include "PracticeObjectNames.h"
+#include "sim/common/InstrumentModel.h"
 #include "platform/Pictures.h"
 
 #include <QAccessible>
@@ -74,43 +75,43 @@ QLabel* makeText(const QString& objectName, QWidget* parent)
 
 } // namespace
 
-ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel, QWidget* parent)
+ExercisePane::ExercisePane(InstrumentModel& model, PracticePanel& panel, QWidget* parent)
     : QWidget(parent)
-    , m_instrument(instrument)
+    , m_model(model)
     , m_panel(panel)
-    , m_done(instrument.exerciseCount(), false)
-    , m_demonstrated(instrument.exerciseCount(), false)
+    , m_done(model.exerciseCount(), false)
+    , m_demonstrated(model.exerciseCount(), false)
     , m_demonstration(new Demonstration(panel, this))
 {
-    setObjectName(QStringLiteral("Ejercicios"));
+    setObjectName(QLatin1String(PracticeNames::exercises));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* header = new QHBoxLayout;
     m_previous = new QToolButton(this);
-    m_previous->setObjectName(QStringLiteral("EjercicioAnterior"));
+    m_previous->setObjectName(QLatin1String(PracticeNames::previousExercise));
     m_previous->setArrowType(Qt::LeftArrow);
     m_previous->setAccessibleName(Texts::previous);
     m_previous->setToolTip(Texts::previous);
     connect(m_previous, &QToolButton::clicked, this, [this] { showExercise(m_current - 1); });
     header->addWidget(m_previous);
     m_title = new QLabel(this);
-    m_title->setObjectName(QStringLiteral("TituloEjercicio"));
+    m_title->setObjectName(QLatin1String(PracticeNames::exerciseTitle));
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
     header->addWidget(m_title);
     m_next = new QToolButton(this);
-    m_next->setObjectName(QStringLiteral("EjercicioSiguiente"));
+    m_next->setObjectName(QLatin1String(PracticeNames::nextExercise));
     m_next->setArrowType(Qt::RightArrow);
     m_next->setAccessibleName(Texts::next);
     m_next->setToolTip(Texts::next);
     connect(m_next, &QToolButton::clicked, this, [this] { showExercise(m_current + 1); });
     header->addWidget(m_next);
     header->addSpacing(12);
-    for (int n = 0; n < instrument.exerciseCount(); ++n) {
+    for (int n = 0; n < model.exerciseCount(); ++n) {
         auto* number = new QToolButton(this);
-        number->setObjectName(QStringLiteral("Ejercicio%1").arg(n + 1));
+        number->setObjectName(QString::fromLatin1(PracticeNames::exerciseNumber).arg(n + 1));
         number->setCheckable(true);
         number->setAutoRaise(true);
         connect(number, &QToolButton::clicked, this, [this, n] { showExercise(n); });
@@ -120,7 +121,7 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     header->addStretch();
     layout->addLayout(header);
 
-    m_statement = makeText(QStringLiteral("Enunciado"), this);
+    m_statement = makeText(QLatin1String(PracticeNames::statement), this);
     QFont larger = m_statement->font();
     larger.setPixelSize(larger.pixelSize() > 0 ? larger.pixelSize() + 2 : 13);
     m_statement->setFont(larger);
@@ -128,17 +129,17 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
 
     auto* actions = new QHBoxLayout;
     auto* check = new QPushButton(Texts::check, this);
-    check->setObjectName(QStringLiteral("BotonComprobar"));
+    check->setObjectName(QLatin1String(PracticeNames::checkButton));
     check->setAutoDefault(false);
     connect(check, &QPushButton::clicked, this, &ExercisePane::check);
     actions->addWidget(check);
     auto* hint = new QPushButton(Texts::hint, this);
-    hint->setObjectName(QStringLiteral("BotonPista"));
+    hint->setObjectName(QLatin1String(PracticeNames::hintButton));
     hint->setAutoDefault(false);
     connect(hint, &QPushButton::clicked, this, &ExercisePane::giveHint);
     actions->addWidget(hint);
     m_show = new QPushButton(Texts::show, this);
-    m_show->setObjectName(QStringLiteral("BotonMuestramelo"));
+    m_show->setObjectName(QLatin1String(PracticeNames::showButton));
     m_show->setAutoDefault(false);
     m_show->setAccessibleDescription(Texts::showDescription);
     // As wide as the wider of its two labels, so that the row does not jump.
@@ -155,15 +156,15 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
     actions->addStretch();
     layout->addLayout(actions);
 
-    m_hint = makeText(QStringLiteral("Pista"), this);
+    m_hint = makeText(QLatin1String(PracticeNames::hint), this);
     layout->addWidget(m_hint);
 
     auto* verdictRow = new QHBoxLayout;
-    m_happyFace = makeFace(QStringLiteral("CaraContenta"), QStringLiteral("happy"), Texts::happyFace, this);
-    m_unhappyFace = makeFace(QStringLiteral("CaraTriste"), QStringLiteral("angry"), Texts::unhappyFace, this);
+    m_happyFace = makeFace(QLatin1String(PracticeNames::happyFace), QStringLiteral("happy"), Texts::happyFace, this);
+    m_unhappyFace = makeFace(QLatin1String(PracticeNames::unhappyFace), QStringLiteral("angry"), Texts::unhappyFace, this);
     verdictRow->addWidget(m_happyFace, 0, Qt::AlignTop);
     verdictRow->addWidget(m_unhappyFace, 0, Qt::AlignTop);
-    m_verdict = makeText(QStringLiteral("Resultado"), this);
+    m_verdict = makeText(QLatin1String(PracticeNames::verdict), this);
     verdictRow->addWidget(m_verdict, 1);
     layout->addLayout(verdictRow);
     layout->addStretch();
@@ -178,7 +179,7 @@ ExercisePane::ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel
 
 void ExercisePane::showExercise(int exercise)
 {
-    if (exercise < 0 || exercise >= m_instrument.exerciseCount())
+    if (exercise < 0 || exercise >= m_model.exerciseCount())
         return;
     stopDemonstration();
     m_current = exercise;
@@ -186,16 +187,16 @@ void ExercisePane::showExercise(int exercise)
     m_hint->clear();
     m_panel.lightKeys({});
     clearVerdict();
-    m_title->setText(Texts::title.arg(exercise + 1).arg(m_instrument.exerciseCount()));
-    m_statement->setText(m_instrument.exercise(exercise).statement);
+    m_title->setText(Texts::title.arg(exercise + 1).arg(m_model.exerciseCount()));
+    m_statement->setText(m_model.exercise(exercise).statement);
     m_previous->setEnabled(exercise > 0);
-    m_next->setEnabled(exercise + 1 < m_instrument.exerciseCount());
+    m_next->setEnabled(exercise + 1 < m_model.exerciseCount());
     refreshNumbers();
 }
 
 void ExercisePane::check()
 {
-    const QStringList differences = m_instrument.differences(m_current);
+    const QStringList differences = m_model.differences(m_current);
     const bool met = differences.isEmpty();
     if (met && m_stateFromDemonstration) {
         showVerdict(Texts::metByDemonstration);
@@ -218,7 +219,7 @@ void ExercisePane::giveHint()
 
 void ExercisePane::showHint(int level)
 {
-    const ExerciseText exercise = m_instrument.exercise(m_current);
+    const ExerciseText exercise = m_model.exercise(m_current);
     m_hintLevel = level;
     switch (m_hintLevel) {
     case 1:
@@ -248,7 +249,7 @@ void ExercisePane::toggleDemonstration()
     m_show->setText(Texts::stop);
     m_show->setAccessibleDescription(Texts::stopDescription);
     m_stopShortcut->setEnabled(true);
-    m_demonstration->start(m_instrument.keysBeforeSequence() + m_instrument.exercise(m_current).sequence);
+    m_demonstration->start(m_model.keysBeforeSequence() + m_model.exercise(m_current).sequence);
 }
 
 void ExercisePane::stopDemonstration()

@@ -5,7 +5,7 @@
 
 class Demonstration;
 class PracticePanel;
-class SimulatedInstrument;
+class InstrumentModel;
 class QLabel;
 class QPushButton;
 class QShortcut;
@@ -21,7 +21,7 @@ class ExercisePane : public QWidget
 {
     Q_OBJECT
 public:
-    ExercisePane(SimulatedInstrument& instrument, PracticePanel& panel, QWidget* parent = nullptr);
+    ExercisePane(InstrumentModel& model, PracticePanel& panel, QWidget* parent = nullptr);
 
     int current() const { return m_current; }
     void showExercise(int exercise);
@@ -46,7 +46,7 @@ private:
     void demonstrationEnded(bool finished);
     void refreshNumbers();
 
-    SimulatedInstrument& m_instrument;
+    InstrumentModel& m_model;
     PracticePanel& m_panel;
     int m_current = 0;
     int m_hintLevel = 0;

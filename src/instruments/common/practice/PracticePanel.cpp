@@ -1,10 +1,12 @@
 #include "PracticePanel.h"
 
 #include "PanelKeyButton.h"
-#include "SimulatedInstrument.h"
+#include "InstrumentFace.h"
+#include "PracticeObjectNames.h"
 #include "core/AppState.h"
 #include "platform/Pictures.h"
 #include "platform/SoundCue.h"
+#include "sim/common/InstrumentModel.h"
 
 #include <QPainter>
 #include <QShortcut>
@@ -17,7 +19,7 @@ namespace {
 QWidget* newDisplayReader(const QRect& place, QWidget* panel)
 {
     auto* reader = new QWidget(panel);
-    reader->setObjectName(QStringLiteral("Pantalla"));
+    reader->setObjectName(QLatin1String(PracticeNames::display));
     reader->setGeometry(place);
     reader->setFocusPolicy(Qt::TabFocus);
     reader->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -26,31 +28,32 @@ QWidget* newDisplayReader(const QRect& place, QWidget* panel)
 
 } // namespace
 
-PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
+PracticePanel::PracticePanel(InstrumentModel& model, const InstrumentFace& face, QWidget* parent)
     : QWidget(parent)
-    , m_instrument(instrument)
+    , m_model(model)
+    , m_face(face)
     , m_click(new SoundCue(this))
     , m_clock(new QTimer(this))
 {
-    setObjectName(QStringLiteral("PanelPractica"));
+    setObjectName(QLatin1String(PracticeNames::panel));
     setAccessibleName(QStringLiteral("Panel frontal"));
-    setFixedSize(instrument.pictureSize());
-    m_picture = Pictures::get(instrument.pictureName(), instrument.pictureSize());
-    m_click->setObjectName(QStringLiteral("SonidoTecla"));
+    setFixedSize(face.pictureSize());
+    m_picture = Pictures::get(face.pictureName(), face.pictureSize());
+    m_click->setObjectName(QLatin1String(PracticeNames::keyClick));
     m_click->open(QStringLiteral("SOND\\HOLYVISN.WAV"));
 
-    m_display = newDisplayReader(instrument.displayRect(), this);
-    m_display->setAccessibleName(instrument.displayReading());
-    for (const PanelKey& key : instrument.keys()) {
+    m_display = newDisplayReader(face.displayRect(), this);
+    m_display->setAccessibleName(model.displayReading());
+    for (const PanelKey& key : face.keys()) {
         auto* button = new PanelKeyButton(key.id, key.name, this);
         button->setObjectName(key.objectName);
         button->setGeometry(key.rect);
         button->setFunctions(key.description, key.shiftedDescription);
         connect(button, &QAbstractButton::pressed, this, [this, id = key.id] { press(id); });
         connect(button, &QAbstractButton::released, this, [this, id = key.id] { release(id); });
-        if (key.id == instrument.wheelDownKey() || key.id == instrument.wheelUpKey())
+        if (key.id == face.wheelDownKey() || key.id == face.wheelUpKey())
             connect(button, &PanelKeyButton::wheelTurned, this, [this](int notches) {
-                const int step = notches > 0 ? m_instrument.wheelUpKey() : m_instrument.wheelDownKey();
+                const int step = notches > 0 ? m_face.wheelUpKey() : m_face.wheelDownKey();
                 for (int n = 0; n < std::abs(notches); ++n)
                     press(step);
             });
@@ -70,17 +73,17 @@ PracticePanel::PracticePanel(SimulatedInstrument& instrument, QWidget* parent)
 
 QSize PracticePanel::sizeHint() const
 {
-    return m_instrument.pictureSize();
+    return m_face.pictureSize();
 }
 
 void PracticePanel::press(int key)
 {
     if (appState().soundOn && m_click->isOpen())
         m_click->play();
-    m_instrument.tick(int(m_sinceTick.restart()));
-    m_instrument.press(key);
+    m_model.tick(int(m_sinceTick.restart()));
+    m_model.press(key);
     for (PanelKeyButton* button : std::as_const(m_buttons))
-        button->followShift(m_instrument.shiftLit());
+        button->followShift(m_model.shiftLit());
     // A new key shows its digit at once, lit.
     m_ticks = 0;
     m_blinkOn = true;
@@ -90,8 +93,8 @@ void PracticePanel::press(int key)
 
 void PracticePanel::release(int key)
 {
-    m_instrument.tick(int(m_sinceTick.restart()));
-    m_instrument.release(key);
+    m_model.tick(int(m_sinceTick.restart()));
+    m_model.release(key);
     displayChanged();
     emit keyReleased(key);
 }
@@ -104,10 +107,10 @@ void PracticePanel::lightKeys(const QList<int>& keys)
 
 void PracticePanel::tick()
 {
-    m_instrument.tick(int(m_sinceTick.restart()));
+    m_model.tick(int(m_sinceTick.restart()));
     ++m_ticks;
-    const bool blinkOn = !m_instrument.blinks() || (m_ticks / ticksPerBlink) % 2 == 0;
-    const QString reading = m_instrument.displayReading();
+    const bool blinkOn = !m_model.blinks() || (m_ticks / ticksPerBlink) % 2 == 0;
+    const QString reading = m_model.displayReading();
     if (blinkOn == m_blinkOn && reading == m_display->accessibleName())
         return;
     m_blinkOn = blinkOn;
@@ -116,7 +119,7 @@ void PracticePanel::tick()
 
 void PracticePanel::displayChanged()
 {
-    const QString reading = m_instrument.displayReading();
+    const QString reading = m_model.displayReading();
     if (reading != m_display->accessibleName())
         m_display->setAccessibleName(reading);
     update();
@@ -126,5 +129,5 @@ void PracticePanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, m_picture);
-    m_instrument.paintDisplay(p, m_blinkOn);
+    m_face.paintDisplay(p, m_blinkOn);
 }

@@ -6,13 +6,14 @@
 #include <QWidget>
 
 class PanelKeyButton;
-class SimulatedInstrument;
+class InstrumentFace;
+class InstrumentModel;
 class SoundCue;
 class QTimer;
 
-// A simulated instrument's panel: its picture at its size, a button over every key,
-// its display drawn live over the picture and read out to a screen reader. Every key
-// press (mouse, keyboard, shortcut, wheel) goes to the instrument, clicks, and raises
+// A simulated instrument's panel, as its face draws it: its picture at its size, a button
+// over every key, its display drawn live over the picture and read out to a screen reader.
+// Every key press (mouse, keyboard, shortcut, wheel) goes to the model, clicks, and raises
 // `keyPressed` once the display shows the result. A timer tells the instrument how time
 // passes and blinks what blinks.
 class PracticePanel : public QWidget
@@ -22,7 +23,7 @@ public:
     static constexpr int tickMilliseconds = 250;
     static constexpr int ticksPerBlink = 2;
 
-    explicit PracticePanel(SimulatedInstrument& instrument, QWidget* parent = nullptr);
+    PracticePanel(InstrumentModel& model, const InstrumentFace& face, QWidget* parent = nullptr);
 
     // Keys pressed and let go; the instrument first hears how much time has passed.
     void press(int key);
@@ -46,7 +47,8 @@ private:
     void tick();
     void displayChanged();
 
-    SimulatedInstrument& m_instrument;
+    InstrumentModel& m_model;
+    const InstrumentFace& m_face;
     QPixmap m_picture;
     QWidget* m_display = nullptr;
     QHash<int, PanelKeyButton*> m_buttons;

@@ -1,49 +1,51 @@
 #include "PracticeWindow.h"
 
 #include "ExercisePane.h"
+#include "PracticeObjectNames.h"
 #include "PracticePanel.h"
-#include "SimulatedInstrument.h"
 #include "core/LearningProgress.h"
 #include "core/Navigation.h"
+#include "core/WindowClaims.h"
 #include "platform/WindowsFonts.h"
 #include "widgets/Oscilloscope.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-QPointer<PracticeWindow>& openWindow()
+// The open practice of each instrument, by its short name, to bring to the front.
+QHash<QString, QPointer<PracticeWindow>>& openWindows()
 {
-    static QPointer<PracticeWindow> window;
-    return window;
+    static QHash<QString, QPointer<PracticeWindow>> windows;
+    return windows;
 }
 } // namespace
 
 PracticeWindow* PracticeWindow::open(const PracticeDefinition& practice)
 {
-    if (PracticeWindow* window = openWindow()) {
-        window->raise();
-        window->activateWindow();
+    if (!WindowClaims::claim(OnePerInstrument::Practice, practice.instrument)) {
+        PracticeWindow* window = openWindows().value(practice.instrument);
+        if (window) {
+            window->raise();
+            window->activateWindow();
+        }
         return window;
     }
     auto* window = new PracticeWindow(practice);
-    openWindow() = window;
+    openWindows().insert(practice.instrument, window);
     window->show();
     window->raise();
     window->activateWindow();
     return window;
 }
 
-bool PracticeWindow::isOpen()
-{
-    return !openWindow().isNull();
-}
-
 PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
-    : m_instrument(practice.create())
+    : m_name(practice.instrument)
+    , m_instrument(practice.create())
 {
     setObjectName(practice.objectName);
     setWindowTitle(practice.caption);
@@ -52,29 +54,20 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    m_panel = new PracticePanel(*m_instrument, this);
+    m_panel = new PracticePanel(*m_instrument.model, *m_instrument.face, this);
     top->addWidget(m_panel, 0, Qt::AlignTop);
-    // The oscilloscope on the instrument's output, following it after every key.
-    m_scope = new Oscilloscope(this);
-    m_scope->setObjectName(QStringLiteral("Osciloscopio"));
-    m_scope->setSignal(m_instrument->output());
-    connect(m_panel, &PracticePanel::keyPressed, m_scope, [this] { m_scope->setSignal(m_instrument->output()); });
-    connect(m_panel, &PracticePanel::keyReleased, m_scope, [this] { m_scope->setSignal(m_instrument->output()); });
-    m_scope->setMinimumSize(m_scope->sizeHint());
-    top->addWidget(m_scope, 1);
+    if (m_instrument.model->output())
+        addOscilloscope(top);
     layout->addLayout(top);
-    m_exercises = new ExercisePane(*m_instrument, *m_panel, this);
+    m_exercises = new ExercisePane(*m_instrument.model, *m_panel, this);
     layout->addWidget(m_exercises, 1);
     connect(m_exercises, &ExercisePane::exerciseMet, this, [instrument = practice.instrument](int exercise) {
         learningProgress().recordExerciseMet(instrument, QString::number(exercise));
     });
-    learningProgress().setOscilloscopeSource([scope = QPointer<Oscilloscope>(m_scope)] {
-        return scope ? scope->grab().toImage() : QImage();
-    });
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     auto* close = new QPushButton(QStringLiteral("&Cerrar"), this);
-    close->setObjectName(QStringLiteral("BotonCerrar"));
+    close->setObjectName(QLatin1String(PracticeNames::closeButton));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &PracticeWindow::reject);
     closeRow->addWidget(close);
@@ -82,15 +75,45 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     resize(sizeHint());
 }
 
-PracticeWindow::~PracticeWindow() = default;
+// The oscilloscope on the instrument's output, following it after every key.
+void PracticeWindow::addOscilloscope(QBoxLayout* row)
+{
+    m_scope = new Oscilloscope(this);
+    m_scope->setObjectName(QLatin1String(PracticeNames::oscilloscope));
+    const auto follow = [this] { m_scope->setSignal(m_instrument.model->output().value_or(ScopeSignal{})); };
+    follow();
+    connect(m_panel, &PracticePanel::keyPressed, m_scope, follow);
+    connect(m_panel, &PracticePanel::keyReleased, m_scope, follow);
+    m_scope->setMinimumSize(m_scope->sizeHint());
+    row->addWidget(m_scope, 1);
+    learningProgress().setOscilloscopeSource([scope = QPointer<Oscilloscope>(m_scope)] {
+        return scope ? scope->grab().toImage() : QImage();
+    });
+}
+
+PracticeWindow::~PracticeWindow()
+{
+    releaseClaim();
+}
+
+void PracticeWindow::releaseClaim()
+{
+    // Only the window the claim was made for gives it up: one left over from before a
+    // start-up, whose claim was dropped then, leaves its successor's alone.
+    if (openWindows().value(m_name) != this)
+        return;
+    openWindows().remove(m_name);
+    WindowClaims::release(OnePerInstrument::Practice, m_name);
+}
 
 void PracticeWindow::reject()
 {
     m_exercises->stopDemonstration();
-    learningProgress().keepOscilloscope(m_scope->grab().toImage());
+    if (m_scope)
+        learningProgress().keepOscilloscope(m_scope->grab().toImage());
     hide();
     // Closed at once for whoever asks whether the practice is open; destroyed later.
-    openWindow() = nullptr;
+    releaseClaim();
     Navigation::release(this);
 }
 

@@ -4,27 +4,25 @@
 
 #include <QDialog>
 
-#include <memory>
-
 class ExercisePane;
+class QBoxLayout;
 class Oscilloscope;
 class PracticePanel;
-class SimulatedInstrument;
 
 // The window where a student operates a simulated instrument: its panel with its live
-// display, an oscilloscope on its output, and exercises checked on its state. One at a
-// time in the whole program; "&Cerrar" and Esc close it.
+// display, an oscilloscope on its output where it has one, and exercises checked on its
+// state. One per instrument, claimed under the instrument's name; "&Cerrar" and Esc close it.
 class PracticeWindow : public QDialog
 {
     Q_OBJECT
 public:
-    // Opens the practice, or brings the one open to the front.
+    // Opens the instrument's practice, or brings the one open to the front.
     static PracticeWindow* open(const PracticeDefinition& practice);
-    static bool isOpen();
 
     ~PracticeWindow() override;
 
-    SimulatedInstrument& instrument() { return *m_instrument; }
+    InstrumentModel& model() { return *m_instrument.model; }
+    const InstrumentFace& face() const { return *m_instrument.face; }
     PracticePanel* panel() const { return m_panel; }
 
 protected:
@@ -33,9 +31,12 @@ protected:
 
 private:
     explicit PracticeWindow(const PracticeDefinition& practice);
+    void addOscilloscope(QBoxLayout* row);
+    void releaseClaim();
 
-    std::unique_ptr<SimulatedInstrument> m_instrument;
+    QString m_name; // the instrument's short name, under which the window is claimed
+    PracticeInstrument m_instrument;
     PracticePanel* m_panel = nullptr;
-    Oscilloscope* m_scope = nullptr;
+    Oscilloscope* m_scope = nullptr; // none for an instrument without an output
     ExercisePane* m_exercises = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instruments/fg110/practice/Fg110Display.h"
+#include "sim/fg110/Fg110Display.h"
 
 class QPainter;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instruments/common/practice/SimulatedInstrument.h"
+#include "instruments/common/practice/InstrumentFace.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // The FG110 practice generator driven key by key as a student would, and what its
 // display, output and exercises then say.
 
-#include "instruments/fg110/practice/Fg110Exercises.h"
-#include "instruments/fg110/practice/Fg110Generator.h"
+#include "sim/fg110/Fg110Exercises.h"
+#include "sim/fg110/Fg110Generator.h"
 
 #include <QRandomGenerator>
 #include <QTest>

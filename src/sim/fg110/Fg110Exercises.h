@@ -1,7 +1,7 @@
 #pragma once
 
-#include "instruments/common/practice/Exercise.h"
-#include "instruments/fg110/practice/Fg110Generator.h"
+#include "sim/exercise/Exercise.h"
+#include "sim/fg110/Fg110Generator.h"
 
 // The twelve FG110 practice exercises, in order. Their key ids are `int(Fg110Key)`. Each
 // hint sequence starts with INITIALIZE (SHIFT, 0), which keeps the memories, and so

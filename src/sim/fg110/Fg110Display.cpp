@@ -1,4 +1,4 @@
-#include "instruments/fg110/practice/Fg110Display.h"
+#include "sim/fg110/Fg110Display.h"
 
 #include <QStringList>
 

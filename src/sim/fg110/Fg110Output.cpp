@@ -1,4 +1,4 @@
-#include "instruments/fg110/practice/Fg110Output.h"
+#include "sim/fg110/Fg110Output.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "instruments/fg110/practice/Fg110NumberFormat.h"
+#include "sim/fg110/Fg110NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/ScopeScale.h"
-#include "widgets/ScopeSignal.h"
+#include "sim/signal/ScopeScale.h"
+#include "sim/signal/ScopeSignal.h"
 
 #include <QString>
 

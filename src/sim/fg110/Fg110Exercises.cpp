@@ -1,4 +1,4 @@
-#include "instruments/fg110/practice/Fg110Exercises.h"
+#include "sim/fg110/Fg110Exercises.h"
 
 #include "sim/exercise/Differences.h"
 

@@ -1,4 +1,4 @@
-#include "instruments/fg110/practice/Fg110Key.h"
+#include "sim/fg110/Fg110Key.h"
 
 #include <map>
 

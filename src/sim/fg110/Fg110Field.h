@@ -1,8 +1,8 @@
 #pragma once
 
-#include "instruments/fg110/practice/Fg110Key.h"
-#include "instruments/fg110/practice/Fg110NumberFormat.h"
-#include "instruments/fg110/practice/Fg110Settings.h"
+#include "sim/fg110/Fg110Key.h"
+#include "sim/fg110/Fg110NumberFormat.h"
+#include "sim/fg110/Fg110Settings.h"
 
 #include <optional>
 #include <utility>

@@ -1,5 +1,5 @@
 // The oscilloscope's choice of timebase and V/div for a signal, and how it writes them.
-#include "widgets/ScopeScale.h"
+#include "sim/signal/ScopeScale.h"
 
 #include <QTest>
 #include <cmath>

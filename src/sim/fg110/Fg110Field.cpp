@@ -1,4 +1,4 @@
-#include "instruments/fg110/practice/Fg110Field.h"
+#include "sim/fg110/Fg110Field.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ScopeScale.h"
+#include "sim/signal/ScopeScale.h"
 
 #include <QChar>
 #include <array>

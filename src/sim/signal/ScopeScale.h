@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ScopeSignal.h"
+#include "sim/signal/ScopeSignal.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "instruments/fg110/practice/Fg110Generator.h"
+#include "sim/fg110/Fg110Generator.h"
 
-#include "instruments/fg110/practice/Fg110Output.h"
+#include "sim/fg110/Fg110Output.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ScopeDescription.h"
+#include "sim/signal/ScopeDescription.h"
 
 #include <algorithm>
 #include <array>

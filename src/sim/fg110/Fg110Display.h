@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instruments/fg110/practice/Fg110Settings.h"
+#include "sim/fg110/Fg110Settings.h"
 
 #include <QString>
 

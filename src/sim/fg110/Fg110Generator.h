@@ -1,11 +1,11 @@
 #pragma once
 
-#include "instruments/fg110/practice/Fg110Display.h"
-#include "instruments/fg110/practice/Fg110Field.h"
-#include "instruments/fg110/practice/Fg110Key.h"
-#include "instruments/fg110/practice/Fg110Output.h"
-#include "instruments/fg110/practice/Fg110Settings.h"
-#include "widgets/ScopeSignal.h"
+#include "sim/fg110/Fg110Display.h"
+#include "sim/fg110/Fg110Field.h"
+#include "sim/fg110/Fg110Key.h"
+#include "sim/fg110/Fg110Output.h"
+#include "sim/fg110/Fg110Settings.h"
+#include "sim/signal/ScopeSignal.h"
 
 #include <array>
 #include <optional>

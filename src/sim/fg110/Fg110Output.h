@@ -1,7 +1,7 @@
 #pragma once
 
-#include "instruments/fg110/practice/Fg110Settings.h"
-#include "widgets/ScopeSignal.h"
+#include "sim/fg110/Fg110Settings.h"
+#include "sim/signal/ScopeSignal.h"
 
 // What LOCAL/MAN TRIG has started since the mode was chosen: a burst in TRIG; in GATE a
 // gate open while the key is held (its time told by the generator's clock).

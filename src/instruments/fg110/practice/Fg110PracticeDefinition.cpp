@@ -1,0 +1,20 @@
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
+
+#include "instruments/fg110/Fg110ObjectNames.h"
+#include "instruments/fg110/practice/Fg110Face.h"
+#include "sim/fg110/Fg110Model.h"
+
+const PracticeDefinition& fg110PracticeDefinition()
+{
+    static const PracticeDefinition definition{
+        QStringLiteral("Práctica con el generador de funciones FG110"),
+        QString::fromLatin1(Fg110Names::practice),
+        QStringLiteral("fg110"),
+        [] {
+            auto model = std::make_unique<Fg110Model>();
+            auto face = std::make_unique<Fg110Face>(*model);
+            return PracticeInstrument{std::move(model), std::move(face)};
+        },
+    };
+    return definition;
+}

@@ -1,0 +1,59 @@
+#include "sim/fg110/Fg110Model.h"
+
+#include "sim/fg110/Fg110Exercises.h"
+
+void Fg110Model::press(int key)
+{
+    m_generator.press(Fg110Key(key));
+}
+
+void Fg110Model::release(int key)
+{
+    m_generator.release(Fg110Key(key));
+}
+
+void Fg110Model::tick(int milliseconds)
+{
+    m_generator.tick(milliseconds);
+}
+
+QString Fg110Model::displayReading() const
+{
+    return m_generator.display().reading();
+}
+
+bool Fg110Model::blinks() const
+{
+    return m_generator.display().blinkingDigit >= 0;
+}
+
+bool Fg110Model::shiftLit() const
+{
+    return m_generator.display().shiftLamp;
+}
+
+std::optional<ScopeSignal> Fg110Model::output() const
+{
+    return m_generator.output();
+}
+
+int Fg110Model::exerciseCount() const
+{
+    return int(fg110Exercises().size());
+}
+
+ExerciseText Fg110Model::exercise(int n) const
+{
+    const auto& e = fg110Exercises().at(n);
+    return {e.statement, e.whichKeys, e.keysToLight, e.sequenceText, e.sequence};
+}
+
+QStringList Fg110Model::differences(int n) const
+{
+    return fg110Exercises().at(n).differences(m_generator);
+}
+
+QList<int> Fg110Model::keysBeforeSequence() const
+{
+    return fg110KeysBeforeSequence(m_generator);
+}
