@@ -27,6 +27,15 @@ int Circuit::node(const QString& name)
     return int(m_nodeNames.size()) - 1;
 }
 
+bool Circuit::nameGround(const QString& name)
+{
+    if (findNode(name) >= 0)
+        return false;
+    m_nodeNames[0] = name;
+    m_nodeByKey.insert(nodeKey(name), 0);
+    return true;
+}
+
 int Circuit::findNode(const QString& name) const
 {
     return m_nodeByKey.value(nodeKey(name), -1);

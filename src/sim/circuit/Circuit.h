@@ -46,6 +46,9 @@ public:
 
     // The node named so (case does not count; "0" and "gnd" are ground), made if new.
     int node(const QString& name);
+    // Gives ground a name of its own besides "0" and "gnd" (the name its test point shows);
+    // false when a node of that name already exists.
+    bool nameGround(const QString& name);
     // The node named so, or -1.
     int findNode(const QString& name) const;
     QString nodeName(int node) const { return m_nodeNames.value(node); }

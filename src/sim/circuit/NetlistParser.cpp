@@ -308,10 +308,18 @@ private:
         const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         if (colon < 0)
             return fail(line, QStringLiteral("a la línea de cabecera le faltan los dos puntos: «*# clave: valor»."));
-        if (key == QLatin1String("título") || key == QLatin1String("titulo")) {
+        if (key == u"título" || key == QLatin1String("titulo")) {
             if (rest.isEmpty())
                 return fail(line, QStringLiteral("el título está vacío."));
             circuit().title = rest;
+            return true;
+        }
+        if (key == QLatin1String("tierra")) {
+            if (words.size() != 1 || words[0] == QLatin1String("0") || words[0].compare(QLatin1String("gnd"), Qt::CaseInsensitive) == 0)
+                return fail(line, QStringLiteral("la tierra se nombra con una sola palabra: «*# tierra: NOMBRE»."));
+            if (!circuit().nameGround(words[0]))
+                return fail(line, QStringLiteral("el nodo %1 ya se ha usado: la línea de la tierra va antes que los elementos.")
+                                      .arg(quoted(words[0])));
             return true;
         }
         if (key == QLatin1String("punto")) {
@@ -372,8 +380,8 @@ private:
             circuit().attach(Elements::link(cut.link, cut.first, cut.second));
             return true;
         }
-        return fail(line, QStringLiteral("la clave %1 no se conoce: la cabecera admite título, punto, oculta, fuente, "
-                                         "generador y corte.")
+        return fail(line, QStringLiteral("la clave %1 no se conoce: la cabecera admite título, tierra, punto, oculta, "
+                                         "fuente, generador y corte.")
                               .arg(quoted(key)));
     }
 
