@@ -535,6 +535,26 @@ Solution operatingPoint(Circuit& circuit, double time)
     return solution;
 }
 
+Solution advance(Circuit& circuit, double time, double step)
+{
+    Eigen::VectorXd unknowns;
+    int iterations = 0;
+    const double dt = step > 0 && std::isfinite(step) ? step : 1e-3;
+    System system(circuit, Analysis::TransientStep, time, dt);
+    const SolveStatus status = system.solve(unknowns, iterations);
+    if (status != SolveStatus::Solved) {
+        Solution failed;
+        failed.status = status;
+        failed.nodeVoltages.assign(std::size_t(circuit.nodeCount()), 0.0);
+        failed.elementCurrents.assign(circuit.elements().size(), 0.0);
+        return failed;
+    }
+    Solution solution = solutionOf(system, circuit, unknowns);
+    solution.iterations = iterations;
+    advanceState(circuit, solution, dt);
+    return solution;
+}
+
 Transient transient(Circuit& circuit, const TransientRequest& request)
 {
     Transient result;

@@ -71,6 +71,11 @@ Solution operatingPoint(Circuit& circuit, double time = 0.0);
 // settling cap), then recorded.
 Transient transient(Circuit& circuit, const TransientRequest& request);
 
+// One step of `step` seconds to `time` from the state the circuit's parts carry (after an
+// operating point or an earlier step), by the trapezoidal rule: for a bench that lives in
+// time, a frame at a time (a lamp warming, a fuse heating, a knob being turned).
+Solution advance(Circuit& circuit, double time, double step);
+
 // The status in words, for a message: "sin solución única", …
 QString statusText(SolveStatus status);
 
