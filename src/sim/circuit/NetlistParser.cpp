@@ -334,18 +334,25 @@ private:
         }
         if (key == QLatin1String("oculta")) {
             const QString tolerance = words.value(1);
-            const auto percent = tolerance.endsWith(QLatin1Char('%')) ? parseSpiceValue(tolerance.chopped(1)) : std::nullopt;
-            if (words.size() != 2 || !percent || *percent < 0 || *percent >= 100)
+            const std::optional<double> parsed = tolerance.endsWith(QLatin1Char('%')) ? parseSpiceValue(tolerance.chopped(1)) : std::nullopt;
+            const double percent = parsed.value_or(-1.0);
+            if (words.size() != 2 || percent < 0 || percent >= 100)
                 return fail(line, QStringLiteral("una resistencia oculta se escribe «*# oculta: R1 5%», con su tolerancia."));
-            m_hidden.push_back({words[0], *percent / 100.0, line});
+            m_hidden.push_back({words[0], percent / 100.0, line});
             return true;
         }
         if (key == QLatin1String("fuente") || key == QLatin1String("generador")) {
             const bool supply = key == QLatin1String("fuente");
-            std::optional<double> first = words.size() > 2 ? parseSpiceValue(words[2]) : std::nullopt;
-            std::optional<double> second = words.size() > 3 ? parseSpiceValue(words[3]) : std::nullopt;
-            const bool valid = words.size() >= 2 && words.size() <= (supply ? 4 : 3) && (words.size() < 3 || first)
-                && (words.size() < 4 || second) && words[0].compare(words[1], Qt::CaseInsensitive) != 0;
+            // The optional numbers after the nodes, with their defaults.
+            const double defaults[2] = {supply ? 0.0 : 50.0, 1.0};
+            double numbers[2] = {defaults[0], defaults[1]};
+            bool valid = words.size() >= 2 && words.size() <= (supply ? 4 : 3)
+                && words[0].compare(words[1], Qt::CaseInsensitive) != 0;
+            for (qsizetype i = 2; valid && i < words.size(); ++i) {
+                const std::optional<double> number = parseSpiceValue(words[i]);
+                valid = number.has_value();
+                numbers[i - 2] = number.value_or(defaults[i - 2]);
+            }
             if (!valid)
                 return fail(line, supply ? QStringLiteral("la fuente se escribe «*# fuente: nodo+ nodo- [voltios [amperios]]».")
                                          : QStringLiteral("el generador se escribe «*# generador: nodo+ nodo- [ohmios]»."));
@@ -358,11 +365,11 @@ private:
             if (supply) {
                 element.kind = ElementKind::PowerSupply;
                 element.name = Circuit::supplyName();
-                element.supply.setPoint = std::clamp(first.value_or(0.0), 0.0, SupplySettings::maximumVoltage);
-                element.supply.currentLimit = std::clamp(second.value_or(1.0), 0.0, SupplySettings::maximumCurrent);
+                element.supply.setPoint = std::clamp(numbers[0], 0.0, SupplySettings::maximumVoltage);
+                element.supply.currentLimit = std::clamp(numbers[1], 0.0, SupplySettings::maximumCurrent);
             } else {
                 element = Elements::testSource(Circuit::generatorName(), element.first, element.second, 0.0,
-                                               std::clamp(first.value_or(50.0), 1e-3, 1e6));
+                                               std::clamp(numbers[0], 1e-3, 1e6));
             }
             circuit().attach(std::move(element));
             return true;
