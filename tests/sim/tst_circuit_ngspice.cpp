@@ -161,6 +161,7 @@ private slots:
         QTest::addRow("sine 5 kHz") << "sine" << 5000.0 << false;
         QTest::addRow("square 1 kHz") << "square" << 1000.0 << false;
         QTest::addRow("square 10 kHz, voltmeter on B") << "square" << 10000.0 << true;
+        QTest::addRow("square 2 Hz, steps longer than RC") << "square" << 2.0 << false;
     }
 
     void transientRms()
