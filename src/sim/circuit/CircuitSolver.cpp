@@ -159,7 +159,8 @@ Solution advance(Circuit& circuit, double time, double step)
 Transient transient(Circuit& circuit, const TransientRequest& request)
 {
     Transient result;
-    const int steps = std::clamp(request.stepsPerPeriod, 4, 100000);
+    // However it is asked, a run takes at most 100 periods of at most 20,000 steps.
+    const int steps = std::clamp(request.stepsPerPeriod, 4, 20000);
     const double period = request.period > 0 && std::isfinite(request.period) ? request.period : 1e-3;
     result.step = period / steps;
     const Solution start = operatingPoint(circuit, 0.0);
@@ -190,7 +191,7 @@ Transient transient(Circuit& circuit, const TransientRequest& request)
 
     Solution last = start;
     std::vector<double> previousEnd = start.nodeVoltages;
-    for (int settling = 0; settling < std::max(request.maximumSettlingPeriods, 1); ++settling) {
+    for (int settling = 0; settling < std::clamp(request.maximumSettlingPeriods, 1, 90); ++settling) {
         for (int i = 0; i < steps; ++i)
             if (!advance(i + 1 == steps ? &last : nullptr))
                 return result;
@@ -206,7 +207,7 @@ Transient transient(Circuit& circuit, const TransientRequest& request)
             break;
     }
 
-    const std::size_t samples = std::size_t(std::max(request.recordedPeriods, 1)) * std::size_t(steps) + 1;
+    const std::size_t samples = std::size_t(std::clamp(request.recordedPeriods, 1, 10)) * std::size_t(steps) + 1;
     result.nodeVoltages.assign(std::size_t(circuit.nodeCount()), std::vector<double>(samples));
     result.elementCurrents.assign(circuit.elements().size(), std::vector<double>(samples));
     const auto record = [&result](const Solution& solution, std::size_t sample) {

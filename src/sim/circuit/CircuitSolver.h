@@ -32,7 +32,8 @@ struct Solution {
 };
 
 // What a transient run records: `recordedPeriods` whole periods after the circuit has
-// settled, `stepsPerPeriod` samples each, plus the sample that closes the last period.
+// settled, `stepsPerPeriod` samples each, plus the sample that closes the last period. So
+// that no run stalls, at most 20,000 steps a period, 90 periods to settle and 10 recorded.
 struct TransientRequest {
     double period = 1e-3;      // seconds
     int stepsPerPeriod = 200;
