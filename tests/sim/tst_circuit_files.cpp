@@ -89,7 +89,7 @@ private slots:
         row("source without value", title + QStringLiteral("V1 a 0 DC\n"), "circuits/roto.cir, línea 2: falta el valor de «V1».");
         row("extra word", title + QStringLiteral("R1 a 0 1k 5%\n"), "circuits/roto.cir, línea 2: sobra «5%» tras el valor de «R1».");
         row("zero resistance", title + QStringLiteral("R1 a 0 0\n"),
-            "circuits/roto.cir, línea 2: la resistencia «R1» debe valer entre 1m y 1t ohmios.");
+            "circuits/roto.cir, línea 2: la resistencia «R1» debe valer entre 1 mΩ y 1 TΩ.");
         row("same node twice", title + QStringLiteral("R1 a A 1k\n"), "circuits/roto.cir, línea 2: los dos nodos de «R1» son el mismo.");
         row("duplicate", title + QStringLiteral("R1 a 0 1k\nr1 a b 2k\n"),
             "circuits/roto.cir, línea 3: el elemento «r1» ya está en la línea 2.");

@@ -228,7 +228,7 @@ private:
         case 'R':
             element.kind = ElementKind::Resistor;
             if (*value < 1e-3 || *value > 1e12)
-                return fail(line, QStringLiteral("la resistencia %1 debe valer entre 1m y 1t ohmios.").arg(quoted(element.name)));
+                return fail(line, QStringLiteral("la resistencia %1 debe valer entre 1 mΩ y 1 TΩ.").arg(quoted(element.name)));
             break;
         case 'C':
             element.kind = ElementKind::Capacitor;
@@ -239,7 +239,7 @@ private:
         default:
             element.kind = kind == QLatin1Char('V') ? ElementKind::VoltageSource : ElementKind::CurrentSource;
             if (std::abs(*value) > 1e4)
-                return fail(line, QStringLiteral("la fuente %1 pasa de 10 k.").arg(quoted(element.name)));
+                return fail(line, QStringLiteral("la fuente %1 no puede pasar de 10 kV ni de 10 kA.").arg(quoted(element.name)));
             break;
         }
         return true;
