@@ -155,23 +155,26 @@ private slots:
     {
         QTest::addColumn<QString>("waveform");
         QTest::addColumn<double>("frequency");
-        QTest::addColumn<bool>("withVoltmeter");
-        QTest::addRow("sine 1 kHz") << "sine" << 1000.0 << false;
-        QTest::addRow("sine 1 kHz, voltmeter on B") << "sine" << 1000.0 << true;
-        QTest::addRow("sine 5 kHz") << "sine" << 5000.0 << false;
-        QTest::addRow("square 1 kHz") << "square" << 1000.0 << false;
-        QTest::addRow("square 10 kHz, voltmeter on B") << "square" << 10000.0 << true;
-        QTest::addRow("square 2 Hz, steps longer than RC") << "square" << 2.0 << false;
+        QTest::addColumn<QString>("load");
+        QTest::addRow("sine 1 kHz") << "sine" << 1000.0 << "";
+        QTest::addRow("sine 1 kHz, voltmeter on B") << "sine" << 1000.0 << "voltmeter";
+        QTest::addRow("sine 1 kHz, 100 mA input on B") << "sine" << 1000.0 << "ammeter";
+        QTest::addRow("sine 5 kHz") << "sine" << 5000.0 << "";
+        QTest::addRow("square 1 kHz") << "square" << 1000.0 << "";
+        QTest::addRow("square 10 kHz, voltmeter on B") << "square" << 10000.0 << "voltmeter";
+        QTest::addRow("square 2 Hz, steps longer than RC") << "square" << 2.0 << "";
     }
 
     void transientRms()
     {
         QFETCH(QString, waveform);
         QFETCH(double, frequency);
-        QFETCH(bool, withVoltmeter);
+        QFETCH(QString, load);
         Circuit circuit = shipped(QStringLiteral("rc.cir"));
-        if (withVoltmeter)
+        if (load == QLatin1String("voltmeter"))
             voltmeter(circuit, "B", "gnd");
+        else if (load == QLatin1String("ammeter"))
+            ammeter(circuit, "B", "gnd", 1.0, 0.44);
         const double period = 1.0 / frequency;
         const bool sine = waveform == QLatin1String("sine");
         circuit.generator()->waveform = [sine, frequency, period](double t) {
