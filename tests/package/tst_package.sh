@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks the package TRIVANE_TEST_PACKAGE: its files, the validators and lintian, and an
 # extracted copy run offscreen. Arguments: <window probe folder> <source SOND folder> <version>
+# <source circuits folder>
 set -uo pipefail
 probe_plugins=$(realpath "$1")
 sounds=$2
 version=$3
+circuits=$4
 deb=${TRIVANE_TEST_PACKAGE:-}
 if [ -z "$deb" ] || [ ! -f "$deb" ]; then
     echo "SKIP: no package to check (scripts/test builds it and names it in TRIVANE_TEST_PACKAGE)"
@@ -22,6 +24,7 @@ expected=(usr/bin/trivane usr/share/applications/$app.desktop usr/share/metainfo
 for size in 16 24 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app.png"); done
 for shot in selector panel-frontal cuestiones; do expected+=("usr/share/doc/trivane/capturas/$shot.png"); done
 for cue in "$sounds"/*.WAV; do expected+=("usr/share/trivane/SOND/$(basename "$cue")"); done
+for circuit in "$circuits"/*.cir; do expected+=("usr/share/trivane/circuits/$(basename "$circuit")"); done
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||')
 for file in "${expected[@]}"; do
     grep -qxF "$file" <<<"$listing" || fail "the package lacks $file"
