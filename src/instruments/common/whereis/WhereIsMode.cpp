@@ -86,6 +86,9 @@ WhereIsMode::WhereIsMode(FrontPanelExplorer* explorer, QRect buttonPlace,
     m_next = pushButton(m_strip, ObjectNames::whereIsNextButton, WhereIsTexts::next);
     connect(m_next, &QPushButton::clicked, this, &WhereIsMode::moveOn);
 
+    // Laid out below the window as it opens, so that Tab reaches "&Siguiente" last.
+    layOutStrip(explorer->size());
+
     m_outline = new RegionOutline(explorer);
     m_outline->setObjectName(ObjectNames::whereIsOutline);
     // Over the pictures, under the captions that show while pointing.
@@ -102,17 +105,22 @@ void WhereIsMode::enter()
                                                m_explorer->stackedMap() ? m_explorer->stackedMap()->accessibleDescription()
                                                                         : QString()});
     const QSize size = m_before->size;
-    m_strip->setGeometry(0, size.height(), size.width(), StripHeight);
-    const int inner = size.width() - 2 * Margin;
-    m_question->setGeometry(Margin, 6, inner, 38);
-    m_verdict->setGeometry(Margin, 46, inner - ButtonSize.width() - Margin, 38);
-    m_next->setGeometry(QRect(QPoint(size.width() - Margin - ButtonSize.width(), 50), ButtonSize));
+    layOutStrip(size);
     m_explorer->resize(size.width(), size.height() + StripHeight);
     m_strip->show();
     // The question decides which picture is shown.
     m_explorer->setStackedMapBoxEnabled(false);
     m_explorer->clearExplanation();
     startRound();
+}
+
+void WhereIsMode::layOutStrip(QSize above)
+{
+    m_strip->setGeometry(0, above.height(), above.width(), StripHeight);
+    const int inner = above.width() - 2 * Margin;
+    m_question->setGeometry(Margin, 6, inner, 38);
+    m_verdict->setGeometry(Margin, 46, inner - ButtonSize.width() - Margin, 38);
+    m_next->setGeometry(QRect(QPoint(above.width() - Margin - ButtonSize.width(), 50), ButtonSize));
 }
 
 void WhereIsMode::leave()

@@ -41,6 +41,8 @@ public:
     bool takeAnswer(SensitiveMap* map, int region);
 
 private:
+    // The strip's place and contents, below a window of this size.
+    void layOutStrip(QSize above);
     void enter();
     void leave();
     void startRound();
