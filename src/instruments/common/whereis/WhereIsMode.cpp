@@ -70,7 +70,8 @@ WhereIsMode::WhereIsMode(FrontPanelExplorer* explorer, QRect buttonPlace,
     m_button->setCheckable(true);
     m_button->setGeometry(buttonPlace);
     m_button->setAccessibleDescription(WhereIsTexts::buttonDescription);
-    m_button->setEnabled(!m_questions.empty());
+    // A panel that registered no region (its click sound could not be opened) cannot be answered.
+    m_button->setEnabled(!m_questions.empty() && explorer->map()->regionCount() > 0);
     connect(m_button, &QPushButton::toggled, this, [this](bool down) {
         m_button->setAccessibleDescription(down ? WhereIsTexts::buttonDescriptionDown : WhereIsTexts::buttonDescription);
         down ? enter() : leave();
