@@ -109,8 +109,6 @@ void WhereIsMode::enter()
     layOutStrip(size);
     m_explorer->resize(size.width(), size.height() + StripHeight);
     m_strip->show();
-    // The question decides which picture is shown.
-    m_explorer->setStackedMapBoxEnabled(false);
     m_explorer->clearExplanation();
     startRound();
 }
@@ -154,6 +152,8 @@ void WhereIsMode::ask()
 {
     clearFrame();
     const WhereIsQuestions::Question& question = m_round->current();
+    // The question decides which picture is shown, until the round is over.
+    m_explorer->setStackedMapBoxEnabled(false);
     if (question.map != WhereIsQuestions::Map::Either)
         m_explorer->showStackedMap(question.map == WhereIsQuestions::Map::Stacked);
     const QString text = WhereIsTexts::numbered(m_round->answered() + 1, m_round->length(), question.text);
@@ -190,6 +190,7 @@ void WhereIsMode::judge(SensitiveMap* map, int region)
     announce(m_verdict, right ? WhereIsTexts::right : WhereIsTexts::wrong(chosen.name, askedRow ? askedRow->name : asked.caption));
     if (m_round->isOver()) {
         setMapsDescription({});
+        m_explorer->setStackedMapBoxEnabled(true);
         announce(m_question, WhereIsTexts::score(m_round->right(), m_round->length()));
         m_next->setText(WhereIsTexts::again);
     } else {
