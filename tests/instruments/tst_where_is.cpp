@@ -199,7 +199,13 @@ private slots:
         const FrontPanelDefinition& definition = InstrumentRegistry::definition(InstrumentId::Fg110).panel;
         click(mapOf(panel), mapOf(panel)->region(10).center()); // PHASE, with two links
         const Fields explained = fieldsOf(panel);
-        const QImage before = panel->grab().toImage();
+        // The pictures compare what the panel shows; where the focus is, is the student's.
+        const auto withoutFocus = [panel] {
+            if (QWidget* focus = panel->focusWidget())
+                focus->clearFocus();
+            return panel->grab().toImage();
+        };
+        const QImage before = withoutFocus();
         QApplication::setActiveWindow(panel);
 
         QTest::keyClick(panel, Qt::Key_D, Qt::AltModifier);
@@ -233,9 +239,10 @@ private slots:
         QCOMPARE(verdict->text(), QStringLiteral("¡Correcto!"));
         QCOMPARE(fieldsOf(panel).name, panel->rowAt(map, next)->name);
 
+        // The rest by mouse, the keyboard gone from the picture with its caption.
+        QTest::keyClick(map, Qt::Key_Tab);
         for (int answered = 2; answered < 10; ++answered) {
-            QTest::keyClick(panel, Qt::Key_S, Qt::AltModifier);
-            QTRY_VERIFY(verdict->text().isEmpty());
+            QTest::mouseClick(panel->findChild<QPushButton*>(ObjectNames::whereIsNextButton), Qt::LeftButton);
             map = panel->shownMap();
             click(map, map->region(panel->regionOf(map, askedCaption(panel, definition))).center());
         }
@@ -248,7 +255,7 @@ private slots:
         QTest::mouseMove(panel, {5, 300}); // the pointer off the button, as when the first picture was taken
         QVERIFY(!question->isVisible());
         QCOMPARE(fieldsOf(panel), explained);
-        QCOMPARE(panel->grab().toImage(), before);
+        QCOMPARE(withoutFocus(), before);
     }
 };
 

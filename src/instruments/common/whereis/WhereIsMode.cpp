@@ -85,6 +85,9 @@ WhereIsMode::WhereIsMode(FrontPanelExplorer* explorer, QRect buttonPlace,
     m_question = stripLabel(m_strip, ObjectNames::whereIsQuestion, true);
     m_verdict = stripLabel(m_strip, ObjectNames::whereIsVerdict, false);
     m_next = pushButton(m_strip, ObjectNames::whereIsNextButton, WhereIsTexts::next);
+    // A click leaves the focus where it was; Tab and Alt+S bring it, and moveOn takes it on
+    // to the picture.
+    m_next->setFocusPolicy(Qt::TabFocus);
     connect(m_next, &QPushButton::clicked, this, &WhereIsMode::moveOn);
 
     // Laid out below the window as it opens, so that Tab reaches "&Siguiente" last.
