@@ -217,6 +217,7 @@ private slots:
         QCOMPARE(fieldsOf(panel), Fields{});
 
         SensitiveMap* map = panel->shownMap();
+        QCOMPARE(map->accessibleDescription(), question->text()); // what a screen reader hears of the picture
         const int asked = panel->regionOf(map, askedCaption(panel, definition));
         QVERIFY(asked > 0);
         const int wrong = asked == 1 ? 2 : 1;
