@@ -55,6 +55,13 @@ inline constexpr char relatedTopicsBox[] = "GroupBox4";
 inline constexpr char closeFrame[] = "Panel2";
 inline constexpr char closeButton[] = "BitBtn2";
 inline constexpr char clickSound[] = "MediaPlayer1";
+// "¿Dónde está…?" on a front panel: its button, and the strip that asks.
+inline constexpr char whereIsButton[] = "BotonDondeEsta";
+inline constexpr char whereIsStrip[] = "PanelDondeEsta";
+inline constexpr char whereIsQuestion[] = "LabelPregunta";
+inline constexpr char whereIsVerdict[] = "LabelVeredicto";
+inline constexpr char whereIsNextButton[] = "BotonSiguiente";
+inline constexpr char whereIsOutline[] = "Recuadro";
 // The caption label of the nth control (from 1): the panel map's controls, then the stacked map's.
 inline QString captionLabel(int n) { return QStringLiteral("Label%1").arg(n); }
 

@@ -13,6 +13,11 @@ const HelpContent& helpContent()
                  QStringLiteral("En el panel frontal, al pasar el ratón sobre un mando aparece su nombre; al "
                                 "pulsarlo, el tutorial explica qué es y cómo se usa. Los temas relacionados, cuando "
                                 "los hay, se abren pulsando sobre ellos."),
+                 QStringLiteral("En los paneles de la fuente de alimentación, del FG110 y del Fluke 45, «¿Dónde "
+                                "está…?» da la vuelta al juego: el panel describe un mando y hay que señalarlo. Si "
+                                "se acierta, el mando se explica; si no, el panel dice qué se ha señalado y "
+                                "recuadra en rojo el mando pedido. Son diez preguntas por ronda, con su "
+                                "puntuación al final; al soltar el botón, el panel vuelve a estar como antes."),
                  QStringLiteral("En las cuestiones se marca la respuesta que se crea correcta y el tutorial dice al "
                                 "momento si lo es. Las pestañas cambian de cuestión y «Aceptar» cierra la ventana."),
                  QStringLiteral("En la práctica del FG110 («Opciones», «Práctica») se pulsan las teclas de su panel "
@@ -50,6 +55,9 @@ const HelpContent& helpContent()
                  {QStringLiteral("Alt+R, Alt+P, Alt+M"),
                   QStringLiteral("En la práctica, «Comprobar» el ejercicio, «Pista» y «Muéstramelo»; mientras se "
                                  "muestra, Alt+D o Alt+M lo detienen.")},
+                 {QStringLiteral("Alt+D, Alt+S, Alt+O"),
+                  QStringLiteral("En un panel frontal, empiezan o dejan «¿Dónde está…?», pasan a la pregunta "
+                                 "«Siguiente» y, tras la décima, empiezan «Otra ronda».")},
                  {QStringLiteral("Ctrl+V"), QStringLiteral("«Volver», en las ventanas de los aparatos que lo ofrecen.")},
                  {QStringLiteral("Ctrl+X"), QStringLiteral("«Salir» del tutorial, en la ventana principal.")},
              }},

@@ -1,6 +1,7 @@
 #include "CatalogueTexts.h"
 
 #include "instruments/InstrumentRegistry.h"
+#include "instruments/common/whereis/WhereIsQuestions.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ const char* const heading[] = {
     "# description and usage lines and its links, each quoted whole (blanks at either end and",
     "# quotes inside belong to the text). Reviewed by hand; tst_catalogues compares the",
     "# catalogues with it. After a deliberate change to a text, regenerate it (README) and",
-    "# read its diff.",
+    "# read its diff. Last, the questions \"¿Dónde está…?\" asks of each panel that asks.",
 };
 
 void addLines(QStringList& out, const char* label, const QStringList& lines)
@@ -40,6 +41,17 @@ QStringList render()
             for (const RelatedTopic& topic : row.related)
                 addLines(out, "link", {topic.text});
         }
+    }
+    for (const InstrumentRegistry::Entry& entry : InstrumentRegistry::all()) {
+        const FrontPanelDefinition& panel = entry.definition.panel;
+        if (!panel.layout || !panel.layout().whereIsButton)
+            continue;
+        out << QString() << QStringLiteral("== ¿Dónde está…? ") + entry.definition.name << QString();
+        const auto& stacked = panel.layout().stackedMap;
+        for (const WhereIsQuestions::Question& question : WhereIsQuestions::questions(
+                 panel.catalogue(), panel.stackedCatalogue ? &panel.stackedCatalogue() : nullptr,
+                 stacked ? stacked->checkBoxCaption : QString()))
+            addLines(out, "question", {question.text});
     }
     return out;
 }

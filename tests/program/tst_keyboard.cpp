@@ -3,12 +3,14 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/FrontPanelExplorer.h"
 #include "shell/HelpContent.h"
 #include "shell/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
+#include "widgets/SensitiveMap.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "shell/AboutBox.h"
 
@@ -16,9 +18,9 @@
 #include <QAccessibleTextInterface>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <functional>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -41,6 +43,15 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
         windows.emplace_back(d.name + " window", [id = entry.id] { return InstrumentWindows::open(id, nullptr); });
         if (d.panel.layout)
             windows.emplace_back(d.name + " panel", [id = entry.id] { return InstrumentWindows::openFrontPanel(id); });
+        if (d.panel.layout && d.panel.layout().whereIsButton)
+            // Asking "¿Dónde está…?", one question answered, so that "&Siguiente" shows.
+            windows.emplace_back(d.name + " panel asking", [id = entry.id] {
+                QWidget* panel = InstrumentWindows::openFrontPanel(id);
+                panel->findChild<QPushButton*>(ObjectNames::whereIsButton)->click();
+                SensitiveMap* map = static_cast<FrontPanelExplorer*>(panel)->shownMap();
+                map->pressRegion(1);
+                return panel;
+            });
         if (d.questionBank) {
             windows.emplace_back(d.name + " questionnaire",
                                  [&d] { return Navigation::present(new QuestionnaireWindow(d.questionBank())); });

@@ -2,6 +2,8 @@
 #include "TestSession.h"
 #include "TextFit.h"
 #include "instruments/InstrumentWindows.h"
+#include "instruments/common/FrontPanelExplorer.h"
+#include "instruments/common/whereis/WhereIsQuestions.h"
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
 #include "instruments/fg110/practice/Fg110PracticeDefinition.h"
@@ -23,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTabWidget>
 #include "core/FormReference.h"
 #include "core/Navigation.h"
@@ -103,6 +106,39 @@ class TextFitTest : public QObject
             box->click();
             lookAfterEveryClick(panel.get(), panel->findChild<SensitiveMap*>(ObjectNames::stackedMap));
         }
+        lookWhileAsking(static_cast<FrontPanelExplorer*>(panel.get()), instrument);
+    }
+
+    // "¿Dónde está…?" asking, round after round, until every control has been asked for,
+    // each answered with the control of the longest name (the longest verdict when wrong).
+    void lookWhileAsking(FrontPanelExplorer* panel, InstrumentId instrument)
+    {
+        auto* button = panel->findChild<QPushButton*>(ObjectNames::whereIsButton);
+        if (!button)
+            return;
+        const FrontPanelDefinition& definition = InstrumentRegistry::definition(instrument).panel;
+        const auto& stacked = definition.layout().stackedMap;
+        const auto pool = WhereIsQuestions::questions(definition.catalogue(),
+                                                      definition.stackedCatalogue ? &definition.stackedCatalogue() : nullptr,
+                                                      stacked ? stacked->checkBoxCaption : QString());
+        button->click();
+        auto* next = panel->findChild<QPushButton*>(ObjectNames::whereIsNextButton);
+        const auto* question = panel->findChild<QLabel*>(ObjectNames::whereIsQuestion);
+        QSet<QString> asked;
+        for (int answers = 0; answers < 1000 && asked.size() < qsizetype(pool.size()); ++answers) {
+            asked.insert(question->text().section(QStringLiteral(". "), 1));
+            look(panel, QStringLiteral(" asking ") + question->text());
+            SensitiveMap* map = panel->shownMap();
+            int longest = 1;
+            for (int n = 2; n <= map->regionCount(); ++n)
+                if (panel->rowAt(map, n)->name.size() > panel->rowAt(map, longest)->name.size())
+                    longest = n;
+            Driving::click(map, map->region(longest).center());
+            look(panel, QStringLiteral(" after an answer to ") + question->text());
+            next->click();
+        }
+        QCOMPARE(asked.size(), qsizetype(pool.size()));
+        button->click();
     }
 
     // The key trainer just opened.

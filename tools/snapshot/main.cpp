@@ -10,7 +10,9 @@
 #include "core/Navigation.h"
 #include "instruments/InstrumentWindows.h"
 #include "shell/HelpWindow.h"
+#include "instruments/common/FrontPanelExplorer.h"
 #include "instruments/common/InstrumentDefinition.h"
+#include "instruments/common/whereis/WhereIsQuestions.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
@@ -189,6 +191,44 @@ void snapKeyboard(QWidget* panel, const QString& name)
         }
 }
 
+// The caption of the control the panel asks for now, found as the student finds it: by
+// the question's text.
+QString askedCaption(const QWidget* panel, const InstrumentDefinition& definition)
+{
+    const FrontPanelDefinition& p = definition.panel;
+    const auto& stacked = p.layout().stackedMap;
+    const QString shown = panel->findChild<QLabel*>(ObjectNames::whereIsQuestion)->text();
+    for (const WhereIsQuestions::Question& question :
+         WhereIsQuestions::questions(p.catalogue(), p.stackedCatalogue ? &p.stackedCatalogue() : nullptr,
+                                     stacked ? stacked->checkBoxCaption : QString()))
+        if (shown.endsWith(question.text))
+            return question.caption;
+    return {};
+}
+
+// "¿Dónde está…?" asking its first question, after a wrong answer (the control asked for
+// framed) and at the end of a round answered right, with its score.
+void snapWhereIs(FrontPanelExplorer* panel, const InstrumentDefinition& definition, const QString& name)
+{
+    auto* button = panel->findChild<QPushButton*>(ObjectNames::whereIsButton);
+    auto* next = panel->findChild<QPushButton*>(ObjectNames::whereIsNextButton);
+    if (!button)
+        return;
+    button->click();
+    save(panel, QStringLiteral("panel-%1-whereis").arg(name));
+    for (bool first = true; !next->isVisible() || next->text() != QStringLiteral("&Otra ronda"); first = false) {
+        if (next->isVisible())
+            next->click();
+        SensitiveMap* map = panel->shownMap();
+        const int asked = panel->regionOf(map, askedCaption(panel, definition));
+        clickAt(map, map->region(first ? (asked == 1 ? 2 : 1) : asked).center());
+        if (first)
+            save(panel, QStringLiteral("panel-%1-whereis-wrong").arg(name));
+    }
+    save(panel, QStringLiteral("panel-%1-whereis-score").arg(name));
+    button->click();
+}
+
 // The panel as it opens, with its regions outlined where it explains its controls; where
 // the tool has a control to show explained, after a click on it and, on the stacked
 // picture, on another; then the windows its links open.
@@ -212,6 +252,7 @@ void snapPanel(InstrumentId instrument, const InstrumentDefinition& definition, 
         }
         snapKeyboard(panel, name);
     }
+    snapWhereIs(static_cast<FrontPanelExplorer*>(panel), definition, name);
     delete panel;
     const ExplorerLayout& layout = definition.panel.layout();
     if (layout.openRelatedTopic)

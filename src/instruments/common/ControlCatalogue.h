@@ -30,6 +30,9 @@ struct ControlRow {
     QStringList description;
     QStringList usage;
     std::vector<RelatedTopic> related{};
+    // How "¿Dónde está…?" asks for the control: a clause that reads right after "Señala el
+    // mando que", given only where the description does not make one (WhereIsQuestions).
+    QString whereIsClause{};
 };
 
 using ControlCatalogue = std::vector<ControlRow>;

@@ -54,4 +54,7 @@ struct ExplorerLayout {
     void (*openRelatedTopic)(int topic) = nullptr;
     // Closes, as "&Cerrar" closes the explorer, the windows its links opened that go with it.
     void (*closeRelatedWindows)() = nullptr;
+    // Where the "¿Dónde está…?" button goes, in the client area; none: the explorer does
+    // not ask for its controls.
+    std::optional<QRect> whereIsButton{};
 };

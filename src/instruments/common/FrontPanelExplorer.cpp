@@ -13,6 +13,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 #include "widgets/TextColor.h"
+#include "whereis/WhereIsMode.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace {
@@ -50,7 +52,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& at, bool
 } // namespace
 
 FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const ControlCatalogue& catalogue,
-                                       const ControlCatalogue* stackedCatalogue)
+                                       const ControlCatalogue* stackedCatalogue, const QString& progressName)
     : m_layout(layout)
     , m_catalogue(catalogue)
     , m_stackedCatalogue(layout.stackedMap ? stackedCatalogue : nullptr)
@@ -63,6 +65,11 @@ FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const Contr
     build();
     WindowPlacement::place(this, layout.frame.position, layout.frame.outerSize, false);
     registerControls();
+    if (layout.whereIsButton)
+        m_whereIs = new WhereIsMode(this, *layout.whereIsButton,
+                                    WhereIsQuestions::questions(m_catalogue, m_stackedCatalogue,
+                                                                layout.stackedMap ? layout.stackedMap->checkBoxCaption : QString()),
+                                    progressName);
     // Once the maps take the focus (a map with regions does), Tab is set in reading order.
     setReadingTabOrder();
     // The links show the pointing hand.
@@ -85,15 +92,14 @@ void FrontPanelExplorer::build()
         // Hidden, not only covered, until the check box uncovers it: a covered map would
         // still take the keyboard and be read out.
         m_stackedMap->hide();
-        connect(m_stackedMap, &SensitiveMap::clicked, this,
-                [this](int region) { explainClick(*m_stackedCatalogue, m_stackedMapRows, region); });
+        connect(m_stackedMap, &SensitiveMap::clicked, this, [this](int region) { mapClicked(m_stackedMap, region); });
     }
     m_map = new SensitiveMap(this);
     m_map->setObjectName(ObjectNames::panelMap);
     m_map->setPicture(Pictures::get(l.picture, l.map.size()), l.map.size());
     m_map->move(l.map.topLeft());
     m_map->setAccessibleName(l.frame.caption);
-    connect(m_map, &SensitiveMap::clicked, this, [this](int region) { explainClick(m_catalogue, m_mapRows, region); });
+    connect(m_map, &SensitiveMap::clicked, this, [this](int region) { mapClicked(m_map, region); });
 
     // One spare caption label per control, above the maps in drawing order.
     const std::size_t controls = m_catalogue.size() + (m_stackedCatalogue ? m_stackedCatalogue->size() : 0);
@@ -161,6 +167,10 @@ void FrontPanelExplorer::setReadingTabOrder()
     left.insert(left.end(), m_links.begin(), m_links.end());
     left.push_back(m_stackedMapBox);
     left.push_back(m_closeButton);
+    if (m_whereIs) {
+        left.push_back(m_whereIs->button());
+        left.push_back(m_whereIs->nextButton());
+    }
     std::erase(left, nullptr);
     const auto place = [this](const QWidget* control) { return QRect(control->mapTo(this, QPoint(0, 0)), control->size()); };
     const auto readsBefore = [&place](const QWidget* first, const QWidget* second) {
@@ -277,26 +287,99 @@ void FrontPanelExplorer::explainClick(const ControlCatalogue& catalogue, const s
 
 bool FrontPanelExplorer::showControl(const QString& caption)
 {
-    const auto regionOf = [&caption](const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion) {
-        for (std::size_t region = 0; region < rowOfRegion.size(); ++region)
-            if (catalogue[rowOfRegion[region]].caption == caption)
-                return int(region) + 1;
-        return 0;
-    };
-    if (const int region = regionOf(m_catalogue, m_mapRows)) {
-        if (m_stackedMapBox)
-            m_stackedMapBox->setChecked(false);
-        explainClick(m_catalogue, m_mapRows, region);
+    if (const int region = regionOf(m_map, caption)) {
+        showStackedMap(false);
+        explain(m_map, region);
         return true;
     }
-    if (!m_stackedCatalogue)
-        return false;
-    if (const int region = regionOf(*m_stackedCatalogue, m_stackedMapRows)) {
-        m_stackedMapBox->setChecked(true);
-        explainClick(*m_stackedCatalogue, m_stackedMapRows, region);
+    if (const int region = m_stackedMap ? regionOf(m_stackedMap, caption) : 0) {
+        showStackedMap(true);
+        explain(m_stackedMap, region);
         return true;
     }
     return false;
+}
+
+void FrontPanelExplorer::mapClicked(SensitiveMap* map, int region)
+{
+    if (!m_whereIs || !m_whereIs->takeAnswer(map, region))
+        explain(map, region);
+}
+
+SensitiveMap* FrontPanelExplorer::shownMap() const
+{
+    return m_stackedMapBox && m_stackedMapBox->isChecked() ? m_stackedMap : m_map;
+}
+
+void FrontPanelExplorer::showStackedMap(bool shown)
+{
+    if (m_stackedMapBox)
+        m_stackedMapBox->setChecked(shown);
+}
+
+void FrontPanelExplorer::setStackedMapBoxEnabled(bool enabled)
+{
+    if (m_stackedMapBox)
+        m_stackedMapBox->setEnabled(enabled);
+}
+
+const ControlRow* FrontPanelExplorer::rowAt(const SensitiveMap* map, int region) const
+{
+    const bool stacked = map == m_stackedMap && m_stackedMap;
+    const std::vector<std::size_t>& rows = stacked ? m_stackedMapRows : m_mapRows;
+    if (region < 1 || std::size_t(region) > rows.size())
+        return nullptr;
+    return &(stacked ? *m_stackedCatalogue : m_catalogue)[rows[std::size_t(region) - 1]];
+}
+
+int FrontPanelExplorer::regionOf(const SensitiveMap* map, const QString& caption) const
+{
+    for (int region = 1; const ControlRow* row = rowAt(map, region); ++region)
+        if (row->caption == caption)
+            return region;
+    return 0;
+}
+
+void FrontPanelExplorer::explain(SensitiveMap* map, int region)
+{
+    if (map == m_stackedMap && m_stackedMap)
+        explainClick(*m_stackedCatalogue, m_stackedMapRows, region);
+    else
+        explainClick(m_catalogue, m_mapRows, region);
+}
+
+void FrontPanelExplorer::clearExplanation()
+{
+    explainClick(m_catalogue, m_mapRows, 0);
+}
+
+FrontPanelExplorer::Shown FrontPanelExplorer::shown() const
+{
+    Shown shown{m_controlName->text(), m_description->toPlainText(), m_usage->toPlainText(),
+                m_description->verticalScrollBar()->value(), m_usage->verticalScrollBar()->value(), {}, {}, m_linkTopics,
+                shownMap() != m_map, !m_stackedMapBox || m_stackedMapBox->isEnabled()};
+    for (const LinkLabel* link : m_links) {
+        shown.linkTexts.push_back(link->text());
+        shown.linksShown.push_back(!link->isHidden());
+    }
+    return shown;
+}
+
+void FrontPanelExplorer::restore(const Shown& shown)
+{
+    m_controlName->setText(shown.name);
+    m_description->setPlainText(shown.description);
+    m_usage->setPlainText(shown.usage);
+    m_description->verticalScrollBar()->setValue(shown.descriptionScroll);
+    m_usage->verticalScrollBar()->setValue(shown.usageScroll);
+    m_linkTopics = shown.linkTopics;
+    for (std::size_t i = 0; i < m_links.size() && i < shown.linkTexts.size(); ++i) {
+        m_links[i]->setText(shown.linkTexts[i]);
+        m_links[i]->adjustSize();
+        m_links[i]->setVisible(shown.linksShown[i]);
+    }
+    showStackedMap(shown.stackedMapShown);
+    setStackedMapBoxEnabled(shown.stackedMapBoxEnabled);
 }
 
 void FrontPanelExplorer::hideRelatedTopics()

@@ -90,7 +90,8 @@ FrontPanelExplorer* InstrumentWindow::createFrontPanel(const InstrumentDefinitio
     if (!panel.layout)
         return nullptr;
     return new FrontPanelExplorer(panel.layout(), panel.catalogue(),
-                                  panel.stackedCatalogue ? &panel.stackedCatalogue() : nullptr);
+                                  panel.stackedCatalogue ? &panel.stackedCatalogue() : nullptr,
+                                  instrument.window.pictureName);
 }
 
 void InstrumentWindow::openFrontPanel()

@@ -39,6 +39,7 @@ const ControlCatalogue& fg110NormalCatalogue()
          .name = "Tecla shift",
          .description = {"Tecla de cambio de funciones del panel frontal."},
          .usage = {"Pulsando esta tecla, se activan y desactivan alternativamente las funcionesescritas en azul sobre las teclas del panel frontal."},
+         .whereIsClause = "activa y desactiva las funciones escritas en azul sobre las teclas",
         },
         {.left = 170, .top = 108, .right = 210, .bottom = 126,
          .caption = "Selección de modo",
@@ -183,6 +184,7 @@ const ControlCatalogue& fg110NormalCatalogue()
              "Girando la rueda a izquierda y derecha cuando se ha seleccionado un dígito del",
              "display con las flechas de cursor, ese dígito varía de forma contínua.",
          },
+         .whereIsClause = "permite variar de forma continua el valor de los dígitos del display",
         },
         {.left = 143, .top = 181, .right = 184, .bottom = 222,
          .caption = "Borne de salida",
@@ -192,6 +194,7 @@ const ControlCatalogue& fg110NormalCatalogue()
              "A él se debe conectar el cable de la señal, y pulsar la tecla \"CH1\"",
              "para activar la salida.",
          },
+         .whereIsClause = "entrega la señal de salida al cable que se le conecta",
         },
     };
     return catalogue;
@@ -426,6 +429,7 @@ const ExplorerLayout& fg110PanelLayout()
                                  .hint = "Funciones al pulsar el botón SHIFT"},
         .links = {.places = {{Fg110Names::linkLabel1, {34, 17}}, {Fg110Names::linkLabel2, {145, 17}}}},
         .openRelatedTopic = [](int topic) { Fg110TextPages::open(Fg110Page(topic)); },
+        .whereIsButton = QRect{512, 520, 90, 27},
     };
     return layout;
 }

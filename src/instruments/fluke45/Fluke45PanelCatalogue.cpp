@@ -47,6 +47,7 @@ const ControlCatalogue& fluke45PanelCatalogue()
              "3.-Seleccionar el rango de medida con los botones de rango.",
          },
          .related = {{"Mostrar los botones de rango.", Fluke45Trainer::RangeKeys}},
+         .whereIsClause = "permite medir voltajes en corriente continua y alterna, resistencias y realizar test de diodos",
         },
         {.left = 104, .top = 42, .right = 146, .bottom = 86,
          .caption = "Amperios",
@@ -81,6 +82,7 @@ const ControlCatalogue& fluke45PanelCatalogue()
              "   contínua o alterna, o frecuencia).",
              "3.-Seleccionar el rango de medida con los botones de rango.",
          },
+         .whereIsClause = "permite medir corrientes pequeñas, continuas o alternas, y frecuencias",
         },
         {.left = 385, .top = 210, .right = 545, .bottom = 251,
          .caption = "Botones de rango",
@@ -194,6 +196,7 @@ const ExplorerLayout& fluke45PanelLayout()
                   .bold = false},
         .openRelatedTopic = [](int topic) { TrainerSet::open(Fluke45Trainer(topic)); },
         .closeRelatedWindows = TrainerSet::closeAll,
+        .whereIsButton = QRect{584, 519, 90, 27},
     };
     return layout;
 }
