@@ -2,12 +2,14 @@
 
 #include "core/AppState.h"
 #include "core/FormReference.h"
+#include "core/HelpMenuItems.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentRegistry.h"
 #include "Program.h"
 #include "AboutBox.h"
 #include "ChooserWindow.h"
 #include "platform/ScreenCursors.h"
+#include "progress/ProgressWindow.h"
 #include "platform/WindowsFonts.h"
 #include "widgets/MenuArrowStyle.h"
 
@@ -29,6 +31,7 @@ bool start(const QString& programFilePath)
     ScreenCursors::loadPointingCursor(programFilePath);
     // Should the chooser's own cue fail to open then, the instrument window stays.
     Navigation::setBackToChooser([](QWidget* leaving) { Navigation::navigate<ChooserWindow>(leaving); });
+    HelpMenuItems::setProgressOpener([] { ProgressWindow::showProgress(); });
 
     auto* chooser = new ChooserWindow;
     if (!chooser->isCreated()) {
