@@ -131,10 +131,10 @@ QString ProgressWindow::chooseFile()
     QString suggested = texts.suggestedFile.arg(m_name->text().trimmed());
     suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
     QFileDialog dialog(this, texts.dialogCaption, QDir(folder).filePath(suggested), texts.fileFilter);
-    dialog.setObjectName(ObjectNames::reportFileDialog);
     // Qt's own dialog on every desktop, so that it reads the same everywhere and tests can
-    // drive it.
+    // drive it. Its widgets, made now, name the dialog, so it is named after them.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setObjectName(ObjectNames::reportFileDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
