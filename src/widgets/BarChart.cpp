@@ -12,6 +12,7 @@ namespace {
 constexpr qreal TrackLength = 160; // on screen, in pixels
 constexpr int FocusRingWidth = 2;
 constexpr int Margin = 4; // room for the focus ring round the rows
+constexpr qreal PaperEdge = 0.75; // the track's edge on paper, in the painter's units
 
 const QColor TrackEdge(96, 96, 96);
 const QColor TrackGround(255, 255, 255);
@@ -119,21 +120,29 @@ void BarChart::paint(QPainter& painter, QPointF origin, const std::vector<ChartB
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.drawText(QPointF(origin.x(), baseline), bar.label);
 
-        // The track: a one-pixel edge round a white ground, the part reached filled.
+        // The track: a white ground, the part reached filled, and an edge round it: on a
+        // screen a band of whole device pixels under the ground, on paper a thin stroke.
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(Qt::NoPen);
-        const qreal edge = devicePixelRatio > 0 ? std::max(1.0, std::round(devicePixelRatio)) / devicePixelRatio : 0.75;
         const QRectF track = onDevicePixels(QRectF(origin.x() + row.labelWidth, top + (row.rowHeight - row.barHeight) / 2,
                                                    trackLength, row.barHeight),
                                             devicePixelRatio);
-        painter.fillRect(track, TrackEdge);
-        const QRectF inside = track.adjusted(edge, edge, -edge, -edge);
+        QRectF inside = track;
+        if (devicePixelRatio > 0) {
+            const qreal edge = std::max(1.0, std::round(devicePixelRatio)) / devicePixelRatio;
+            painter.fillRect(track, TrackEdge);
+            inside.adjust(edge, edge, -edge, -edge);
+        }
         painter.fillRect(inside, TrackGround);
         if (bar.total > 0 && bar.value > 0) {
-            const qreal share = std::min(1.0, qreal(bar.value) / qreal(bar.total));
             QRectF reached = inside;
-            reached.setWidth(inside.width() * share);
+            reached.setWidth(inside.width() * std::min(1.0, qreal(bar.value) / qreal(bar.total)));
             painter.fillRect(onDevicePixels(reached, devicePixelRatio), Reached);
+        }
+        if (devicePixelRatio <= 0) {
+            painter.setPen(QPen(TrackEdge, PaperEdge));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(track);
         }
 
         painter.setRenderHint(QPainter::Antialiasing, true);
