@@ -139,7 +139,7 @@ private slots:
                  (QStringList{"Multímetro &Dual Fluke45", "Multímetro &HC6000", "Multímetro Fluke &73",
                               "Multímetro &PHYWE", "Multímetro D&emestres 2001"}));
         QCOMPARE(itemTexts(submenu(form, "&Opciones")), QStringList{"Sonido"});
-        QCOMPARE(itemTexts(submenu(form, "Ayuda")), (QStringList{"&Contenidos", "-", "&Acerca de Dorvex..."}));
+        QCOMPARE(itemTexts(submenu(form, "Ayuda")), (QStringList{"&Contenidos", "&Mi progreso", "-", "&Acerca de Dorvex..."}));
         // Only "&Salir" has a shortcut.
         for (const QAction* a : form->findChildren<QAction*>())
             if (a->objectName() != ObjectNames::exitMenuItem)
