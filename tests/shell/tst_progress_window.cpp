@@ -102,7 +102,9 @@ class ProgressWindowTest : public QObject
                 save->click();
         });
         answer.start();
-        QTest::mouseClick(window->findChild<QAbstractButton*>(ObjectNames::progressSaveButton), Qt::LeftButton);
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(edit, Qt::Key_G, Qt::AltModifier); // "&Guardar informe…"
+        (void)QTest::qWaitFor([&] { return !answer.isActive() && !TestSession::window(ObjectNames::reportFileDialog); }, 20000);
         TestSession::settle();
         return dialogSeen;
     }
