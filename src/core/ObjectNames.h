@@ -40,6 +40,17 @@ inline constexpr char helpWindow[] = "FormAyuda";
 inline constexpr char helpText[] = "TextoAyuda";
 inline constexpr char helpCloseButton[] = "BotonCerrar";
 
+// "Mi progreso", in every "Ayuda" menu, and its window.
+inline constexpr char progressMenuItem[] = "Miprogreso1";
+inline constexpr char progressWindow[] = "FormMiProgreso";
+inline constexpr char progressNameEdit[] = "EditNombre";
+inline constexpr char progressSaveButton[] = "BotonGuardarInforme";
+inline constexpr char progressCloseButton[] = "BotonCerrar";
+inline constexpr char progressStatusLabel[] = "LabelEstado";
+inline constexpr char reportFileDialog[] = "DialogoGuardarInforme";
+// The chart of the nth instrument shown (from 1), in the chooser's order.
+inline QString progressChart(int n) { return QStringLiteral("Grafico%1").arg(n); }
+
 // The front-panel explorer.
 inline constexpr char panelMap[] = "SensitiveMap1";
 inline constexpr char stackedMap[] = "SensitiveMap2"; // under panelMap, uncovered by the check box

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "ChooserPicture.h"
 #include "core/FormReference.h"
+#include "core/HelpMenuItems.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
@@ -122,6 +123,7 @@ void ChooserWindow::buildMenu()
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->addAction(QStringLiteral("&Contenidos"))->setObjectName(ObjectNames::contentsMenuItem);
+    HelpMenuItems::addTo(ayuda);
     ayuda->addSeparator();
     QAction* acerca = ayuda->addAction(QStringLiteral("&Acerca de Dorvex..."));
     acerca->setObjectName(ObjectNames::aboutMenuItem);

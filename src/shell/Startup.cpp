@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/FormReference.h"
+#include "core/HelpMenuItems.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentRegistry.h"
 #include "Program.h"
@@ -9,6 +10,7 @@
 #include "ChooserWindow.h"
 #include "HelpWindow.h"
 #include "platform/ScreenCursors.h"
+#include "progress/ProgressWindow.h"
 #include "platform/WindowsFonts.h"
 #include "widgets/MenuArrowStyle.h"
 
@@ -31,6 +33,7 @@ bool start(const QString& programFilePath)
     // Should the chooser's own cue fail to open then, the instrument window stays.
     Navigation::setBackToChooser([](QWidget* leaving) { Navigation::navigate<ChooserWindow>(leaving); });
     Navigation::setShowHelp([] { HelpWindow::showHelp(); });
+    HelpMenuItems::setProgressOpener([] { ProgressWindow::showProgress(); });
 
     auto* chooser = new ChooserWindow;
     if (!chooser->isCreated()) {

@@ -138,7 +138,7 @@ private slots:
         if (windowOf(i) == Fg110Names::window) // the one instrument with a practice yet
             opciones.insert(opciones.indexOf("&Cuestiones") + 1, "P&ráctica");
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::optionsMenu)), opciones);
-        QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::helpMenu)), QStringList{"&Ayuda"});
+        QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::helpMenu)), (QStringList{"&Ayuda", "&Mi progreso"}));
         QCOMPARE(w->findChild<QAction*>(ObjectNames::backMenuItem)->shortcut(),
                  i.window.volverShortcut ? QKeySequence(Qt::CTRL | Qt::Key_V) : QKeySequence());
 

@@ -13,6 +13,7 @@
 #include "widgets/SensitiveMap.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "shell/AboutBox.h"
+#include "shell/progress/ProgressWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
@@ -34,6 +35,7 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
         {"chooser", [] { return ShellTesting::chooser(); }},
         {"about box", [] { formReference<AboutBox>()->show(); return formReference<AboutBox>().data(); }},
         {"help", [] { return HelpWindow::showHelp(); }},
+        {"progress", [] { return ProgressWindow::showProgress(); }},
         {"Fluke 45 note 1", [] { return Navigation::present(new Fluke45Note(Fluke45NoteSubject::NumberEditor)); }},
         {"Fluke 45 note 2", [] { return Navigation::present(new Fluke45Note(Fluke45NoteSubject::ListEditor)); }},
         {"power supply note", [] { return Navigation::navigate<PowerSupplyStartupNote>(); }},

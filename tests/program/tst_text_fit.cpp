@@ -31,6 +31,8 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "shell/AboutBox.h"
+#include "shell/progress/ProgressWindow.h"
+#include "core/LearningProgress.h"
 
 #include <QTest>
 
@@ -208,6 +210,13 @@ private slots:
             lookAtMemos(page.get());
         }
         lookAt<PowerSupplyStartupNote>();
+        {
+            // "Mi progreso" with every figure at its widest.
+            for (int question = 0; question < 4; ++question)
+                learningProgress().recordAnswer(QStringLiteral("fg110"), question, true);
+            std::unique_ptr<QWidget> progress(ProgressWindow::showProgress());
+            look(progress.get(), {});
+        }
         {
             for (const QuestionBank* bank : {&fg110QuestionBank(), &fluke45QuestionBank()}) {
                 std::unique_ptr<QuestionnaireWindow> quiz(Navigation::present(new QuestionnaireWindow(*bank)));

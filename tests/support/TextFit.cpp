@@ -60,7 +60,8 @@ void checkLabel(const QLabel* label, const QWidget* window, QStringList& faults)
             faults << complaint(label, label->text(), needed, room.height(), "px high");
         return;
     }
-    const QStringList lines = label->text().split(QLatin1Char('\n'));
+    // A label with a buddy draws its mnemonic underlined, not as "&".
+    const QStringList lines = (label->buddy() ? shown(label->text()) : label->text()).split(QLatin1Char('\n'));
     for (const QString& line : lines) {
         const int width = metrics.horizontalAdvance(line);
         if (width > room.width())

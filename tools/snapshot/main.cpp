@@ -26,6 +26,10 @@
 #include "shell/ChooserWindow.h"
 #include "shell/PageCurl.h"
 #include "shell/Startup.h"
+#include "shell/progress/ProgressFigures.h"
+#include "shell/progress/ProgressReport.h"
+#include "shell/progress/ProgressWindow.h"
+#include "core/LearningProgress.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 
@@ -347,6 +351,29 @@ void snapPractice(const PracticeDefinition& practice, const QString& name)
     delete window;
 }
 
+// "Mi progreso" as a student sees it after some work, and the report it saves, as report.pdf.
+void snapProgress()
+{
+    const int answers[][2]{{0, 1}, {0, 1}, {1, 1}, {2, 0}};
+    for (const auto& answer : answers)
+        learningProgress().recordAnswer(QStringLiteral("fluke45"), answer[0], answer[1] != 0);
+    for (bool right : {true, true, false, true, true, true, false, true, true, true})
+        learningProgress().recordWhereIs(QStringLiteral("promax"), right);
+    learningProgress().recordExerciseMet(QStringLiteral("fg110"), QStringLiteral("1"));
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all())
+        if (instrument.definition.practice.create) // closed as a student closes it, leaving its oscilloscope
+            if (auto* close = PracticeWindow::open(instrument.definition.practice)->findChild<QAbstractButton*>(
+                    QStringLiteral("BotonCerrar")))
+                close->click();
+    ProgressWindow* window = ProgressWindow::showProgress();
+    save(window, QStringLiteral("progress"));
+    delete window;
+    QFile report(QDir(folder).filePath(QStringLiteral("report.pdf")));
+    if (report.open(QIODevice::WriteOnly))
+        report.write(reportPdf({QStringLiteral("Lucía Núñez"), QDate::currentDate(), currentProgress(),
+                                learningProgress().oscilloscope()}));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -372,6 +399,10 @@ int main(int argc, char** argv)
         delete help;
     }
     snap<AboutBox>("about");
+    if (ProgressWindow* progress = ProgressWindow::showProgress()) {
+        save(progress, QStringLiteral("progress-empty"));
+        delete progress;
+    }
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
         const InstrumentDefinition& definition = instrument.definition;
         const QString name = definition.window.pictureName;
@@ -390,6 +421,7 @@ int main(int argc, char** argv)
         delete window;
     }
     snap<PowerSupplyStartupNote>("note-promax-startup");
+    snapProgress();
     Startup::closeAllWindows();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "practice/PracticeWindow.h"
 #include "core/AppState.h"
 #include "core/Navigation.h"
+#include "core/HelpMenuItems.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
 #include "quiz/QuestionnaireWindow.h"
@@ -66,6 +67,7 @@ InstrumentWindow::InstrumentWindow(const InstrumentDefinition& instrument)
     QAction* help = ayuda->addAction(QStringLiteral("&Ayuda"));
     help->setObjectName(ObjectNames::helpMenuItem);
     connect(help, &QAction::triggered, this, [] { Navigation::showHelp(); });
+    HelpMenuItems::addTo(ayuda);
 
     WindowPlacement::place(this, m_data.frame.position, m_data.frame.outerSize, true);
     m_created = m_cue->open(m_data.soundFile);
