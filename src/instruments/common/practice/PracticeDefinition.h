@@ -5,13 +5,20 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+class PracticePanel;
+class QWidget;
+
 // A simulated instrument as a practice window holds it: the model and the face that shows
-// it (the face reads the model, so the two are made together).
+// it (the face reads the model, so the two are made together), and, for an instrument
+// used on a bench, the bench: a widget the window puts below the panel, made with the
+// panel (whose keys it follows) and reading the same model; empty for none.
 struct PracticeInstrument {
     std::unique_ptr<InstrumentModel> model;
     std::unique_ptr<InstrumentFace> face;
+    std::function<QWidget*(PracticePanel& panel, QWidget* parent)> bench = {};
 };
 
 // The practice window an instrument offers, where it has one: its frame and a new

@@ -60,7 +60,13 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
         addOscilloscope(top);
     layout->addLayout(top);
     m_exercises = new ExercisePane(*m_instrument.model, *m_panel, this);
-    layout->addWidget(m_exercises, 1);
+    if (m_instrument.bench) {
+        // On a bench the exercises stand beside the panel, and the bench below both.
+        top->addWidget(m_exercises, 1);
+        layout->addWidget(m_instrument.bench(*m_panel, this), 1);
+    } else {
+        layout->addWidget(m_exercises, 1);
+    }
     connect(m_exercises, &ExercisePane::exerciseMet, this, [instrument = practice.instrument](int exercise) {
         learningProgress().recordExerciseMet(instrument, QString::number(exercise));
     });
