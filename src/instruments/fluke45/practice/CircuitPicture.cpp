@@ -1,0 +1,219 @@
+#include "instruments/fluke45/practice/CircuitPicture.h"
+
+#include "sim/circuit/Circuit.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+const QColor boardColour(0xf4, 0xf1, 0xe6);
+const QColor wireColour(0x30, 0x30, 0x30);
+constexpr double symbolLength = 36;
+constexpr double pointRadius = 5;
+constexpr double clickRadius = 12;
+
+QPointF positionOf(const Circuit& circuit, int node, bool& found)
+{
+    for (const TestPoint& point : circuit.testPoints) {
+        if (circuit.findNode(point.node) == node) {
+            found = true;
+            return point.position;
+        }
+    }
+    found = false;
+    return {};
+}
+
+// The symbol of an element drawn along the x axis, centred on the origin, `symbolLength` long.
+void paintSymbol(QPainter& p, const Element& element)
+{
+    const double h = symbolLength / 2;
+    QPainterPath path;
+    switch (element.kind) {
+    case ElementKind::Resistor:
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(-h, -6, symbolLength, 12));
+        return;
+    case ElementKind::Capacitor:
+        p.fillRect(QRectF(-h, -8, symbolLength, 16), boardColour);
+        p.drawLine(QPointF(-h, 0), QPointF(-3, 0));
+        p.drawLine(QPointF(3, 0), QPointF(h, 0));
+        p.drawLine(QPointF(-3, -10), QPointF(-3, 10));
+        p.drawLine(QPointF(3, -10), QPointF(3, 10));
+        return;
+    case ElementKind::Diode:
+        path.moveTo(-8, -8);
+        path.lineTo(8, 0);
+        path.lineTo(-8, 8);
+        path.closeSubpath();
+        p.setBrush(wireColour);
+        p.drawPath(path);
+        p.drawLine(QPointF(8, -8), QPointF(8, 8));
+        return;
+    case ElementKind::Lamp:
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(0, 0), 10, 10);
+        p.drawLine(QPointF(-7, -7), QPointF(7, 7));
+        p.drawLine(QPointF(-7, 7), QPointF(7, -7));
+        return;
+    case ElementKind::Fuse:
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(-12, -5, 24, 10), 3, 3);
+        p.drawLine(QPointF(-12, 0), QPointF(12, 0));
+        return;
+    case ElementKind::VoltageSource:
+    case ElementKind::PowerSupply:
+    case ElementKind::CurrentSource:
+    case ElementKind::TestSource:
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(0, 0), 12, 12);
+        if (element.kind == ElementKind::CurrentSource) {
+            p.drawLine(QPointF(-6, 0), QPointF(6, 0));
+            p.drawLine(QPointF(6, 0), QPointF(2, -4));
+            p.drawLine(QPointF(6, 0), QPointF(2, 4));
+        } else if (element.waveform) {
+            path.moveTo(-7, 0);
+            path.cubicTo(-5, -8, -2, -8, 0, 0);
+            path.cubicTo(2, 8, 5, 8, 7, 0);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
+        } else {
+            // The positive side first: the element's first node is on the left.
+            p.drawLine(QPointF(-8, -3), QPointF(-8, 3));
+            p.drawLine(QPointF(-11, 0), QPointF(-5, 0));
+            p.drawLine(QPointF(5, 0), QPointF(10, 0));
+        }
+        return;
+    }
+}
+
+} // namespace
+
+CircuitPicture::CircuitPicture(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CircuitPicture::setCircuit(const Circuit* circuit)
+{
+    m_circuit = circuit;
+    updateGeometry();
+    update();
+}
+
+QSize CircuitPicture::sizeHint() const
+{
+    QRect box(0, 0, 1, 1);
+    if (m_circuit)
+        for (const TestPoint& point : m_circuit->testPoints)
+            box |= QRect(point.position, QSize(1, 1));
+    return {box.right() + 2 * margin, box.bottom() + 2 * margin};
+}
+
+QPointF CircuitPicture::placeOf(const QString& point) const
+{
+    if (!m_circuit)
+        return {};
+    for (const TestPoint& testPoint : m_circuit->testPoints)
+        if (testPoint.node.compare(point, Qt::CaseInsensitive) == 0)
+            return QPointF(testPoint.position) + QPointF(margin, margin);
+    for (const CircuitBreak& gap : m_circuit->breaks) {
+        if (gap.link.compare(point, Qt::CaseInsensitive) != 0)
+            continue;
+        bool a = false, b = false;
+        const QPointF first = positionOf(*m_circuit, gap.first, a);
+        const QPointF second = positionOf(*m_circuit, gap.second, b);
+        if (a && b)
+            return (first + second) / 2 + QPointF(margin, margin);
+    }
+    return {};
+}
+
+void CircuitPicture::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), boardColour);
+    if (!m_circuit)
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(margin, margin);
+    p.setPen(QPen(wireColour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
+    for (const Element& element : m_circuit->elements()) {
+        bool a = false, b = false;
+        const QPointF from = positionOf(*m_circuit, element.first, a);
+        const QPointF to = positionOf(*m_circuit, element.second, b);
+        if (!a || !b)
+            continue; // a part the bench attaches (the meter's inputs) is not on the board
+        const bool isLink = std::any_of(m_circuit->breaks.begin(), m_circuit->breaks.end(),
+                                        [&](const CircuitBreak& gap) { return gap.link == element.name; });
+        // Along x first, then y; the symbol in the middle of the longer leg.
+        const QPointF corner(to.x(), from.y());
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QList<QPointF>{from, corner, to});
+        if (isLink)
+            continue;
+        const bool horizontal = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+        const QPointF middle = horizontal ? (from + corner) / 2 : (corner + to) / 2;
+        const double angle = horizontal ? (to.x() >= from.x() ? 0 : 180) : (to.y() >= from.y() ? 90 : -90);
+        p.save();
+        p.translate(middle);
+        p.rotate(angle);
+        paintSymbol(p, element);
+        p.restore();
+        p.save();
+        p.setFont(QFont(QStringLiteral("Liberation Sans"), -1));
+        p.setPen(wireColour);
+        p.drawText(middle + (horizontal ? QPointF(-symbolLength / 2, -16) : QPointF(16, 4)), element.name);
+        p.restore();
+    }
+    // A break whose link the bench has taken out: two open ends.
+    for (const CircuitBreak& gap : m_circuit->breaks) {
+        bool a = false, b = false;
+        const QPointF first = positionOf(*m_circuit, gap.first, a);
+        const QPointF second = positionOf(*m_circuit, gap.second, b);
+        if (!a || !b)
+            continue;
+        if (!m_circuit->element(gap.link)) {
+            p.setPen(QPen(wireColour, 1.6));
+            p.drawLine(first, QPointF(second.x(), first.y()));
+            const QPointF middle = (first + QPointF(second.x(), first.y())) / 2;
+            p.fillRect(QRectF(middle - QPointF(8, 4), QSizeF(16, 8)), boardColour);
+        }
+    }
+
+    QFont label(QStringLiteral("Liberation Sans"));
+    label.setPixelSize(13);
+    label.setBold(true);
+    p.setFont(label);
+    for (const TestPoint& point : m_circuit->testPoints) {
+        p.setPen(QPen(wireColour, 1.2));
+        p.setBrush(QColor(0xd8, 0xa0, 0x30));
+        p.drawEllipse(QPointF(point.position), pointRadius, pointRadius);
+        p.setPen(QColor(0x10, 0x30, 0x80));
+        p.drawText(QPointF(point.position) + QPointF(7, -7), point.node);
+    }
+}
+
+void CircuitPicture::mousePressEvent(QMouseEvent* event)
+{
+    if (!m_circuit)
+        return;
+    QStringList candidates;
+    for (const TestPoint& point : m_circuit->testPoints)
+        candidates << point.node;
+    for (const CircuitBreak& gap : m_circuit->breaks)
+        candidates << gap.link;
+    for (const QString& candidate : std::as_const(candidates)) {
+        const QPointF d = placeOf(candidate) - event->position();
+        if (std::hypot(d.x(), d.y()) <= clickRadius) {
+            emit pointClicked(candidate);
+            return;
+        }
+    }
+}
