@@ -6,6 +6,7 @@
 #include "Fluke45QuestionBank.h"
 #include "Fluke45TrainerCatalogues.h"
 #include "Fluke45Window.h"
+#include "practice/Fluke45PracticeDefinition.h"
 
 const InstrumentDefinition& fluke45Definition()
 {
@@ -19,7 +20,7 @@ const InstrumentDefinition& fluke45Definition()
             .cueName = Fluke45Names::cue,
             .soundFile = "SOND\\FLUKE45S.WAV",
             .volverShortcut = true,
-            .guards = {.notes = true, .panel = true, .questionnaire = true},
+            .guards = {.notes = true, .panel = true, .questionnaire = true, .practice = true},
         },
         .createWindow = [](const InstrumentDefinition& self) -> InstrumentWindow* { return new Fluke45Window(self); },
         .chooser = {
@@ -39,6 +40,7 @@ const InstrumentDefinition& fluke45Definition()
                   .catalogue = fluke45PanelCatalogue,
                   .relatedTopicCount = TrainerSet::Count},
         .questionBank = fluke45QuestionBank,
+        .practice = fluke45PracticeDefinition(),
         .openNotes = fluke45OpenNotes,
         .linkedCatalogues = fluke45TrainerCatalogues,
     };

@@ -9,6 +9,7 @@ namespace Fluke45Names {
 inline constexpr char window[] = "FormFluke45";
 inline constexpr char panel[] = "FormFluke45Panel";
 inline constexpr char cue[] = "MediaPlayerFluke45";
+inline constexpr char practice[] = "FormFluke45Practica";
 
 // In the chooser: the picture, the three narrower frames of its page turn (in the order
 // shown) and the menu item.

@@ -13,12 +13,12 @@ class QWidget;
 
 // A simulated instrument as a practice window holds it: the model and the face that shows
 // it (the face reads the model, so the two are made together), and, for an instrument
-// used on a bench, the bench: a widget the window puts below the panel, made with the
-// panel (whose keys it follows) and reading the same model; empty for none.
+// used on a bench, the bench: the window's body, made around the panel (whose keys it
+// follows) and the exercises, which it lays out with its own controls; empty for none.
 struct PracticeInstrument {
     std::unique_ptr<InstrumentModel> model;
     std::unique_ptr<InstrumentFace> face;
-    std::function<QWidget*(PracticePanel& panel, QWidget* parent)> bench = {};
+    std::function<QWidget*(PracticePanel& panel, QWidget& exercises, QWidget* parent)> bench = {};
 };
 
 // The practice window an instrument offers, where it has one: its frame and a new

@@ -53,18 +53,17 @@ PracticeWindow::PracticeWindow(const PracticeDefinition& practice)
     setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 11));
 
     auto* layout = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     m_panel = new PracticePanel(*m_instrument.model, *m_instrument.face, this);
-    top->addWidget(m_panel, 0, Qt::AlignTop);
-    if (m_instrument.model->output())
-        addOscilloscope(top);
-    layout->addLayout(top);
     m_exercises = new ExercisePane(*m_instrument.model, *m_panel, this);
     if (m_instrument.bench) {
-        // On a bench the exercises stand beside the panel, and the bench below both.
-        top->addWidget(m_exercises, 1);
-        layout->addWidget(m_instrument.bench(*m_panel, this), 1);
+        // An instrument on a bench lays out the panel and the exercises among its bench.
+        layout->addWidget(m_instrument.bench(*m_panel, *m_exercises, this), 1);
     } else {
+        auto* top = new QHBoxLayout;
+        top->addWidget(m_panel, 0, Qt::AlignTop);
+        if (m_instrument.model->output())
+            addOscilloscope(top);
+        layout->addLayout(top);
         layout->addWidget(m_exercises, 1);
     }
     connect(m_exercises, &ExercisePane::exerciseMet, this, [instrument = practice.instrument](int exercise) {

@@ -115,13 +115,26 @@ QSize CircuitPicture::sizeHint() const
     return {box.right() + 2 * margin, box.bottom() + 2 * margin};
 }
 
+QSize CircuitPicture::minimumSizeHint() const
+{
+    return sizeHint() * 0.6;
+}
+
+QTransform CircuitPicture::toWidget() const
+{
+    const QSize drawing = sizeHint();
+    const double scale = std::min(width() / double(drawing.width()), height() / double(drawing.height()));
+    const QPointF offset((width() - drawing.width() * scale) / 2, (height() - drawing.height() * scale) / 2);
+    return QTransform().translate(offset.x(), offset.y()).scale(scale, scale).translate(margin, margin);
+}
+
 QPointF CircuitPicture::placeOf(const QString& point) const
 {
     if (!m_circuit)
         return {};
     for (const TestPoint& testPoint : m_circuit->testPoints)
         if (testPoint.node.compare(point, Qt::CaseInsensitive) == 0)
-            return QPointF(testPoint.position) + QPointF(margin, margin);
+            return toWidget().map(QPointF(testPoint.position));
     for (const CircuitBreak& gap : m_circuit->breaks) {
         if (gap.link.compare(point, Qt::CaseInsensitive) != 0)
             continue;
@@ -129,7 +142,7 @@ QPointF CircuitPicture::placeOf(const QString& point) const
         const QPointF first = positionOf(*m_circuit, gap.first, a);
         const QPointF second = positionOf(*m_circuit, gap.second, b);
         if (a && b)
-            return (first + second) / 2 + QPointF(margin, margin);
+            return toWidget().map((first + second) / 2);
     }
     return {};
 }
@@ -141,7 +154,7 @@ void CircuitPicture::paintEvent(QPaintEvent*)
     if (!m_circuit)
         return;
     p.setRenderHint(QPainter::Antialiasing);
-    p.translate(margin, margin);
+    p.setTransform(toWidget());
     p.setPen(QPen(wireColour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     for (const Element& element : m_circuit->elements()) {

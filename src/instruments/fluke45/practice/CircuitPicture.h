@@ -7,7 +7,7 @@ class Circuit;
 // A bench circuit drawn as a schematic, in vectors (crisp at any scale), from its elements
 // and the positions its file gives its test points: each element on an L-shaped wire
 // between its two nodes' points with its symbol on the longer leg, each test point a
-// labelled terminal, a break drawn open or bridged. A click on a test point (or a break)
+// labelled terminal, a break drawn open or bridged. It fills its place, proportions kept. A click on a test point (or a break)
 // raises `pointClicked` with its node's name (or the break's link).
 class CircuitPicture : public QWidget
 {
@@ -22,6 +22,7 @@ public:
     // Where a test point (or a break, by its link's name) is, in the widget; null for none.
     QPointF placeOf(const QString& point) const;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void pointClicked(const QString& point);
@@ -31,5 +32,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The drawing fills the widget, its proportions kept: picture pixels to widget pixels.
+    QTransform toWidget() const;
+
     const Circuit* m_circuit = nullptr;
 };

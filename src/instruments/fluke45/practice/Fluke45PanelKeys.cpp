@@ -1,7 +1,7 @@
 #include "instruments/fluke45/practice/Fluke45PanelKeys.h"
 
 #include "instruments/fluke45/Fluke45PanelCatalogue.h"
-#include "sim/fluke45/Fluke45Key.h"
+#include "sim/bench/BenchKey.h"
 
 #include <algorithm>
 
@@ -87,7 +87,7 @@ const std::vector<PanelKey>& fluke45PanelKeys()
     static const std::vector<PanelKey> keys = [] {
         std::vector<PanelKey> list;
         for (const KeyPlace& place : places)
-            list.push_back({int(place.key), placeOf(place), QString::fromUtf8(place.name),
+            list.push_back({BenchKey::meter(place.key), placeOf(place), QString::fromUtf8(place.name),
                             QString::fromLatin1(place.objectName), QKeySequence(QString::fromLatin1(place.shortcut)),
                             describedBy(place.function),
                             place.second ? QString::fromUtf8(place.second) : QString()});

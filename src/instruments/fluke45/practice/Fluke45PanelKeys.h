@@ -9,7 +9,7 @@
 #include <vector>
 
 // Every key of the Fluke 45's panel picture ("panels/fluke45", 759 × 304) as the practice
-// window presses it, one rectangle each, in reading order.
+// window presses it on the bench (BenchKey::meter), one rectangle each, in reading order.
 const std::vector<PanelKey>& fluke45PanelKeys();
 
 // Where the picture draws the meter's glass (both displays), each display, and the

@@ -1,0 +1,217 @@
+#include "instruments/fluke45/practice/Fluke45BenchView.h"
+
+#include "instruments/common/practice/PracticePanel.h"
+#include "instruments/fg110/practice/Fg110Face.h"
+#include "instruments/fluke45/practice/CircuitPicture.h"
+#include "instruments/fluke45/practice/Fluke45Beeper.h"
+#include "instruments/fluke45/practice/Fluke45PanelKeys.h"
+#include "instruments/fluke45/practice/GeneratorOnBench.h"
+#include "instruments/fluke45/practice/LeadsOverlay.h"
+#include "instruments/fluke45/practice/SupplyControls.h"
+#include "sim/bench/Fluke45Bench.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+// How near a jack a click puts the plug in it, in picture pixels.
+constexpr double jackRadius = 16;
+// How often the bench is looked at between keys, for what time changes (a fuse heating, a
+// lamp warming, the continuous beep).
+constexpr int followMilliseconds = 100;
+} // namespace
+
+Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QWidget& exercises, QWidget* parent)
+    : QWidget(parent)
+    , m_bench(bench)
+    , m_panel(panel)
+    , m_generator(std::make_unique<GeneratorOnBench>(bench))
+    , m_generatorFace(std::make_unique<Fg110Face>(bench.generator()))
+    , m_beeper(new Fluke45Beeper(this))
+{
+    setObjectName(QStringLiteral("Banco"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(&panel, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(newSideColumn(), 0, 1);
+    m_circuit = new CircuitPicture(this);
+    m_circuit->setObjectName(QStringLiteral("Circuito"));
+    m_circuit->setAccessibleName(QStringLiteral("Circuito"));
+    connect(m_circuit, &CircuitPicture::pointClicked, this, &Fluke45BenchView::pointClicked);
+    grid->addWidget(m_circuit, 1, 0);
+    grid->addWidget(newSources(exercises), 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+
+    panel.installEventFilter(this);
+    connect(&panel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
+    connect(&panel, &PracticePanel::keyReleased, this, &Fluke45BenchView::follow);
+    auto* clock = new QTimer(this);
+    clock->setInterval(followMilliseconds);
+    connect(clock, &QTimer::timeout, this, &Fluke45BenchView::followTime);
+    clock->start();
+
+    m_overlay = new LeadsOverlay(
+        [this](int lead) {
+            LeadsOverlay::Ends ends;
+            const LeadPlace place = m_bench.lead(Lead(lead));
+            const LeadControl* control = m_leads[std::size_t(lead)];
+            ends.plug = place.jack ? m_panel.mapTo(this, Fluke45PanelPlaces::jacks[int(*place.jack)])
+                                   : control->mapTo(this, QPointF(15, 11));
+            const QStringList points = m_bench.pointNames();
+            ends.tip = place.point && *place.point < points.size()
+                           ? m_circuit->mapTo(this, m_circuit->placeOf(points.at(*place.point)))
+                           : control->mapTo(this, QPointF(control->width() - 17.0, 11));
+            return ends;
+        },
+        this);
+    follow();
+}
+
+Fluke45BenchView::~Fluke45BenchView() = default;
+
+QWidget* Fluke45BenchView::newSideColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(4, 0, 0, 0);
+    auto* chooserLabel = new QLabel(QStringLiteral("C&ircuito:"), column);
+    m_chooser = new QComboBox(column);
+    m_chooser->setObjectName(QStringLiteral("ElegirCircuito"));
+    m_chooser->addItems(m_bench.circuitTitles());
+    chooserLabel->setBuddy(m_chooser);
+    connect(m_chooser, &QComboBox::activated, this, [this](int index) { press(BenchKey::chooseCircuit(index)); });
+    layout->addWidget(chooserLabel);
+    layout->addWidget(m_chooser);
+    if (!m_bench.problems().isEmpty()) {
+        auto* problems = new QLabel(m_bench.problems().join(QLatin1Char('\n')), column);
+        problems->setWordWrap(true);
+        problems->setStyleSheet(QStringLiteral("color: #a00000;"));
+        layout->addWidget(problems);
+    }
+    for (Lead lead : {Lead::Red, Lead::Black}) {
+        auto* control = new LeadControl(lead, column);
+        control->setObjectName(lead == Lead::Red ? QStringLiteral("CableRojo") : QStringLiteral("CableNegro"));
+        connect(control, &LeadControl::plugTo, this, [this, lead](std::optional<Jack> jack) { press(BenchKey::plug(lead, jack)); });
+        connect(control, &LeadControl::tipTo, this, [this, lead](std::optional<int> point) { press(BenchKey::touch(lead, point)); });
+        connect(control, &LeadControl::endPicked, this, [this, lead](LeadControl::End end) {
+            m_inHand = std::pair{lead, end};
+            m_leads[std::size_t(lead == Lead::Red ? Lead::Black : Lead::Red)]->setPicked(std::nullopt);
+        });
+        m_leads[std::size_t(lead)] = control;
+        layout->addWidget(control);
+    }
+    m_break = new QPushButton(column);
+    m_break->setObjectName(QStringLiteral("BotonPuente"));
+    m_break->setAutoDefault(false);
+    connect(m_break, &QPushButton::clicked, this, [this] {
+        press(m_bench.breakOpen(0) ? BenchKey::closeBreak(0) : BenchKey::openBreak(0));
+    });
+    layout->addWidget(m_break);
+    m_fuse = new QPushButton(QStringLiteral("Cambiar &fusible"), column);
+    m_fuse->setObjectName(QStringLiteral("BotonCambiarFusible"));
+    m_fuse->setAutoDefault(false);
+    connect(m_fuse, &QPushButton::clicked, this, [this] { press(BenchKey::action(BenchAction::ReplaceFuses)); });
+    layout->addWidget(m_fuse);
+    m_reading = new QLabel(column);
+    m_reading->setObjectName(QStringLiteral("EstadoBanco"));
+    m_reading->setWordWrap(true);
+    m_reading->setFocusPolicy(Qt::TabFocus);
+    m_reading->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    layout->addWidget(m_reading, 1);
+    return column;
+}
+
+QWidget* Fluke45BenchView::newSources(QWidget& exercises)
+{
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("Fuentes"));
+    tabs->addTab(&exercises, QStringLiteral("Ejercicios"));
+    m_supply = new SupplyControls(m_bench, tabs);
+    connect(m_supply, &SupplyControls::pressed, this, &Fluke45BenchView::press);
+    tabs->addTab(m_supply, QStringLiteral("Fuente de alimentación"));
+    m_generatorPanel = new PracticePanel(*m_generator, *m_generatorFace, tabs);
+    m_generatorPanel->setObjectName(QStringLiteral("PanelGenerador"));
+    connect(m_generatorPanel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
+    tabs->addTab(m_generatorPanel, QStringLiteral("Generador FG110"));
+    return tabs;
+}
+
+void Fluke45BenchView::press(int key)
+{
+    m_panel.press(key);
+    m_panel.release(key);
+}
+
+void Fluke45BenchView::pointClicked(const QString& point)
+{
+    if (!m_inHand || m_inHand->second != LeadControl::End::Tip)
+        return;
+    const int index = int(m_bench.pointNames().indexOf(point));
+    const Lead lead = m_inHand->first;
+    m_inHand.reset();
+    m_leads[std::size_t(lead)]->setPicked(std::nullopt);
+    if (index >= 0)
+        press(BenchKey::touch(lead, index));
+}
+
+bool Fluke45BenchView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_panel && event->type() == QEvent::MouseButtonPress && m_inHand
+        && m_inHand->second == LeadControl::End::Plug) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        for (int jack = 0; jack < jackCount; ++jack) {
+            const QPointF d = at - Fluke45PanelPlaces::jacks[jack];
+            if (std::hypot(d.x(), d.y()) <= jackRadius) {
+                const Lead lead = m_inHand->first;
+                m_inHand.reset();
+                m_leads[std::size_t(lead)]->setPicked(std::nullopt);
+                press(BenchKey::plug(lead, Jack(jack)));
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Fluke45BenchView::followTime()
+{
+    m_beeper->follow(m_bench.takeSounds());
+    m_supply->follow();
+    const QString reading = m_bench.benchReading();
+    if (m_reading->text() != reading) {
+        m_reading->setText(reading);
+        m_reading->setAccessibleName(reading);
+        m_circuit->update();
+    }
+}
+
+void Fluke45BenchView::follow()
+{
+    const QStringList jacks = m_bench.jackNames();
+    const QStringList points = m_bench.pointNames();
+    for (LeadControl* control : m_leads)
+        control->showPlace(m_bench.lead(control->lead()), jacks, points);
+    if (m_bench.circuitCount() > 0) {
+        m_circuit->setCircuit(&m_bench.circuit());
+        if (m_chooser->currentIndex() != m_bench.circuitIndex())
+            m_chooser->setCurrentIndex(m_bench.circuitIndex());
+    }
+    const bool hasBreak = m_bench.circuitCount() > 0 && !m_bench.circuit().breaks.empty();
+    m_break->setVisible(hasBreak);
+    if (hasBreak) {
+        const CircuitBreak& gap = m_bench.circuit().breaks.front();
+        const QString between = m_bench.circuit().nodeName(gap.first) + QStringLiteral("–") + m_bench.circuit().nodeName(gap.second);
+        m_break->setText(m_bench.breakOpen(0) ? QStringLiteral("Cerrar el &puente ") + between
+                                              : QStringLiteral("Abrir el &puente ") + between);
+    }
+    followTime();
+    m_generatorPanel->update();
+    m_overlay->update();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+// The two test leads drawn over the bench, from the jack each plug is in to the point its
+// tip touches, as sagging cables. It covers its parent and lets every click through. Where
+// a lead's ends are comes from `ends` (null for an end that is not anywhere on the bench:
+// that lead is not drawn).
+class LeadsOverlay : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Ends {
+        std::optional<QPointF> plug;
+        std::optional<QPointF> tip;
+    };
+
+    LeadsOverlay(std::function<Ends(int lead)> ends, QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<Ends(int lead)> m_ends;
+};
