@@ -17,6 +17,7 @@
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
+#include "sim/bench/BenchKey.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -347,7 +348,32 @@ void snapPractice(const PracticeDefinition& practice, const QString& name)
         click(PracticeNames::checkButton);
     }
     save(window, name + QStringLiteral("-keys"));
-    snapDemonstration(window, name + QStringLiteral("-demonstration"));
+    if (window->model().exerciseCount() > 0)
+        snapDemonstration(window, name + QStringLiteral("-demonstration"));
+    delete window;
+}
+
+// The Fluke 45 on its bench: its first circuit measured in V⎓ (a reading), then the red lead
+// moved to the 10 A jack across a supply's output, which blows that input's fuse.
+void snapBench(const PracticeDefinition& practice)
+{
+    PracticeWindow* window = PracticeWindow::open(practice);
+    PracticePanel* panel = window->panel();
+    const auto press = [panel](int key) {
+        panel->press(key);
+        panel->release(key);
+    };
+    press(BenchKey::chooseCircuit(0));
+    press(BenchKey::plug(Lead::Red, Jack::VoltsOhms));
+    press(BenchKey::plug(Lead::Black, Jack::Common));
+    press(BenchKey::touch(Lead::Red, 0));
+    press(BenchKey::touch(Lead::Black, 1));
+    save(window, QStringLiteral("practice-fluke45-reading"));
+    press(BenchKey::plug(Lead::Red, Jack::Amps));
+    for (int second = 0; second < 20; ++second)
+        window->model().tick(100);
+    panel->press(BenchKey::meter(Fluke45Key::VoltsDc));
+    save(window, QStringLiteral("practice-fluke45-fuse"));
     delete window;
 }
 
@@ -413,6 +439,8 @@ int main(int argc, char** argv)
             snapQuestionnaire(definition.questionBank(), QStringLiteral("questionnaire-") + name);
         if (definition.practice.create)
             snapPractice(definition.practice, QStringLiteral("practice-") + name);
+        if (definition.practice.instrument == QLatin1String("fluke45"))
+            snapBench(definition.practice);
     }
     // The notes, which their instruments' menus open.
     for (Fluke45NoteSubject subject : {Fluke45NoteSubject::NumberEditor, Fluke45NoteSubject::ListEditor}) {

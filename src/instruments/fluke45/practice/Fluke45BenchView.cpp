@@ -11,7 +11,7 @@
 #include "sim/bench/Fluke45Bench.h"
 
 #include <QComboBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -36,18 +36,20 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
     , m_beeper(new Fluke45Beeper(this))
 {
     setObjectName(QStringLiteral("Banco"));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(&panel, 0, 0, Qt::AlignTop | Qt::AlignLeft);
-    grid->addWidget(newSideColumn(), 0, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    top->addWidget(&panel, 0, Qt::AlignTop | Qt::AlignLeft);
+    top->addWidget(newSideColumn(), 1);
+    layout->addLayout(top);
+    auto* bottom = new QHBoxLayout;
     m_circuit = new CircuitPicture(this);
     m_circuit->setObjectName(QStringLiteral("Circuito"));
     m_circuit->setAccessibleName(QStringLiteral("Circuito"));
     connect(m_circuit, &CircuitPicture::pointClicked, this, &Fluke45BenchView::pointClicked);
-    grid->addWidget(m_circuit, 1, 0);
-    grid->addWidget(newSources(exercises), 1, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 1);
+    bottom->addWidget(m_circuit, 1);
+    bottom->addWidget(newSources(exercises), 0);
+    layout->addLayout(bottom, 1);
 
     panel.installEventFilter(this);
     connect(&panel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
@@ -61,6 +63,8 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
         [this](int lead) {
             LeadsOverlay::Ends ends;
             const LeadPlace place = m_bench.lead(Lead(lead));
+            if (!place.jack && !place.point)
+                return ends; // in its place beside the meter, which draws it
             const LeadControl* control = m_leads[std::size_t(lead)];
             ends.plug = place.jack ? m_panel.mapTo(this, Fluke45PanelPlaces::jacks[int(*place.jack)])
                                    : control->mapTo(this, QPointF(15, 11));
@@ -81,6 +85,7 @@ QWidget* Fluke45BenchView::newSideColumn()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(4, 0, 0, 0);
+    column->setMaximumWidth(240);
     auto* chooserLabel = new QLabel(QStringLiteral("C&ircuito:"), column);
     m_chooser = new QComboBox(column);
     m_chooser->setObjectName(QStringLiteral("ElegirCircuito"));

@@ -50,7 +50,7 @@ void LeadControl::setPicked(std::optional<End> end)
 
 QSize LeadControl::sizeHint() const
 {
-    return {220, 38};
+    return {200, 40};
 }
 
 void LeadControl::paintEvent(QPaintEvent*)
@@ -68,7 +68,7 @@ void LeadControl::paintEvent(QPaintEvent*)
         p.drawRoundedRect(box, 3, 3);
     }
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRectF(0, 20, width(), height() - 20), Qt::AlignLeft | Qt::AlignVCenter, m_text);
+    p.drawText(QRectF(2, 20, width() - 4, height() - 20), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_text);
     if (hasFocus()) {
         p.setPen(QPen(QColor(0, 90, 255), 1.5, Qt::DotLine));
         p.setBrush(Qt::NoBrush);

@@ -7,8 +7,8 @@
 
 // The two test leads drawn over the bench, from the jack each plug is in to the point its
 // tip touches, as sagging cables. It covers its parent and lets every click through. Where
-// a lead's ends are comes from `ends` (null for an end that is not anywhere on the bench:
-// that lead is not drawn).
+// a lead's ends are comes from `ends` (a lead with an end missing is not drawn: it lies
+// where its own control draws it).
 class LeadsOverlay : public QWidget
 {
     Q_OBJECT
