@@ -1,5 +1,6 @@
 #include "instruments/fluke45/practice/Fluke45BenchView.h"
 
+#include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/fg110/practice/Fg110Face.h"
 #include "instruments/fluke45/practice/CircuitPicture.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -40,8 +42,15 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
     layout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
     top->addWidget(&panel, 0, Qt::AlignTop | Qt::AlignLeft);
-    top->addWidget(newSideColumn(), 1);
+    m_reading = new QLabel(this);
+    m_reading->setObjectName(QStringLiteral("EstadoBanco"));
+    m_reading->setWordWrap(true);
+    m_reading->setFocusPolicy(Qt::TabFocus);
+    m_reading->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_reading->setMinimumWidth(150);
+    top->addWidget(m_reading, 1);
     layout->addLayout(top);
+    layout->addWidget(newLeadsRow());
     auto* bottom = new QHBoxLayout;
     m_circuit = new CircuitPicture(this);
     m_circuit->setObjectName(QStringLiteral("Circuito"));
@@ -51,6 +60,7 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
     bottom->addWidget(newSources(exercises), 0);
     layout->addLayout(bottom, 1);
 
+    orderTabs(exercises);
     panel.installEventFilter(this);
     connect(&panel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
     connect(&panel, &PracticePanel::keyReleased, this, &Fluke45BenchView::follow);
@@ -80,28 +90,23 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
 
 Fluke45BenchView::~Fluke45BenchView() = default;
 
-QWidget* Fluke45BenchView::newSideColumn()
+QWidget* Fluke45BenchView::newLeadsRow()
 {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(4, 0, 0, 0);
-    column->setMaximumWidth(240);
-    auto* chooserLabel = new QLabel(QStringLiteral("C&ircuito:"), column);
-    m_chooser = new QComboBox(column);
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* chooserLabel = new QLabel(QStringLiteral("C&ircuito:"), row);
+    m_chooser = new QComboBox(row);
     m_chooser->setObjectName(QStringLiteral("ElegirCircuito"));
     m_chooser->addItems(m_bench.circuitTitles());
+    m_chooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_chooser->setMinimumContentsLength(16);
     chooserLabel->setBuddy(m_chooser);
     connect(m_chooser, &QComboBox::activated, this, [this](int index) { press(BenchKey::chooseCircuit(index)); });
     layout->addWidget(chooserLabel);
     layout->addWidget(m_chooser);
-    if (!m_bench.problems().isEmpty()) {
-        auto* problems = new QLabel(m_bench.problems().join(QLatin1Char('\n')), column);
-        problems->setWordWrap(true);
-        problems->setStyleSheet(QStringLiteral("color: #a00000;"));
-        layout->addWidget(problems);
-    }
     for (Lead lead : {Lead::Red, Lead::Black}) {
-        auto* control = new LeadControl(lead, column);
+        auto* control = new LeadControl(lead, row);
         control->setObjectName(lead == Lead::Red ? QStringLiteral("CableRojo") : QStringLiteral("CableNegro"));
         connect(control, &LeadControl::plugTo, this, [this, lead](std::optional<Jack> jack) { press(BenchKey::plug(lead, jack)); });
         connect(control, &LeadControl::tipTo, this, [this, lead](std::optional<int> point) { press(BenchKey::touch(lead, point)); });
@@ -110,33 +115,37 @@ QWidget* Fluke45BenchView::newSideColumn()
             m_leads[std::size_t(lead == Lead::Red ? Lead::Black : Lead::Red)]->setPicked(std::nullopt);
         });
         m_leads[std::size_t(lead)] = control;
-        layout->addWidget(control);
+        layout->addWidget(control, 1);
     }
-    m_break = new QPushButton(column);
+    m_break = new QPushButton(row);
     m_break->setObjectName(QStringLiteral("BotonPuente"));
     m_break->setAutoDefault(false);
     connect(m_break, &QPushButton::clicked, this, [this] {
         press(m_bench.breakOpen(0) ? BenchKey::closeBreak(0) : BenchKey::openBreak(0));
     });
     layout->addWidget(m_break);
-    m_fuse = new QPushButton(QStringLiteral("Cambiar &fusible"), column);
+    m_fuse = new QPushButton(QStringLiteral("Cambiar &fusible"), row);
     m_fuse->setObjectName(QStringLiteral("BotonCambiarFusible"));
     m_fuse->setAutoDefault(false);
     connect(m_fuse, &QPushButton::clicked, this, [this] { press(BenchKey::action(BenchAction::ReplaceFuses)); });
     layout->addWidget(m_fuse);
-    m_reading = new QLabel(column);
-    m_reading->setObjectName(QStringLiteral("EstadoBanco"));
-    m_reading->setWordWrap(true);
-    m_reading->setFocusPolicy(Qt::TabFocus);
-    m_reading->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    layout->addWidget(m_reading, 1);
-    return column;
+    if (!m_bench.problems().isEmpty()) {
+        // A circuit file that did not read is said here, and not offered.
+        m_chooser->setToolTip(m_bench.problems().join(QLatin1Char('\n')));
+        m_chooser->setAccessibleDescription(m_bench.problems().join(QLatin1Char(' ')));
+    }
+    return row;
 }
 
 QWidget* Fluke45BenchView::newSources(QWidget& exercises)
 {
-    auto* tabs = new QTabWidget(this);
+    auto* tabs = m_tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("Fuentes"));
+    // Tab reaches the tabs once, where they read: at their bar, not again where the tab
+    // widget stands in the chain (through its focus proxy it would hand the focus to its bar).
+    tabs->setFocusProxy(nullptr);
+    tabs->setFocusPolicy(Qt::NoFocus);
+    tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
     tabs->addTab(&exercises, QStringLiteral("Ejercicios"));
     m_supply = new SupplyControls(m_bench, tabs);
     connect(m_supply, &SupplyControls::pressed, this, &Fluke45BenchView::press);
@@ -146,6 +155,27 @@ QWidget* Fluke45BenchView::newSources(QWidget& exercises)
     connect(m_generatorPanel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
     tabs->addTab(m_generatorPanel, QStringLiteral("Generador FG110"));
     return tabs;
+}
+
+// Tab goes as one reads: the panel's keys, the bench's state beside them, the leads' row,
+// the tabs, the page shown, the other pages' controls, and last the window's own.
+void Fluke45BenchView::orderTabs(QWidget& exercises)
+{
+    QList<QWidget*> order{m_panel.keyButton(BenchKey::meter(Fluke45Key::Power)), m_reading, m_chooser};
+    for (LeadControl* lead : m_leads)
+        order << lead;
+    order << m_break << m_fuse << m_tabs->tabBar();
+    QList<QWidget*> pane;
+    for (QWidget* w : exercises.findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus)
+            pane << w;
+    for (QWidget* w = exercises.nextInFocusChain(); w != &exercises && pane.contains(w); w = w->nextInFocusChain())
+        order << w;
+    for (QWidget* w : std::as_const(pane))
+        if (!order.contains(w))
+            order << w;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void Fluke45BenchView::press(int key)

@@ -17,12 +17,13 @@ class PracticePanel;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTabWidget;
 class SupplyControls;
 
-// The Fluke 45's practice body: the meter's panel with the leads' controls, the circuit
-// chooser, the break and "Cambiar fusible" beside it; below, the circuit's picture and, in
-// tabs, the exercises, the supply and the FG110's own panel; the leads drawn over it all
-// from jack to tip. Every action is a bench key pressed through the meter's panel, so that
+// The Fluke 45's practice body: the meter's panel with the bench's state in words beside
+// it; below, a row with the circuit chooser, the two leads' controls, the break and
+// "Cambiar fusible"; below that, the circuit's picture and, in tabs, the exercises, the
+// supply and the FG110's own panel; the leads drawn over it all from jack to tip. Every action is a bench key pressed through the meter's panel, so that
 // the exercises' demonstrations and the student move the same bench.
 class Fluke45BenchView : public QWidget
 {
@@ -41,8 +42,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* newSideColumn();
+    QWidget* newLeadsRow();
     QWidget* newSources(QWidget& exercises);
+    void orderTabs(QWidget& exercises);
     void pointClicked(const QString& point);
     void press(int key);
 
@@ -60,6 +62,7 @@ private:
     QPushButton* m_break = nullptr;
     QPushButton* m_fuse = nullptr;
     QLabel* m_reading = nullptr;
+    QTabWidget* m_tabs = nullptr;
     LeadsOverlay* m_overlay = nullptr;
     Fluke45Beeper* m_beeper = nullptr;
 };

@@ -50,7 +50,7 @@ void LeadControl::setPicked(std::optional<End> end)
 
 QSize LeadControl::sizeHint() const
 {
-    return {200, 40};
+    return {170, 40};
 }
 
 void LeadControl::paintEvent(QPaintEvent*)
