@@ -7,6 +7,7 @@
 #include "instruments/common/TextPage.h"
 #include "instruments/fg110/Fg110TextPages.h"
 #include "instruments/fg110/practice/Fg110PracticeDefinition.h"
+#include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticeWindow.h"
@@ -244,9 +245,15 @@ private slots:
             }
         }
 
-        {
-            // Each exercise with its longest hint and a check that lists what differs.
-            std::unique_ptr<PracticeWindow> practice(PracticeWindow::open(fg110PracticeDefinition()));
+        for (const PracticeDefinition* definition : {&fg110PracticeDefinition(), &fluke45PracticeDefinition()}) {
+            // Each exercise with its longest hint and a check that lists what differs; each
+            // page of its tabs, where it has some.
+            std::unique_ptr<PracticeWindow> practice(PracticeWindow::open(*definition));
+            for (QTabWidget* tabs : practice->findChildren<QTabWidget*>())
+                for (int page = tabs->count() - 1; page >= 0; --page) {
+                    tabs->setCurrentIndex(page);
+                    look(practice.get(), QStringLiteral(" on its tab ") + tabs->tabText(page));
+                }
             const auto click = [&](const char* name) { practice->findChild<QAbstractButton*>(name)->click(); };
             for (int n = 0; n < practice->model().exerciseCount(); ++n) {
                 for (int level = 1; level <= 3; ++level)

@@ -21,6 +21,7 @@ LeadControl::LeadControl(Lead lead, QWidget* parent)
     , m_lead(lead)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setMinimumHeight(sizeHint().height());
     setAccessibleName(lead == Lead::Red ? QStringLiteral("Cable rojo") : QStringLiteral("Cable negro"));
     setAccessibleDescription(QStringLiteral("Las flechas izquierda y derecha llevan la clavija de un borne a otro; "
                                             "las flechas arriba y abajo llevan la punta de un punto a otro."));
