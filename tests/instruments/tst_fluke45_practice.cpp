@@ -1,3 +1,4 @@
+#include "AudioTestMain.h"
 #include "Driving.h"
 #include "InstrumentTestCase.h"
 #include "TestSession.h"
@@ -6,11 +7,15 @@
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "core/AppState.h"
+#include "instruments/fluke45/practice/Fluke45Beeper.h"
 #include "instruments/fluke45/practice/Fluke45PanelKeys.h"
 #include "sim/bench/BenchKey.h"
 
 #include <QSignalSpy>
 #include <QTest>
+
+Q_DECLARE_METATYPE(std::vector<Fluke45Sound>)
 
 // The Fluke 45's practice on its bench, driven as a student drives it: opened from the
 // Fluke 45 window's "Opciones", its keys and its leads moved by mouse and keyboard.
@@ -95,6 +100,40 @@ private slots:
         TestSession::settle();
     }
 
+    void beepsHeard_data()
+    {
+        QTest::addColumn<std::vector<Fluke45Sound>>("sounds");
+        QTest::addColumn<int>("afterMs"); // when the listening starts, after the sounds (0: with them)
+        QTest::addColumn<bool>("heard");
+        using S = Fluke45Sound;
+        QTest::addRow("a short beep") << std::vector{S::Beep} << 0 << true;
+        QTest::addRow("a short beep, over") << std::vector{S::Beep} << 800 << false;
+        QTest::addRow("continuous, long after it began") << std::vector{S::ContinuousOn} << 900 << true;
+        QTest::addRow("continuous, stopped") << std::vector{S::ContinuousOn, S::ContinuousOff} << 300 << false;
+    }
+
+    // The meter's beeps are heard as long as they last: a short one once, the continuity
+    // test's until it stops.
+    void beepsHeard()
+    {
+        if (!SinkRecorder::available())
+            QSKIP("no audio server");
+        QFETCH(std::vector<Fluke45Sound>, sounds);
+        QFETCH(int, afterMs);
+        QFETCH(bool, heard);
+        session.reset(); // the Fluke 45 window's own cue silenced with it
+        QTest::qWait(300);
+        appState().soundOn = true;
+        Fluke45Beeper beeper;
+        const auto play = [&] { beeper.follow(sounds); };
+        if (afterMs > 0) {
+            play();
+            QTest::qWait(afterMs);
+        }
+        const int peak = SinkRecorder::peakDuring(afterMs > 0 ? std::function<void()>([] {}) : play, 400);
+        QVERIFY2((peak > HeardPeak) == heard, qPrintable(QString::number(peak)));
+    }
+
     void leavingGuard_data()
     {
         QTest::addColumn<bool>("byEscape");
@@ -125,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Fluke45PracticeTest)
+TRIVANE_AUDIO_TEST_MAIN(Fluke45PracticeTest)
 #include "tst_fluke45_practice.moc"
