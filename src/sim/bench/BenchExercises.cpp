@@ -167,6 +167,14 @@ void readingInRange(Differences& d, const Fluke45Bench& bench)
               QStringLiteral("OL (fuera de rango)"), QStringLiteral("un valor dentro del rango"));
 }
 
+// A plain reading: REL, dB, HOLD, MN MX and COMP would show something else.
+void noModifiers(Differences& d, const Fluke45Bench& bench)
+{
+    const QStringList modifiers = bench.meter().state().modifiers;
+    d.compare(QStringLiteral("Modificadores"), modifiers.isEmpty() ? QStringLiteral("ninguno") : modifiers.join(QLatin1Char(' ')),
+              QStringLiteral("ninguno"));
+}
+
 void supplyOutput(Differences& d, const Fluke45Bench& bench, bool on)
 {
     const auto words = [](bool connected) {
@@ -248,6 +256,7 @@ QList<BenchExercise> makeExercises()
                 on(battery, [](Differences& d, const Fluke45Bench& b) {
                     function(d, b, QStringLiteral("V⎓"));
                     leads(d, b, "+", "-");
+                    noModifiers(d, b);
                     readingInRange(d, b);
                 })});
 
@@ -290,6 +299,7 @@ QList<BenchExercise> makeExercises()
                     supplyVolts(d, b, 12);
                     function(d, b, QStringLiteral("V⎓"));
                     leads(d, b, "B", "C");
+                    noModifiers(d, b);
                     readingInRange(d, b);
                 })});
 
@@ -311,6 +321,7 @@ QList<BenchExercise> makeExercises()
                               QStringLiteral("abierto"));
                     function(d, b, QStringLiteral("A⎓"));
                     leads(d, b, "B", "C", Jack::Milliamps);
+                    noModifiers(d, b);
                     readingInRange(d, b);
                 })});
 
@@ -378,6 +389,7 @@ QList<BenchExercise> makeExercises()
                     generatorSine(d, b, 2.0);
                     function(d, b, QStringLiteral("V~"));
                     leads(d, b, "A", "gnd");
+                    noModifiers(d, b);
                     readingInRange(d, b);
                 })});
 
