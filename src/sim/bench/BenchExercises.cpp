@@ -327,9 +327,10 @@ QList<BenchExercise> makeExercises()
 
     all.append({QStringLiteral("Prueba el diodo entre A y B en directa y en inversa, con la fuente desconectada."),
                 leadsFirst
-                    + QStringLiteral("La prueba de diodos (→|·))) hace pasar una corriente de la punta roja a la "
-                                     "negra: en directa (roja en el ánodo, A) lee la caída del diodo, unos 0,5 V; "
-                                     "en inversa (roja en B) lee OL. Cambia las puntas de sitio entre las dos."),
+                    + QStringLiteral("La prueba de diodos, con la tecla →|·))), hace pasar una corriente de la "
+                                     "punta roja a la negra: en directa (roja en el ánodo, A) lee la caída del "
+                                     "diodo, algo más de 0,5 V; en inversa (roja en B) lee OL. Cambia las puntas de "
+                                     "sitio entre las dos pruebas."),
                 meterKeys({K::DiodeContinuity}),
                 QStringLiteral("Circuito de la lámpara; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
                                "punta roja en A, negra en B; →|·))); después punta roja en B y negra en A."),
@@ -349,9 +350,9 @@ QList<BenchExercise> makeExercises()
     all.append({QStringLiteral("Comprueba la continuidad del lazo en el puente entre B y C, con la fuente "
                                "desconectada: el multímetro debe pitar sin parar."),
                 leadsFirst
-                    + QStringLiteral("→|·))) es también la prueba de continuidad: con el pitido activado (·))) en "
-                                     "el display; la misma tecla lo activa y lo desactiva), pita sin parar por "
-                                     "debajo de 25 mV, es decir, a través de un hilo."),
+                    + QStringLiteral("La tecla →|·))) da también la prueba de continuidad: con el pitido activado "
+                                     "(el display muestra ·))); pulsar otra vez la tecla lo activa o lo desactiva), "
+                                     "el multímetro pita sin parar por debajo de 25 mV, como a través de un hilo."),
                 meterKeys({K::DiodeContinuity}),
                 QStringLiteral("Circuito de la lámpara; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
                                "puntas en B y C; →|·)))."),

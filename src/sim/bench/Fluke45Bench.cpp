@@ -215,6 +215,12 @@ QString Fluke45Bench::displayReading() const
     return m_meter.display().reading();
 }
 
+bool Fluke45Bench::blinks() const
+{
+    const Fluke45Display display = m_meter.display();
+    return display.primary.blinkingDigit >= 0 || display.secondary.blinkingDigit >= 0;
+}
+
 bool Fluke45Bench::shiftLit() const
 {
     return m_meter.display().has(Fluke45Annunciator::Second);

@@ -42,6 +42,8 @@ public:
     void tick(int milliseconds) override;
     // Both displays, as the meter's reading says them.
     QString displayReading() const override;
+    // A digit blinks while the number editor is open.
+    bool blinks() const override;
     bool shiftLit() const override;
     InstrumentInputs* inputs() override { return this; }
     int exerciseCount() const override;
