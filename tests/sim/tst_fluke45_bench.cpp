@@ -181,6 +181,43 @@ private slots:
         QVERIFY(std::abs(other - otherValue) < 1e-3 * otherValue);
     }
 
+    // A check that fails says what differs, and a lead in the wrong jack says so.
+    void failedChecksNameTheDifference_data()
+    {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QList<int>>("afterSolution");
+        QTest::addColumn<QString>("line");
+        QTest::addRow("battery, red lead in 10 A")
+            << 0 << QList<int>{BenchKey::plug(red, std::nullopt), BenchKey::plug(red, Jack::Amps)}
+            << "Cable rojo: en un borne equivocado, 10 A (se pide en el borne V Ω ⊣)";
+        QTest::addRow("lamp current, red lead in V Ω")
+            << 3 << QList<int>{BenchKey::plug(red, std::nullopt), BenchKey::plug(red, Jack::VoltsOhms)}
+            << "Cable rojo: en un borne equivocado, V Ω ⊣ (se pide en el borne 100 mA)";
+        QTest::addRow("battery, black lead out")
+            << 0 << QList<int>{BenchKey::plug(black, std::nullopt)} << "Cable negro: fuera del multímetro (se pide en el borne COM)";
+        QTest::addRow("battery, tip lifted")
+            << 0 << QList<int>{BenchKey::touch(red, std::nullopt)} << "Punta roja: en el aire (se pide punto +)";
+        QTest::addRow("battery, too small a range")
+            << 0 << QList<int>{BenchKey::meter(K::Auto), BenchKey::meter(K::Down)}
+            << "Lectura: OL (fuera de rango) (se pide un valor dentro del rango)";
+        QTest::addRow("R1 one range up") << 1 << QList<int>{BenchKey::meter(K::Up)} << "Rango: 300 kΩ manual (se pide 30 kΩ manual)";
+        QTest::addRow("divider, supply a step over")
+            << 2 << QList<int>{BenchKey::action(BenchAction::SupplyFineUp)} << "Tensión de la fuente: 12,1 V (se pide 12,0 V)";
+        QTest::addRow("divider, REL left on")
+            << 2 << QList<int>{BenchKey::meter(K::Relative)} << "Modificadores: REL (se pide ninguno)";
+        QTest::addRow("continuity across the open break")
+            << 5 << QList<int>{BenchKey::openBreak(0)} << "Pitido continuo: no (se pide sí)";
+    }
+    void failedChecksNameTheDifference()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QList<int>, afterSolution);
+        QFETCH(QString, line);
+        Fluke45Bench bench;
+        play(bench, bench.keysBeforeSequence() + bench.exercise(exercise).sequence + afterSolution);
+        QVERIFY2(bench.differences(exercise).contains(line), qPrintable(bench.differences(exercise).join(QLatin1Char('\n'))));
+    }
+
     void benchReading()
     {
         Fluke45Bench bench;

@@ -103,11 +103,6 @@ QString pointName(const Fluke45Bench& bench, const std::optional<int>& point)
     return point ? QStringLiteral("punto %1").arg(bench.pointNames().value(*point)) : QStringLiteral("en el aire");
 }
 
-QString jackWords(const std::optional<Jack>& jack)
-{
-    return jack ? jackName(*jack) : QStringLiteral("fuera del multímetro");
-}
-
 // The circuit; false (nothing more worth comparing) when it is another.
 bool onCircuit(Differences& d, const Fluke45Bench& bench, const char* fileName)
 {
@@ -135,8 +130,10 @@ void lead(Differences& d, const Fluke45Bench& bench, Lead which, Jack jack, cons
     const LeadPlace place = bench.lead(which);
     const QString name = leadName(which);
     if (place.jack != jack)
-        d.compare(QStringLiteral("Borne del cable %1").arg(name), jackWords(place.jack),
-                  jackName(jack) + QStringLiteral(": el cable %1 está en un borne equivocado").arg(name));
+        d.compare(QStringLiteral("Cable %1").arg(name),
+                  place.jack ? QStringLiteral("en un borne equivocado, %1").arg(jackName(*place.jack))
+                             : QStringLiteral("fuera del multímetro"),
+                  QStringLiteral("en el borne %1").arg(jackName(jack)));
     const QString tip = which == Lead::Red ? QStringLiteral("Punta roja") : QStringLiteral("Punta negra");
     d.compare(tip, pointName(bench, place.point), QStringLiteral("punto %1").arg(QString::fromUtf8(point)));
 }
