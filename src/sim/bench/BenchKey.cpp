@@ -94,8 +94,15 @@ QString benchKeyName(int key, const QStringList& pointNames, const QStringList& 
     using namespace BenchKey;
     if (const auto k = meterKey(key))
         return QStringLiteral("Multímetro: %1").arg(fluke45KeyLegend(*k));
-    if (const auto k = generatorKey(key))
-        return QStringLiteral("Generador: %1").arg(fg110KeyLegend(*k));
+    if (const auto k = generatorKey(key)) {
+        // The unit keys carry several legends; the first names the key, the others follow.
+        const QString others = *k == Fg110Key::UnitMHz  ? QStringLiteral(" (V, sec)")
+                             : *k == Fg110Key::UnitKHz ? QStringLiteral(" (mV, msec)")
+                             : *k == Fg110Key::UnitHz  ? QStringLiteral(" (deg, Vrms)")
+                             : *k == Fg110Key::UnitMilliHz ? QStringLiteral(" (%)")
+                                                           : QString();
+        return QStringLiteral("Generador: %1%2").arg(fg110KeyLegend(*k), others);
+    }
     if (const auto a = actionKey(key))
         return benchActionName(*a);
     if (key >= plugBase && key < plugBase + leadCount * 10) {

@@ -7,12 +7,17 @@
 #include "sim/fg110/Fg110Model.h"
 #include "sim/fluke45/Fluke45Meter.h"
 
+#include <QSet>
+
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class BenchSolve;
+struct BenchWiring;
 
 // The Fluke 45 on a bench: the meter, one circuit of the library (chosen by the student),
 // the power supply's settings, the FG110 as a source, the two leads and the meter's input
@@ -37,6 +42,8 @@ public:
     void tick(int milliseconds) override;
     // Both displays, as the meter's reading says them.
     QString displayReading() const override;
+    // A digit blinks while the number editor is open.
+    bool blinks() const override;
     bool shiftLit() const override;
     InstrumentInputs* inputs() override { return this; }
     int exerciseCount() const override;
@@ -65,8 +72,11 @@ public:
     QStringList circuitTitles() const;
     const QStringList& problems() const { return m_problems; }
     int circuitIndex() const { return m_circuitIndex; }
-    // The chosen circuit as the student built it (hidden values drawn, breaks as left),
-    // without the meter's elements.
+    const Circuit& circuitAt(int index) const;
+    // The index of the circuit read from a file (its name, "pila.cir"), or -1.
+    int circuitNamed(const QString& fileName) const;
+    // The chosen circuit as it was read, its hidden values drawn, every break closed
+    // (`breakOpen` tells which the student has opened), without the meter's elements.
     const Circuit& circuit() const;
     // Whether the circuit has a supply or a generator connected, and a break open.
     bool hasSupply() const;
@@ -90,10 +100,22 @@ public:
     // The meter's sounds since the last call.
     std::vector<Fluke45Sound> takeSounds() { return m_meter.takeSounds(); }
 
+    // What the bench remembers of the measurements made on this circuit, for the
+    // exercises that ask for more than one: the diode tests seen, as "A>B" (red on A,
+    // black on B) with " OL" when the display read an overload...
+    const QSet<QString>& diodeTestsSeen() const { return m_diodeSeen; }
+    // ...and the lowest and highest set points of the supply while MN MX recorded.
+    std::pair<double, double> supplyTurnedDuringMinMax() const { return m_minMaxSupply; }
+
 private:
-    friend class BenchSolve;
-    void resolve();
+    void act(BenchAction action);
+    void turnSupply(double volts);
+    void plugLead(Lead lead, std::optional<Jack> jack);
+    void setBreak(int index, bool open);
     void chooseCircuit(int index);
+    BenchWiring wiring() const;
+    void resolve();
+    void noteWhatIsMeasured();
 
     Fluke45Meter m_meter;
     Fg110Model m_generator;
@@ -106,4 +128,6 @@ private:
     bool m_milliampsFuseOpen = false;
     bool m_ampsFuseOpen = false;
     std::unique_ptr<BenchSolve> m_solve;
+    QSet<QString> m_diodeSeen;
+    std::pair<double, double> m_minMaxSupply{0.0, 0.0};
 };
