@@ -17,7 +17,9 @@
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "sim/bench/BenchKey.h"
+#include "sim/bench/Fluke45Bench.h"
+
+#include <QRegularExpression>
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -353,8 +355,8 @@ void snapPractice(const PracticeDefinition& practice, const QString& name)
     delete window;
 }
 
-// The Fluke 45 on its bench: its first circuit measured in V⎓ (a reading), then the red lead
-// moved to the 10 A jack across a supply's output, which blows that input's fuse.
+// The Fluke 45 on its bench: the battery measured in V⎓ (a reading), then the red lead
+// moved to the 100 mA jack across it, which blows that input's fuse.
 void snapBench(const PracticeDefinition& practice)
 {
     PracticeWindow* window = PracticeWindow::open(practice);
@@ -363,16 +365,17 @@ void snapBench(const PracticeDefinition& practice)
         panel->press(key);
         panel->release(key);
     };
-    press(BenchKey::chooseCircuit(0));
+    if (auto* bench = dynamic_cast<Fluke45Bench*>(&window->model())) {
+        const int battery = int(bench->circuitTitles().indexOf(QRegularExpression(QStringLiteral("Pila.*"))));
+        press(BenchKey::chooseCircuit(std::max(battery, 0)));
+    }
     press(BenchKey::plug(Lead::Red, Jack::VoltsOhms));
     press(BenchKey::plug(Lead::Black, Jack::Common));
     press(BenchKey::touch(Lead::Red, 0));
     press(BenchKey::touch(Lead::Black, 1));
     save(window, QStringLiteral("practice-fluke45-reading"));
-    press(BenchKey::plug(Lead::Red, Jack::Amps));
-    for (int second = 0; second < 20; ++second)
-        window->model().tick(100);
-    panel->press(BenchKey::meter(Fluke45Key::VoltsDc));
+    press(BenchKey::plug(Lead::Red, Jack::Milliamps));
+    press(BenchKey::meter(Fluke45Key::AmpsDc));
     save(window, QStringLiteral("practice-fluke45-fuse"));
     delete window;
 }

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QHash>
 #include <QPainterPath>
 
 #include <cmath>
@@ -16,16 +17,37 @@ constexpr double symbolLength = 36;
 constexpr double pointRadius = 5;
 constexpr double clickRadius = 12;
 
-QPointF positionOf(const Circuit& circuit, int node, bool& found)
+// Where each node is drawn: at its test point, or, for a node the file gives no point (the
+// inside of a battery, between its EMF and its resistance), half-way between the nodes it
+// is joined to that have a place. Nodes with no place at all are left out.
+QHash<int, QPointF> nodePlaces(const Circuit& circuit)
 {
-    for (const TestPoint& point : circuit.testPoints) {
-        if (circuit.findNode(point.node) == node) {
-            found = true;
-            return point.position;
+    QHash<int, QPointF> places;
+    for (const TestPoint& point : circuit.testPoints)
+        places.insert(circuit.findNode(point.node), QPointF(point.position));
+    for (int pass = 0; pass < 3; ++pass) {
+        QHash<int, QList<QPointF>> neighbours;
+        for (const Element& element : circuit.elements()) {
+            if (places.contains(element.first) && !places.contains(element.second))
+                neighbours[element.second] << places.value(element.first);
+            if (places.contains(element.second) && !places.contains(element.first))
+                neighbours[element.first] << places.value(element.second);
+        }
+        for (auto it = neighbours.cbegin(); it != neighbours.cend(); ++it) {
+            QPointF sum;
+            for (const QPointF& at : it.value())
+                sum += at;
+            places.insert(it.key(), sum / double(it.value().size()));
         }
     }
-    found = false;
-    return {};
+    return places;
+}
+
+QPointF positionOf(const Circuit& circuit, int node, bool& found)
+{
+    const QHash<int, QPointF> places = nodePlaces(circuit);
+    found = places.contains(node);
+    return places.value(node);
 }
 
 // The symbol of an element drawn along the x axis, centred on the origin, `symbolLength` long.
@@ -89,6 +111,16 @@ void paintSymbol(QPainter& p, const Element& element)
         }
         return;
     }
+}
+
+// What the board prints beside an element: its name in the file, the sources by what they are.
+QString labelOf(const Element& element)
+{
+    if (element.kind == ElementKind::PowerSupply || element.name == Circuit::supplyName())
+        return QStringLiteral("Fuente");
+    if (element.name == Circuit::generatorName())
+        return QStringLiteral("FG110");
+    return element.name;
 }
 
 } // namespace
@@ -157,12 +189,12 @@ void CircuitPicture::paintEvent(QPaintEvent*)
     p.setTransform(toWidget());
     p.setPen(QPen(wireColour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
+    const QHash<int, QPointF> places = nodePlaces(*m_circuit);
     for (const Element& element : m_circuit->elements()) {
-        bool a = false, b = false;
-        const QPointF from = positionOf(*m_circuit, element.first, a);
-        const QPointF to = positionOf(*m_circuit, element.second, b);
-        if (!a || !b)
-            continue; // a part the bench attaches (the meter's inputs) is not on the board
+        if (!places.contains(element.first) || !places.contains(element.second))
+            continue;
+        const QPointF from = places.value(element.first);
+        const QPointF to = places.value(element.second);
         const bool isLink = std::any_of(m_circuit->breaks.begin(), m_circuit->breaks.end(),
                                         [&](const CircuitBreak& gap) { return gap.link == element.name; });
         // Along x first, then y; the symbol in the middle of the longer leg.
@@ -182,7 +214,7 @@ void CircuitPicture::paintEvent(QPaintEvent*)
         p.save();
         p.setFont(QFont(QStringLiteral("Liberation Sans"), -1));
         p.setPen(wireColour);
-        p.drawText(middle + (horizontal ? QPointF(-symbolLength / 2, -16) : QPointF(16, 4)), element.name);
+        p.drawText(middle + (horizontal ? QPointF(-symbolLength / 2, -16) : QPointF(16, 4)), labelOf(element));
         p.restore();
     }
     // A break whose link the bench has taken out: two open ends.
