@@ -21,6 +21,11 @@
 //   startup_bench --openings   window openings, printed as three figures (used by the report)
 //   startup_bench --practice-keys  FG110 practice: a key press to its display and the
 //                            oscilloscope painted, warm, median and worst in ms (used by the report, at 2x)
+//   startup_bench --bench-keys     Fluke 45 practice on its bench: a meter key or a lead moved to
+//                            the meter's two displays painted, warm, median and worst in ms (used by the report, at 2x)
+//   startup_bench --fluke45-window / --fluke45-bench
+//                            the Fluke 45 window opened and painted, without and with its practice
+//                            on the bench, then quit (used by the report, for their peak memory)
 //   startup_bench --round-trips N / --bare-round-trips N
 //                            resident memory after 10 and after N round trips (used by the report)
 #include "core/FormReference.h"
@@ -33,6 +38,8 @@
 #include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
+#include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
+#include "sim/bench/Fluke45Bench.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
@@ -44,6 +51,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 
@@ -255,6 +263,91 @@ int runPracticeKeys(int argc, char** argv)
     return 0;
 }
 
+// On the Fluke 45's bench, with the battery measured: meter keys pressed with the mouse
+// (V⎓, V~, 2ND then FREQ onto the secondary display) and the red lead's plug moved from the
+// keyboard, each to the meter's panel, which draws both displays, painted again. Median and
+// worst of many, after a few warming ones, in milliseconds.
+int runBenchKeys(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    PracticeWindow* practice = PracticeWindow::open(fluke45PracticeDefinition());
+    settle();
+    PracticePanel* panel = practice->panel();
+    if (auto* bench = dynamic_cast<Fluke45Bench*>(&practice->model()))
+        for (int key : {BenchKey::chooseCircuit(int(bench->circuitTitles().indexOf(QRegularExpression("Pila.*")))),
+                        BenchKey::plug(Lead::Red, Jack::VoltsOhms), BenchKey::plug(Lead::Black, Jack::Common),
+                        BenchKey::touch(Lead::Red, 0), BenchKey::touch(Lead::Black, 1)})
+            panel->press(key);
+    QWidget* redLead = practice->findChild<QWidget*>(QStringLiteral("CableRojo"));
+    QList<QWidget*> steps;
+    for (const char* name : {"TeclaVoltiosContinua", "TeclaVoltiosAlterna", "Tecla2nd", "TeclaFreq", "CableRojo"})
+        steps << practice->findChild<QWidget*>(QString::fromLatin1(name));
+    struct PaintWatch : QObject {
+        QWidget* panel = nullptr;
+        bool painted = false;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            painted |= e->type() == QEvent::Paint && o == panel;
+            return false;
+        }
+    } watch;
+    watch.panel = panel;
+    panel->installEventFilter(&watch);
+    std::vector<double> times;
+    std::map<QString, std::vector<double>> timesOfStep;
+    constexpr int warming = 10, measured = 500;
+    for (int i = 0; i < warming + measured; ++i) {
+        QWidget* step = steps[i % steps.size()];
+        const QPointF at = QPointF(step->rect().center());
+        watch.painted = false;
+        QElapsedTimer clock;
+        clock.start();
+        if (step == redLead) {
+            QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, {});
+            QCoreApplication::sendEvent(step, &right);
+        } else {
+            QMouseEvent down(QEvent::MouseButtonPress, at, step->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(step, &down);
+        }
+        while (!watch.painted)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+        if (i >= warming) {
+            times.push_back(clock.nsecsElapsed() / 1e6);
+            timesOfStep[step->objectName()].push_back(times.back());
+        }
+        if (step != redLead) {
+            QMouseEvent up(QEvent::MouseButtonRelease, at, step->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+            QCoreApplication::sendEvent(step, &up);
+        }
+        settle();
+    }
+    std::printf("%.2f %.2f\n", median(times), *std::max_element(times.begin(), times.end()));
+    for (const auto& [name, ofStep] : timesOfStep)
+        std::printf("  %-22s median %.2f ms, worst %.2f ms\n", qPrintable(name), median(ofStep),
+                    *std::max_element(ofStep.begin(), ofStep.end()));
+    delete practice;
+    Startup::closeAllWindows();
+    return 0;
+}
+
+// The Fluke 45 window opened from the chooser, and its practice on the bench if asked,
+// painted; then quits, for the process's peak memory.
+int runFluke45Window(int argc, char** argv, bool withBench)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    QWidget* window = InstrumentWindows::open(InstrumentId::Fluke45, formReference<ChooserWindow>());
+    QWidget* last = withBench ? PracticeWindow::open(fluke45PracticeDefinition()) : window;
+    QuitAfterPaint quit;
+    last->installEventFilter(&quit);
+    const int status = QApplication::exec();
+    Startup::closeAllWindows();
+    return status;
+}
+
 // the first opening (which meets the audio service first) and the median of the rest.
 int runOpenings(int argc, char** argv)
 {
@@ -367,6 +460,12 @@ int main(int argc, char** argv)
         return runOpenings(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--practice-keys")
         return runPracticeKeys(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--bench-keys")
+        return runBenchKeys(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--fluke45-window")
+        return runFluke45Window(argc, argv, false);
+    if (argc > 1 && std::string_view(argv[1]) == "--fluke45-bench")
+        return runFluke45Window(argc, argv, true);
     if (argc > 2 && std::string_view(argv[1]) == "--round-trips")
         return runRoundTrips(argc, argv, false, std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : PageTurnEvery);
     if (argc > 2 && std::string_view(argv[1]) == "--bare-round-trips")
@@ -418,6 +517,25 @@ int main(int argc, char** argv)
         }
         std::printf("FG110 practice, key press to display and oscilloscope painted (warm, 600 presses, at 2x): "
                     "median %.2f ms, worst %.2f ms (goal: 8)\n", ms, worst);
+    }
+    {
+        const std::string command = std::string("QT_SCALE_FACTOR=2 '") + argv[0] + "' --bench-keys 2>/dev/null";
+        double ms = -1, worst = -1;
+        if (FILE* out = popen(command.c_str(), "r")) {
+            if (std::fscanf(out, "%lf %lf", &ms, &worst) != 2)
+                ms = worst = -1;
+            pclose(out);
+        }
+        std::printf("Fluke 45 bench, a key or a lead moved to both displays painted (warm, 500, at 2x): "
+                    "median %.2f ms, worst %.2f ms (goal: 8)\n", ms, worst);
+        std::vector<double> windowMiB, benchMiB;
+        for (int i = 0; i < 5; ++i) {
+            windowMiB.push_back(runChild(argv[0], "--fluke45-window").peakMiB);
+            benchMiB.push_back(runChild(argv[0], "--fluke45-bench").peakMiB);
+        }
+        std::printf("Fluke 45 window peak memory (median of 5): %.1f MiB; with the bench open: %.1f MiB, "
+                    "%.1f MiB more (goal: at most 3)\n", median(windowMiB), median(benchMiB),
+                    median(benchMiB) - median(windowMiB));
     }
     const std::string hung = hungAudioService();
     {

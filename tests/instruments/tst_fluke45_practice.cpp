@@ -12,6 +12,8 @@
 #include "instruments/fluke45/practice/Fluke45PanelKeys.h"
 #include "sim/bench/BenchKey.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,11 +40,18 @@ class Fluke45PracticeTest : public InstrumentTestCase
         const QStringList parts = step.split(':');
         if (parts[0] == "type") {
             QTest::keyClicks(practice, parts[1]);
-        } else if (parts.size() == 2) {
+        } else if (parts[0] == "circuit") { // chosen from the keyboard, by the start of its title
+            auto* chooser = practice->findChild<QComboBox*>("ElegirCircuito");
+            chooser->setFocus();
+            while (!chooser->currentText().startsWith(parts[1]) && chooser->currentIndex() + 1 < chooser->count())
+                QTest::keyClick(chooser, Qt::Key_Down);
+        } else if (parts.size() == 2) { // a lead's control given arrow keys: "R", "L", "U", "D", several
             auto* lead = practice->findChild<QWidget*>(parts[0]);
             QVERIFY2(lead, qPrintable(step));
             lead->setFocus();
-            QTest::keyClick(lead, parts[1] == "Right" ? Qt::Key_Right : Qt::Key_Left);
+            const QHash<QChar, Qt::Key> arrows{{'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up}, {'D', Qt::Key_Down}};
+            for (QChar arrow : parts[1])
+                QTest::keyClick(lead, arrows.value(arrow));
         } else if (parts.size() == 3) {
             auto* lead = practice->findChild<QWidget*>(parts[0]);
             QVERIFY2(lead, qPrintable(step));
@@ -50,9 +59,9 @@ class Fluke45PracticeTest : public InstrumentTestCase
             auto* panel = practice->findChild<PracticePanel*>(PracticeNames::panel);
             QTest::mouseClick(panel, Qt::LeftButton, {}, Fluke45PanelPlaces::jacks[parts[2].toInt()].toPoint());
         } else {
-            auto* key = practice->findChild<PanelKeyButton*>(step);
-            QVERIFY2(key, qPrintable(step));
-            QTest::mouseClick(key, Qt::LeftButton);
+            auto* button = practice->findChild<QAbstractButton*>(step); // a panel's key or a button
+            QVERIFY2(button, qPrintable(step));
+            QTest::mouseClick(button, Qt::LeftButton);
         }
     }
 
@@ -79,8 +88,8 @@ private slots:
         QTest::addRow("2ND by mouse") << "Tecla2nd" << BenchKey::meter(Fluke45Key::Second);
         QTest::addRow("FREQ by shortcut") << "type:F" << BenchKey::meter(Fluke45Key::Frequency);
         QTest::addRow("HOLD by shortcut") << "type:H" << BenchKey::meter(Fluke45Key::Hold);
-        QTest::addRow("red plug, keyboard") << "CableRojo:Right" << BenchKey::plug(Lead::Red, Jack::VoltsOhms);
-        QTest::addRow("black plug, keyboard back") << "CableNegro:Left" << BenchKey::plug(Lead::Black, Jack::Amps);
+        QTest::addRow("red plug, keyboard") << "CableRojo:R" << BenchKey::plug(Lead::Red, Jack::VoltsOhms);
+        QTest::addRow("black plug, keyboard back") << "CableNegro:L" << BenchKey::plug(Lead::Black, Jack::Amps);
         QTest::addRow("red plug into COM by mouse") << "CableRojo:plug:1" << BenchKey::plug(Lead::Red, Jack::Common);
         QTest::addRow("black plug into 100 mA by mouse") << "CableNegro:plug:2" << BenchKey::plug(Lead::Black, Jack::Milliamps);
     }
@@ -92,10 +101,52 @@ private slots:
         QFETCH(int, key);
         QWidget* practice = open();
         QVERIFY(practice);
-        QSignalSpy pressed(practice->findChild<PracticePanel*>(PracticeNames::panel), &PracticePanel::keyPressed);
+        auto* panel = practice->findChild<PracticePanel*>(PracticeNames::panel);
+        for (Lead lead : {Lead::Red, Lead::Black}) // both leads out, whatever the bench starts with
+            panel->press(BenchKey::plug(lead, std::nullopt));
+        QSignalSpy pressed(panel, &PracticePanel::keyPressed);
         act(practice, step);
         QVERIFY(QTest::qWaitFor([&] { return !pressed.isEmpty(); }, 2000));
         QCOMPARE(pressed.last().at(0).toInt(), key);
+        Driving::press(practice, PracticeNames::closeButton);
+        TestSession::settle();
+    }
+
+    void displaysFollow_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("display"); // how the meter's reading starts
+        QTest::addColumn<QString>("bench");   // a part of what the bench says
+        const QStringList battery{"circuit:Pila", "CableRojo:R", "CableNegro:R", "CableRojo:D", "CableNegro:DD"};
+        QTest::addRow("the battery in V⎓") << battery << "9.4" << "punta en el punto +";
+        QTest::addRow("the battery in V~") << battery + QStringList{"TeclaVoltiosAlterna"} << "0.0" << "borne COM";
+        QTest::addRow("a lead lifted") << battery + QStringList{"CableRojo:U"} << "0.0" << "cable rojo en el borne V Ω";
+        QTest::addRow("the 100 mA input across the battery")
+            << battery + QStringList{"CableRojo:R", "TeclaAmperiosContinua"} << "0.000 mA" << "fundido";
+        QTest::addRow("back in V Ω, the fuse replaced")
+            << battery + QStringList{"CableRojo:R", "TeclaAmperiosContinua", "BotonCambiarFusible", "CableRojo:L",
+                                     "TeclaVoltiosContinua"}
+            << "9.4" << "borne V Ω";
+    }
+
+    // Leads and keys moved by the student: the meter's display and the bench's words follow.
+    void displaysFollow()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, display);
+        QFETCH(QString, bench);
+        QWidget* practice = open();
+        QVERIFY(practice);
+        auto* panel = practice->findChild<PracticePanel*>(PracticeNames::panel);
+        for (Lead lead : {Lead::Red, Lead::Black}) {
+            panel->press(BenchKey::plug(lead, std::nullopt));
+            panel->press(BenchKey::touch(lead, std::nullopt));
+        }
+        for (const QString& step : steps)
+            act(practice, step);
+        QVERIFY2(panel->display()->accessibleName().startsWith(display), qPrintable(panel->display()->accessibleName()));
+        const QString words = practice->findChild<QLabel*>("EstadoBanco")->text();
+        QVERIFY2(words.contains(bench), qPrintable(words));
         Driving::press(practice, PracticeNames::closeButton);
         TestSession::settle();
     }

@@ -27,6 +27,8 @@ constexpr double jackRadius = 16;
 // How often the bench is looked at between keys, for what time changes (a fuse heating, a
 // lamp warming, the continuous beep).
 constexpr int followMilliseconds = 100;
+// The bench's state in words, beside the panel.
+constexpr int readingWidth = 215;
 } // namespace
 
 Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QWidget& exercises, QWidget* parent)
@@ -47,7 +49,8 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
     m_reading->setWordWrap(true);
     m_reading->setFocusPolicy(Qt::TabFocus);
     m_reading->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    m_reading->setMinimumWidth(150);
+    // Of a fixed size, so that a new reading is only painted, never a new layout of the window.
+    m_reading->setFixedSize(readingWidth, Fluke45PanelPlaces::picture.height());
     top->addWidget(m_reading, 1);
     layout->addLayout(top);
     layout->addWidget(newLeadsRow());
@@ -223,7 +226,6 @@ void Fluke45BenchView::followTime()
     if (m_reading->text() != reading) {
         m_reading->setText(reading);
         m_reading->setAccessibleName(reading);
-        m_circuit->update();
     }
 }
 
@@ -232,11 +234,15 @@ void Fluke45BenchView::follow()
     const QStringList jacks = m_bench.jackNames();
     const QStringList points = m_bench.pointNames();
     for (LeadControl* control : m_leads)
-        control->showPlace(m_bench.lead(control->lead()), jacks, points);
-    if (m_bench.circuitCount() > 0) {
-        m_circuit->setCircuit(&m_bench.circuit());
-        if (m_chooser->currentIndex() != m_bench.circuitIndex())
-            m_chooser->setCurrentIndex(m_bench.circuitIndex());
+        control->showPlace(m_bench.lead(control->lead()), jacks, points,
+                           m_bench.lead(control->lead() == Lead::Red ? Lead::Black : Lead::Red).jack);
+    if (m_bench.circuitCount() > 0 && m_chooser->currentIndex() != m_bench.circuitIndex())
+        m_chooser->setCurrentIndex(m_bench.circuitIndex());
+    // The board drawn again only when it changes: another circuit, or its break.
+    const std::pair shown{m_bench.circuitCount() > 0 ? m_bench.circuitIndex() : -1, m_bench.breakOpen(0)};
+    if (shown != m_boardShown) {
+        m_boardShown = shown;
+        m_circuit->setCircuit(m_bench.circuitCount() > 0 ? &m_bench.circuit() : nullptr);
     }
     const bool hasBreak = m_bench.circuitCount() > 0 && !m_bench.circuit().breaks.empty();
     m_break->setVisible(hasBreak);
@@ -247,6 +253,5 @@ void Fluke45BenchView::follow()
                                               : QStringLiteral("Abrir el &puente ") + between);
     }
     followTime();
-    m_generatorPanel->update();
-    m_overlay->update();
+    m_overlay->follow();
 }

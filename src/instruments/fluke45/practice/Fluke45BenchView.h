@@ -64,5 +64,6 @@ private:
     QLabel* m_reading = nullptr;
     QTabWidget* m_tabs = nullptr;
     LeadsOverlay* m_overlay = nullptr;
+    std::pair<int, bool> m_boardShown{-2, false}; // the circuit and its break as last drawn
     Fluke45Beeper* m_beeper = nullptr;
 };

@@ -27,9 +27,11 @@ LeadControl::LeadControl(Lead lead, QWidget* parent)
                                             "las flechas arriba y abajo llevan la punta de un punto a otro."));
 }
 
-void LeadControl::showPlace(const LeadPlace& place, const QStringList& jacks, const QStringList& points)
+void LeadControl::showPlace(const LeadPlace& place, const QStringList& jacks, const QStringList& points,
+                            std::optional<Jack> taken)
 {
     m_place = place;
+    m_taken = taken;
     m_pointCount = int(points.size());
     const QString plug = place.jack ? QStringLiteral("clavija en %1").arg(jacks.value(int(*place.jack)))
                                     : QStringLiteral("clavija suelta");
@@ -85,7 +87,10 @@ void LeadControl::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right: {
-        const int next = stepped(jack, jackCount, event->key() == Qt::Key_Right ? 1 : -1);
+        const int step = event->key() == Qt::Key_Right ? 1 : -1;
+        int next = stepped(jack, jackCount, step);
+        if (m_taken && next == int(*m_taken))
+            next = stepped(next, jackCount, step);
         emit plugTo(next < 0 ? std::nullopt : std::optional<Jack>(Jack(next)));
         return;
     }

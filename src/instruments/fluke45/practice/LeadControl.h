@@ -18,8 +18,10 @@ public:
     LeadControl(Lead lead, QWidget* parent = nullptr);
 
     Lead lead() const { return m_lead; }
-    // Where the lead is now, with the names of the jacks and points.
-    void showPlace(const LeadPlace& place, const QStringList& jacks, const QStringList& points);
+    // Where the lead is now, with the names of the jacks and points, and the jack the other
+    // lead's plug is in (which the arrows pass over: a jack takes one plug).
+    void showPlace(const LeadPlace& place, const QStringList& jacks, const QStringList& points,
+                   std::optional<Jack> taken);
     // The end in hand, if any, drawn raised.
     void setPicked(std::optional<End> end);
     QSize sizeHint() const override;
@@ -38,6 +40,7 @@ private:
     Lead m_lead;
     LeadPlace m_place;
     int m_pointCount = 0;
+    std::optional<Jack> m_taken;
     QString m_text;
     std::optional<End> m_picked;
 };

@@ -20,9 +20,36 @@ LeadsOverlay::LeadsOverlay(std::function<Ends(int lead)> ends, QWidget* parent)
 
 bool LeadsOverlay::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
+        m_drawn = rect();
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+QPainterPath LeadsOverlay::cableOf(int lead) const
+{
+    const Ends ends = m_ends(lead);
+    if (!ends.plug || !ends.tip)
+        return {};
+    const QPointF from = *ends.plug, to = *ends.tip;
+    // A cable sags below both its ends.
+    const double sag = 40 + std::abs(to.x() - from.x()) * 0.15;
+    QPainterPath cable(from);
+    cable.cubicTo(from + QPointF(0, sag), to + QPointF(0, sag), to);
+    return cable;
+}
+
+void LeadsOverlay::follow()
+{
+    QRect now;
+    for (int lead = 0; lead < leadCount; ++lead) {
+        const QPainterPath cable = cableOf(lead);
+        if (!cable.isEmpty())
+            now |= cable.controlPointRect().toAlignedRect().adjusted(-8, -8, 8, 8); // the plug's and the pen's width
+    }
+    update(m_drawn | now);
+    m_drawn = now;
 }
 
 void LeadsOverlay::paintEvent(QPaintEvent*)
@@ -31,20 +58,15 @@ void LeadsOverlay::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colours[] = {QColor(0xd0, 0x20, 0x20, 220), QColor(0x18, 0x18, 0x18, 220)};
     for (int lead = 0; lead < leadCount; ++lead) {
-        const Ends ends = m_ends(lead);
-        if (!ends.plug || !ends.tip)
+        const QPainterPath cable = cableOf(lead);
+        if (cable.isEmpty())
             continue;
-        const QPointF from = *ends.plug, to = *ends.tip;
-        // A cable sags below both its ends.
-        const double sag = 40 + std::abs(to.x() - from.x()) * 0.15;
-        QPainterPath cable(from);
-        cable.cubicTo(from + QPointF(0, sag), to + QPointF(0, sag), to);
         p.setPen(QPen(colours[lead], 4, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(cable);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(colours[lead]);
-        p.drawEllipse(from, 6, 6);
-        p.drawEllipse(to, 3.5, 3.5);
+        p.drawEllipse(cable.elementAt(0), 6, 6);
+        p.drawEllipse(cable.currentPosition(), 3.5, 3.5);
     }
 }

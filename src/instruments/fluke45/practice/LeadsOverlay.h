@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainterPath>
 #include <QWidget>
 
 #include <functional>
@@ -20,10 +21,18 @@ public:
 
     LeadsOverlay(std::function<Ends(int lead)> ends, QWidget* parent);
 
+    // Draws the leads where they are now: only where they were and where they are go
+    // painted again, not the whole bench under them.
+    void follow();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Each lead's cable, as drawn from its ends (empty for one not drawn).
+    QPainterPath cableOf(int lead) const;
+
     std::function<Ends(int lead)> m_ends;
+    QRect m_drawn; // what the leads covered when last drawn
 };

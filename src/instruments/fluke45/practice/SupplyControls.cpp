@@ -80,6 +80,9 @@ void SupplyControls::follow()
                            .arg(number(supply.setPoint, 1), number(supply.currentLimit, 1),
                                 number(m_bench.supplyVolts(), 2), number(m_bench.supplyAmps(), 3)));
     const bool limiting = supply.outputOn && m_bench.supplyLimiting();
+    if (m_limitingShown == limiting)
+        return;
+    m_limitingShown = limiting;
     m_lamp->setText(limiting ? QStringLiteral("Piloto CC encendido: limita la corriente.")
                              : QStringLiteral("Piloto CV encendido: mantiene la tensión."));
     m_lamp->setStyleSheet(limiting ? QStringLiteral("color: #b00000; font-weight: bold;")

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class Fluke45Bench;
 class QCheckBox;
 class QLabel;
@@ -26,4 +28,5 @@ private:
     QLabel* m_setting = nullptr;
     QLabel* m_lamp = nullptr;
     QCheckBox* m_output = nullptr;
+    std::optional<bool> m_limitingShown; // the lamp as last shown
 };
