@@ -153,10 +153,20 @@ QWidget* Fluke45BenchView::newSources(QWidget& exercises)
     m_supply = new SupplyControls(m_bench, tabs);
     connect(m_supply, &SupplyControls::pressed, this, &Fluke45BenchView::press);
     tabs->addTab(m_supply, QStringLiteral("Fuente de alimentación"));
-    m_generatorPanel = new PracticePanel(*m_generator, *m_generatorFace, tabs);
-    m_generatorPanel->setObjectName(QStringLiteral("PanelGenerador"));
-    connect(m_generatorPanel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
-    tabs->addTab(m_generatorPanel, QStringLiteral("Generador FG110"));
+    // The FG110's panel is made when its tab is first shown: many a student never turns to it.
+    auto* generatorPage = new QWidget(tabs);
+    auto* generatorLayout = new QVBoxLayout(generatorPage);
+    generatorLayout->setContentsMargins(0, 0, 0, 0);
+    generatorPage->setMinimumSize(m_generatorFace->pictureSize());
+    const int generatorTab = tabs->addTab(generatorPage, QStringLiteral("Generador FG110"));
+    connect(tabs, &QTabWidget::currentChanged, this, [this, generatorPage, generatorLayout, generatorTab](int tab) {
+        if (tab != generatorTab || m_generatorPanel)
+            return;
+        m_generatorPanel = new PracticePanel(*m_generator, *m_generatorFace, generatorPage);
+        m_generatorPanel->setObjectName(QStringLiteral("PanelGenerador"));
+        connect(m_generatorPanel, &PracticePanel::keyPressed, this, &Fluke45BenchView::follow);
+        generatorLayout->addWidget(m_generatorPanel, 0, Qt::AlignTop | Qt::AlignLeft);
+    });
     return tabs;
 }
 
