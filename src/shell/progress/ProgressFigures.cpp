@@ -2,7 +2,7 @@
 
 #include "core/LearningProgress.h"
 #include "instruments/InstrumentRegistry.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
+#include "instruments/common/practice/PracticeDefinition.h"
 
 #include <QMap>
 
@@ -20,7 +20,7 @@ int exerciseCount(const InstrumentDefinition& d, const Figures&)
 {
     static QMap<const InstrumentDefinition*, int> counts; // a practice's exercises never change
     if (!counts.contains(&d))
-        counts.insert(&d, d.practice.create()->exerciseCount());
+        counts.insert(&d, d.practice.create().model->exerciseCount());
     return counts.value(&d);
 }
 
