@@ -7,6 +7,7 @@
 #include "Program.h"
 #include "AboutBox.h"
 #include "ChooserWindow.h"
+#include "platform/AudioOutput.h"
 #include "platform/ScreenCursors.h"
 #include "platform/WindowsFonts.h"
 #include "widgets/MenuArrowStyle.h"
@@ -14,8 +15,35 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
+#include <QTimer>
 
 namespace Startup {
+namespace {
+
+// Opens the audio output once the chooser has painted for the first time (a cue played
+// earlier opens it itself): the sound system's setting up then runs on its own thread
+// beside a window already shown, never on the way to it.
+class OutputAfterFirstPaint : public QObject
+{
+public:
+    explicit OutputAfterFirstPaint(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, [] { AudioOutput::prepare(); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 bool start(const QString& programFilePath)
 {
@@ -38,6 +66,7 @@ bool start(const QString& programFilePath)
     formReference<ChooserWindow>() = chooser;
     if (!formReference<AboutBox>())
         formReference<AboutBox>() = new AboutBox;
+    new OutputAfterFirstPaint(chooser);
     chooser->show();
     return true;
 }
