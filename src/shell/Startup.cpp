@@ -43,13 +43,22 @@ public:
     }
 };
 
+// The icon at the sizes a window manager takes, drawn at build time from its SVG.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icon/mainicon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 bool start(const QString& programFilePath)
 {
     WindowsFonts::install();
     MenuArrowStyle::install();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/mainicon.svg")));
+    QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(false); // only the chooser ends the program
     resetAppState();
     InstrumentRegistry::forgetOpenNotes();

@@ -3,6 +3,7 @@
 #include "platform/ScreenCursors.h"
 #include "platform/SoundPaths.h"
 #include "platform/WindowsFonts.h"
+#include "platform/WindowsFontTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -180,6 +181,26 @@ private slots:
         QCOMPARE(info.family(), family);
         QCOMPARE(info.weight(), weight);
         QCOMPARE(info.styleName(), face);
+    }
+
+    // The cells measured at build time are what the fonts installed here measure, for
+    // every family of the table, plain and bold (a font package updated after the build
+    // would show here first).
+    void measuredCellsMatchTheInstalledFonts_data()
+    {
+        QTest::addColumn<QString>("windowsFamily");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<double>("cellPerEm");
+        for (const WindowsFonts::MeasuredCell& cell : WindowsFonts::measuredCells)
+            QTest::addRow("%s%s", cell.windowsFamily, cell.bold ? ", bold" : "")
+                << cell.windowsFamily << cell.bold << cell.cellPerEm;
+    }
+    void measuredCellsMatchTheInstalledFonts()
+    {
+        QFETCH(QString, windowsFamily);
+        QFETCH(bool, bold);
+        QFETCH(double, cellPerEm);
+        QCOMPARE(WindowsFonts::measureCellPerEm(WindowsFonts::freeFont(windowsFamily, bold)), cellPerEm);
     }
 
     void everyDrawingRendersAtItsSize()
