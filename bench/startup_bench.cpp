@@ -18,6 +18,11 @@
 //   startup_bench --bare     one bare window (used by the report)
 //   startup_bench --bare-text  one bare window with a label (used by the report)
 //   startup_bench --trivane  one start-up of the program (used by the report)
+//   startup_bench --visit-all  the program started and every window visited (used by the report)
+//   startup_bench --chooser-pictures  the chooser's seven pictures loaded raw, against their
+//                            PNGs decoded, on this thread and on another (ms, median of 50)
+//   startup_bench --ratios [rounds]  only the two ratios to the bare window: start-up, and
+//                            peak memory after visiting every window (45 rounds unless given)
 //   startup_bench --openings   window openings, printed as three figures (used by the report)
 //   startup_bench --practice-keys  FG110 practice: a key press to its display and the
 //                            oscilloscope painted, warm, median and worst in ms (used by the report, at 2x)
@@ -26,6 +31,7 @@
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
+#include "instruments/InstrumentRegistry.h"
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
@@ -46,7 +52,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <QImageReader>
+#include <QResource>
+
 #include <functional>
+#include <future>
 #include <map>
 
 #include <algorithm>
@@ -104,6 +114,111 @@ int runTrivane(int argc, char** argv)
     const int status = QApplication::exec();
     Startup::closeAllWindows();
     return status;
+}
+
+// Every window of the program opened and painted in turn, from a chooser started as the
+// program starts: each instrument's window and every window its "Opciones" and "Ayuda"
+// menus open (front panel, questionnaire, practice, notes, help), then the about box.
+// Modal boxes are accepted as they come. The peak memory of this process is the program's
+// after a student has seen everything.
+int runVisitAll(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    QTimer modalCloser;
+    QObject::connect(&modalCloser, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    modalCloser.start(20);
+    const auto paintAll = [] {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    };
+    paintAll();
+    const QStringList opening{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem,
+                              ObjectNames::practiceMenuItem, ObjectNames::helpMenuItem};
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
+        QWidget* window = InstrumentWindows::open(instrument.id, formReference<ChooserWindow>());
+        if (!window)
+            return 1;
+        paintAll();
+        QList<QAction*> actions;
+        for (QAction* action : window->findChildren<QAction*>())
+            if (opening.contains(action->objectName())
+                || (action->parent() && action->parent()->objectName() == ObjectNames::generalNotesMenu))
+                actions << action;
+        for (QAction* action : actions) {
+            action->trigger();
+            paintAll();
+        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != window && w != formReference<ChooserWindow>())
+                w->close();
+        paintAll();
+        Navigation::backToChooser(window);
+        paintAll();
+    }
+    if (QAction* about = formReference<ChooserWindow>()->findChild<QAction*>(ObjectNames::aboutMenuItem))
+        about->trigger();
+    paintAll();
+    Startup::closeAllWindows();
+    return 0;
+}
+
+// The two ways to keep decoding off the chooser's way to its first paint: its pictures
+// stored raw (what the program does), or decoded from PNG on the other core while the
+// rest starts. Prints the GUI thread's cost of each for the seven pictures: the raw ones
+// copied; the PNGs decoded here (the cost the other core would have to hide); and the
+// wait for a thread that decodes them, started at once (the least the GUI thread would
+// wait, with no other work to overlap).
+double median(std::vector<double> values);
+
+int runChooserPictures(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString ratio = QString::number(qApp->devicePixelRatio());
+    QStringList names;
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all())
+        names << instrument.definition.chooser.pictureName;
+    const auto decodeAll = [&] {
+        QList<QImage> images;
+        for (const QString& name : names) {
+            QImageReader reader(":/prerendered/" + name + "@" + ratio + "x.png", "png");
+            reader.setAutoDetectImageFormat(false);
+            images << reader.read();
+        }
+        return images;
+    };
+    std::vector<double> raw, decoded, threaded;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QList<QPixmap> pixmaps;
+        for (const QString& name : names) {
+            const QResource resource(":/prerendered/" + name + "@" + ratio + "x.raw");
+            const auto* header = reinterpret_cast<const std::int32_t*>(resource.data());
+            pixmaps << QPixmap::fromImage(QImage(resource.data() + 20, header[1], header[2], header[3],
+                                                 QImage::Format(header[4])));
+        }
+        raw.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        for (const QImage& image : decodeAll())
+            pixmaps << QPixmap::fromImage(image);
+        decoded.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        auto later = std::async(std::launch::async, decodeAll);
+        for (const QImage& image : later.get())
+            pixmaps << QPixmap::fromImage(image);
+        threaded.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::printf("chooser's pictures at %sx, on the GUI thread (median of 50): raw %.2f ms; PNG decoded %.2f ms; "
+                "decoded by another thread and waited for %.2f ms\n",
+                qPrintable(ratio), median(raw), median(decoded), median(threaded));
+    return 0;
 }
 
 struct ProcessRun {
@@ -337,6 +452,34 @@ int runRoundTrips(int argc, char** argv, bool bare, int trips, int pageTurnEvery
     return 0;
 }
 
+// The two goals, alternating the program with the bare window round by round, so that
+// the machine's moods fall on both alike: start-up to the first paint (whole processes,
+// median), and the peak resident memory of the program after visiting every window
+// against the bare window's.
+void printRatios(const char* self, int rounds)
+{
+    std::vector<double> bareMs, trivaneMs, bareMiB, visitMiB;
+    runChild(self, "--bare"); // warm the file cache
+    runChild(self, "--trivane");
+    runChild(self, "--visit-all");
+    for (int i = 0; i < rounds; ++i) {
+        const ProcessRun bare = runChild(self, "--bare");
+        const ProcessRun trivane = runChild(self, "--trivane");
+        bareMs.push_back(bare.ms);
+        bareMiB.push_back(bare.peakMiB);
+        trivaneMs.push_back(trivane.ms);
+        if (i % 3 == 0) // visiting every window takes a while: a third of the rounds
+            visitMiB.push_back(runChild(self, "--visit-all").peakMiB);
+    }
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    std::printf("against a bare Qt window that quits after its first paint (%d rounds, alternated; %s):\n", rounds,
+                bus && *bus ? "with a session bus" : "NO session bus");
+    std::printf("  start-up to first paint: bare %.1f ms, Trivane %.1f ms: %.2f x (goal: at most 1.20)\n",
+                median(bareMs), median(trivaneMs), median(trivaneMs) / median(bareMs));
+    std::printf("  peak memory: bare %.1f MiB, Trivane after every window %.1f MiB: %.2f x (goal: at most 1.50)\n",
+                median(bareMiB), median(visitMiB), median(visitMiB) / median(bareMiB));
+}
+
 // Runs `--openings` in a child process with the audio service given ("" for the usual).
 std::vector<double> openingsInChild(const char* self, const std::string& pulseServer)
 {
@@ -362,6 +505,14 @@ int main(int argc, char** argv)
         return runBare(argc, argv, true);
     if (argc > 1 && std::string_view(argv[1]) == "--trivane")
         return runTrivane(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--chooser-pictures")
+        return runChooserPictures(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--visit-all")
+        return runVisitAll(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--ratios") {
+        printRatios(argv[0], argc > 2 ? std::atoi(argv[2]) : 45);
+        return 0;
+    }
     if (argc > 1 && std::string_view(argv[1]) == "--openings")
         return runOpenings(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--practice-keys")
@@ -371,6 +522,7 @@ int main(int argc, char** argv)
     if (argc > 2 && std::string_view(argv[1]) == "--bare-round-trips")
         return runRoundTrips(argc, argv, true, std::atoi(argv[2]), 0);
 
+    printRatios(argv[0], 45);
     constexpr int startRuns = 15;
     std::vector<double> bareMs, bareMiB, textMs, textMiB, trivaneMs, trivaneMiB;
     runChild(argv[0], "--bare"); // warm the file cache
