@@ -42,12 +42,14 @@
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
 #include "UserRoundTrip.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -118,7 +120,8 @@ int runTrivane(int argc, char** argv)
 
 // Every window of the program opened and painted in turn, from a chooser started as the
 // program starts: each instrument's window and every window its "Opciones" and "Ayuda"
-// menus open (front panel, questionnaire, practice, notes, help), then the about box.
+// menus open (front panel, questionnaire, practice, notes, help) and the front panel's
+// links open (pages, key trainers), then the about box.
 // Modal boxes are accepted as they come. The peak memory of this process is the program's
 // after a student has seen everything.
 int runVisitAll(int argc, char** argv)
@@ -146,6 +149,14 @@ int runVisitAll(int argc, char** argv)
         if (!window)
             return 1;
         paintAll();
+        // Each window in turn, closed before the next opens, as a student goes from one
+        // to the next; the front panel's links (pages, key trainers) with the panel open.
+        const auto closeAllBut = [&](const QWidgetList& kept) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && !kept.contains(w) && w != formReference<ChooserWindow>())
+                    w->close();
+            paintAll();
+        };
         QList<QAction*> actions;
         for (QAction* action : window->findChildren<QAction*>())
             if (opening.contains(action->objectName())
@@ -154,11 +165,22 @@ int runVisitAll(int argc, char** argv)
         for (QAction* action : actions) {
             action->trigger();
             paintAll();
+            const QWidgetList opened = QApplication::topLevelWidgets();
+            QList<QPointer<LinkLabel>> links;
+            for (QWidget* w : opened)
+                if (w->isVisible() && w != window)
+                    for (LinkLabel* link : w->findChildren<LinkLabel*>())
+                        links << link;
+            for (const QPointer<LinkLabel>& link : links) {
+                if (!link)
+                    continue;
+                const QWidgetList before = QApplication::topLevelWidgets();
+                emit link->clicked();
+                paintAll();
+                closeAllBut(before);
+            }
+            closeAllBut({window});
         }
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w != window && w != formReference<ChooserWindow>())
-                w->close();
-        paintAll();
         Navigation::backToChooser(window);
         paintAll();
     }

@@ -16,7 +16,8 @@ bool resolve(void* handle, const char* name, Function& into)
 
 const SdlAudioLibrary* loadNow()
 {
-    void* handle = dlopen(LibraryName, RTLD_NOW | RTLD_LOCAL);
+    // Lazily bound: only the functions the output calls are ever looked up.
+    void* handle = dlopen(LibraryName, RTLD_LAZY | RTLD_LOCAL);
     if (!handle)
         return nullptr;
     // Never unloaded: the library's own threads may outlive the output's closing.
