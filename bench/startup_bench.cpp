@@ -49,6 +49,9 @@
 #include <QMouseEvent>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -79,7 +82,9 @@ namespace {
 constexpr int PageTurnEvery = 10;
 constexpr int Trips = 1000;
 
-// Quits the application once the watched window has painted.
+// Quits the application once the watched window has painted: the event loop ends as
+// this paint is done, before any work queued for after the first paint (the program's
+// audio output) begins, which would otherwise run into the process's exit and be counted.
 class QuitAfterPaint : public QObject
 {
 public:
@@ -87,7 +92,7 @@ public:
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType()
             && static_cast<QWidget*>(watched)->isWindow())
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::quit();
         return false;
     }
 };
@@ -131,7 +136,15 @@ int runVisitAll(int argc, char** argv)
         return 1;
     QTimer modalCloser;
     QObject::connect(&modalCloser, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) { // a question: yes, as a student goes on
+            for (QAbstractButton* button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::YesRole || box->buttonRole(button) == QMessageBox::AcceptRole) {
+                    button->click();
+                    return;
+                }
+        }
+        if (modal)
             modal->close();
     });
     modalCloser.start(20);
@@ -254,6 +267,8 @@ ProcessRun runChild(const char* self, const char* mode)
     clock.start();
     const pid_t pid = fork();
     if (pid == 0) {
+        if (mode == nullptr) // the bare window, a program beside this one
+            execl(self, self, static_cast<char*>(nullptr));
         execl(self, self, mode, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -481,11 +496,13 @@ int runRoundTrips(int argc, char** argv, bool bare, int trips, int pageTurnEvery
 void printRatios(const char* self, int rounds)
 {
     std::vector<double> bareMs, trivaneMs, bareMiB, visitMiB;
-    runChild(self, "--bare"); // warm the file cache
+    const std::string bareWindow = QFileInfo(QString::fromLocal8Bit(self)).dir().filePath("bare_window").toStdString();
+    const char* bareProgram = bareWindow.c_str();
+    runChild(bareProgram, nullptr); // warm the file cache
     runChild(self, "--trivane");
     runChild(self, "--visit-all");
     for (int i = 0; i < rounds; ++i) {
-        const ProcessRun bare = runChild(self, "--bare");
+        const ProcessRun bare = runChild(bareProgram, nullptr);
         const ProcessRun trivane = runChild(self, "--trivane");
         bareMs.push_back(bare.ms);
         bareMiB.push_back(bare.peakMiB);
@@ -494,7 +511,8 @@ void printRatios(const char* self, int rounds)
             visitMiB.push_back(runChild(self, "--visit-all").peakMiB);
     }
     const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-    std::printf("against a bare Qt window that quits after its first paint (%d rounds, alternated; %s):\n", rounds,
+    std::printf("against a bare Qt window (bare_window) that quits after its first paint\n"
+                "(%d rounds, alternated; %s):\n", rounds,
                 bus && *bus ? "with a session bus" : "NO session bus");
     std::printf("  start-up to first paint: bare %.1f ms, Trivane %.1f ms: %.2f x (goal: at most 1.20)\n",
                 median(bareMs), median(trivaneMs), median(trivaneMs) / median(bareMs));
