@@ -218,6 +218,18 @@ private slots:
         QVERIFY2(bench.differences(exercise).contains(line), qPrintable(bench.differences(exercise).join(QLatin1Char('\n'))));
     }
 
+    // With no circuit that reads, every key is still taken and every exercise still judged.
+    void noCircuitAtAll()
+    {
+        Fluke45Bench full;
+        Fluke45Bench bench(CircuitLibrary{}, 1);
+        for (int n = 0; n < bench.exerciseCount(); ++n) {
+            play(bench, bench.keysBeforeSequence() + full.exercise(n).sequence + bench.exercise(n).sequence);
+            QVERIFY(!bench.differences(n).isEmpty());
+        }
+        QVERIFY(bench.benchReading().startsWith(QStringLiteral("Circuito: ")));
+    }
+
     void benchReading()
     {
         Fluke45Bench bench;
