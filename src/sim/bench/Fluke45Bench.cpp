@@ -205,8 +205,11 @@ void Fluke45Bench::noteWhatIsMeasured()
                           std::max(m_minMaxSupply.second, m_supply.setPoint)};
     const LeadPlace& red = lead(Lead::Red);
     const LeadPlace& black = lead(Lead::Black);
-    if (m_meter.isOn() && settings.function == Fluke45Function::Diode && red.jack == Jack::VoltsOhms && red.point
-        && black.jack == Jack::Common && black.point) {
+    // A diode tested in a powered circuit reads the circuit as much as the diode.
+    const bool powered = (hasSupply() && m_supply.outputOn)
+                      || (hasGenerator() && m_generator.generator().isOn() && m_generator.generator().settings().outputOn);
+    if (!powered && m_meter.isOn() && settings.function == Fluke45Function::Diode && red.jack == Jack::VoltsOhms
+        && red.point && black.jack == Jack::Common && black.point) {
         const QStringList points = pointNames();
         const bool overload = m_meter.state().reading.endsWith(QLatin1String("OL"));
         m_diodeSeen.insert(points.at(*red.point) + QLatin1Char('>') + points.at(*black.point)
