@@ -61,6 +61,8 @@ struct SupplySettings {
     double setPoint = 0.0;      // volts
     double currentLimit = 1.0;  // amperes
     bool outputOn = true;
+
+    bool operator==(const SupplySettings&) const = default;
 };
 
 struct Element {

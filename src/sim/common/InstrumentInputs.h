@@ -1,37 +1,37 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-#include <limits>
-#include <vector>
+#include <optional>
 
-// What a circuit shows between two points, seen from outside: a source of `volts` behind
-// `ohms` (a Thévenin equivalent), with an alternating part of `acVoltsRms` at `hertz`. A pair
-// of points joined by nothing is an open circuit; a short circuit has 0 Ω.
-struct TerminalSource {
-    double volts = 0;
-    double ohms = std::numeric_limits<double>::infinity();
-    double acVoltsRms = 0;
-    double hertz = 0;
+// The two test leads of a meter on a bench, and the jacks their plugs go into.
+enum class Lead { Red, Black };
+enum class Jack { VoltsOhms, Common, Milliamps, Amps };
+inline constexpr int leadCount = 2;
+inline constexpr int jackCount = 4;
+
+// Where a lead is: its plug in a jack or out, its tip on a test point (an index in the
+// bench's list of points) or in the air.
+struct LeadPlace {
+    std::optional<Jack> jack;
+    std::optional<int> point;
+    bool operator==(const LeadPlace&) const = default;
 };
 
-// What the input terminals of a measuring instrument are connected to: the bench that holds
-// the circuit answers for any two of them. Terminals are numbered as the instrument lists them.
-class TerminalCircuit {
-public:
-    virtual ~TerminalCircuit() = default;
-    // The circuit between terminal `plus` and terminal `minus`, the instrument itself left out
-    // (it adds its own load: a voltmeter's input resistance, an ammeter's shunt).
-    virtual TerminalSource between(int plus, int minus) const = 0;
-};
-
-// The inputs of an instrument that measures rather than emits (a meter's jacks): their names,
-// as the panel prints them, and the circuit they are connected to, if any.
+// The inputs of an instrument that measures rather than emits: its jacks, as the panel
+// prints them, the test points of the circuit in front of it, and where each lead is. The
+// leads are moved by the instrument's own keys, so that a window, a demonstration and an
+// exercise's solution move them alike.
 class InstrumentInputs {
 public:
     virtual ~InstrumentInputs() = default;
-    virtual const std::vector<QString>& terminals() const = 0;
-    // Connects the terminals to a circuit, or (nullptr) leaves them in the air. The circuit
-    // outlives the connection; the instrument reads it at every key and tick.
-    virtual void connect(const TerminalCircuit* circuit) = 0;
+    // "V Ω ⊣", "COM", "100 mA", "10 A", in the order of `Jack`.
+    virtual QStringList jackNames() const = 0;
+    // The test points of the circuit on the bench, by their names ("A", "B", "+").
+    virtual QStringList pointNames() const = 0;
+    virtual LeadPlace lead(Lead lead) const = 0;
 };
+
+// "rojo", "negro".
+QString leadName(Lead lead);

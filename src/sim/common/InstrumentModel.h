@@ -35,7 +35,7 @@ public:
 
     // What the instrument puts at its output; none for one that has no output (a meter).
     virtual std::optional<ScopeSignal> output() const { return std::nullopt; }
-    // The terminals it measures through; none for one that only emits (a generator).
+    // Its jacks and the leads in them; none for one that only emits (a generator).
     virtual InstrumentInputs* inputs() { return nullptr; }
 
     virtual int exerciseCount() const = 0;
