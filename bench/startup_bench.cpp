@@ -18,7 +18,8 @@
 //   startup_bench --bare     one bare window (used by the report)
 //   startup_bench --bare-text  one bare window with a label (used by the report)
 //   startup_bench --trivane  one start-up of the program (used by the report)
-//   startup_bench --visit-all  the program started and every window visited (used by the report)
+//   startup_bench --visit-all [--trace]  the program started and every window visited (used by
+//                            the report); --trace prints each step's peak and resident KiB
 //   startup_bench --chooser-pictures  the chooser's seven pictures loaded raw, against their
 //                            PNGs decoded, on this thread and on another (ms, median of 50)
 //   startup_bench --ratios [rounds]  only the two ratios to the bare window: start-up, and
@@ -124,13 +125,46 @@ int runTrivane(int argc, char** argv)
     return status;
 }
 
+// The high-water mark of this process's resident memory and what is resident now, in KiB.
+std::pair<long, long> peakAndResidentKiB()
+{
+    long peak = 0, resident = 0;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            std::sscanf(line, "VmHWM: %ld", &peak);
+            std::sscanf(line, "VmRSS: %ld", &resident);
+        }
+        std::fclose(status);
+    }
+    return {peak, resident};
+}
+
+// Closes a window as a student does: with its own button that closes it (a note's
+// "Aceptar" or "Cerrar", a questionnaire's "Aceptar", a panel's, a practice's or the
+// help's "Cerrar"), or with its close box where it has no such button.
+void closeAsStudent(QWidget* window)
+{
+    for (const char* name : {ObjectNames::closeButton, ObjectNames::helpCloseButton, ObjectNames::quizAcceptButton,
+                             ObjectNames::noteAcceptButton, ObjectNames::noteCloseButton})
+        for (QPushButton* button : window->findChildren<QPushButton*>(QLatin1String(name)))
+            if (button->isVisible() && button->isEnabled() && button->window() == window) {
+                button->click();
+                return;
+            }
+    window->close();
+}
+
 // Every window of the program opened and painted in turn, from a chooser started as the
 // program starts: each instrument's window and every window its "Opciones" and "Ayuda"
 // menus open (front panel, questionnaire, practice, notes, help) and the front panel's
-// links open (pages, key trainers), then the about box.
-// Modal boxes are accepted as they come. The peak memory of this process is the program's
-// after a student has seen everything.
-int runVisitAll(int argc, char** argv)
+// links open (pages, key trainers), then the about box. Each window is closed as a
+// student closes it before the next opens, and the instrument window is left as a
+// student leaves it, so that its leaving rule holds: no more windows are ever open
+// than a student can have. Modal boxes are accepted as they come. The peak memory of
+// this process is the program's after a student has seen everything. With `trace`,
+// each step's peak and resident memory are printed (KiB), to find where the peak comes.
+int runVisitAll(int argc, char** argv, bool trace)
 {
     QApplication app(argc, argv);
     if (!Startup::start(QStringLiteral("trivane")))
@@ -149,28 +183,33 @@ int runVisitAll(int argc, char** argv)
             modal->close();
     });
     modalCloser.start(20);
-    const auto paintAll = [] {
+    const auto paintAll = [trace](const QString& step) {
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents();
         }
+        if (trace) {
+            const auto [peak, resident] = peakAndResidentKiB();
+            std::fprintf(stderr, "%7ld %7ld  %s\n", peak, resident, qPrintable(step));
+        }
     };
-    paintAll();
+    paintAll(QStringLiteral("chooser"));
     const QStringList opening{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem,
-                              ObjectNames::practiceMenuItem, ObjectNames::helpMenuItem};
+                              ObjectNames::practiceMenuItem, ObjectNames::helpMenuItem,
+                              ObjectNames::progressMenuItem};
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
-        QWidget* window = InstrumentWindows::open(instrument.id, formReference<ChooserWindow>());
+        QPointer<QWidget> window = InstrumentWindows::open(instrument.id, formReference<ChooserWindow>());
         if (!window)
             return 1;
-        paintAll();
-        // Each window in turn, closed before the next opens, as a student goes from one
-        // to the next; the front panel's links (pages, key trainers) with the panel open.
-        const auto closeAllBut = [&](const QWidgetList& kept) {
+        const QString name = window->objectName();
+        paintAll(name);
+        const auto closeAllBut = [&](const QWidgetList& kept, const QString& step) {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->isVisible() && !kept.contains(w) && w != formReference<ChooserWindow>())
-                    w->close();
-            paintAll();
+                    closeAsStudent(w);
+            paintAll(step);
         };
+        closeAllBut({window}, name + QStringLiteral(": its opening notes closed"));
         QList<QAction*> actions;
         for (QAction* action : window->findChildren<QAction*>())
             if (opening.contains(action->objectName())
@@ -178,7 +217,8 @@ int runVisitAll(int argc, char** argv)
                 actions << action;
         for (QAction* action : actions) {
             action->trigger();
-            paintAll();
+            const QString step = name + QStringLiteral(" > ") + action->text().remove(QLatin1Char('&'));
+            paintAll(step);
             const QWidgetList opened = QApplication::topLevelWidgets();
             QList<QPointer<LinkLabel>> links;
             for (QWidget* w : opened)
@@ -189,18 +229,23 @@ int runVisitAll(int argc, char** argv)
                 if (!link)
                     continue;
                 const QWidgetList before = QApplication::topLevelWidgets();
+                const QString linkStep = step + QStringLiteral(" > ") + link->text();
                 emit link->clicked();
-                paintAll();
-                closeAllBut(before);
+                paintAll(linkStep);
+                closeAllBut(before, linkStep + QStringLiteral(", closed"));
             }
-            closeAllBut({window});
+            closeAllBut({window}, step + QStringLiteral(", closed"));
         }
-        Navigation::backToChooser(window);
-        paintAll();
+        window->close(); // as "Volver" and the close box do: refused while a window of its own is open
+        paintAll(name + QStringLiteral(", left"));
+        if (window && window->isVisible()) {
+            std::fprintf(stderr, "%s could not be left\n", qPrintable(name));
+            return 1;
+        }
     }
     if (QAction* about = formReference<ChooserWindow>()->findChild<QAction*>(ObjectNames::aboutMenuItem))
         about->trigger();
-    paintAll();
+    paintAll(QStringLiteral("about box"));
     Startup::closeAllWindows();
     return 0;
 }
@@ -260,6 +305,7 @@ int runChooserPictures(int argc, char** argv)
 struct ProcessRun {
     double ms;
     double peakMiB;
+    bool succeeded;
 };
 
 ProcessRun runChild(const char* self, const char* mode)
@@ -276,7 +322,7 @@ ProcessRun runChild(const char* self, const char* mode)
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    return {clock.nsecsElapsed() / 1e6, usage.ru_maxrss / 1024.0};
+    return {clock.nsecsElapsed() / 1e6, usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
 double median(std::vector<double> values)
@@ -508,8 +554,14 @@ void printRatios(const char* self, int rounds)
         bareMs.push_back(bare.ms);
         bareMiB.push_back(bare.peakMiB);
         trivaneMs.push_back(trivane.ms);
-        if (i % 3 == 0) // visiting every window takes a while: a third of the rounds
-            visitMiB.push_back(runChild(self, "--visit-all").peakMiB);
+        if (i % 3 == 0) { // visiting every window takes a while: a third of the rounds
+            const ProcessRun visit = runChild(self, "--visit-all");
+            if (!visit.succeeded) {
+                std::printf("the visit of every window failed\n");
+                return;
+            }
+            visitMiB.push_back(visit.peakMiB);
+        }
     }
     const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
     std::printf("against a bare Qt window (bare_window) that quits after its first paint\n"
@@ -549,7 +601,7 @@ int main(int argc, char** argv)
     if (argc > 1 && std::string_view(argv[1]) == "--chooser-pictures")
         return runChooserPictures(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--visit-all")
-        return runVisitAll(argc, argv);
+        return runVisitAll(argc, argv, argc > 2 && std::string_view(argv[2]) == "--trace");
     if (argc > 1 && std::string_view(argv[1]) == "--ratios") {
         printRatios(argv[0], argc > 2 ? std::atoi(argv[2]) : 45);
         return 0;

@@ -17,7 +17,7 @@ namespace Pictures {
 class PictureCache
 {
 public:
-    static constexpr qint64 UnshownBudgetBytes = 1024 * 1024;
+    static constexpr qint64 UnshownBudgetBytes = 256 * 1024;
 
     std::optional<QPixmap> find(const QString& key);
     void insert(const QString& key, const QPixmap& pixmap);

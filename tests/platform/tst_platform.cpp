@@ -230,8 +230,8 @@ private slots:
         QVERIFY(QFile::exists(":/icon/mainicon.svg"));
     }
 
-    // Pixmaps of 512 x 256 (512 KiB each): a window holds some, the cache keeps those and
-    // the most recently used of the rest up to 1 MiB.
+    // Pixmaps of half the budget each: a window holds some, the cache keeps those and the
+    // most recently used of the rest up to its budget.
     void thePictureCacheKeepsWhatIsShownAndTheLatestOfTheRest_data()
     {
         QTest::addColumn<QString>("inserted"); // in order of use
@@ -250,7 +250,7 @@ private slots:
         Pictures::PictureCache cache;
         QList<QPixmap> windows;
         for (const QChar name : inserted) {
-            QPixmap pixmap(512, 256);
+            QPixmap pixmap(256, int(Pictures::PictureCache::UnshownBudgetBytes / 2 / (256 * 4)));
             pixmap.fill(Qt::white);
             if (shown.contains(name))
                 windows.append(pixmap);
