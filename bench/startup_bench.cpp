@@ -18,6 +18,12 @@
 //   startup_bench --bare     one bare window (used by the report)
 //   startup_bench --bare-text  one bare window with a label (used by the report)
 //   startup_bench --trivane  one start-up of the program (used by the report)
+//   startup_bench --visit-all [--trace]  the program started and every window visited (used by
+//                            the report); --trace prints each step's peak and resident KiB
+//   startup_bench --chooser-pictures  the chooser's seven pictures loaded raw, against their
+//                            PNGs decoded, on this thread and on another (ms, median of 50)
+//   startup_bench --ratios [rounds]  only the two ratios to the bare window: start-up, and
+//                            peak memory after visiting every window (45 rounds unless given)
 //   startup_bench --openings   window openings, printed as three figures (used by the report)
 //   startup_bench --practice-keys  FG110 practice: a key press to its display and the
 //                            oscilloscope painted, warm, median and worst in ms (used by the report, at 2x)
@@ -31,6 +37,7 @@
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
+#include "instruments/InstrumentRegistry.h"
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
@@ -44,18 +51,27 @@
 #include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
 #include "UserRoundTrip.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 
+#include <QImageReader>
+#include <QResource>
+
 #include <functional>
+#include <future>
 #include <map>
 
 #include <algorithm>
@@ -76,7 +92,9 @@ namespace {
 constexpr int PageTurnEvery = 10;
 constexpr int Trips = 1000;
 
-// Quits the application once the watched window has painted.
+// Quits the application once the watched window has painted: the event loop ends as
+// this paint is done, before any work queued for after the first paint (the program's
+// audio output) begins, which would otherwise run into the process's exit and be counted.
 class QuitAfterPaint : public QObject
 {
 public:
@@ -84,7 +102,7 @@ public:
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType()
             && static_cast<QWidget*>(watched)->isWindow())
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::quit();
         return false;
     }
 };
@@ -115,9 +133,187 @@ int runTrivane(int argc, char** argv)
     return status;
 }
 
+// The high-water mark of this process's resident memory and what is resident now, in KiB.
+std::pair<long, long> peakAndResidentKiB()
+{
+    long peak = 0, resident = 0;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            std::sscanf(line, "VmHWM: %ld", &peak);
+            std::sscanf(line, "VmRSS: %ld", &resident);
+        }
+        std::fclose(status);
+    }
+    return {peak, resident};
+}
+
+// Closes a window as a student does: with its own button that closes it (a note's
+// "Aceptar" or "Cerrar", a questionnaire's "Aceptar", a panel's, a practice's or the
+// help's "Cerrar"), or with its close box where it has no such button.
+void closeAsStudent(QWidget* window)
+{
+    for (const char* name : {ObjectNames::closeButton, ObjectNames::helpCloseButton, ObjectNames::quizAcceptButton,
+                             ObjectNames::noteAcceptButton, ObjectNames::noteCloseButton})
+        for (QPushButton* button : window->findChildren<QPushButton*>(QLatin1String(name)))
+            if (button->isVisible() && button->isEnabled() && button->window() == window) {
+                button->click();
+                return;
+            }
+    window->close();
+}
+
+// Every window of the program opened and painted in turn, from a chooser started as the
+// program starts: each instrument's window and every window its "Opciones" and "Ayuda"
+// menus open (front panel, questionnaire, practice, notes, help) and the front panel's
+// links open (pages, key trainers), then the about box. Each window is closed as a
+// student closes it before the next opens, and the instrument window is left as a
+// student leaves it, so that its leaving rule holds: no more windows are ever open
+// than a student can have. Modal boxes are accepted as they come. The peak memory of
+// this process is the program's after a student has seen everything. With `trace`,
+// each step's peak and resident memory are printed (KiB), to find where the peak comes.
+int runVisitAll(int argc, char** argv, bool trace)
+{
+    QApplication app(argc, argv);
+    if (!Startup::start(QStringLiteral("trivane")))
+        return 1;
+    QTimer modalCloser;
+    QObject::connect(&modalCloser, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) { // a question: yes, as a student goes on
+            for (QAbstractButton* button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::YesRole || box->buttonRole(button) == QMessageBox::AcceptRole) {
+                    button->click();
+                    return;
+                }
+        }
+        if (modal)
+            modal->close();
+    });
+    modalCloser.start(20);
+    const auto paintAll = [trace](const QString& step) {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+        if (trace) {
+            const auto [peak, resident] = peakAndResidentKiB();
+            std::fprintf(stderr, "%7ld %7ld  %s\n", peak, resident, qPrintable(step));
+        }
+    };
+    paintAll(QStringLiteral("chooser"));
+    const QStringList opening{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem,
+                              ObjectNames::practiceMenuItem, ObjectNames::helpMenuItem,
+                              ObjectNames::progressMenuItem};
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
+        QPointer<QWidget> window = InstrumentWindows::open(instrument.id, formReference<ChooserWindow>());
+        if (!window)
+            return 1;
+        const QString name = window->objectName();
+        paintAll(name);
+        const auto closeAllBut = [&](const QWidgetList& kept, const QString& step) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && !kept.contains(w) && w != formReference<ChooserWindow>())
+                    closeAsStudent(w);
+            paintAll(step);
+        };
+        closeAllBut({window}, name + QStringLiteral(": its opening notes closed"));
+        QList<QAction*> actions;
+        for (QAction* action : window->findChildren<QAction*>())
+            if (opening.contains(action->objectName())
+                || (action->parent() && action->parent()->objectName() == ObjectNames::generalNotesMenu))
+                actions << action;
+        for (QAction* action : actions) {
+            action->trigger();
+            const QString step = name + QStringLiteral(" > ") + action->text().remove(QLatin1Char('&'));
+            paintAll(step);
+            const QWidgetList opened = QApplication::topLevelWidgets();
+            QList<QPointer<LinkLabel>> links;
+            for (QWidget* w : opened)
+                if (w->isVisible() && w != window)
+                    for (LinkLabel* link : w->findChildren<LinkLabel*>())
+                        links << link;
+            for (const QPointer<LinkLabel>& link : links) {
+                if (!link)
+                    continue;
+                const QWidgetList before = QApplication::topLevelWidgets();
+                const QString linkStep = step + QStringLiteral(" > ") + link->text();
+                emit link->clicked();
+                paintAll(linkStep);
+                closeAllBut(before, linkStep + QStringLiteral(", closed"));
+            }
+            closeAllBut({window}, step + QStringLiteral(", closed"));
+        }
+        window->close(); // as "Volver" and the close box do: refused while a window of its own is open
+        paintAll(name + QStringLiteral(", left"));
+        if (window && window->isVisible()) {
+            std::fprintf(stderr, "%s could not be left\n", qPrintable(name));
+            return 1;
+        }
+    }
+    if (QAction* about = formReference<ChooserWindow>()->findChild<QAction*>(ObjectNames::aboutMenuItem))
+        about->trigger();
+    paintAll(QStringLiteral("about box"));
+    Startup::closeAllWindows();
+    return 0;
+}
+
+// The two ways to keep decoding off the chooser's way to its first paint: its pictures
+// stored raw (what the program does), or decoded from PNG on the other core while the
+// rest starts. Prints the GUI thread's cost of each for the seven pictures: the raw ones
+// copied; the PNGs decoded here (the cost the other core would have to hide); and the
+// wait for a thread that decodes them, started at once (the least the GUI thread would
+// wait, with no other work to overlap).
+double median(std::vector<double> values);
+
+int runChooserPictures(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString ratio = QString::number(qApp->devicePixelRatio());
+    QStringList names;
+    for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all())
+        names << instrument.definition.chooser.pictureName;
+    const auto decodeAll = [&] {
+        QList<QImage> images;
+        for (const QString& name : names) {
+            QImageReader reader(":/prerendered/" + name + "@" + ratio + "x.png", "png");
+            reader.setAutoDetectImageFormat(false);
+            images << reader.read();
+        }
+        return images;
+    };
+    std::vector<double> raw, decoded, threaded;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QList<QPixmap> pixmaps;
+        for (const QString& name : names) {
+            const QResource resource(":/prerendered/" + name + "@" + ratio + "x.raw");
+            const auto* header = reinterpret_cast<const std::int32_t*>(resource.data());
+            pixmaps << QPixmap::fromImage(QImage(resource.data() + 20, header[1], header[2], header[3],
+                                                 QImage::Format(header[4])));
+        }
+        raw.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        for (const QImage& image : decodeAll())
+            pixmaps << QPixmap::fromImage(image);
+        decoded.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        auto later = std::async(std::launch::async, decodeAll);
+        for (const QImage& image : later.get())
+            pixmaps << QPixmap::fromImage(image);
+        threaded.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::printf("chooser's pictures at %sx, on the GUI thread (median of 50): raw %.2f ms; PNG decoded %.2f ms; "
+                "decoded by another thread and waited for %.2f ms\n",
+                qPrintable(ratio), median(raw), median(decoded), median(threaded));
+    return 0;
+}
+
 struct ProcessRun {
     double ms;
     double peakMiB;
+    bool succeeded;
 };
 
 ProcessRun runChild(const char* self, const char* mode)
@@ -126,13 +322,15 @@ ProcessRun runChild(const char* self, const char* mode)
     clock.start();
     const pid_t pid = fork();
     if (pid == 0) {
+        if (mode == nullptr) // the bare window, a program beside this one
+            execl(self, self, static_cast<char*>(nullptr));
         execl(self, self, mode, static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    return {clock.nsecsElapsed() / 1e6, usage.ru_maxrss / 1024.0};
+    return {clock.nsecsElapsed() / 1e6, usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
 double median(std::vector<double> values)
@@ -431,6 +629,43 @@ int runRoundTrips(int argc, char** argv, bool bare, int trips, int pageTurnEvery
     return 0;
 }
 
+// The two goals, alternating the program with the bare window round by round, so that
+// the machine's moods fall on both alike: start-up to the first paint (whole processes,
+// median), and the peak resident memory of the program after visiting every window
+// against the bare window's.
+void printRatios(const char* self, int rounds)
+{
+    std::vector<double> bareMs, trivaneMs, bareMiB, visitMiB;
+    const std::string bareWindow = QFileInfo(QString::fromLocal8Bit(self)).dir().filePath("bare_window").toStdString();
+    const char* bareProgram = bareWindow.c_str();
+    runChild(bareProgram, nullptr); // warm the file cache
+    runChild(self, "--trivane");
+    runChild(self, "--visit-all");
+    for (int i = 0; i < rounds; ++i) {
+        const ProcessRun bare = runChild(bareProgram, nullptr);
+        const ProcessRun trivane = runChild(self, "--trivane");
+        bareMs.push_back(bare.ms);
+        bareMiB.push_back(bare.peakMiB);
+        trivaneMs.push_back(trivane.ms);
+        if (i % 3 == 0) { // visiting every window takes a while: a third of the rounds
+            const ProcessRun visit = runChild(self, "--visit-all");
+            if (!visit.succeeded) {
+                std::printf("the visit of every window failed\n");
+                return;
+            }
+            visitMiB.push_back(visit.peakMiB);
+        }
+    }
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    std::printf("against a bare Qt window (bare_window) that quits after its first paint\n"
+                "(%d rounds, alternated; %s):\n", rounds,
+                bus && *bus ? "with a session bus" : "NO session bus");
+    std::printf("  start-up to first paint: bare %.1f ms, Trivane %.1f ms: %.2f x (goal: at most 1.20)\n",
+                median(bareMs), median(trivaneMs), median(trivaneMs) / median(bareMs));
+    std::printf("  peak memory: bare %.1f MiB, Trivane after every window %.1f MiB: %.2f x (goal: at most 1.50)\n",
+                median(bareMiB), median(visitMiB), median(visitMiB) / median(bareMiB));
+}
+
 // Runs `--openings` in a child process with the audio service given ("" for the usual).
 std::vector<double> openingsInChild(const char* self, const std::string& pulseServer)
 {
@@ -456,6 +691,14 @@ int main(int argc, char** argv)
         return runBare(argc, argv, true);
     if (argc > 1 && std::string_view(argv[1]) == "--trivane")
         return runTrivane(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--chooser-pictures")
+        return runChooserPictures(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--visit-all")
+        return runVisitAll(argc, argv, argc > 2 && std::string_view(argv[2]) == "--trace");
+    if (argc > 1 && std::string_view(argv[1]) == "--ratios") {
+        printRatios(argv[0], argc > 2 ? std::atoi(argv[2]) : 45);
+        return 0;
+    }
     if (argc > 1 && std::string_view(argv[1]) == "--openings")
         return runOpenings(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == "--practice-keys")
@@ -471,6 +714,7 @@ int main(int argc, char** argv)
     if (argc > 2 && std::string_view(argv[1]) == "--bare-round-trips")
         return runRoundTrips(argc, argv, true, std::atoi(argv[2]), 0);
 
+    printRatios(argv[0], 45);
     constexpr int startRuns = 15;
     std::vector<double> bareMs, bareMiB, textMs, textMiB, trivaneMs, trivaneMiB;
     runChild(argv[0], "--bare"); // warm the file cache

@@ -4,7 +4,7 @@
 #include "StreamFlowWatch.h"
 #include "VoiceMix.h"
 
-#include <SDL.h>
+#include "SdlAudioLibrary.h"
 
 #include <algorithm>
 #include <atomic>
@@ -62,6 +62,7 @@ struct Output {
     std::vector<Playing> voices;
     Voice nextVoice = 1;
     std::atomic<State> state = State::Closed;
+    const SdlAudioLibrary* sdl = nullptr; // loaded by the opener
     SDL_AudioDeviceID device = 0;
     std::thread opener;
     std::shared_future<void> opened; // ready when the opener has done its work
@@ -117,12 +118,18 @@ void wakeASinkHoldingBack(std::uint64_t before)
 void open()
 {
     Output& o = output();
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trivane");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        SDL_Quit();
+    const SdlAudioLibrary* sdl = SdlAudioLibrary::load();
+    if (!sdl) {
         o.state = State::Failed;
-        SDL_TLSCleanup();
+        return;
+    }
+    o.sdl = sdl;
+    sdl->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl->setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trivane");
+    if (sdl->initSubSystem(SDL_INIT_AUDIO) != 0) {
+        sdl->quit();
+        o.state = State::Failed;
+        sdl->tlsCleanup();
         return;
     }
     SDL_AudioSpec wanted{};
@@ -133,18 +140,18 @@ void open()
     wanted.callback = mix;
     o.flow.newStream();
     const std::uint64_t before = o.mixes;
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    const SDL_AudioDeviceID device = sdl->openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
-        SDL_Quit();
+        sdl->quit();
         o.state = State::Failed;
     } else {
         o.device = device;
-        SDL_PauseAudioDevice(device, 0);
+        sdl->pauseAudioDevice(device, 0);
         o.state = State::Open;
         wakeASinkHoldingBack(before);
     }
     // What the audio library keeps for this thread alone (its error text) goes with it.
-    SDL_TLSCleanup();
+    sdl->tlsCleanup();
 }
 
 // Runs `work` on a thread of its own and waits for it at most `grace`; a thread still at
@@ -163,65 +170,7 @@ void runForAtMost(std::function<void()> work, std::chrono::milliseconds grace)
         worker.detach();
 }
 
-// A WAV file's samples as 16-bit integers, with more than two channels mixed down to one.
-std::vector<std::int16_t> decode(std::span<const std::byte> data, const wav::Check& wav, int& channelsOut)
-{
-    const int channels = wav.channels;
-    const int width = wav.bitsPerSample / 8;
-    const std::size_t frames = data.size() / std::size_t(channels * width);
-    channelsOut = channels <= 2 ? channels : 1;
-    std::vector<std::int16_t> out;
-    out.reserve(frames * std::size_t(channelsOut));
-    const auto sampleAt = [&](std::size_t at) -> int {
-        // The top two bytes of a little-endian sample (8-bit samples are unsigned).
-        if (width == 1)
-            return (int(std::uint8_t(data[at])) - 128) << 8;
-        return int(std::int16_t(std::uint16_t(std::uint8_t(data[at + std::size_t(width) - 2]))
-                                | std::uint16_t(std::uint8_t(data[at + std::size_t(width) - 1])) << 8));
-    };
-    for (std::size_t f = 0; f < frames; ++f) {
-        const std::size_t at = f * std::size_t(channels * width);
-        if (channelsOut == channels) {
-            for (int c = 0; c < channels; ++c)
-                out.push_back(std::int16_t(sampleAt(at + std::size_t(c * width))));
-        } else {
-            int sum = 0;
-            for (int c = 0; c < channels; ++c)
-                sum += sampleAt(at + std::size_t(c * width));
-            out.push_back(std::int16_t(sum / channels));
-        }
-    }
-    return out;
-}
-
 } // namespace
-
-std::shared_ptr<const Samples> convert(std::span<const std::byte> data, const wav::Check& wav)
-{
-    auto samples = std::make_shared<Samples>();
-    if (!wav.ok())
-        return samples;
-    int channels = 0;
-    std::vector<std::int16_t> decoded = decode(data, wav, channels);
-    const std::size_t frames = decoded.size() / std::size_t(channels);
-    const auto wanted = std::size_t(double(frames) * Samples::Rate / wav.sampleRate + 0.5) * Samples::Channels;
-    // The converter keeps back the last few milliseconds even when flushed: give it a
-    // tenth of a second of silence to push them out with, and keep only the sound's length.
-    decoded.resize(decoded.size() + std::size_t(wav.sampleRate / 10) * std::size_t(channels), 0);
-    SDL_AudioStream* stream = SDL_NewAudioStream(AUDIO_S16SYS, Uint8(channels), int(wav.sampleRate), AUDIO_S16SYS,
-                                                 Samples::Channels, Samples::Rate);
-    if (!stream)
-        return samples;
-    if (SDL_AudioStreamPut(stream, decoded.data(), int(decoded.size() * sizeof(std::int16_t))) == 0
-        && SDL_AudioStreamFlush(stream) == 0) {
-        std::int16_t block[4096];
-        for (int got; (got = SDL_AudioStreamGet(stream, block, sizeof block)) > 0;)
-            samples->frames.insert(samples->frames.end(), block, block + std::size_t(got) / sizeof(std::int16_t));
-    }
-    samples->frames.resize(std::min(samples->frames.size(), wanted));
-    SDL_FreeAudioStream(stream);
-    return samples;
-}
 
 void prepare()
 {
@@ -290,10 +239,10 @@ void shutdown()
     if (o.state == State::Open) {
         // An audio service that stops answering could hold the closing for ever.
         runForAtMost(
-            [device = o.device] {
-                SDL_CloseAudioDevice(device);
-                SDL_Quit();
-                SDL_TLSCleanup();
+            [sdl = o.sdl, device = o.device] {
+                sdl->closeAudioDevice(device);
+                sdl->quit();
+                sdl->tlsCleanup();
             },
             EndingGrace);
     }

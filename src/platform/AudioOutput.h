@@ -15,6 +15,10 @@
 //
 // The output is opened in the background, so that no window ever waits for the audio
 // service: with none reachable (or one that never answers) every cue is simply not heard.
+// Its opening thread also loads the audio library, so nothing of the sound system is
+// touched before the program asks for the output (once its first window has painted) or a
+// cue first plays, whichever comes first; a run that plays nothing and never asks never
+// loads it.
 namespace AudioOutput {
 
 // Samples ready to mix: 16-bit, stereo interleaved, at the output's rate.
@@ -25,7 +29,8 @@ struct Samples {
 };
 
 // Converts the samples of a checked WAV file (its "data" chunk, as `wav` describes it) to
-// the output's format; empty when `wav` is not ok.
+// the output's format, into a buffer of exactly the converted length; empty when `wav` is
+// not ok. Touches nothing of the sound system.
 std::shared_ptr<const Samples> convert(std::span<const std::byte> data, const wav::Check& wav);
 
 // Starts opening the output in the background, if it is not open or opening already.

@@ -1,30 +1,49 @@
 #include "Pictures.h"
 
+#include "PictureCache.h"
+#include "RawPicture.h"
+
 #include <QGuiApplication>
-#include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
+#include <cstring>
+
 namespace Pictures {
+namespace {
 
-QPixmap get(const QString& name, QSize size)
+// A picture stored raw (tools/prerender writes the chooser's so), as the pixmap holds it:
+// a header, then the rows. Loading it copies bytes and decodes nothing.
+QPixmap loadRaw(const QString& name, qreal ratio)
 {
-    static QHash<QString, QPixmap> cache;
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const QString key = QStringLiteral("%1@%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
-    const auto found = cache.constFind(key);
-    if (found != cache.constEnd())
-        return *found;
+    const QResource resource(QStringLiteral(":/prerendered/%1@%2x.raw").arg(name).arg(ratio));
+    RawHeader header;
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() < qint64(sizeof header))
+        return {};
+    std::memcpy(&header, resource.data(), sizeof header);
+    if (header.magic != RawHeader::Magic
+        || resource.size() != qint64(sizeof header) + qint64(header.bytesPerLine) * header.height)
+        return {};
+    const QImage rows(resource.data() + sizeof header, header.width, header.height, header.bytesPerLine,
+                      QImage::Format(header.format));
+    return QPixmap::fromImage(rows);
+}
 
-    // Drawn ahead of time at its own size, at this density? (Read as PNG without asking
-    // every image plugin whether it knows the file, which would load them all.)
-    QImageReader reader(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "png");
-    reader.setAutoDetectImageFormat(false);
-    QPixmap pixmap = QPixmap::fromImage(reader.read());
+QPixmap load(const QString& name, QSize size, qreal ratio)
+{
+    QPixmap pixmap = loadRaw(name, ratio);
+    if (pixmap.isNull()) {
+        // Drawn ahead of time at its own size, at this density? (Read as PNG without
+        // asking every image plugin whether it knows the file, which would load them all.)
+        QImageReader reader(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "png");
+        reader.setAutoDetectImageFormat(false);
+        pixmap = QPixmap::fromImage(reader.read());
+    }
     if (!pixmap.isNull() && pixmap.size() == size * ratio) {
         pixmap.setDevicePixelRatio(ratio);
-        cache.insert(key, pixmap);
         return pixmap;
     }
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
@@ -38,6 +57,19 @@ QPixmap get(const QString& name, QSize size)
         painter.end();
         pixmap.setDevicePixelRatio(ratio);
     }
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap get(const QString& name, QSize size)
+{
+    static PictureCache cache;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const QString key = QStringLiteral("%1@%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
+    if (const std::optional<QPixmap> kept = cache.find(key))
+        return *kept;
+    const QPixmap pixmap = load(name, size, ratio);
     cache.insert(key, pixmap);
     return pixmap;
 }

@@ -82,7 +82,6 @@ bool SoundCue::open(const QString& relativeName)
         MessageBoxes::showError(openErrorText(relativeName, reason));
         return false;
     }
-    AudioOutput::prepare();
     return true;
 }
 

@@ -11,8 +11,9 @@
 // reported at once in an error box; playing is asynchronous. Destroying the player
 // silences its cue at once. A play or stop that the audio service refuses is ignored,
 // and with no audio device the cue is simply not heard.
-// The cue's samples are read and converted once, at opening; every play mixes them into
-// the program's one audio output.
+// The cue's samples are read and converted once, at opening, without touching the sound
+// system; every play mixes them into the program's one audio output (the first play opens
+// it, if the program has not yet).
 class SoundCue : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QuestionBank.h"
+#include "core/AppState.h"
 
 #include <QDialog>
 #include <QRandomGenerator>
@@ -76,5 +77,5 @@ private:
     QWidget* m_reviewQuestion = nullptr; // the page being asked, or the end's words
     QPushButton* m_reviewNext = nullptr;
     std::unique_ptr<ReviewRound> m_review;
-    QRandomGenerator m_random{QRandomGenerator::securelySeeded()};
+    QRandomGenerator m_random{appState().random.generate()};
 };

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "ChooserPicture.h"
+#include "ChooserTitleBox.h"
 #include "core/FormReference.h"
 #include "core/HelpMenuItems.h"
 #include "core/Navigation.h"
@@ -38,10 +39,9 @@ ChooserWindow::ChooserWindow()
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    auto* groupBox = new QGroupBox(QStringLiteral("Elija uno de los aparatos:"), client);
+    auto* groupBox = new ChooserTitleBox(QStringLiteral("Elija uno de los aparatos:"), client);
     groupBox->setObjectName(ObjectNames::chooserPicturesBox);
     groupBox->setFont(WindowsFonts::pixels(QStringLiteral("Garamond"), 19, true));
-    groupBox->setStyleSheet(QStringLiteral("QGroupBox { color: black; }"));
     groupBox->setGeometry(12, 13, 445, 260);
     buildPictures(groupBox);
     buildMenu();

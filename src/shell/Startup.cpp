@@ -9,6 +9,7 @@
 #include "AboutBox.h"
 #include "ChooserWindow.h"
 #include "HelpWindow.h"
+#include "platform/AudioOutput.h"
 #include "platform/ScreenCursors.h"
 #include "progress/ProgressWindow.h"
 #include "platform/WindowsFonts.h"
@@ -17,14 +18,50 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
+#include <QTimer>
 
 namespace Startup {
+namespace {
+
+// Opens the audio output once the chooser has painted for the first time (a cue played
+// earlier opens it itself): the sound system's setting up then runs on its own thread
+// beside a window already shown, never on the way to it.
+class OutputAfterFirstPaint : public QObject
+{
+public:
+    explicit OutputAfterFirstPaint(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, [] { AudioOutput::prepare(); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+// The icon at the sizes a window manager takes, drawn at build time from its SVG.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icon/mainicon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 bool start(const QString& programFilePath)
 {
     WindowsFonts::install();
     MenuArrowStyle::install();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/mainicon.svg")));
+    QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(false); // only the chooser ends the program
     resetAppState();
     InstrumentRegistry::forgetOpenNotes();
@@ -43,6 +80,7 @@ bool start(const QString& programFilePath)
     formReference<ChooserWindow>() = chooser;
     if (!formReference<AboutBox>())
         formReference<AboutBox>() = new AboutBox;
+    new OutputAfterFirstPaint(chooser);
     chooser->show();
     return true;
 }

@@ -3,11 +3,16 @@
 #include "platform/ScreenCursors.h"
 #include "platform/SoundPaths.h"
 #include "platform/WindowsFonts.h"
+#include "platform/WindowsFontTable.h"
+#include "platform/PictureCache.h"
+#include "platform/RawPicture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QResource>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QSvgRenderer>
@@ -182,6 +187,26 @@ private slots:
         QCOMPARE(info.styleName(), face);
     }
 
+    // The cells measured at build time are what the fonts installed here measure, for
+    // every family of the table, plain and bold (a font package updated after the build
+    // would show here first).
+    void measuredCellsMatchTheInstalledFonts_data()
+    {
+        QTest::addColumn<QString>("windowsFamily");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<double>("cellPerEm");
+        for (const WindowsFonts::MeasuredCell& cell : WindowsFonts::measuredCells)
+            QTest::addRow("%s%s", cell.windowsFamily, cell.bold ? ", bold" : "")
+                << cell.windowsFamily << cell.bold << cell.cellPerEm;
+    }
+    void measuredCellsMatchTheInstalledFonts()
+    {
+        QFETCH(QString, windowsFamily);
+        QFETCH(bool, bold);
+        QFETCH(double, cellPerEm);
+        QCOMPARE(WindowsFonts::measureCellPerEm(WindowsFonts::freeFont(windowsFamily, bold)), cellPerEm);
+    }
+
     void everyDrawingRendersAtItsSize()
     {
         QDirIterator it(":/pictures", {"*.svg"}, QDir::Files, QDirIterator::Subdirectories);
@@ -203,6 +228,59 @@ private slots:
         QVERIFY(count >= 23);
         QVERIFY(QFile::exists(":/cursors/indice_ext.svg"));
         QVERIFY(QFile::exists(":/icon/mainicon.svg"));
+    }
+
+    // Pixmaps of half the budget each: a window holds some, the cache keeps those and the
+    // most recently used of the rest up to its budget.
+    void thePictureCacheKeepsWhatIsShownAndTheLatestOfTheRest_data()
+    {
+        QTest::addColumn<QString>("inserted"); // in order of use
+        QTest::addColumn<QString>("shown");    // held by a window
+        QTest::addColumn<QString>("kept");
+        QTest::addRow("within the budget") << "ab" << "" << "ab";
+        QTest::addRow("the oldest unshown goes") << "abc" << "" << "bc";
+        QTest::addRow("shown ones stay, whatever their age") << "abcd" << "ab" << "abcd";
+        QTest::addRow("a shown one does not count") << "abcde" << "c" << "cde";
+    }
+    void thePictureCacheKeepsWhatIsShownAndTheLatestOfTheRest()
+    {
+        QFETCH(QString, inserted);
+        QFETCH(QString, shown);
+        QFETCH(QString, kept);
+        Pictures::PictureCache cache;
+        QList<QPixmap> windows;
+        for (const QChar name : inserted) {
+            QPixmap pixmap(256, int(Pictures::PictureCache::UnshownBudgetBytes / 2 / (256 * 4)));
+            pixmap.fill(Qt::white);
+            if (shown.contains(name))
+                windows.append(pixmap);
+            cache.insert(name, pixmap);
+        }
+        QString left;
+        for (const QChar name : inserted)
+            if (cache.find(name))
+                left += name;
+        QCOMPARE(left, kept);
+        QVERIFY(cache.unshownBytes() <= Pictures::PictureCache::UnshownBudgetBytes);
+    }
+
+    // The chooser's pictures come raw, uncompressed, and are the very pixels of their PNGs.
+    void theChoosersPicturesAreStoredRawAsTheirPngs()
+    {
+        QDirIterator it(":/pictures/chooser", {"*.svg"}, QDir::Files);
+        int count = 0;
+        while (it.hasNext()) {
+            const QString name = "chooser/" + QFileInfo(it.next()).completeBaseName();
+            const QString ratio = QString::number(qApp->devicePixelRatio());
+            const QResource raw(":/prerendered/" + name + "@" + ratio + "x.raw");
+            QVERIFY2(raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression, qPrintable(name));
+            const QImage png(":/prerendered/" + name + "@" + ratio + "x.png");
+            QCOMPARE(raw.size(), qint64(sizeof(Pictures::RawHeader)) + png.width() * png.height() * 4);
+            const QPixmap shown = Pictures::get(name, png.size() / qApp->devicePixelRatio());
+            QCOMPARE(shown.toImage(), QPixmap::fromImage(png).toImage());
+            ++count;
+        }
+        QCOMPARE(count, 7);
     }
 
     void picturesAreRenderedOnce()

@@ -204,6 +204,7 @@ private slots:
         AudioOutput::shutdown(); // as at the end of a run: the next cue opens the output anew
         SoundCue player;
         QVERIFY(player.open("SOND\\TONE.WAV"));
+        AudioOutput::prepare(); // as the program asks once its first window has painted
         QTest::qWait(idleMs);
         const std::int64_t played = SinkListener::now();
         player.play();
@@ -215,6 +216,51 @@ private slots:
         QVERIFY2(std::abs(lengthMs - ToneMs) <= 40, qPrintable(QString::number(lengthMs)));
         const std::int64_t delayMs = (sounds[0].startNs - played) / Ms;
         QVERIFY2(delayMs <= (idleMs > 0 ? 120 : 1000), qPrintable(QString::number(delayMs)));
+    }
+
+    // A steady level in any PCM format comes out at the output's rate and in stereo, at
+    // the same level, in a buffer of exactly the sound's length (none over-allocated).
+    void conversionKeepsTheLevelAndTheLength_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("level"); // 16-bit
+        QTest::addColumn<int>("convertedFrames");
+        QTest::addRow("22,050 Hz mono, as the cues") << 22050 << 1 << 16 << 2205 << -1000 << 4410;
+        QTest::addRow("44,100 Hz stereo") << 44100 << 2 << 16 << 441 << 12345 << 441;
+        QTest::addRow("11,025 Hz 8-bit") << 11025 << 1 << 8 << 1102 << 2560 << 4408;
+        QTest::addRow("48,000 Hz 24-bit stereo") << 48000 << 2 << 24 << 480 << -300 << 441;
+        QTest::addRow("four channels, mixed down") << 22050 << 4 << 16 << 100 << 700 << 200;
+    }
+    void conversionKeepsTheLevelAndTheLength()
+    {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, bits);
+        QFETCH(int, frames);
+        QFETCH(int, level);
+        QFETCH(int, convertedFrames);
+        const int width = bits / 8;
+        QByteArray sample(width, 0); // little-endian: the level in the top two bytes
+        if (width == 1)
+            sample[0] = char(128 + level / 256);
+        else {
+            sample[width - 2] = char(level & 0xff);
+            sample[width - 1] = char((level >> 8) & 0xff);
+        }
+        const QByteArray data = sample.repeated(frames * channels);
+        wav::Check wav;
+        wav.sampleRate = std::uint32_t(rate);
+        wav.channels = std::uint16_t(channels);
+        wav.bitsPerSample = std::uint16_t(bits);
+        wav.dataBytes = std::uint32_t(data.size());
+        const auto converted = AudioOutput::convert(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), wav);
+        QCOMPARE(converted->frames.size(), std::size_t(convertedFrames) * AudioOutput::Samples::Channels);
+        QCOMPARE(converted->frames.capacity(), converted->frames.size());
+        for (const std::int16_t value : converted->frames)
+            QCOMPARE(int(value), level);
     }
 
     void stopSilencesTheCue()

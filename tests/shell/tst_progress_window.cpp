@@ -2,10 +2,10 @@
 #include "core/LearningProgress.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/SimulatedInstrument.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
-#include "instruments/fg110/practice/Fg110Practice.h"
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/hc6000/Hc6000ObjectNames.h"
 #include "shell/progress/ProgressTexts.h"
 #include "widgets/BarChart.h"
@@ -164,15 +164,15 @@ private slots:
     void exerciseMetInPractice()
     {
         PracticeWindow* practice = PracticeWindow::open(fg110PracticeDefinition());
-        for (int id : practice->instrument().exercise(0).sequence)
+        for (int id : practice->model().exercise(0).sequence)
             practice->panel()->press(id);
-        QTest::mouseClick(practice->findChild<QAbstractButton*>("BotonComprobar"), Qt::LeftButton);
-        QTest::mouseClick(practice->findChild<QAbstractButton*>("EjercicioSiguiente"), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QAbstractButton*>(PracticeNames::checkButton), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QAbstractButton*>(PracticeNames::nextExercise), Qt::LeftButton);
         auto* demonstration = practice->findChild<Demonstration*>();
         demonstration->setInterval(1);
-        QTest::mouseClick(practice->findChild<QAbstractButton*>("BotonMuestramelo"), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QAbstractButton*>(PracticeNames::showButton), Qt::LeftButton);
         QTRY_VERIFY(!demonstration->isPlaying());
-        QTest::mouseClick(practice->findChild<QAbstractButton*>("BotonComprobar"), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QAbstractButton*>(PracticeNames::checkButton), Qt::LeftButton);
         QVERIFY(heard(openFrom({}), 2).endsWith("Ejercicios conseguidos: 1 de 12."));
     }
 
@@ -191,7 +191,7 @@ private slots:
         if (pdftotext.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         if (practiceOpened)
-            QTest::mouseClick(PracticeWindow::open(fg110PracticeDefinition())->findChild<QAbstractButton*>("BotonCerrar"),
+            QTest::mouseClick(PracticeWindow::open(fg110PracticeDefinition())->findChild<QAbstractButton*>(PracticeNames::closeButton),
                               Qt::LeftButton);
         record("fluke45", {"0+", "1+", "2-"}, "++-", {});
         QWidget* window = openFrom(QString(""));

@@ -205,6 +205,10 @@ private slots:
             << 2 << QList<int>{BenchKey::action(BenchAction::SupplyFineUp)} << "Tensión de la fuente: 12,1 V (se pide 12,0 V)";
         QTest::addRow("divider, REL left on")
             << 2 << QList<int>{BenchKey::meter(K::Relative)} << "Modificadores: REL (se pide ninguno)";
+        const int loop = BenchKey::chooseCircuit(Fluke45Bench().circuitNamed(QStringLiteral("lampara.cir")));
+        QTest::addRow("the diode tested again with the supply on")
+            << 4 << QList<int>{loop, BenchKey::touch(red, 0), BenchKey::touch(black, 1), BenchKey::touch(red, 1), BenchKey::touch(black, 0)}
+            << "Prueba en directa (roja en A, negra en B): no hecha (se pide una lectura de la caída del diodo)";
         QTest::addRow("continuity across the open break")
             << 5 << QList<int>{BenchKey::openBreak(0)} << "Pitido continuo: no (se pide sí)";
     }
@@ -216,6 +220,18 @@ private slots:
         Fluke45Bench bench;
         play(bench, bench.keysBeforeSequence() + bench.exercise(exercise).sequence + afterSolution);
         QVERIFY2(bench.differences(exercise).contains(line), qPrintable(bench.differences(exercise).join(QLatin1Char('\n'))));
+    }
+
+    // With no circuit that reads, every key is still taken and every exercise still judged.
+    void noCircuitAtAll()
+    {
+        Fluke45Bench full;
+        Fluke45Bench bench(CircuitLibrary{}, 1);
+        for (int n = 0; n < bench.exerciseCount(); ++n) {
+            play(bench, bench.keysBeforeSequence() + full.exercise(n).sequence + bench.exercise(n).sequence);
+            QVERIFY(!bench.differences(n).isEmpty());
+        }
+        QVERIFY(bench.benchReading().startsWith(QStringLiteral("Circuito: ")));
     }
 
     void benchReading()

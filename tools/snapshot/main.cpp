@@ -6,6 +6,7 @@
 // Front panels are saved twice: as they open, and with every hot region outlined in red;
 // an explained one also as the keyboard works it (its ring, caption and a focused link).
 #include "core/FormReference.h"
+#include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentWindows.h"
@@ -412,6 +413,7 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
     if (!Startup::start(QStringLiteral("trivane")))
         return 1;
+    appState().random.seed(1); // the same questions and orders in every run
     snap<ChooserWindow>("chooser");
     if (auto* chooser = Navigation::navigate<ChooserWindow>()) {
         // The second picture as Tab leaves it: with its focus ring.

@@ -32,7 +32,8 @@ int plug(Lead lead, std::optional<Jack> jack)
 
 int touch(Lead lead, std::optional<int> point)
 {
-    return touchBase + int(lead) * 100 + (point ? *point : maximumPoints);
+    const bool onPoint = point && *point >= 0 && *point < maximumPoints;
+    return touchBase + int(lead) * 100 + (onPoint ? *point : maximumPoints);
 }
 
 int chooseCircuit(int index) { return circuitBase + index; }

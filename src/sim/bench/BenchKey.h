@@ -34,6 +34,7 @@ inline constexpr int touchBase = 400;      // + lead * 100 + point; + lead * 100
 inline constexpr int circuitBase = 700;    // + the circuit's index in the library
 inline constexpr int openBreakBase = 800;  // + the break's index in the circuit
 inline constexpr int closeBreakBase = 850;
+// A bench addresses at most 99 test points a circuit and 100 circuits.
 inline constexpr int maximumPoints = 99;
 
 int meter(Fluke45Key key);
@@ -41,7 +42,8 @@ int generator(Fg110Key key);
 int action(BenchAction action);
 // The lead's plug into a jack; none pulls it out.
 int plug(Lead lead, std::optional<Jack> jack);
-// The lead's tip on a test point (an index in the circuit's list); none lifts it.
+// The lead's tip on a test point (an index in the circuit's list); none, or a point past
+// the 99 a key can name, lifts it.
 int touch(Lead lead, std::optional<int> point);
 int chooseCircuit(int index);
 int openBreak(int index);

@@ -129,6 +129,8 @@ void Fluke45Bench::plugLead(Lead lead, std::optional<Jack> jack)
 
 void Fluke45Bench::setBreak(int index, bool open)
 {
+    if (m_breaksOpen.empty())
+        return;
     auto& breaks = m_breaksOpen[std::size_t(m_circuitIndex)];
     if (index >= 0 && index < int(breaks.size()))
         breaks[std::size_t(index)] = open;
@@ -158,9 +160,13 @@ BenchWiring Fluke45Bench::wiring() const
 {
     BenchWiring wiring;
     const Circuit& chosen = circuit();
-    for (const LeadPlace& place : m_leads)
-        if (place.jack && place.point)
-            wiring.jackNodes[std::size_t(*place.jack)] = chosen.findNode(chosen.testPoints.at(std::size_t(*place.point)).node);
+    for (const LeadPlace& place : m_leads) {
+        if (!place.jack || !place.point)
+            continue;
+        const int node = chosen.findNode(chosen.testPoints.at(std::size_t(*place.point)).node);
+        if (node >= 0)
+            wiring.jackNodes[std::size_t(*place.jack)] = node;
+    }
     wiring.breaksOpen = m_breaksOpen[std::size_t(m_circuitIndex)];
     wiring.supply = m_supply;
     wiring.generatorOn = m_generator.generator().isOn();
@@ -199,8 +205,11 @@ void Fluke45Bench::noteWhatIsMeasured()
                           std::max(m_minMaxSupply.second, m_supply.setPoint)};
     const LeadPlace& red = lead(Lead::Red);
     const LeadPlace& black = lead(Lead::Black);
-    if (m_meter.isOn() && settings.function == Fluke45Function::Diode && red.jack == Jack::VoltsOhms && red.point
-        && black.jack == Jack::Common && black.point) {
+    // A diode tested in a powered circuit reads the circuit as much as the diode.
+    const bool powered = (hasSupply() && m_supply.outputOn)
+                      || (hasGenerator() && m_generator.generator().isOn() && m_generator.generator().settings().outputOn);
+    if (!powered && m_meter.isOn() && settings.function == Fluke45Function::Diode && red.jack == Jack::VoltsOhms
+        && red.point && black.jack == Jack::Common && black.point) {
         const QStringList points = pointNames();
         const bool overload = m_meter.state().reading.endsWith(QLatin1String("OL"));
         m_diodeSeen.insert(points.at(*red.point) + QLatin1Char('>') + points.at(*black.point)

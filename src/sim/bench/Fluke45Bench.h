@@ -101,8 +101,9 @@ public:
     std::vector<Fluke45Sound> takeSounds() { return m_meter.takeSounds(); }
 
     // What the bench remembers of the measurements made on this circuit, for the
-    // exercises that ask for more than one: the diode tests seen, as "A>B" (red on A,
-    // black on B) with " OL" when the display read an overload...
+    // exercises that ask for more than one: the diode tests seen with the circuit
+    // unpowered, as "A>B" (red on A, black on B) with " OL" when the display read an
+    // overload...
     const QSet<QString>& diodeTestsSeen() const { return m_diodeSeen; }
     // ...and the lowest and highest set points of the supply while MN MX recorded.
     std::pair<double, double> supplyTurnedDuringMinMax() const { return m_minMaxSupply; }

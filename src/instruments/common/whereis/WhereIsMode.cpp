@@ -2,6 +2,7 @@
 
 #include "RegionOutline.h"
 #include "WhereIsTexts.h"
+#include "core/AppState.h"
 #include "core/LearningProgress.h"
 #include "core/ObjectNames.h"
 #include "instruments/common/FrontPanelExplorer.h"
@@ -147,7 +148,7 @@ void WhereIsMode::leave()
 
 void WhereIsMode::startRound()
 {
-    m_round.emplace(m_questions, *QRandomGenerator::global());
+    m_round.emplace(m_questions, appState().random);
     ask();
 }
 

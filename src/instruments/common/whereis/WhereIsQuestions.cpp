@@ -1,6 +1,5 @@
 #include "WhereIsQuestions.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace WhereIsQuestions {
@@ -21,20 +20,48 @@ constexpr Opening openings[]{
     {"Mando para ", "sirve para "},
 };
 
+// The texts are scanned by hand rather than by regular expressions: a panel's questions
+// are made as it opens, and the expression library and its compiled patterns would stay
+// in memory for the rest of the run for these few characters.
+
+// A blank as a regular expression's \s reads it (ASCII), and a character of a word as \w does.
+bool isBlank(QChar c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+bool isWordCharacter(QChar c)
+{
+    return c.unicode() < 128 && (c.isLetterOrNumber() || c == u'_');
+}
+
 QString firstSentence(const QString& text)
 {
     // A sentence ends at a full stop or a colon followed by a blank, or at the end; a
     // point inside a number ("0-0.1") does not end it.
-    static const QRegularExpression end(QStringLiteral("[.:](\\s|$)"));
-    const QRegularExpressionMatch match = end.match(text);
-    return match.hasMatch() ? text.left(match.capturedStart()) : text;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if ((text[i] == u'.' || text[i] == u':') && (i + 1 == text.size() || isBlank(text[i + 1])))
+            return text.left(i);
+    return text;
 }
 
 // "muestreo(medida)" and "multímetro( voltaje" read "muestreo (medida)", "multímetro (voltaje".
-QString spacedParentheses(QString text)
+QString spacedParentheses(const QString& text)
 {
-    static const QRegularExpression before(QStringLiteral("(\\w)\\(")), inside(QStringLiteral("\\(\\s+"));
-    return text.replace(before, QStringLiteral("\\1 (")).replace(inside, QStringLiteral("("));
+    QString spaced;
+    spaced.reserve(text.size() + 4);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'(') {
+            spaced += text[i];
+            continue;
+        }
+        if (i > 0 && isWordCharacter(text[i - 1]))
+            spaced += u' ';
+        spaced += u'(';
+        while (i + 1 < text.size() && isBlank(text[i + 1]))
+            ++i;
+    }
+    return spaced;
 }
 
 bool isPlural(const QString& clause)
