@@ -5,7 +5,7 @@
 #include "instruments/fluke45/practice/Fluke45Face.h"
 #include "sim/bench/Fluke45Bench.h"
 
-#include <QRandomGenerator>
+#include "core/AppState.h"
 
 const PracticeDefinition& fluke45PracticeDefinition()
 {
@@ -15,7 +15,7 @@ const PracticeDefinition& fluke45PracticeDefinition()
         QStringLiteral("fluke45"),
         [] {
             // The hidden values are drawn once per window.
-            auto bench = std::make_unique<Fluke45Bench>(QRandomGenerator::global()->generate64());
+            auto bench = std::make_unique<Fluke45Bench>(appState().random.generate64());
             auto face = std::make_unique<Fluke45Face>(bench->meter());
             Fluke45Bench& model = *bench;
             return PracticeInstrument{std::move(bench), std::move(face),
