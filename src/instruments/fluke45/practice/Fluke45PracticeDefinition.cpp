@@ -1,11 +1,10 @@
 #include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
 
+#include "core/AppState.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke45/practice/Fluke45BenchView.h"
 #include "instruments/fluke45/practice/Fluke45Face.h"
 #include "sim/bench/Fluke45Bench.h"
-
-#include "core/AppState.h"
 
 const PracticeDefinition& fluke45PracticeDefinition()
 {
