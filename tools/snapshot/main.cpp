@@ -378,6 +378,13 @@ void snapBench(const PracticeDefinition& practice)
     press(BenchKey::plug(Lead::Red, Jack::Milliamps));
     press(BenchKey::meter(Fluke45Key::AmpsDc));
     save(window, QStringLiteral("practice-fluke45-fuse"));
+    // The lamp's loop as its file powers it: the lamp lit.
+    if (auto* bench = dynamic_cast<Fluke45Bench*>(&window->model())) {
+        press(BenchKey::chooseCircuit(int(bench->circuitTitles().indexOf(QRegularExpression(QStringLiteral(".*lámpara.*"))))));
+        for (int tick = 0; tick < 10; ++tick)
+            press(BenchKey::meter(Fluke45Key::VoltsDc)); // time for the filament to warm
+        save(window, QStringLiteral("practice-fluke45-lamp"));
+    }
     delete window;
 }
 

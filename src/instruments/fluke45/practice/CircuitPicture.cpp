@@ -51,7 +51,7 @@ QPointF positionOf(const Circuit& circuit, int node, bool& found)
 }
 
 // The symbol of an element drawn along the x axis, centred on the origin, `symbolLength` long.
-void paintSymbol(QPainter& p, const Element& element)
+void paintSymbol(QPainter& p, const Element& element, double glow)
 {
     const double h = symbolLength / 2;
     QPainterPath path;
@@ -77,7 +77,8 @@ void paintSymbol(QPainter& p, const Element& element)
         p.drawLine(QPointF(8, -8), QPointF(8, 8));
         return;
     case ElementKind::Lamp:
-        p.setBrush(Qt::white);
+        // Lit, a warm yellow as bright as the filament is hot; dark, white glass.
+        p.setBrush(QColor::fromRgbF(1.0, 1.0, 1.0 - 0.75 * glow));
         p.drawEllipse(QPointF(0, 0), 10, 10);
         p.drawLine(QPointF(-7, -7), QPointF(7, 7));
         p.drawLine(QPointF(-7, 7), QPointF(7, -7));
@@ -147,6 +148,25 @@ QSize CircuitPicture::sizeHint() const
     return {box.right() + 2 * margin, box.bottom() + 2 * margin};
 }
 
+void CircuitPicture::setLampBrightness(std::function<double(const QString& lamp)> brightness)
+{
+    m_brightness = std::move(brightness);
+    followLamps();
+}
+
+void CircuitPicture::followLamps()
+{
+    QList<double> now;
+    if (m_circuit && m_brightness)
+        for (const Element& element : m_circuit->elements())
+            if (element.kind == ElementKind::Lamp)
+                now << std::round(m_brightness(element.name) * 20) / 20; // in steps the eye tells apart
+    if (now != m_lampsShown) {
+        m_lampsShown = now;
+        update();
+    }
+}
+
 QSize CircuitPicture::minimumSizeHint() const
 {
     return sizeHint() * 0.6;
@@ -209,7 +229,7 @@ void CircuitPicture::paintEvent(QPaintEvent*)
         p.save();
         p.translate(middle);
         p.rotate(angle);
-        paintSymbol(p, element);
+        paintSymbol(p, element, m_brightness ? m_brightness(element.name) : 0.0);
         p.restore();
         p.save();
         p.setFont(QFont(QStringLiteral("Liberation Sans"), -1));

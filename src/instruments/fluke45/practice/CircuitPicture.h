@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class Circuit;
 
 // A bench circuit drawn as a schematic, in vectors (crisp at any scale), from its elements
@@ -19,6 +21,10 @@ public:
 
     // The circuit drawn; it outlives the picture or is replaced before it goes.
     void setCircuit(const Circuit* circuit);
+    // How bright each lamp glows, 0 dark to 1 at its rating, by element name; the lamps are
+    // drawn again when it changes.
+    void setLampBrightness(std::function<double(const QString& lamp)> brightness);
+    void followLamps();
     // Where a test point (or a break, by its link's name) is, in the widget; null for none.
     QPointF placeOf(const QString& point) const;
     QSize sizeHint() const override;
@@ -36,4 +42,6 @@ private:
     QTransform toWidget() const;
 
     const Circuit* m_circuit = nullptr;
+    std::function<double(const QString& lamp)> m_brightness;
+    QList<double> m_lampsShown; // each lamp's brightness as last drawn, in the circuit's order
 };

@@ -59,6 +59,7 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
     m_circuit->setObjectName(QStringLiteral("Circuito"));
     m_circuit->setAccessibleName(QStringLiteral("Circuito"));
     connect(m_circuit, &CircuitPicture::pointClicked, this, &Fluke45BenchView::pointClicked);
+    m_circuit->setLampBrightness([this](const QString& lamp) { return m_bench.lampBrightness(lamp); });
     bottom->addWidget(m_circuit, 1);
     bottom->addWidget(newSources(exercises), 0);
     layout->addLayout(bottom, 1);
@@ -231,6 +232,7 @@ bool Fluke45BenchView::eventFilter(QObject* watched, QEvent* event)
 void Fluke45BenchView::followTime()
 {
     m_beeper->follow(m_bench.takeSounds());
+    m_circuit->followLamps();
     m_supply->follow();
     const QString reading = m_bench.benchReading();
     if (m_reading->text() != reading) {
