@@ -118,7 +118,7 @@ private slots:
         QTest::addColumn<QString>("display"); // how the meter's reading starts
         QTest::addColumn<QString>("bench");   // a part of what the bench says
         const QStringList battery{"circuit:Pila", "CableRojo:R", "CableNegro:R", "CableRojo:D", "CableNegro:DD"};
-        QTest::addRow("the battery in V⎓") << battery << "9.4" << "punta en el punto +";
+        QTest::addRow("the battery in V DC") << battery << "9.4" << "punta en el punto +";
         QTest::addRow("the battery in V~") << battery + QStringList{"TeclaVoltiosAlterna"} << "0.0" << "borne COM";
         QTest::addRow("a lead lifted") << battery + QStringList{"CableRojo:U"} << "0.0" << "cable rojo en el borne V Ω";
         QTest::addRow("the 100 mA input across the battery")

@@ -5,7 +5,7 @@
 #include <QString>
 
 // Plays a line of words on a meter, as a student at a bench would: keys by their legend
-// with the blanks taken out ("V~", "MNMX", "▲"), two keys held together ("V⎓+V~"), a key
+// with the blanks taken out ("V~", "MNMX", "▲"), two keys held together ("VDC+V~"), a key
 // held two seconds ("HOLD*"), time passing ("t400"), and what the jacks see. A source
 // keeps its voltage or current whatever the meter does: "V=5" (DC), "V=2~1@50" (2 V DC
 // with 1 V RMS at 50 Hz), the same for the "mA" and "A" jacks, "fuse" (the 100 mA fuse

@@ -39,8 +39,8 @@ private slots:
         row("AC of a DC input", "V=5 V~", "0.00 mV |  | AUTO M");
         row("DC of a sine on a level", "V=2~1@50", "2.0000 V |  | AUTO M");
         row("AC of a sine on a level", "V=2~1@50 V~", "1.0000 V |  | AUTO M");
-        row("AC+DC of a sine on a level", "V=2~1@50 V⎓+V~", "2.2361 V |  | AUTO M");
-        row("AC+DC from the AC key first", "V=2~1@50 V~+V⎓", "2.2361 V |  | AUTO M");
+        row("AC+DC of a sine on a level", "V=2~1@50 VDC+V~", "2.2361 V |  | AUTO M");
+        row("AC+DC from the AC key first", "V=2~1@50 V~+VDC", "2.2361 V |  | AUTO M");
         // Rate.
         row("fast shows a digit fewer", "V=1.234567 RATE", "1.235 V |  | AUTO F");
         row("slow a digit more", "V=1.234567 RATE RATE", "1.23457 V |  | AUTO S");
@@ -57,17 +57,17 @@ private slots:
         row("2ND lights", "2ND", "0.00 mV |  | AUTO 2ND M");
         row("frequency on the secondary", "V=0~1@50 V~ 2ND FREQ", "1.0000 V | 50.00 Hz | AUTO M");
         row("2ND twice turns it off", "V=0~1@50 V~ 2ND FREQ 2ND 2ND", "1.0000 V |  | AUTO M");
-        row("AC+DC on the secondary", "V=2~1@50 V~ 2ND V⎓+V~", "1.0000 V | 2.2361 V | AUTO M");
-        row("current beside voltage", "V=5 mA=0.02 2ND A⎓", "5.000 V | 20.000 mA | AUTO M");
+        row("AC+DC on the secondary", "V=2~1@50 V~ 2ND VDC+V~", "1.0000 V | 2.2361 V | AUTO M");
+        row("current beside voltage", "V=5 mA=0.02 2ND ADC", "5.000 V | 20.000 mA | AUTO M");
         row("ohms refused beside volts", "V=5 2ND Ω", "5.000 V |  | AUTO M");
-        row("secondary stays autoranged", "V=5 ▼ 2ND V⎓", "OL V | 5.000 V | MAN M");
+        row("secondary stays autoranged", "V=5 ▼ 2ND VDC", "OL V | 5.000 V | MAN M");
         // Current.
-        row("30 mA range", "mA=0.02 A⎓", "20.000 mA |  | AUTO M");
-        row("100 mA range", "mA=0.05 A⎓", "50.00 mA |  | AUTO M");
-        row("above 100 mA", "mA=0.2 A⎓", "OL mA |  | AUTO M");
-        row("the 10 A jack", "A=2 A⎓", "2.000 A |  | AUTO M");
-        row("10 A jack on a mA range", "A=2 A⎓ ▼", "0.00 mA |  | MAN M");
-        row("open fuse reads nothing", "mA=0.02 fuse A⎓", "0.000 mA |  | AUTO M");
+        row("30 mA range", "mA=0.02 ADC", "20.000 mA |  | AUTO M");
+        row("100 mA range", "mA=0.05 ADC", "50.00 mA |  | AUTO M");
+        row("above 100 mA", "mA=0.2 ADC", "OL mA |  | AUTO M");
+        row("the 10 A jack", "A=2 ADC", "2.000 A |  | AUTO M");
+        row("10 A jack on a mA range", "A=2 ADC ▼", "0.00 mA |  | MAN M");
+        row("open fuse reads nothing", "mA=0.02 fuse ADC", "0.000 mA |  | AUTO M");
         row("AC current", "mA=0.001~0.01@50 A~", "10.000 mA |  | AUTO M");
         // Ohms and diode test, through the meter's own test source.
         row("1 kΩ", "R=1000 Ω", "1.0000 kΩ |  | AUTO M");
@@ -91,7 +91,7 @@ private slots:
         row("the list editor shows the next", "V~ 2ND dB ▲", "800 Ω | rEF | AUTO M");
         row("the list stops at its end", "2ND dB ▲ ▲ ▲ ▲ ▲ ▲", "8000 Ω | rEF | AUTO M");
         row("dB of nothing", "V=0 dB", "-OL dBm |  | AUTO dB M");
-        row("dB refused on current", "mA=0.01 A⎓ dB", "10.000 mA |  | AUTO M");
+        row("dB refused on current", "mA=0.01 ADC dB", "10.000 mA |  | AUTO M");
         row("dB of a DC level", "V=-10 dB", "22.22 dBm |  | AUTO dB M");
         // Touch Hold: a new reading is taken once it is stable and differs enough.
         row("HOLD keeps the reading", "V=5 HOLD V=9", "5.000 V |  | AUTO HOLD M");
@@ -272,10 +272,10 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("state");
-        QTest::addRow("factory") << "" << "V⎓ | 300 mV automático | apagado |  | 0.00 mV | ";
+        QTest::addRow("factory") << "" << "V DC | 300 mV automático | apagado |  | 0.00 mV | ";
         QTest::addRow("AC+DC by hand, FREQ beside")
-            << "V=2~1@50 V⎓+V~ ▲ 2ND FREQ" << "V⎓+V~ | 30 V manual | FREQ |  | 2.236 V | 50.00 Hz";
-        QTest::addRow("modifiers") << "V=5 MNMX REL" << "V⎓ | 30 V manual | apagado | REL MIN | 0.000 V | ";
+            << "V=2~1@50 VDC+V~ ▲ 2ND FREQ" << "V DC+V~ | 30 V manual | FREQ |  | 2.236 V | 50.00 Hz";
+        QTest::addRow("modifiers") << "V=5 MNMX REL" << "V DC | 30 V manual | apagado | REL MIN | 0.000 V | ";
         QTest::addRow("COMP over an overload") << "R=open Ω 2ND AUTO"
                                                << "Ω | 300 MΩ automático | apagado | HOLD COMP | OL | HI";
     }

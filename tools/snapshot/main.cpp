@@ -356,7 +356,7 @@ void snapPractice(const PracticeDefinition& practice, const QString& name)
     delete window;
 }
 
-// The Fluke 45 on its bench: the battery measured in V⎓ (a reading), then the red lead
+// The Fluke 45 on its bench: the battery measured in V DC (a reading), then the red lead
 // moved to the 100 mA jack across it, which blows that input's fuse.
 void snapBench(const PracticeDefinition& practice)
 {

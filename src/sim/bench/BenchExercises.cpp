@@ -245,13 +245,13 @@ QList<BenchExercise> makeExercises()
     all.append({QStringLiteral("Mide la tensión de la pila de 9 V en continua, con la punta roja en + y la negra "
                                "en −."),
                 leadsFirst
-                    + QStringLiteral("Elige el circuito de la pila. V⎓ mide tensión continua; el autorrango "
+                    + QStringLiteral("Elige el circuito de la pila. V DC mide tensión continua; el autorrango "
                                      "elige el rango."),
                 meterKeys({K::VoltsDc}),
-                QStringLiteral("Circuito de la pila; cables en V Ω ⊣ y COM; punta roja en +, negra en −; V⎓."),
+                QStringLiteral("Circuito de la pila; cables en V Ω ⊣ y COM; punta roja en +, negra en −; V DC."),
                 [](const Fluke45Bench& b) { return QList<int>(Steps(b).circuit(battery).leads("+", "-").meter({K::VoltsDc})); },
                 on(battery, [](Differences& d, const Fluke45Bench& b) {
-                    function(d, b, QStringLiteral("V⎓"));
+                    function(d, b, QStringLiteral("V DC"));
                     leads(d, b, "+", "-");
                     noModifiers(d, b);
                     readingInRange(d, b);
@@ -283,10 +283,10 @@ QList<BenchExercise> makeExercises()
                 leadsFirst
                     + QStringLiteral("La fuente arranca a 0 V: súbela con el mando grueso (1 V por paso) y el fino "
                                      "(0,1 V). La salida del divisor es la tensión de B respecto de C: punta roja "
-                                     "en B, negra en C, con V⎓."),
+                                     "en B, negra en C, con V DC."),
                 meterKeys({K::VoltsDc}),
                 QStringLiteral("Circuito del divisor; fuente a 12 V con el mando grueso; cables en V Ω ⊣ y COM; "
-                               "punta roja en B, negra en C; V⎓."),
+                               "punta roja en B, negra en C; V DC."),
                 [](const Fluke45Bench& b) {
                     return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOn)
                                           .act(BenchAction::SupplyCoarseUp, 12).leads("B", "C").meter({K::VoltsDc}));
@@ -294,7 +294,7 @@ QList<BenchExercise> makeExercises()
                 on(divider, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, true);
                     supplyVolts(d, b, 12);
-                    function(d, b, QStringLiteral("V⎓"));
+                    function(d, b, QStringLiteral("V DC"));
                     leads(d, b, "B", "C");
                     noModifiers(d, b);
                     readingInRange(d, b);
@@ -304,11 +304,11 @@ QList<BenchExercise> makeExercises()
                                "su lugar, con el cable rojo en el borne adecuado."),
                 QStringLiteral("La corriente se mide en serie: con el corte abierto, la punta roja en B y la negra "
                                "en C, toda la corriente pasa por el multímetro. Para unos 100 mA, el cable rojo va "
-                               "al borne 100 mA: por V Ω ⊣ apenas pasa corriente y la lámpara se apaga. A⎓ mide "
+                               "al borne 100 mA: por V Ω ⊣ apenas pasa corriente y la lámpara se apaga. A DC mide "
                                "corriente continua."),
                 meterKeys({K::AmpsDc}),
                 QStringLiteral("Circuito de la lámpara; abrir el corte; cable rojo en 100 mA y negro en COM; punta "
-                               "roja en B, negra en C; A⎓."),
+                               "roja en B, negra en C; A DC."),
                 [](const Fluke45Bench& b) {
                     return QList<int>(Steps(b).circuit(lampLoop).openBreak(0).leads("B", "C", Jack::Milliamps).meter({K::AmpsDc}));
                 },
@@ -316,7 +316,7 @@ QList<BenchExercise> makeExercises()
                     supplyOutput(d, b, true);
                     d.require(b.breakOpen(0), QStringLiteral("Corte entre B y C"), QStringLiteral("cerrado"),
                               QStringLiteral("abierto"));
-                    function(d, b, QStringLiteral("A⎓"));
+                    function(d, b, QStringLiteral("A DC"));
                     leads(d, b, "B", "C", Jack::Milliamps);
                     noModifiers(d, b);
                     readingInRange(d, b);
@@ -419,7 +419,7 @@ QList<BenchExercise> makeExercises()
                                      "entre B y A (negativa)."),
                 meterKeys({K::VoltsDc, K::Relative}),
                 QStringLiteral("Circuito del divisor; fuente a 12 V; cables en V Ω ⊣ y COM; punta roja en A, "
-                               "negra en C; V⎓; REL; punta roja en B."),
+                               "negra en C; V DC; REL; punta roja en B."),
                 [](const Fluke45Bench& b) {
                     return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOn)
                                           .act(BenchAction::SupplyCoarseUp, 12).leads("A", "C")
@@ -428,7 +428,7 @@ QList<BenchExercise> makeExercises()
                 on(divider, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, true);
                     supplyVolts(d, b, 12);
-                    function(d, b, QStringLiteral("V⎓"));
+                    function(d, b, QStringLiteral("V DC"));
                     const Fluke45Settings& s = b.meter().settings();
                     d.require(s.relative, QStringLiteral("REL"), QStringLiteral("desactivado"), QStringLiteral("activado"));
                     const QStringList points = b.pointNames();
@@ -448,7 +448,7 @@ QList<BenchExercise> makeExercises()
                                      "con el mando grueso."),
                 meterKeys({K::VoltsDc, K::MinMax}),
                 QStringLiteral("Circuito del divisor; fuente a 12 V; cables en V Ω ⊣ y COM; punta roja en B, negra "
-                               "en C; V⎓; MN MX; fuente a 15 V."),
+                               "en C; V DC; MN MX; fuente a 15 V."),
                 [](const Fluke45Bench& b) {
                     return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOn)
                                           .act(BenchAction::SupplyCoarseUp, 12).leads("B", "C").meter({K::VoltsDc, K::MinMax})
@@ -456,7 +456,7 @@ QList<BenchExercise> makeExercises()
                 },
                 on(divider, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, true);
-                    function(d, b, QStringLiteral("V⎓"));
+                    function(d, b, QStringLiteral("V DC"));
                     leads(d, b, "B", "C");
                     const bool recording = b.meter().settings().minMax != MinMaxShown::Off;
                     d.require(recording, QStringLiteral("MN MX"), QStringLiteral("desactivado"), QStringLiteral("activado"));

@@ -25,5 +25,5 @@ struct BenchExercise {
 const QList<BenchExercise>& benchExercises();
 
 // A solution's keys in words, a repeated key once with its count: "Circuito: Pila…;
-// Fuente: tensión +1 V (×12); Multímetro: V⎓".
+// Fuente: tensión +1 V (×12); Multímetro: V DC".
 QString benchKeyListing(const Fluke45Bench& bench, const QList<int>& keys);

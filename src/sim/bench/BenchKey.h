@@ -60,7 +60,7 @@ std::optional<BenchAction> actionKey(int key);
 QString jackName(Jack jack);           // "V Ω ⊣", "COM", "100 mA", "10 A"
 QString benchActionName(BenchAction action);
 
-// A key in Spanish, for a screen reader and a solution's listing: "Multímetro: V⎓",
+// A key in Spanish, for a screen reader and a solution's listing: "Multímetro: V DC",
 // "Generador: FREQ", "Cable rojo al borne COM", "Punta negra en el punto B", "Fuente: tensión
 // +1 V", "Circuito: Pila de 9 V con su resistencia interna". Points and circuits are named
 // by the list given; an index outside it is named by its number.

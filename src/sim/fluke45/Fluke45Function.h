@@ -36,7 +36,7 @@ struct Fluke45Range {
 
 struct Fluke45FunctionRow {
     Fluke45Function function;
-    QString name;            // "V⎓", "V⎓+V~", "Ω": how an exercise names it
+    QString name;            // "V DC", "V DC+V~", "Ω": how an exercise names it
     QString spoken;          // what follows the value in a reading: "en continua"
     bool acMark = false;     // the display's AC and DC marks beside the unit
     bool dcMark = false;

@@ -48,17 +48,17 @@ const std::map<Fluke45Function, Fluke45FunctionRow>& table()
     static const std::map<Fluke45Function, Fluke45FunctionRow> rows = [] {
         std::map<Fluke45Function, Fluke45FunctionRow> all;
         const auto add = [&all](Fluke45FunctionRow row) { all.emplace(row.function, std::move(row)); };
-        add({Fluke45Function::VoltsDc, QStringLiteral("V⎓"), QStringLiteral("en continua"), false, true, true,
+        add({Fluke45Function::VoltsDc, QStringLiteral("V DC"), QStringLiteral("en continua"), false, true, true,
              voltsRanges(1000)});
         add({Fluke45Function::VoltsAc, QStringLiteral("V~"), QStringLiteral("en alterna"), true, false, true,
              voltsRanges(750)});
-        add({Fluke45Function::VoltsAcDc, QStringLiteral("V⎓+V~"), QStringLiteral("en alterna más continua"), true,
+        add({Fluke45Function::VoltsAcDc, QStringLiteral("V DC+V~"), QStringLiteral("en alterna más continua"), true,
              true, true, voltsRanges(750)});
-        add({Fluke45Function::AmpsDc, QStringLiteral("A⎓"), QStringLiteral("en continua"), false, true, true,
+        add({Fluke45Function::AmpsDc, QStringLiteral("A DC"), QStringLiteral("en continua"), false, true, true,
              ampsRanges()});
         add({Fluke45Function::AmpsAc, QStringLiteral("A~"), QStringLiteral("en alterna"), true, false, true,
              ampsRanges()});
-        add({Fluke45Function::AmpsAcDc, QStringLiteral("A⎓+A~"), QStringLiteral("en alterna más continua"), true,
+        add({Fluke45Function::AmpsAcDc, QStringLiteral("A DC+A~"), QStringLiteral("en alterna más continua"), true,
              true, true, ampsRanges()});
         add({Fluke45Function::Ohms, QStringLiteral("Ω"), {}, false, false, true,
              {ohms("300 Ω", 300, "Ω", 1, 2, 3.2e3), ohms("3 kΩ", 3e3, "kΩ", 1e3, 4, 3.2e3),

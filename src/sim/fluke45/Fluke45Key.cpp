@@ -12,8 +12,8 @@ struct Legends {
 const std::map<Fluke45Key, Legends>& legends()
 {
     static const std::map<Fluke45Key, Legends> table{
-        {Fluke45Key::VoltsDc, {QStringLiteral("V⎓"), {}}},
-        {Fluke45Key::AmpsDc, {QStringLiteral("A⎓"), {}}},
+        {Fluke45Key::VoltsDc, {QStringLiteral("V DC"), {}}},
+        {Fluke45Key::AmpsDc, {QStringLiteral("A DC"), {}}},
         {Fluke45Key::Ohms, {QStringLiteral("Ω"), {}}},
         {Fluke45Key::DiodeContinuity, {QStringLiteral("→|·)))"), {}}},
         {Fluke45Key::VoltsAc, {QStringLiteral("V~"), {}}},

@@ -29,7 +29,7 @@ enum class Fluke45Key {
 // All keys, in the order above.
 const std::vector<Fluke45Key>& fluke45Keys();
 
-// The legend on the key's top: "V⎓", "A~", "Ω", "FREQ", "▲", "MN MX", "2ND"...
+// The legend on the key's top: "V DC", "A~", "Ω", "FREQ", "▲", "MN MX", "2ND"...
 QString fluke45KeyLegend(Fluke45Key key);
 
 // The legend printed below the key, its function after 2ND ("COMP", "HI", "LO", "REF #",

@@ -17,10 +17,10 @@
 enum class Fluke45Sound { Beep, ContinuousOn, ContinuousOff };
 
 // What an exercise judges, as the words a student would use, so that `Differences` can
-// compare them ("Función: V~ (se pide V⎓)"); the settings and display besides.
+// compare them ("Función: V~ (se pide V DC)"); the settings and display besides.
 struct Fluke45State {
     bool on = true;
-    QString function;         // "V⎓", "V⎓+V~", "Ω", "diodos", "FREQ"
+    QString function;         // "V DC", "V DC+V~", "Ω", "diodos", "FREQ"
     QString range;            // "30 V"
     QString rangeMode;        // "automático" or "manual"
     QString secondary;        // the secondary display's function, or "apagado"
