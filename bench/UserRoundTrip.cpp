@@ -1,9 +1,9 @@
 #include "UserRoundTrip.h"
 
 #include "core/ObjectNames.h"
+#include "instruments/InstrumentRegistry.h"
 #include "instruments/common/FrontPanelExplorer.h"
 #include "instruments/common/InstrumentWindow.h"
-#include "instruments/InstrumentRegistry.h"
 #include "shell/ChooserWindow.h"
 #include "widgets/SensitiveMap.h"
 

@@ -7,8 +7,7 @@
 
 namespace {
 
-class QuitAfterPaint : public QObject
-{
+class QuitAfterPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {

@@ -49,7 +49,8 @@ int main(int argc, char** argv)
             supply->supply.setPoint = 12.0;
         circuit.attach(Elements::resistor(QStringLiteral("METER"), circuit.nodeCount() - 1, 0, 10e6));
         bool solved = true;
-        const Figures op = timeMicroseconds(2000, [&] { solved = CircuitSolver::operatingPoint(circuit).solved() && solved; });
+        const Figures op =
+            timeMicroseconds(2000, [&] { solved = CircuitSolver::operatingPoint(circuit).solved() && solved; });
         std::printf("%-22s operating point: median %6.1f µs, worst %7.1f µs%s\n", qPrintable(file.fileName), op.median,
                     op.worst, solved ? "" : " (not solved)");
         if (Element* generator = circuit.generator()) {

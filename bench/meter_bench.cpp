@@ -77,7 +77,8 @@ int main(int argc, char** argv)
                         qPrintable(bench.circuitAt(index).title), alternating.median, alternating.worst);
         }
         std::printf("%-55s DC operating point, meter attached: median %6.1f µs, worst %7.1f µs%s\n",
-                    qPrintable(bench.circuitAt(index).title), op.median, op.worst, displayed > 0 ? "" : " (nothing shown)");
+                    qPrintable(bench.circuitAt(index).title), op.median, op.worst,
+                    displayed > 0 ? "" : " (nothing shown)");
     }
     return bench.circuitCount() == 0 ? 1 : 0;
 }

@@ -35,10 +35,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QUrl>
+#include <QtEndian>
 
 #include <algorithm>
 #include <atomic>
@@ -48,8 +48,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -68,8 +68,16 @@ QByteArray toneWav()
     QByteArray pcm(frames * 2, 0);
     for (int i = 0; i < frames; ++i)
         qToLittleEndian(qint16(12000 * std::sin(2 * M_PI * 441 * i / 44100.0)), pcm.data() + 2 * i);
-    const auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
-    const auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
+    const auto le32 = [](quint32 v) {
+        QByteArray b(4, 0);
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const auto le16 = [](quint16 v) {
+        QByteArray b(2, 0);
+        qToLittleEndian(v, b.data());
+        return b;
+    };
     const QByteArray fmt = "fmt " + le32(16) + le16(1) + le16(1) + le32(44100) + le32(88200) + le16(2) + le16(16);
     const QByteArray body = "WAVE" + fmt + "data" + le32(quint32(pcm.size())) + pcm;
     return "RIFF" + le32(quint32(body.size())) + body;
@@ -227,8 +235,7 @@ std::vector<std::int64_t> playsOfChild(const char* self, const std::string& play
 }
 
 // Another process that keeps every core busy until it is stopped.
-class BusyCores
-{
+class BusyCores {
 public:
     BusyCores()
     {
@@ -307,7 +314,8 @@ int main(int argc, char** argv)
 
     QCoreApplication app(argc, argv);
     const std::string file = SoundPaths::resolve(QString::fromLatin1(Cue)).toStdString();
-    const std::string monitor = qEnvironmentVariable("TRIVANE_SINK_MONITOR", QStringLiteral("test.monitor")).toStdString();
+    const std::string monitor =
+        qEnvironmentVariable("TRIVANE_SINK_MONITOR", QStringLiteral("test.monitor")).toStdString();
     constexpr int count = 50;
     constexpr int spacingMs = 300;
 
@@ -356,9 +364,9 @@ int main(int argc, char** argv)
         usleep(500000);
         listener.waitUntilRecorded(SinkListener::now());
         const Figures f = figuresFor(listener, run.plays, toneSpacingMs);
-        std::printf("  %-34s %3d / %-3d %8.1f %8.1f %8.1f %4llu / %llu\n",
-                    busy ? "both cores kept busy" : "idle", wholePlays(listener, run.plays, toneSpacingMs),
-                    int(run.plays.size()), f.medianMs, f.worstMs, f.firstMs, run.underruns, run.requests);
+        std::printf("  %-34s %3d / %-3d %8.1f %8.1f %8.1f %4llu / %llu\n", busy ? "both cores kept busy" : "idle",
+                    wholePlays(listener, run.plays, toneSpacingMs), int(run.plays.size()), f.medianMs, f.worstMs,
+                    f.firstMs, run.underruns, run.requests);
     }
     listener.stop();
 

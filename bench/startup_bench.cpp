@@ -34,6 +34,7 @@
 //                            on the bench, then quit (used by the report, for their peak memory)
 //   startup_bench --round-trips N / --bare-round-trips N
 //                            resident memory after 10 and after N round trips (used by the report)
+#include "UserRoundTrip.h"
 #include "core/FormReference.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
@@ -46,21 +47,20 @@
 #include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
-#include "sim/bench/Fluke45Bench.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
-#include "shell/Startup.h"
 #include "shell/ChooserWindow.h"
-#include "UserRoundTrip.h"
+#include "shell/Startup.h"
+#include "sim/bench/Fluke45Bench.h"
 #include "widgets/LinkLabel.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QMessageBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -95,13 +95,11 @@ constexpr int Trips = 1000;
 // Quits the application once the watched window has painted: the event loop ends as
 // this paint is done, before any work queued for after the first paint (the program's
 // audio output) begins, which would otherwise run into the process's exit and be counted.
-class QuitAfterPaint : public QObject
-{
+class QuitAfterPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->isWindow())
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
             QCoreApplication::quit();
         return false;
     }
@@ -182,7 +180,8 @@ int runVisitAll(int argc, char** argv, bool trace)
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) { // a question: yes, as a student goes on
             for (QAbstractButton* button : box->buttons())
-                if (box->buttonRole(button) == QMessageBox::YesRole || box->buttonRole(button) == QMessageBox::AcceptRole) {
+                if (box->buttonRole(button) == QMessageBox::YesRole
+                    || box->buttonRole(button) == QMessageBox::AcceptRole) {
                     button->click();
                     return;
                 }
@@ -203,8 +202,7 @@ int runVisitAll(int argc, char** argv, bool trace)
     };
     paintAll(QStringLiteral("chooser"));
     const QStringList opening{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem,
-                              ObjectNames::practiceMenuItem, ObjectNames::helpMenuItem,
-                              ObjectNames::progressMenuItem};
+                              ObjectNames::practiceMenuItem, ObjectNames::helpMenuItem, ObjectNames::progressMenuItem};
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all()) {
         QPointer<QWidget> window = InstrumentWindows::open(instrument.id, formReference<ChooserWindow>());
         if (!window)
@@ -290,8 +288,8 @@ int runChooserPictures(int argc, char** argv)
         for (const QString& name : names) {
             const QResource resource(":/prerendered/" + name + "@" + ratio + "x.raw");
             const auto* header = reinterpret_cast<const std::int32_t*>(resource.data());
-            pixmaps << QPixmap::fromImage(QImage(resource.data() + 20, header[1], header[2], header[3],
-                                                 QImage::Format(header[4])));
+            pixmaps << QPixmap::fromImage(
+                QImage(resource.data() + 20, header[1], header[2], header[3], QImage::Format(header[4])));
         }
         raw.push_back(clock.nsecsElapsed() / 1e6);
         clock.restart();
@@ -557,9 +555,8 @@ int runOpenings(int argc, char** argv)
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QWidget* window = nullptr;
-        times.push_back(msToPaint([&] {
-            window = InstrumentWindows::open(InstrumentId::PowerSupply, formReference<ChooserWindow>());
-        }));
+        times.push_back(msToPaint(
+            [&] { window = InstrumentWindows::open(InstrumentId::PowerSupply, formReference<ChooserWindow>()); }));
         settle();
         Navigation::backToChooser(window);
         settle();
@@ -658,8 +655,8 @@ void printRatios(const char* self, int rounds)
     }
     const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
     std::printf("against a bare Qt window (bare_window) that quits after its first paint\n"
-                "(%d rounds, alternated; %s):\n", rounds,
-                bus && *bus ? "with a session bus" : "NO session bus");
+                "(%d rounds, alternated; %s):\n",
+                rounds, bus && *bus ? "with a session bus" : "NO session bus");
     std::printf("  start-up to first paint: bare %.1f ms, Trivane %.1f ms: %.2f x (goal: at most 1.20)\n",
                 median(bareMs), median(trivaneMs), median(trivaneMs) / median(bareMs));
     std::printf("  peak memory: bare %.1f MiB, Trivane after every window %.1f MiB: %.2f x (goal: at most 1.50)\n",
@@ -760,7 +757,8 @@ int main(int argc, char** argv)
             pclose(out);
         }
         std::printf("FG110 practice, key press to display and oscilloscope painted (warm, 600 presses, at 2x): "
-                    "median %.2f ms, worst %.2f ms (goal: 8)\n", ms, worst);
+                    "median %.2f ms, worst %.2f ms (goal: 8)\n",
+                    ms, worst);
     }
     {
         const std::string command = std::string("QT_SCALE_FACTOR=2 '") + argv[0] + "' --bench-keys 2>/dev/null";
@@ -771,15 +769,16 @@ int main(int argc, char** argv)
             pclose(out);
         }
         std::printf("Fluke 45 bench, a key or a lead moved to both displays painted (warm, 500, at 2x): "
-                    "median %.2f ms, worst %.2f ms (goal: 8)\n", ms, worst);
+                    "median %.2f ms, worst %.2f ms (goal: 8)\n",
+                    ms, worst);
         std::vector<double> windowMiB, benchMiB;
         for (int i = 0; i < 5; ++i) {
             windowMiB.push_back(runChild(argv[0], "--fluke45-window").peakMiB);
             benchMiB.push_back(runChild(argv[0], "--fluke45-bench").peakMiB);
         }
         std::printf("Fluke 45 window peak memory (median of 5): %.1f MiB; with the bench open: %.1f MiB, "
-                    "%.1f MiB more (goal: at most 3)\n", median(windowMiB), median(benchMiB),
-                    median(benchMiB) - median(windowMiB));
+                    "%.1f MiB more (goal: at most 3)\n",
+                    median(windowMiB), median(benchMiB), median(benchMiB) - median(windowMiB));
     }
     const std::string hung = hungAudioService();
     {
@@ -795,8 +794,8 @@ int main(int argc, char** argv)
         // Memory over many visits: resident growth from the 10th to the 1000th round trip,
         // offscreen and, where an X server is given (DISPLAY), on it.
         const auto trips = [&](const char* platform, const char* mode) {
-            const std::string command = std::string("QT_QPA_PLATFORM=") + platform + " '" + argv[0] + "' " + mode
-                                        + " " + std::to_string(Trips) + " 2>/dev/null";
+            const std::string command = std::string("QT_QPA_PLATFORM=") + platform + " '" + argv[0] + "' " + mode + " "
+                                        + std::to_string(Trips) + " 2>/dev/null";
             long ten = 0, all = 0;
             if (FILE* out = popen(command.c_str(), "r")) {
                 if (std::fscanf(out, "%ld %ld", &ten, &all) != 2)
@@ -811,7 +810,8 @@ int main(int argc, char** argv)
         std::printf("resident memory growth from the 10th to the %dth round trip (KiB; goal: at most 2048):\n", Trips);
         std::printf("  round-trips: chooser (menu, or picture and page turn every %dth), instrument window,\n"
                     "  front panel, a click on a control, Esc, \"Volver\"; the seven instruments in turn;\n"
-                    "  bare-round-trips: a bare window with a label, made and destroyed\n", PageTurnEvery);
+                    "  bare-round-trips: a bare window with a label, made and destroyed\n",
+                    PageTurnEvery);
         std::vector<const char*> platforms{"offscreen"};
         if (const char* display = std::getenv("DISPLAY"); display && *display)
             platforms.push_back("xcb");

@@ -23,10 +23,13 @@ inline void release(QWidget* window)
 }
 
 // A window whose creation can fail (its sound cue could not be opened) says so.
+// The formatter of Debian 12 lays a requirement out badly.
+// clang-format off
 template <class Form>
 concept MayFailToCreate = requires(const Form& f) {
     { f.isCreated() } -> std::convertible_to<bool>;
 };
+// clang-format on
 
 // Stores a window just created in its class's form reference, shows it in front of the
 // others and releases the window being left; a window that could not be created is

@@ -49,7 +49,10 @@ inline constexpr char progressCloseButton[] = "BotonCerrar";
 inline constexpr char progressStatusLabel[] = "LabelEstado";
 inline constexpr char reportFileDialog[] = "DialogoGuardarInforme";
 // The chart of the nth instrument shown (from 1), in the chooser's order.
-inline QString progressChart(int n) { return QStringLiteral("Grafico%1").arg(n); }
+inline QString progressChart(int n)
+{
+    return QStringLiteral("Grafico%1").arg(n);
+}
 
 // The front-panel explorer.
 inline constexpr char panelMap[] = "SensitiveMap1";
@@ -74,7 +77,10 @@ inline constexpr char whereIsVerdict[] = "LabelVeredicto";
 inline constexpr char whereIsNextButton[] = "BotonSiguiente";
 inline constexpr char whereIsOutline[] = "Recuadro";
 // The caption label of the nth control (from 1): the panel map's controls, then the stacked map's.
-inline QString captionLabel(int n) { return QStringLiteral("Label%1").arg(n); }
+inline QString captionLabel(int n)
+{
+    return QStringLiteral("Label%1").arg(n);
+}
 
 // The questionnaire.
 inline constexpr char questionNotebook[] = "TabbedNotebook1";
@@ -82,8 +88,14 @@ inline constexpr char answerLabel[] = "Label2";
 inline constexpr char verdictLabel[] = "Label3";
 inline constexpr char quizAcceptButton[] = "Aceptar";
 // The nth option's radio button (from 1, counted across the pages) and its lines (from 1).
-inline QString optionButton(int n) { return QStringLiteral("RadioButton%1").arg(n); }
-inline QString optionLine(int n, int line) { return QStringLiteral("RadioButton%1Line%2").arg(n).arg(line); }
+inline QString optionButton(int n)
+{
+    return QStringLiteral("RadioButton%1").arg(n);
+}
+inline QString optionLine(int n, int line)
+{
+    return QStringLiteral("RadioButton%1Line%2").arg(n).arg(line);
+}
 // Why a wrong option is wrong, and its link to the control on the front panel.
 inline constexpr char whyWrongLabel[] = "LabelPorQue";
 inline constexpr char whyWrongLink[] = "EnlacePorQue";
@@ -91,13 +103,22 @@ inline constexpr char whyWrongLink[] = "EnlacePorQue";
 // in the order shown), its title and its button to go on.
 inline constexpr char reviewButton[] = "BotonRepasar";
 inline constexpr char reviewPage[] = "PaginaRepaso";
-inline QString reviewOption(int n) { return QStringLiteral("RadioButtonRepaso%1").arg(n); }
+inline QString reviewOption(int n)
+{
+    return QStringLiteral("RadioButtonRepaso%1").arg(n);
+}
 inline constexpr char reviewTitle[] = "LabelRepaso";
 inline constexpr char reviewNextButton[] = "BotonSiguiente";
 
 // The note and page windows: their numbered texts and their one button.
-inline QString noteLabel(int n) { return QStringLiteral("Label%1").arg(n); }
-inline QString noteMemo(int n) { return QStringLiteral("Memo%1").arg(n); }
+inline QString noteLabel(int n)
+{
+    return QStringLiteral("Label%1").arg(n);
+}
+inline QString noteMemo(int n)
+{
+    return QStringLiteral("Memo%1").arg(n);
+}
 inline constexpr char noteAcceptButton[] = "BitBtn1"; // "&Aceptar" with its tick
 inline constexpr char noteCloseButton[] = "Button1";  // the Fluke 45's notes: "&Cerrar"
 

@@ -37,8 +37,8 @@ const InstrumentDefinition& definition(InstrumentId instrument)
 const std::vector<InstrumentId>& multimeterMenuOrder()
 {
     static const std::vector<InstrumentId> order{
-        InstrumentId::Fluke45, InstrumentId::Hc6000, InstrumentId::Fluke73, InstrumentId::Phywe,
-        InstrumentId::Demestres2001,
+        InstrumentId::Fluke45, InstrumentId::Hc6000,        InstrumentId::Fluke73,
+        InstrumentId::Phywe,   InstrumentId::Demestres2001,
     };
     return order;
 }
@@ -62,8 +62,8 @@ const std::vector<CatalogueOnPicture>& allCatalogues()
             const ExplorerLayout& layout = panel.layout();
             // A panel without controls has nothing to check.
             if (!panel.catalogue().empty())
-                found.push_back({instrument.name, layout.picture, layout.map.size(), &panel.catalogue(),
-                                 panel.relatedTopicCount});
+                found.push_back(
+                    {instrument.name, layout.picture, layout.map.size(), &panel.catalogue(), panel.relatedTopicCount});
             if (panel.stackedCatalogue)
                 found.push_back({instrument.name + QLatin1Char(' ') + layout.stackedMap->checkBoxCaption,
                                  layout.stackedMap->picture, layout.map.size(), &panel.stackedCatalogue(),

@@ -12,16 +12,14 @@ namespace {
 
 // A WAV file's samples in place: 8-bit unsigned or 16 to 32-bit signed little-endian, as
 // 16-bit values (the top two bytes); more than two channels are mixed down to one.
-class SourceFrames
-{
+class SourceFrames {
 public:
     SourceFrames(std::span<const std::byte> data, const wav::Check& wav)
         : m_data(data)
         , m_channels(wav.channels)
         , m_width(wav.bitsPerSample / 8)
         , m_frames(data.size() / std::size_t(wav.channels * (wav.bitsPerSample / 8)))
-    {
-    }
+    { }
 
     std::size_t frames() const { return m_frames; }
     int channelsOut() const { return m_channels <= 2 ? m_channels : 1; }

@@ -12,8 +12,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // One short connection to the service, on a main loop of its own run by the caller.
-class Connection
-{
+class Connection {
 public:
     explicit Connection(Clock::time_point deadline)
         : m_deadline(deadline)
@@ -35,8 +34,10 @@ public:
     {
         if (!m_context || pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
             return false;
-        return runUntil([this] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))
-                                        || pa_context_get_state(m_context) == PA_CONTEXT_READY; })
+        return runUntil([this] {
+                   return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))
+                          || pa_context_get_state(m_context) == PA_CONTEXT_READY;
+               })
                && pa_context_get_state(m_context) == PA_CONTEXT_READY;
     }
 

@@ -14,8 +14,7 @@ namespace Pictures {
 // longer, the most recently used up to a budget. So a front panel's picture goes with its
 // window, unless it is among the last few used, while going back and forth between the
 // chooser and a window finds its pictures ready.
-class PictureCache
-{
+class PictureCache {
 public:
     static constexpr qint64 UnshownBudgetBytes = 256 * 1024;
 

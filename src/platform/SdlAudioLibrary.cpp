@@ -22,13 +22,12 @@ const SdlAudioLibrary* loadNow()
         return nullptr;
     // Never unloaded: the library's own threads may outlive the output's closing.
     static SdlAudioLibrary library{};
-    const bool whole = resolve(handle, "SDL_SetHint", library.setHint)
-                       && resolve(handle, "SDL_InitSubSystem", library.initSubSystem)
-                       && resolve(handle, "SDL_Quit", library.quit)
-                       && resolve(handle, "SDL_TLSCleanup", library.tlsCleanup)
-                       && resolve(handle, "SDL_OpenAudioDevice", library.openAudioDevice)
-                       && resolve(handle, "SDL_PauseAudioDevice", library.pauseAudioDevice)
-                       && resolve(handle, "SDL_CloseAudioDevice", library.closeAudioDevice);
+    const bool whole =
+        resolve(handle, "SDL_SetHint", library.setHint) && resolve(handle, "SDL_InitSubSystem", library.initSubSystem)
+        && resolve(handle, "SDL_Quit", library.quit) && resolve(handle, "SDL_TLSCleanup", library.tlsCleanup)
+        && resolve(handle, "SDL_OpenAudioDevice", library.openAudioDevice)
+        && resolve(handle, "SDL_PauseAudioDevice", library.pauseAudioDevice)
+        && resolve(handle, "SDL_CloseAudioDevice", library.closeAudioDevice);
     return whole ? &library : nullptr;
 }
 

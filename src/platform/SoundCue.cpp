@@ -39,8 +39,7 @@ constexpr qint64 LargestCue = 16 * 1024 * 1024;
 
 SoundCue::SoundCue(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 SoundCue::~SoundCue()
 {
@@ -75,7 +74,8 @@ bool SoundCue::open(const QString& relativeName)
         if (reason.isEmpty()) {
             file.seek(qint64(m_wav.dataOffset));
             const QByteArray data = file.read(m_wav.dataBytes);
-            m_samples = AudioOutput::convert(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), m_wav);
+            m_samples =
+                AudioOutput::convert(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), m_wav);
         }
     }
     if (!reason.isEmpty()) {

@@ -14,8 +14,7 @@
 // The cue's samples are read and converted once, at opening, without touching the sound
 // system; every play mixes them into the program's one audio output (the first play opens
 // it, if the program has not yet).
-class SoundCue : public QObject
-{
+class SoundCue : public QObject {
     Q_OBJECT
 public:
     explicit SoundCue(QObject* parent = nullptr);

@@ -9,8 +9,7 @@ class QTranslator;
 // translation (Debian's qt6-translations-l10n); without it they stay in English. Only
 // for as long as such a dialog is up: the program's other windows, whose boxes read as
 // they always have, are left as they are.
-class SpanishQtTexts
-{
+class SpanishQtTexts {
 public:
     SpanishQtTexts();
     ~SpanishQtTexts();

@@ -11,8 +11,7 @@ constexpr double ForgettingPerMs = 0.01;
 StreamFlowWatch::StreamFlowWatch(int rate, double queuedMs)
     : m_rate(rate)
     , m_queuedMs(queuedMs)
-{
-}
+{ }
 
 void StreamFlowWatch::requested(int frames, std::int64_t nowNs)
 {

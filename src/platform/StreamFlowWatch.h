@@ -12,8 +12,7 @@
 // the queue ran dry in between. A machine too busy to run the mixing in time shows here.
 //
 // `requested` runs on the mixing thread; the counts and moments may be read from any.
-class StreamFlowWatch
-{
+class StreamFlowWatch {
 public:
     // `rate`: frames per second; `queuedMs`: the most the audio service keeps queued ahead
     // of the listener.

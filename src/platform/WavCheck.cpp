@@ -101,8 +101,8 @@ Check check(const Reader& read, std::uint64_t size)
             result.bytesPerSecond = le32(f + 8);
             const std::uint16_t blockAlign = le16(f + 12);
             result.bitsPerSample = le16(f + 14);
-            const bool bitsOk = result.bitsPerSample == 8 || result.bitsPerSample == 16
-                                || result.bitsPerSample == 24 || result.bitsPerSample == 32;
+            const bool bitsOk = result.bitsPerSample == 8 || result.bitsPerSample == 16 || result.bitsPerSample == 24
+                                || result.bitsPerSample == 32;
             if (result.channels == 0 || result.channels > 8 || result.sampleRate == 0 || !bitsOk
                 || blockAlign != result.channels * (result.bitsPerSample / 8)
                 || std::uint64_t(result.bytesPerSecond) != std::uint64_t(result.sampleRate) * blockAlign) {

@@ -13,8 +13,8 @@
 // One piece of a line of a question or an answer: a text, or a key picture standing
 // inside the line at its natural size.
 struct LineRun {
-    QString text;     // for a picture, what a screen reader says of it ("tecla FREQ")
-    QString picture;  // under "keys/", with its size; empty for a text
+    QString text;    // for a picture, what a screen reader says of it ("tecla FREQ")
+    QString picture; // under "keys/", with its size; empty for a text
     QSize pictureSize;
 };
 using QuizLine = std::vector<LineRun>;
@@ -26,7 +26,7 @@ struct QuizOption {
 
 struct QuizQuestion {
     QString tab;
-    std::vector<QuizLine> lines; // one or two; a single long line wraps within the page
+    std::vector<QuizLine> lines;       // one or two; a single long line wraps within the page
     std::array<QuizOption, 4> options; // in display order, top to bottom
 };
 

@@ -215,14 +215,15 @@ void QuestionnaireWindow::clearVerdict()
 // otherwise find only by reading the window.
 void QuestionnaireWindow::announce(QRadioButton* chosen)
 {
-    const QString line = m_verdict->text().isEmpty() ? QString() : m_answerLabel->text() + QLatin1Char(' ') + m_verdict->text();
+    const QString line =
+        m_verdict->text().isEmpty() ? QString() : m_answerLabel->text() + QLatin1Char(' ') + m_verdict->text();
     m_verdict->setAccessibleName(line);
     if (m_judged && m_judged != chosen)
         m_judged->setAccessibleDescription({});
     m_judged = chosen;
     if (m_judged)
-        m_judged->setAccessibleDescription(m_whyWrong->text().isEmpty() ? line
-                                                                        : line + QStringLiteral(". ") + m_whyWrong->text());
+        m_judged->setAccessibleDescription(
+            m_whyWrong->text().isEmpty() ? line : line + QStringLiteral(". ") + m_whyWrong->text());
 }
 
 // The button shows once every question has been answered, and can be pressed while one

@@ -28,8 +28,7 @@ class ReviewRound;
 // Ctrl+Tab and Ctrl+Shift+Tab turn the page from anywhere in the window, Alt+A is
 // "&Aceptar" and Alt+R "&Repasar las falladas"; Tab reaches the link, Enter follows it. A
 // screen reader hears each option as one sentence and the verdict as soon as it is given.
-class QuestionnaireWindow : public QDialog
-{
+class QuestionnaireWindow : public QDialog {
     Q_OBJECT
 public:
     explicit QuestionnaireWindow(const QuestionBank& bank);
@@ -39,7 +38,7 @@ public:
     QRandomGenerator& random() { return m_random; }
 
 protected:
-    void reject() override {} // no close box, and Esc does not close it
+    void reject() override { } // no close box, and Esc does not close it
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -73,7 +72,7 @@ private:
     QSet<int> m_missed;   // those answered wrong at least once
 
     // The review, shown in the notebook's place while it lasts.
-    QTabWidget* m_reviewPage = nullptr; // one page: the question asked, then the end
+    QTabWidget* m_reviewPage = nullptr;  // one page: the question asked, then the end
     QWidget* m_reviewQuestion = nullptr; // the page being asked, or the end's words
     QPushButton* m_reviewNext = nullptr;
     std::unique_ptr<ReviewRound> m_review;

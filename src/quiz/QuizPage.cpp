@@ -43,8 +43,9 @@ QString spoken(const QuizOption& option)
     QString sentence;
     for (const QuizLine& line : option.lines) {
         for (const LineRun& run : line) {
-            const bool punctuation = run.picture.isEmpty() && (run.text.startsWith(QLatin1Char('.'))
-                                                               || run.text.startsWith(QLatin1Char(',')));
+            const bool punctuation =
+                run.picture.isEmpty()
+                && (run.text.startsWith(QLatin1Char('.')) || run.text.startsWith(QLatin1Char(',')));
             if (!sentence.isEmpty() && !punctuation)
                 sentence += QLatin1Char(' ');
             sentence += run.text;
@@ -64,7 +65,8 @@ QWidget* build(const QuizQuestion& question, const std::function<QString(int opt
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(2);
-    if (question.lines.size() == 1 && question.lines.front().size() == 1 && question.lines.front().front().picture.isEmpty()) {
+    if (question.lines.size() == 1 && question.lines.front().size() == 1
+        && question.lines.front().front().picture.isEmpty()) {
         auto* text = new QLabel(question.lines.front().front().text, page);
         text->setTextFormat(Qt::PlainText);
         text->setWordWrap(true);

@@ -12,8 +12,7 @@ class QRandomGenerator;
 // One pass over the questions a student missed: each asked once, in the bank's order,
 // its options in a new order, and each answer recorded in the student's progress, where a
 // question answered right twice in a row counts as learned.
-class ReviewRound
-{
+class ReviewRound {
 public:
     // The questions worth asking again (indices into the bank, from 0): those missed and
     // not yet learned, in the bank's order.

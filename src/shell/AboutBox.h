@@ -4,8 +4,7 @@
 
 // The about box: created once at start-up, hidden, and shown modally each time it is
 // asked for; the same box every time.
-class AboutBox : public QDialog
-{
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     AboutBox();

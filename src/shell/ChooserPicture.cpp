@@ -13,13 +13,11 @@ constexpr int FocusRingWidth = 2;
 
 // A button to a screen reader: named after the instrument (the accessible name the
 // chooser gives it), pressed as a click.
-class PictureButtonInterface : public QAccessibleWidget
-{
+class PictureButtonInterface : public QAccessibleWidget {
 public:
     explicit PictureButtonInterface(ChooserPicture* picture)
         : QAccessibleWidget(picture, QAccessible::Button)
-    {
-    }
+    { }
 
     // The hint says what the name says already: nothing to describe.
     QString text(QAccessible::Text t) const override

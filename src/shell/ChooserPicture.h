@@ -7,8 +7,7 @@
 // Tab reaches it (a click does not give it the focus), Enter or Space report a click, and
 // while the keyboard has brought the focus there a ring in the highlight colour frames
 // it. Screen readers see a button named after the instrument.
-class ChooserPicture : public QLabel
-{
+class ChooserPicture : public QLabel {
     Q_OBJECT
 public:
     explicit ChooserPicture(QWidget* parent);

@@ -15,8 +15,7 @@ class QLabel;
 // The instrument chooser, the program's main window and home. A click on an
 // instrument's picture plays the page sound and turns the picture away in four frames,
 // 300 ms apart, then opens the instrument's window; the menu opens it at once.
-class ChooserWindow : public QMainWindow
-{
+class ChooserWindow : public QMainWindow {
     Q_OBJECT
 public:
     ChooserWindow();
@@ -51,7 +50,7 @@ private:
     QTimer m_animationTimer;
     QAction* m_soundAction = nullptr;
     std::vector<PictureSet> m_pictures;
-    PictureSet* m_animated = nullptr;   // the frame list: the picture and its three frames
+    PictureSet* m_animated = nullptr; // the frame list: the picture and its three frames
     int m_frameCounter = 0;
     bool m_created = false;
 };

@@ -9,8 +9,7 @@ class QTextBrowser;
 // open one to the front. It blocks nothing and nothing waits for it; "&Cerrar", Esc or
 // the close box release it. It belongs to no instrument window and stays open when the
 // window that opened it is left.
-class HelpWindow : public QDialog
-{
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
     // Opens the help, or brings the open one to the front; returns it.

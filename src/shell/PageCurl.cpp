@@ -33,8 +33,8 @@ Fold foldFor(qreal w, qreal h, int step)
         const QPointF bottom(w - 0.50 * s, h);
         // The corner's distance from the fold: a flat fold would put the tip as far inside.
         const QLineF fold(top, bottom);
-        const qreal corner = std::abs((bottom.x() - top.x()) * (top.y() - h) - (top.x() - w) * (bottom.y() - top.y()))
-                             / fold.length();
+        const qreal corner =
+            std::abs((bottom.x() - top.x()) * (top.y() - h) - (top.x() - w) * (bottom.y() - top.y())) / fold.length();
         return {top, bottom, 0.5, 0.8 * corner};
     }
     const QPointF top(w - 1, 0);

@@ -1,18 +1,18 @@
 #include "Startup.h"
 
+#include "AboutBox.h"
+#include "ChooserWindow.h"
+#include "HelpWindow.h"
+#include "Program.h"
 #include "core/AppState.h"
 #include "core/FormReference.h"
 #include "core/HelpMenuItems.h"
 #include "core/Navigation.h"
 #include "instruments/InstrumentRegistry.h"
-#include "Program.h"
-#include "AboutBox.h"
-#include "ChooserWindow.h"
-#include "HelpWindow.h"
 #include "platform/AudioOutput.h"
 #include "platform/ScreenCursors.h"
-#include "progress/ProgressWindow.h"
 #include "platform/WindowsFonts.h"
+#include "progress/ProgressWindow.h"
 #include "widgets/MenuArrowStyle.h"
 
 #include <QApplication>
@@ -26,8 +26,7 @@ namespace {
 // Opens the audio output once the chooser has painted for the first time (a cue played
 // earlier opens it itself): the sound system's setting up then runs on its own thread
 // beside a window already shown, never on the way to it.
-class OutputAfterFirstPaint : public QObject
-{
+class OutputAfterFirstPaint : public QObject {
 public:
     explicit OutputAfterFirstPaint(QWidget* window)
         : QObject(window)

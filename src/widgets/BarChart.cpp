@@ -2,8 +2,8 @@
 
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +11,7 @@ namespace {
 
 constexpr qreal TrackLength = 160; // on screen, in pixels
 constexpr int FocusRingWidth = 2;
-constexpr int Margin = 4; // room for the focus ring round the rows
+constexpr int Margin = 4;         // room for the focus ring round the rows
 constexpr qreal PaperEdge = 0.75; // the track's edge on paper, in the painter's units
 
 const QColor TrackEdge(96, 96, 96);
@@ -55,13 +55,11 @@ QRectF onDevicePixels(const QRectF& r, qreal ratio)
 }
 
 // What a screen reader sees: a chart, named as the window names it, described by its figures.
-class BarChartAccessible : public QAccessibleWidget
-{
+class BarChartAccessible : public QAccessibleWidget {
 public:
     explicit BarChartAccessible(QWidget* chart)
         : QAccessibleWidget(chart, QAccessible::Chart)
-    {
-    }
+    { }
 };
 
 QAccessibleInterface* barChartFactory(const QString& className, QObject* object)
@@ -102,7 +100,8 @@ QString BarChart::describe(const std::vector<ChartBar>& bars)
 QSizeF BarChart::sizeFor(const std::vector<ChartBar>& bars, const QFont& font, qreal trackLength)
 {
     const RowGeometry row = rowGeometry(bars, font);
-    return {row.labelWidth + trackLength + row.figureGap + widestFigure(bars, font), row.rowHeight * qreal(bars.size())};
+    return {row.labelWidth + trackLength + row.figureGap + widestFigure(bars, font),
+            row.rowHeight * qreal(bars.size())};
 }
 
 void BarChart::paint(QPainter& painter, QPointF origin, const std::vector<ChartBar>& bars, const QFont& font,
@@ -124,9 +123,9 @@ void BarChart::paint(QPainter& painter, QPointF origin, const std::vector<ChartB
         // screen a band of whole device pixels under the ground, on paper a thin stroke.
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(Qt::NoPen);
-        const QRectF track = onDevicePixels(QRectF(origin.x() + row.labelWidth, top + (row.rowHeight - row.barHeight) / 2,
-                                                   trackLength, row.barHeight),
-                                            devicePixelRatio);
+        const QRectF track = onDevicePixels(
+            QRectF(origin.x() + row.labelWidth, top + (row.rowHeight - row.barHeight) / 2, trackLength, row.barHeight),
+            devicePixelRatio);
         QRectF inside = track;
         if (devicePixelRatio > 0) {
             const qreal edge = std::max(1.0, std::round(devicePixelRatio)) / devicePixelRatio;

@@ -9,7 +9,7 @@ class QPainter;
 
 // One bar: what it counts, how far it reaches of its whole, and the figure printed after it.
 struct ChartBar {
-    QString label;  // "Preguntas contestadas"
+    QString label; // "Preguntas contestadas"
     int value = 0;
     int total = 0;  // the whole the bar is drawn against; 0 when there is nothing to count yet
     QString figure; // "3 de 4"
@@ -22,8 +22,7 @@ struct ChartBar {
 //
 // A screen reader reaches it by Tab and hears its name and, as its description, the same
 // figures in words ("Preguntas contestadas: 3 de 4."), set only when they change.
-class BarChart : public QWidget
-{
+class BarChart : public QWidget {
     Q_OBJECT
 public:
     explicit BarChart(QWidget* parent = nullptr);

@@ -8,13 +8,11 @@ namespace {
 constexpr char MarkProperty[] = "trivaneDecorative";
 constexpr char FrameOnlyProperty[] = "trivaneFrameOnly";
 
-class DecorativeInterface : public QAccessibleWidget
-{
+class DecorativeInterface : public QAccessibleWidget {
 public:
     explicit DecorativeInterface(QWidget* widget)
         : QAccessibleWidget(widget, QAccessible::NoRole)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text) const override { return {}; }
 
@@ -28,13 +26,11 @@ public:
 };
 
 // A plain container, as Qt presents a window's client area: no name, role "client".
-class FrameOnlyInterface : public QAccessibleWidget
-{
+class FrameOnlyInterface : public QAccessibleWidget {
 public:
     explicit FrameOnlyInterface(QWidget* widget)
         : QAccessibleWidget(widget, QAccessible::Client)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text) const override { return {}; }
 };

@@ -5,8 +5,7 @@
 // A line of text that works as a link: a click on it (pressed and released over it with
 // the left button) raises clicked(), and so do Enter and Space while it has the keyboard,
 // which Tab gives it; a dotted frame shows that it has.
-class LinkLabel : public QLabel
-{
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);

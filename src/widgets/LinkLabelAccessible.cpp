@@ -22,8 +22,7 @@ void LinkLabelAccessible::install()
 
 LinkLabelAccessible::LinkLabelAccessible(LinkLabel* link)
     : QAccessibleWidget(link, QAccessible::Link)
-{
-}
+{ }
 
 QString LinkLabelAccessible::text(QAccessible::Text kind) const
 {

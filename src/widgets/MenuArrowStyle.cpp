@@ -25,8 +25,7 @@ const QPalette& arrowPalette(const QColor& color)
 
 MenuArrowStyle::MenuArrowStyle(const QString& baseStyle)
     : QProxyStyle(baseStyle)
-{
-}
+{ }
 
 void MenuArrowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                    const QWidget* widget) const

@@ -9,8 +9,7 @@
 // is cached. Each menu gone through left such arrows in the pixmap cache, about 1 kB a
 // visit to an instrument, which nothing would draw again. Drawn from a palette made once,
 // the same arrow is found in the cache the next time. It looks the same.
-class MenuArrowStyle : public QProxyStyle
-{
+class MenuArrowStyle : public QProxyStyle {
 public:
     // Wraps the style named `baseStyle` (QStyle::name()).
     explicit MenuArrowStyle(const QString& baseStyle);

@@ -16,12 +16,12 @@ const QColor Phosphor(0x7c, 0xff, 0x9e);
 const QColor Glow(0x3c, 0xff, 0x78, 0x48);
 const QColor LabelText(0xd8, 0xe0, 0xdb);
 
-constexpr int Margin = 8;            // logical pixels round the screen
+constexpr int Margin = 8;             // logical pixels round the screen
 constexpr int PreferredDivision = 32; // logical pixels
 constexpr int SmallestDivision = 16;
-constexpr int TicksPerDivision = 5;   // on the centre lines
+constexpr int TicksPerDivision = 5;     // on the centre lines
 constexpr double TickHalfLength = 0.07; // of a division
-constexpr int TraceWidth = 2;         // logical pixels, a whole number of device pixels at whole scales
+constexpr int TraceWidth = 2;           // logical pixels, a whole number of device pixels at whole scales
 constexpr int GlowWidth = 6;
 
 const QString Name = QStringLiteral("Osciloscopio");

@@ -14,8 +14,7 @@
 // stretches of the trace fall on whole pixels at any scale. A screen reader hears
 // "Osciloscopio" and, as its description, what the screen shows in words
 // (`describeScreen`), changed once for each new signal.
-class Oscilloscope : public QWidget
-{
+class Oscilloscope : public QWidget {
     Q_OBJECT
 
 public:

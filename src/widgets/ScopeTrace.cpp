@@ -15,14 +15,14 @@ constexpr double NarrowestCycle = 4;
 // slope leaves at most the one pixel that rounding to pixel boundaries makes).
 constexpr double JumpRise = 1.5;
 
-class Sampler
-{
+class Sampler {
 public:
     Sampler(const ScopeSignal& signal, const ScopeScale& scale, const ScopeScreen& screen)
-        : m_signal(signal), m_scale(scale), m_screen(screen),
-          m_restingLevel(signal.cycles > 0 ? signal.volts(signal.cycles * signal.period) : 0)
-    {
-    }
+        : m_signal(signal)
+        , m_scale(scale)
+        , m_screen(screen)
+        , m_restingLevel(signal.cycles > 0 ? signal.volts(signal.cycles * signal.period) : 0)
+    { }
 
     double secondsAt(double x) const
     {
@@ -32,7 +32,8 @@ public:
     bool isBand(double seconds) const
     {
         const double cycle = m_signal.period / m_scale.secondsPerDivision * m_screen.division;
-        return m_signal.cycles > 0 && cycle < NarrowestCycle && seconds >= 0 && seconds < m_signal.cycles * m_signal.period;
+        return m_signal.cycles > 0 && cycle < NarrowestCycle && seconds >= 0
+               && seconds < m_signal.cycles * m_signal.period;
     }
 
     // A vertical stroke across the band, down and up in turn so that the strokes join.
@@ -88,7 +89,8 @@ private:
 
 QPointF scopePoint(const ScopeScreen& screen, const ScopeScale& scale, double seconds, double volts)
 {
-    const double x = screen.topLeft.x() + (seconds - scale.leftEdgeSeconds) / scale.secondsPerDivision * screen.division;
+    const double x =
+        screen.topLeft.x() + (seconds - scale.leftEdgeSeconds) / scale.secondsPerDivision * screen.division;
     const double y = screen.centreY() - volts / scale.voltsPerDivision * screen.division;
     return {x, y};
 }

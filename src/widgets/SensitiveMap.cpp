@@ -231,10 +231,10 @@ const std::vector<int>& SensitiveMap::readingOrder() const
 int SensitiveMap::nearest(int key) const
 {
     using RegionOrder::Direction;
-    const Direction direction = key == Qt::Key_Left ? Direction::Left
-                              : key == Qt::Key_Right ? Direction::Right
-                              : key == Qt::Key_Up    ? Direction::Up
-                                                     : Direction::Down;
+    const Direction direction = key == Qt::Key_Left    ? Direction::Left
+                                : key == Qt::Key_Right ? Direction::Right
+                                : key == Qt::Key_Up    ? Direction::Up
+                                                       : Direction::Down;
     std::vector<int> order = readingOrder();
     for (int& n : order)
         --n;

@@ -22,8 +22,7 @@
 // it; Tab and Shift+Tab leave. The caption shown is that of the last region the pointer
 // entered or the keyboard reached, whichever came last. A screen reader sees each region
 // as a button (SensitiveMapAccessible).
-class SensitiveMap : public QWidget
-{
+class SensitiveMap : public QWidget {
     Q_OBJECT
 public:
     static constexpr int Capacity = 100;

@@ -9,14 +9,12 @@ namespace {
 
 // One region of a map, as a button. It lives in the accessibility cache, and its map's
 // interface removes it from there when the map goes.
-class RegionAccessible : public QAccessibleInterface, public QAccessibleActionInterface
-{
+class RegionAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     RegionAccessible(SensitiveMap* map, int region)
         : m_map(map)
         , m_region(region)
-    {
-    }
+    { }
 
     bool isValid() const override { return m_map && m_region <= m_map->regionCount(); }
     QObject* object() const override { return nullptr; }
@@ -26,7 +24,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text, const QString&) override { }
     QAccessible::Role role() const override { return QAccessible::Button; }
 
     QString text(QAccessible::Text kind) const override
@@ -99,8 +97,7 @@ void SensitiveMapAccessible::install()
 
 SensitiveMapAccessible::SensitiveMapAccessible(SensitiveMap* map)
     : QAccessibleWidget(map, QAccessible::Graphic)
-{
-}
+{ }
 
 SensitiveMapAccessible::~SensitiveMapAccessible()
 {
@@ -123,8 +120,8 @@ QAccessibleInterface* SensitiveMapAccessible::child(int index) const
     if (index < 0 || index >= childCount())
         return nullptr;
     while (int(m_regionIds.size()) <= index)
-        m_regionIds.push_back(QAccessible::registerAccessibleInterface(
-            new RegionAccessible(map(), int(m_regionIds.size()) + 1)));
+        m_regionIds.push_back(
+            QAccessible::registerAccessibleInterface(new RegionAccessible(map(), int(m_regionIds.size()) + 1)));
     return QAccessible::accessibleInterface(m_regionIds[std::size_t(index)]);
 }
 

@@ -10,8 +10,7 @@ class SensitiveMap;
 // named by its caption (without the padding blanks), described by the texts its owner
 // gave, placed on the screen where the region is and pressed as a click presses it. A
 // region the pointer cannot reach is listed too, but as invisible and not focusable.
-class SensitiveMapAccessible : public QAccessibleWidget
-{
+class SensitiveMapAccessible : public QAccessibleWidget {
 public:
     // Makes every sensitive map answer with this interface; once is enough.
     static void install();

@@ -104,13 +104,13 @@ const std::array<QPolygonF, 7>& segmentShapes()
         const double g = Gap;
         const double ends = g * 1.4; // a bar stops short of its corner by the gap, measured across
         return std::array<QPolygonF, 7>{
-            bar({left + ends, top}, {right - ends, top}, t),          // a
-            bar({right, top + ends}, {right, middle - ends}, t),      // b
-            bar({right, middle + ends}, {right, bottom - ends}, t),   // c
-            bar({left + ends, bottom}, {right - ends, bottom}, t),    // d
-            bar({left, middle + ends}, {left, bottom - ends}, t),     // e
-            bar({left, top + ends}, {left, middle - ends}, t),        // f
-            bar({left + ends, middle}, {right - ends, middle}, t),    // g
+            bar({left + ends, top}, {right - ends, top}, t),        // a
+            bar({right, top + ends}, {right, middle - ends}, t),    // b
+            bar({right, middle + ends}, {right, bottom - ends}, t), // c
+            bar({left + ends, bottom}, {right - ends, bottom}, t),  // d
+            bar({left, middle + ends}, {left, bottom - ends}, t),   // e
+            bar({left, top + ends}, {left, middle - ends}, t),      // f
+            bar({left + ends, middle}, {right - ends, middle}, t),  // g
         };
     }();
     return shapes;

@@ -39,8 +39,8 @@ QList<Segments> cellsOf(const QString& text);
 
 struct Style {
     QColor lit;
-    QColor unlit;     // segments that are off, faintly, as an LCD or LED shows them
-    int cells = 0;    // the display's cells, the text to the right; 0: as many as the text needs
+    QColor unlit;       // segments that are off, faintly, as an LCD or LED shows them
+    int cells = 0;      // the display's cells, the text to the right; 0: as many as the text needs
     int blankCell = -1; // a cell of the text (0 = its first) drawn off, for blinking; its point stays
 };
 

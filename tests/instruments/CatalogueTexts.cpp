@@ -78,7 +78,8 @@ QString difference(const QStringList& expected, const QStringList& actual)
     block(QLatin1Char(' '), expected, std::max<qsizetype>(0, first - context), first);
     block(QLatin1Char('-'), expected, first, expected.size() - tail);
     block(QLatin1Char('+'), actual, first, actual.size() - tail);
-    block(QLatin1Char(' '), expected, expected.size() - tail, std::min(expected.size(), expected.size() - tail + context));
+    block(QLatin1Char(' '), expected, expected.size() - tail,
+          std::min(expected.size(), expected.size() - tail + context));
     return shown.join(QLatin1Char('\n'));
 }
 

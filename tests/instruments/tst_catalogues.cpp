@@ -35,14 +35,10 @@ QString rowName(std::size_t i, const ControlRow& row)
 
 } // namespace
 
-class CataloguesTest : public QObject
-{
+class CataloguesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(!InstrumentRegistry::allCatalogues().empty());
-    }
+    void initTestCase() { QVERIFY(!InstrumentRegistry::allCatalogues().empty()); }
 
     void rectangles_data() { addCatalogueRows(); }
 
@@ -140,8 +136,7 @@ private slots:
     {
         const CatalogueOnPicture& c = current();
         QVERIFY(!c.pictureSize.isEmpty());
-        QVERIFY2(!Pictures::get(c.picture, c.pictureSize).isNull(),
-                 qPrintable(c.picture));
+        QVERIFY2(!Pictures::get(c.picture, c.pictureSize).isNull(), qPrintable(c.picture));
     }
 };
 

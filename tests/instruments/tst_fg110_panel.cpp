@@ -62,7 +62,8 @@ const QList<Control>& controls()
         control(1, 4, 72, 140, 113, 159, "Cambio de funciones", "Tecla shift", 1, 1),
         control(1, 5, 170, 108, 210, 126, "Selección de modo", "Tecla MODE", 1, 1, {{"Modos de salida", Modes}}),
         control(1, 6, 121, 140, 162, 159, "Restauración de opciones", "Tecla recall.", 1, 3),
-        control(1, 7, 169, 139, 210, 159, "Forma de función de salida", "Tecla Func", 1, 7, {{"Modos de salida", Modes}}),
+        control(1, 7, 169, 139, 210, 159, "Forma de función de salida", "Tecla Func", 1, 7,
+                {{"Modos de salida", Modes}}),
         control(1, 8, 226, 107, 268, 127, "Establecer frecuencia", "Tecla Freq", 1, 10, {{"Precauciones", Frequency}}),
         control(1, 9, 275, 108, 316, 127, "Establecer amplitud", "Tecla ampl", 1, 7, {{"Precauciones", Amplitude}}),
         control(1, 10, 227, 139, 268, 159, "Fijación de fase", "Tecla phase", 1, 8,
@@ -129,7 +130,7 @@ QStringList captionsShown(const QWidget* panel)
     QStringList shown = shownCaptions(panel);
     shown.removeIf([](const QString& s) {
         return s.startsWith(QString(Fg110Names::linkLabel1) + ':')
-            || s.startsWith(QString(Fg110Names::linkLabel2) + ':');
+               || s.startsWith(QString(Fg110Names::linkLabel2) + ':');
     });
     return shown;
 }
@@ -151,13 +152,15 @@ QStringList lines(const QWidget* panel, const char* memo)
 
 } // namespace
 
-class Fg110PanelTest : public InstrumentTestCase
-{
+class Fg110PanelTest : public InstrumentTestCase {
     Q_OBJECT
 
     QWidget*& fg110 = instrument; // the function generator's window
 
-    static QCheckBox* shiftBox(const QWidget* panel) { return panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox); }
+    static QCheckBox* shiftBox(const QWidget* panel)
+    {
+        return panel->findChild<QCheckBox*>(ObjectNames::stackedMapCheckBox);
+    }
     static SensitiveMap* mapNumber(const QWidget* panel, int map)
     {
         return panel->findChild<SensitiveMap*>(map == 1 ? ObjectNames::panelMap : ObjectNames::stackedMap);
@@ -170,7 +173,9 @@ class Fg110PanelTest : public InstrumentTestCase
     }
 
 public:
-    Fg110PanelTest() : InstrumentTestCase(InstrumentId::Fg110) {}
+    Fg110PanelTest()
+        : InstrumentTestCase(InstrumentId::Fg110)
+    { }
 
 private slots:
     void opening()
@@ -238,7 +243,8 @@ private slots:
 
         hover(shown, c.rect.center());
         const int label = region + (map == 2 ? 17 : 0);
-        QCOMPARE(captionsShown(panel), QStringList{ObjectNames::captionLabel(label) + QStringLiteral(":  %1 ").arg(c.caption)});
+        QCOMPARE(captionsShown(panel),
+                 QStringList{ObjectNames::captionLabel(label) + QStringLiteral(":  %1 ").arg(c.caption)});
         QVERIFY(showsPointingHand(shown));
         click(shown, c.rect.center());
         QCOMPARE(fieldsOf(panel).name, c.name);
@@ -267,7 +273,8 @@ private slots:
         QWidget* panel = openPanel();
         QVERIFY(panel);
         QTest::mouseClick(shiftBox(panel), Qt::LeftButton);
-        for (const auto& [normal, shifted] : {std::pair{2, 2}, {4, 4}, {5, 5}, {12, 12}, {14, 13}, {15, 14}, {16, 15}, {17, 16}}) {
+        for (const auto& [normal, shifted] :
+             {std::pair{2, 2}, {4, 4}, {5, 5}, {12, 12}, {14, 13}, {15, 14}, {16, 15}, {17, 16}}) {
             QTest::mouseClick(shiftBox(panel), Qt::LeftButton);
             click(mapNumber(panel, 1), find(1, normal).rect.center());
             const Fields onNormal = fieldsOf(panel);
@@ -289,19 +296,23 @@ private slots:
                  "Pulsando esta tecla, se activan y desactivan alternativamente las funcionesescritas en azul sobre "
                  "las teclas del panel frontal.");
         click(mapNumber(panel, 1), find(1, 7).rect.center());
-        QCOMPARE(lines(panel, ObjectNames::usageMemo).mid(0, 3),
-                 (QStringList{"Si el modo de salida es \"CONT\":",
-                              "   Pulsando la tecla FUNC, la forma de la señal de salida cambia alternativamente entre ",
-                              "   \"onda senoidal\", \"onda cuadrada\", \"onda rampa\", \"onda triangular\", y"}));
+        QCOMPARE(
+            lines(panel, ObjectNames::usageMemo).mid(0, 3),
+            (QStringList{"Si el modo de salida es \"CONT\":",
+                         "   Pulsando la tecla FUNC, la forma de la señal de salida cambia alternativamente entre ",
+                         "   \"onda senoidal\", \"onda cuadrada\", \"onda rampa\", \"onda triangular\", y"}));
         click(mapNumber(panel, 1), find(1, 8).rect.center());
-        QCOMPARE(lines(panel, ObjectNames::usageMemo).last(), "        Después, con la rueda darle el valor desado al dígito seleccionado.");
+        QCOMPARE(lines(panel, ObjectNames::usageMemo).last(),
+                 "        Después, con la rueda darle el valor desado al dígito seleccionado.");
         QTest::mouseClick(shiftBox(panel), Qt::LeftButton);
         click(mapNumber(panel, 2), find(2, 7).rect.center());
-        QCOMPARE(lines(panel, ObjectNames::usageMemo), (QStringList{"Pulsando la tecla, la función de salida se invierte, pasando de \"negativa\" a ",
-                                                     "\"positiva\" alternativamente."}));
+        QCOMPARE(lines(panel, ObjectNames::usageMemo),
+                 (QStringList{"Pulsando la tecla, la función de salida se invierte, pasando de \"negativa\" a ",
+                              "\"positiva\" alternativamente."}));
         click(mapNumber(panel, 2), find(2, 21).rect.center());
         QCOMPARE(lines(panel, ObjectNames::usageMemo).at(3), "              - Auto-chequeo.");
-        QCOMPARE(lines(panel, ObjectNames::descriptionMemo), QStringList{"Permite realizar funciones de auto-chequeo."});
+        QCOMPARE(lines(panel, ObjectNames::descriptionMemo),
+                 QStringList{"Permite realizar funciones de auto-chequeo."});
     }
 
     // SHIFT swaps the pictures and nothing else; a click off every control clears the fields.

@@ -48,14 +48,14 @@ Control control(int l, int t, int r, int b, const char* caption, const char* nam
 const QList<Control>& panelControls()
 {
     static const QList<Control> all{
-        control(230, 47, 497, 123, "Display primario", "Display primario", "Es el display más grande del multímetro, en",
-                1, ToModifiers, Modifiers),
+        control(230, 47, 497, 123, "Display primario", "Display primario",
+                "Es el display más grande del multímetro, en", 1, ToModifiers, Modifiers),
         control(498, 45, 628, 110, "Display secundario", "Display secundario", "Es el display más pequeño, en la parte",
                 1, ToModifiers, Modifiers),
         control(37, 42, 80, 88, "Voltios,ohmios,diodos", "Terminal de entrada de voltios,ohmios,diodos.",
                 "Permite medir Voltajes en corriente continua y ", 3, ToRange, Range),
-        control(104, 42, 146, 86, "Amperios", "Terminal de entrada de Amperios.", "Esta terminal permite medir corrientes",
-                3),
+        control(104, 42, 146, 86, "Amperios", "Terminal de entrada de Amperios.",
+                "Esta terminal permite medir corrientes", 3),
         control(38, 112, 81, 157, "Terminal común", "Terminal de retorno de medidas.",
                 "Este terminal provee el cierre del circuito de medición.", 3),
         control(100, 108, 152, 162, "Miliamperios", "Terminal de entrada de miliamperios.",
@@ -63,10 +63,13 @@ const QList<Control>& panelControls()
         control(385, 210, 545, 251, "Botones de rango", "Botones de rango.",
                 "Se usan para seleccionar el rango en el que se", 7, ToRange, Range),
         control(222, 163, 437, 248, "Botones de función", "Botones de función",
-                "Permiten determinar la función que se medirá en el multímetro( voltaje, corriente...), continua o alterna.",
+                "Permiten determinar la función que se medirá en el multímetro( voltaje, corriente...), continua o "
+                "alterna.",
                 8, ToFunctions, Functions),
-        control(669, 166, 713, 194, "Tecla Shift", "Tecla shift.", "Permite alternar entre las funciones de los botones.", 5),
-        control(666, 222, 712, 248, "Frecuencia de medida", "Tecla rate.", "Sirve para especificar la frecuencia de ", 9),
+        control(669, 166, 713, 194, "Tecla Shift", "Tecla shift.",
+                "Permite alternar entre las funciones de los botones.", 5),
+        control(666, 222, 712, 248, "Frecuencia de medida", "Tecla rate.", "Sirve para especificar la frecuencia de ",
+                9),
         control(604, 266, 650, 294, "Encendido/Apagado", "Tecla POWER.", "Permite encender y apagar el multímetro.", 1),
         control(557, 166, 657, 249, "Modificadores", "Modificadores de función.",
                 "Permiten realizar una acción sobre una función de entrada.", 7, ToModifiers, Modifiers),
@@ -128,8 +131,8 @@ QStringList captionsShown(const QWidget* window)
     QStringList shown = shownCaptions(window);
     shown.removeIf([](const QString& s) {
         return s.startsWith(QString(Fluke45Names::linkLabel1) + ':')
-            || s.startsWith(QString(Fluke45Names::linkLabel2) + ':')
-            || s.startsWith(QString(Fluke45Names::linkLabel3) + ':');
+               || s.startsWith(QString(Fluke45Names::linkLabel2) + ':')
+               || s.startsWith(QString(Fluke45Names::linkLabel3) + ':');
     });
     return shown;
 }
@@ -146,8 +149,7 @@ SensitiveMap* mapNumber(const QWidget* window, int map)
 
 } // namespace
 
-class Fluke45PanelTest : public InstrumentTestCase
-{
+class Fluke45PanelTest : public InstrumentTestCase {
     Q_OBJECT
 
     QWidget*& fluke45 = instrument; // the Fluke 45's window
@@ -166,7 +168,9 @@ class Fluke45PanelTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45PanelTest() : InstrumentTestCase(InstrumentId::Fluke45) {}
+    Fluke45PanelTest()
+        : InstrumentTestCase(InstrumentId::Fluke45)
+    { }
 
 private slots:
     void opening()
@@ -308,8 +312,8 @@ private slots:
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QStringList>("closedFirst");
         QTest::addRow("range and functions") << QStringList{Range, Functions} << QStringList{};
-        QTest::addRow("all three, modifiers closed first") << QStringList{Modifiers, Range, Functions}
-                                                            << QStringList{Modifiers};
+        QTest::addRow("all three, modifiers closed first")
+            << QStringList{Modifiers, Range, Functions} << QStringList{Modifiers};
         QTest::addRow("range closed by Esc first") << QStringList{Range} << QStringList{Range};
     }
 

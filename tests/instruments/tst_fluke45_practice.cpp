@@ -2,12 +2,12 @@
 #include "Driving.h"
 #include "InstrumentTestCase.h"
 #include "TestSession.h"
+#include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
-#include "core/AppState.h"
 #include "instruments/fluke45/practice/Fluke45Beeper.h"
 #include "instruments/fluke45/practice/Fluke45PanelKeys.h"
 #include "sim/bench/BenchKey.h"
@@ -21,8 +21,7 @@ Q_DECLARE_METATYPE(std::vector<Fluke45Sound>)
 
 // The Fluke 45's practice on its bench, driven as a student drives it: opened from the
 // Fluke 45 window's "Opciones", its keys and its leads moved by mouse and keyboard.
-class Fluke45PracticeTest : public InstrumentTestCase
-{
+class Fluke45PracticeTest : public InstrumentTestCase {
     Q_OBJECT
     QWidget*& fluke45 = instrument;
 
@@ -49,7 +48,8 @@ class Fluke45PracticeTest : public InstrumentTestCase
             auto* lead = practice->findChild<QWidget*>(parts[0]);
             QVERIFY2(lead, qPrintable(step));
             lead->setFocus();
-            const QHash<QChar, Qt::Key> arrows{{'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up}, {'D', Qt::Key_Down}};
+            const QHash<QChar, Qt::Key> arrows{
+                {'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up}, {'D', Qt::Key_Down}};
             for (QChar arrow : parts[1])
                 QTest::keyClick(lead, arrows.value(arrow));
         } else if (parts.size() == 3) {
@@ -66,7 +66,9 @@ class Fluke45PracticeTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45PracticeTest() : InstrumentTestCase(Fluke45Names::chooserMenuItem, Fluke45Names::window) {}
+    Fluke45PracticeTest()
+        : InstrumentTestCase(Fluke45Names::chooserMenuItem, Fluke45Names::window)
+    { }
 
 private slots:
     void opensOnceAndFits()
@@ -76,7 +78,8 @@ private slots:
         QCOMPARE(first->windowTitle(), QString("Práctica con el multímetro Fluke 45"));
         QCOMPARE(open(), first);
         const QSize outer = first->frameGeometry().size();
-        QVERIFY2(outer.width() <= 1024 && outer.height() <= 768, qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
+        QVERIFY2(outer.width() <= 1024 && outer.height() <= 768,
+                 qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
     }
 
     void actionsReachTheBench_data()
@@ -91,7 +94,8 @@ private slots:
         QTest::addRow("red plug, keyboard") << "CableRojo:R" << BenchKey::plug(Lead::Red, Jack::VoltsOhms);
         QTest::addRow("black plug, keyboard back") << "CableNegro:L" << BenchKey::plug(Lead::Black, Jack::Amps);
         QTest::addRow("red plug into COM by mouse") << "CableRojo:plug:1" << BenchKey::plug(Lead::Red, Jack::Common);
-        QTest::addRow("black plug into 100 mA by mouse") << "CableNegro:plug:2" << BenchKey::plug(Lead::Black, Jack::Milliamps);
+        QTest::addRow("black plug into 100 mA by mouse")
+            << "CableNegro:plug:2" << BenchKey::plug(Lead::Black, Jack::Milliamps);
     }
 
     // What the student does reaches the bench as the key that does it.
@@ -118,15 +122,21 @@ private slots:
         QTest::addColumn<QString>("display"); // how the meter's reading starts
         QTest::addColumn<QString>("bench");   // a part of what the bench says
         const QStringList battery{"circuit:Pila", "CableRojo:R", "CableNegro:R", "CableRojo:D", "CableNegro:DD"};
-        QTest::addRow("the battery in V DC") << battery << "9.4" << "punta en el punto +";
-        QTest::addRow("the battery in V~") << battery + QStringList{"TeclaVoltiosAlterna"} << "0.0" << "borne COM";
-        QTest::addRow("a lead lifted") << battery + QStringList{"CableRojo:U"} << "0.0" << "cable rojo en el borne V Ω";
+        QTest::addRow("the battery in V DC") << battery << "9.4"
+                                             << "punta en el punto +";
+        QTest::addRow("the battery in V~") << battery + QStringList{"TeclaVoltiosAlterna"} << "0.0"
+                                           << "borne COM";
+        QTest::addRow("a lead lifted") << battery + QStringList{"CableRojo:U"} << "0.0"
+                                       << "cable rojo en el borne V Ω";
         QTest::addRow("the 100 mA input across the battery")
-            << battery + QStringList{"CableRojo:R", "TeclaAmperiosContinua"} << "0.000 mA" << "fundido";
+            << battery + QStringList{"CableRojo:R", "TeclaAmperiosContinua"} << "0.000 mA"
+            << "fundido";
         QTest::addRow("back in V Ω, the fuse replaced")
-            << battery + QStringList{"CableRojo:R", "TeclaAmperiosContinua", "BotonCambiarFusible", "CableRojo:L",
-                                     "TeclaVoltiosContinua"}
-            << "9.4" << "borne V Ω";
+            << battery
+                   + QStringList{"CableRojo:R", "TeclaAmperiosContinua", "BotonCambiarFusible", "CableRojo:L",
+                                 "TeclaVoltiosContinua"}
+            << "9.4"
+            << "borne V Ω";
     }
 
     // Leads and keys moved by the student: the meter's display and the bench's words follow.
@@ -144,7 +154,8 @@ private slots:
         }
         for (const QString& step : steps)
             act(practice, step);
-        QVERIFY2(panel->display()->accessibleName().startsWith(display), qPrintable(panel->display()->accessibleName()));
+        QVERIFY2(panel->display()->accessibleName().startsWith(display),
+                 qPrintable(panel->display()->accessibleName()));
         const QString words = practice->findChild<QLabel*>("EstadoBanco")->text();
         QVERIFY2(words.contains(bench), qPrintable(words));
         Driving::press(practice, PracticeNames::closeButton);

@@ -28,8 +28,7 @@ QStringList memoLines(const QWidget* note, const QString& memo)
 
 } // namespace
 
-class Fluke45WindowTest : public InstrumentTestCase
-{
+class Fluke45WindowTest : public InstrumentTestCase {
     Q_OBJECT
 
     QWidget*& fluke45 = instrument; // the Fluke 45's window
@@ -52,7 +51,9 @@ class Fluke45WindowTest : public InstrumentTestCase
     }
 
 public:
-    Fluke45WindowTest() : InstrumentTestCase(InstrumentId::Fluke45) {}
+    Fluke45WindowTest()
+        : InstrumentTestCase(InstrumentId::Fluke45)
+    { }
 
 private slots:
     void numberEditorNote()
@@ -76,9 +77,11 @@ private slots:
                  (QStringList{"Pulsar la tecla 2ND y después la Flecha Arriba o la Flecha Abajo ",
                               "para editar el punto alto o bajo respectivamente de la operación ", "de Comparación.",
                               "Pulsar 2ND y botón REL (REF #) para editar la base relativa."}));
-        QCOMPARE(memoLines(note, ObjectNames::noteMemo(5)), QStringList{"Se puede salvar el valor pulsando el botón AUTO."});
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(5)),
+                 QStringList{"Se puede salvar el valor pulsando el botón AUTO."});
         for (int memo = 1; memo <= 6; ++memo)
-            QVERIFY2(!note->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->isEnabled(), qPrintable(ObjectNames::noteMemo(memo)));
+            QVERIFY2(!note->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->isEnabled(),
+                     qPrintable(ObjectNames::noteMemo(memo)));
         QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 4); // two texts, four bullets
         // Esc does nothing; "&Cerrar" closes it and lets the window be left.
         QTest::keyClick(note, Qt::Key_Escape);
@@ -97,10 +100,12 @@ private slots:
         QVERIFY(note);
         QCOMPARE(note->windowTitle(), QStringLiteral("El Editor de listas del Fluke 45"));
         QCOMPARE(note->findChild<QLabel*>(ObjectNames::noteLabel(1))->text(), QStringLiteral("EL EDITOR DE LISTAS"));
-        QCOMPARE(memoLines(note, ObjectNames::noteMemo(4)), (QStringList{"Recorrer la lista con los botones de flecha arriba y abajo.",
-                                                        "Seleccionar la opción deseada con la tecla AUTO."}));
-        QCOMPARE(memoLines(note, ObjectNames::noteMemo(6)), (QStringList{"Para abortar la operación, pulsar cualquier botón excepto el",
-                                                        "botón AUTO y las flechas."}));
+        QCOMPARE(memoLines(note, ObjectNames::noteMemo(4)),
+                 (QStringList{"Recorrer la lista con los botones de flecha arriba y abajo.",
+                              "Seleccionar la opción deseada con la tecla AUTO."}));
+        QCOMPARE(
+            memoLines(note, ObjectNames::noteMemo(6)),
+            (QStringList{"Para abortar la operación, pulsar cualquier botón excepto el", "botón AUTO y las flechas."}));
         QCOMPARE(note->findChildren<QLabel*>().size(), 2 + 3);
         // Each note closes on its own; the other stays and still holds the window.
         choose(Fluke45Names::numberEditorMenuItem);
@@ -115,18 +120,21 @@ private slots:
         QTest::addColumn<bool>("closeBox");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::addRow("list note and panel") << QStringList{Fluke45Names::listEditorMenuItem, ObjectNames::frontPanelMenuItem}
-                                             << false
-                                             << "Existen notas abiertas"
-                                             << "Cierre antes las notas abiertas y el panel frontal.";
-        QTest::addRow("note and questionnaire") << QStringList{Fluke45Names::numberEditorMenuItem, ObjectNames::questionsMenuItem}
-                                                << true
-                                                << "Existen notas abiertas" << "Cierre antes las notas abiertas.";
-        QTest::addRow("panel and questionnaire") << QStringList{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem} << false
-                                                 << "El panel está abierto" << "Cierre antes el panel frontal.";
-        QTest::addRow("questionnaire, close box") << QStringList{ObjectNames::questionsMenuItem} << true
-                                                  << "Las cuestiones están abiertas"
-                                                  << "Cierre antes la ventana de cuestiones.";
+        QTest::addRow("list note and panel")
+            << QStringList{Fluke45Names::listEditorMenuItem, ObjectNames::frontPanelMenuItem} << false
+            << "Existen notas abiertas"
+            << "Cierre antes las notas abiertas y el panel frontal.";
+        QTest::addRow("note and questionnaire")
+            << QStringList{Fluke45Names::numberEditorMenuItem, ObjectNames::questionsMenuItem} << true
+            << "Existen notas abiertas"
+            << "Cierre antes las notas abiertas.";
+        QTest::addRow("panel and questionnaire")
+            << QStringList{ObjectNames::frontPanelMenuItem, ObjectNames::questionsMenuItem} << false
+            << "El panel está abierto"
+            << "Cierre antes el panel frontal.";
+        QTest::addRow("questionnaire, close box")
+            << QStringList{ObjectNames::questionsMenuItem} << true << "Las cuestiones están abiertas"
+            << "Cierre antes la ventana de cuestiones.";
     }
 
     // The window stays, with the first refusal that holds; the open windows stay too.

@@ -13,8 +13,15 @@ namespace {
 
 ControlRow control(QRect at, const QString& name)
 {
-    return {at.left(), at.top(), at.right() + 1, at.bottom() + 1, name.toLower(), name, {name + QStringLiteral(" hace")},
-            {name + QStringLiteral(" se usa")}, {}};
+    return {at.left(),
+            at.top(),
+            at.right() + 1,
+            at.bottom() + 1,
+            name.toLower(),
+            name,
+            {name + QStringLiteral(" hace")},
+            {name + QStringLiteral(" se usa")},
+            {}};
 }
 
 const QRect OffPicture{-20, 10, 10, 10};
@@ -23,8 +30,7 @@ const QRect Right{120, 20, 40, 30};
 
 } // namespace
 
-class FrontPanelExplorerTest : public QObject
-{
+class FrontPanelExplorerTest : public QObject {
     Q_OBJECT
 private slots:
     void clickExplainsTheRowOfItsRegion_data()

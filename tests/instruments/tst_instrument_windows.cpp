@@ -93,8 +93,7 @@ Box exclamation(const QString& caption, const QString& text)
 
 } // namespace
 
-class InstrumentWindowsTest : public QObject
-{
+class InstrumentWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void frame_data()
@@ -114,7 +113,8 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), i.window.frame.caption);
         const QRect titleArt = i.window.titleArt, photograph = i.window.photograph;
-        for (const auto& [name, rect] : {std::pair{ObjectNames::titleArt, titleArt}, std::pair{ObjectNames::photograph, photograph}}) {
+        for (const auto& [name, rect] :
+             {std::pair{ObjectNames::titleArt, titleArt}, std::pair{ObjectNames::photograph, photograph}}) {
             auto* image = w->centralWidget()->findChild<QLabel*>(name);
             QVERIFY2(image, name);
             QCOMPARE(image->geometry(), rect);
@@ -220,8 +220,9 @@ private slots:
 
         std::optional<Box> refusal;
         if (i.window.guards.notes && note)
-            refusal = exclamation("Existen notas abiertas", panel ? "Cierre antes las notas abiertas y el panel frontal."
-                                                                  : "Cierre antes las notas abiertas.");
+            refusal =
+                exclamation("Existen notas abiertas", panel ? "Cierre antes las notas abiertas y el panel frontal."
+                                                            : "Cierre antes las notas abiertas.");
         else if (i.window.guards.panel && panel)
             refusal = exclamation("El panel está abierto", "Cierre antes el panel frontal.");
         else if (i.window.guards.questionnaire && questionnaire)
@@ -314,7 +315,8 @@ private slots:
         TestSession::choose(w, ObjectNames::backMenuItem);
         TestSession::settle();
         if (i.window.guards.panel) {
-            QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
+            QCOMPARE(session.boxes(),
+                     QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
             QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, windowOf(i)}));
         } else {
             QVERIFY(session.boxes().isEmpty());
@@ -362,7 +364,8 @@ private slots:
         TestSession::choose(supply, ObjectNames::backMenuItem);
         TestSession::settle();
         QCOMPARE(session.boxes(), QList<Box>{exclamation("El panel está abierto", "Cierre antes el panel frontal.")});
-        QCOMPARE(TestSession::openWindowNames(), sorted({Fluke73Names::panel, PhyweNames::panel, PowerSupplyNames::window}));
+        QCOMPARE(TestSession::openWindowNames(),
+                 sorted({Fluke73Names::panel, PhyweNames::panel, PowerSupplyNames::window}));
 
         press(panels[1], ObjectNames::closeButton);
         press(TestSession::window(Fluke73Names::panel), ObjectNames::closeButton);
@@ -379,7 +382,8 @@ private slots:
         QVERIFY(supply);
         TestSession::choose(supply, ObjectNames::frontPanelMenuItem);
         TestSession::settle();
-        QCOMPARE(TestSession::openWindowNames(), (QStringList{PowerSupplyNames::window, PhyweNames::panel, PowerSupplyNames::panel}));
+        QCOMPARE(TestSession::openWindowNames(),
+                 (QStringList{PowerSupplyNames::window, PhyweNames::panel, PowerSupplyNames::panel}));
     }
 
     void simplePanel_data()
@@ -411,7 +415,8 @@ private slots:
         QCOMPARE(map->regionCount(), 0);
 
         QStringList boxCaptions;
-        for (const char* name : {ObjectNames::controlNameBox, ObjectNames::descriptionBox, ObjectNames::usageBox, ObjectNames::relatedTopicsBox})
+        for (const char* name : {ObjectNames::controlNameBox, ObjectNames::descriptionBox, ObjectNames::usageBox,
+                                 ObjectNames::relatedTopicsBox})
             boxCaptions.append(panel->findChild<QGroupBox*>(name)->title());
         QCOMPARE(boxCaptions, (QStringList{" Mando:  ", "Descripción", "Modo de empleo ", "Temas relacionados: "}));
         QCOMPARE(panel->findChild<QPushButton*>(ObjectNames::closeButton)->text(), QStringLiteral("&Cerrar"));

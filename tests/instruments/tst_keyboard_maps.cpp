@@ -27,7 +27,7 @@ QList<std::pair<QObject*, int>> focusEvents; // (object, child) of each accessib
 
 // Hears what the program tells screen readers, as a platform's bridge to them would.
 struct FocusSpy : QAccessibleBridge {
-    void setRootObject(QAccessibleInterface*) override {}
+    void setRootObject(QAccessibleInterface*) override { }
     void notifyAccessibilityUpdate(QAccessibleEvent* e) override
     {
         if (e->type() == QAccessible::Focus)
@@ -49,7 +49,8 @@ bool tabTo(const QWidget* target)
 
 const ControlRow* rowCaptioned(const ControlCatalogue& catalogue, const QString& caption)
 {
-    const auto row = std::find_if(catalogue.begin(), catalogue.end(), [&](auto& r) { return r.caption.trimmed() == caption; });
+    const auto row =
+        std::find_if(catalogue.begin(), catalogue.end(), [&](auto& r) { return r.caption.trimmed() == caption; });
     return row == catalogue.end() ? nullptr : &*row;
 }
 
@@ -86,13 +87,13 @@ void closeAll()
 
 int focusedChild(SensitiveMap* map) // as a screen reader asks
 {
-    return QAccessible::queryAccessibleInterface(map)->indexOfChild(QAccessible::queryAccessibleInterface(map)->focusChild());
+    return QAccessible::queryAccessibleInterface(map)->indexOfChild(
+        QAccessible::queryAccessibleInterface(map)->focusChild());
 }
 
 } // namespace
 
-class FocusSpyPlugin : public QAccessibleBridgePlugin
-{
+class FocusSpyPlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "FocusSpy.json")
 public:
@@ -100,8 +101,7 @@ public:
 };
 Q_IMPORT_PLUGIN(FocusSpyPlugin)
 
-class KeyboardMapsTest : public QObject
-{
+class KeyboardMapsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { appState().soundOn = false; }

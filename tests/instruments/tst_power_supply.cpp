@@ -7,11 +7,11 @@
 #include "SinkRecorder.h"
 #include "SoundFolder.h"
 
-#include "platform/SoundPaths.h"
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "instruments/power_supply/PowerSupplyNotes.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
+#include "platform/SoundPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,8 +42,7 @@ const QPoint InAmmeter{100, 80};
 
 } // namespace
 
-class PowerSupplyTest : public InstrumentTestCase
-{
+class PowerSupplyTest : public InstrumentTestCase {
     Q_OBJECT
 
     QWidget*& supply = instrument; // the power supply's window
@@ -59,7 +58,9 @@ class PowerSupplyTest : public InstrumentTestCase
     }
 
 public:
-    PowerSupplyTest() : InstrumentTestCase(InstrumentId::PowerSupply) {}
+    PowerSupplyTest()
+        : InstrumentTestCase(InstrumentId::PowerSupply)
+    { }
 
 private slots:
     void panel()
@@ -348,20 +349,25 @@ private slots:
         QCOMPARE(note->windowTitle(), QStringLiteral("Puesta en Marcha"));
         const auto label = [&](const QString& name) { return note->findChild<QLabel*>(name)->text(); };
         const auto memo = [&](const QString& name) { return note->findChild<QPlainTextEdit*>(name)->toPlainText(); };
-        QCOMPARE(label(ObjectNames::noteLabel(1)), QStringLiteral("Para iniciar la fuente de alimentación, se han de seguir estos"));
+        QCOMPARE(label(ObjectNames::noteLabel(1)),
+                 QStringLiteral("Para iniciar la fuente de alimentación, se han de seguir estos"));
         QCOMPARE(label(ObjectNames::noteLabel(2)), QStringLiteral("pasos:"));
         QCOMPARE(label(ObjectNames::noteLabel(3)), QStringLiteral("Poner la fuente en marcha."));
         QCOMPARE(memo(ObjectNames::noteMemo(1)), QStringLiteral("Ajustar la tensión de salida al valor deseado por \n"
-                                               "medio de los mandos \"Mando grueso de tensión\" \n"
-                                               "y \"Mando fino de tensión\"."));
-        QCOMPARE(memo(ObjectNames::noteMemo(2)), QStringLiteral("Girar hasta el mínimo el mando de control de \ncorriente."));
-        QCOMPARE(memo(ObjectNames::noteMemo(3)), QStringLiteral("Cortocircuitar los bornes negativo y positivo y \n"
-                                               "mediante el mando de control de corriente controlar la \n"
-                                               "intensidad del cortocircuito."));
-        QCOMPARE(memo(ObjectNames::noteMemo(4)), QStringLiteral("Se recomienda ajustar la corriente a un valor 10% superior al necesario \n"
-                                               "para el circuito bajo prueba."));
+                                                                "medio de los mandos \"Mando grueso de tensión\" \n"
+                                                                "y \"Mando fino de tensión\"."));
+        QCOMPARE(memo(ObjectNames::noteMemo(2)),
+                 QStringLiteral("Girar hasta el mínimo el mando de control de \ncorriente."));
+        QCOMPARE(memo(ObjectNames::noteMemo(3)),
+                 QStringLiteral("Cortocircuitar los bornes negativo y positivo y \n"
+                                "mediante el mando de control de corriente controlar la \n"
+                                "intensidad del cortocircuito."));
+        QCOMPARE(memo(ObjectNames::noteMemo(4)),
+                 QStringLiteral("Se recomienda ajustar la corriente a un valor 10% superior al necesario \n"
+                                "para el circuito bajo prueba."));
         for (int memo = 1; memo <= 4; ++memo)
-            QVERIFY2(!note->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->isEnabled(), qPrintable(ObjectNames::noteMemo(memo)));
+            QVERIFY2(!note->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->isEnabled(),
+                     qPrintable(ObjectNames::noteMemo(memo)));
         QCOMPARE(note->findChild<QPushButton*>(ObjectNames::noteAcceptButton)->text(), QStringLiteral("&Aceptar"));
     }
 

@@ -1,14 +1,14 @@
 #define QT_STATICPLUGIN // the accessibility spy below is a plugin compiled into the test
 
 #include "Driving.h"
+#include "InstrumentTestCase.h"
 #include "TestSession.h"
 #include "core/ObjectNames.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PanelKeyButton.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/PracticeObjectNames.h"
-#include "InstrumentTestCase.h"
 #include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 
@@ -29,11 +29,11 @@
 namespace {
 
 QList<std::pair<QObject*, QAccessible::Event>> accessibleEvents; // what a screen reader is told
-QList<QObject*> descriptionChanges; // the object of each accessible description change
+QList<QObject*> descriptionChanges;                              // the object of each accessible description change
 
 // Hears what the program tells screen readers, as a platform's bridge to them would.
 struct AccessibleSpy : QAccessibleBridge {
-    void setRootObject(QAccessibleInterface*) override {}
+    void setRootObject(QAccessibleInterface*) override { }
     void notifyAccessibilityUpdate(QAccessibleEvent* e) override
     {
         accessibleEvents.append({e->object(), e->type()});
@@ -56,7 +56,7 @@ QString describedAt(const ControlCatalogue& catalogue, QPoint at)
 class LampModel : public InstrumentModel {
 public:
     void press(int) override { m_lit = !m_lit; }
-    void tick(int) override {}
+    void tick(int) override { }
     QString displayReading() const override { return m_lit ? "encendida" : "apagada"; }
     int exerciseCount() const override { return 1; }
     ExerciseText exercise(int) const override { return {"Enciende la lámpara.", "La tecla.", {1}, "La tecla.", {1}}; }
@@ -71,21 +71,22 @@ struct LampFace : InstrumentFace {
     QSize pictureSize() const override { return {604, 244}; }
     const std::vector<PanelKey>& keys() const override
     {
-        static const std::vector<PanelKey> keys{{1, {20, 20, 40, 20}, "Lámpara", "TeclaLampara", {}, "Enciende y apaga la lámpara.", {}}};
+        static const std::vector<PanelKey> keys{
+            {1, {20, 20, 40, 20}, "Lámpara", "TeclaLampara", {}, "Enciende y apaga la lámpara.", {}}};
         return keys;
     }
     QRect displayRect() const override { return {100, 20, 80, 20}; }
-    void paintDisplay(QPainter&, bool) const override {}
+    void paintDisplay(QPainter&, bool) const override { }
 };
 
-const PracticeDefinition lampPractice{"Práctica con una lámpara", "FormLampara", "lamp", [] {
-    return PracticeInstrument{std::make_unique<LampModel>(), std::make_unique<LampFace>()};
-}};
+const PracticeDefinition lampPractice{
+    "Práctica con una lámpara", "FormLampara", "lamp", [] {
+        return PracticeInstrument{std::make_unique<LampModel>(), std::make_unique<LampFace>()};
+    }};
 
 } // namespace
 
-class AccessibleSpyPlugin : public QAccessibleBridgePlugin
-{
+class AccessibleSpyPlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "FocusSpy.json")
 public:
@@ -93,12 +94,10 @@ public:
 };
 Q_IMPORT_PLUGIN(AccessibleSpyPlugin)
 
-
 // The FG110's practice window, driven as a student drives it: opened from the FG110
 // window's "Opciones" menu, one at a time, keeping the FG110 window from being left while
 // it is open.
-class PracticeWindowTest : public InstrumentTestCase
-{
+class PracticeWindowTest : public InstrumentTestCase {
     Q_OBJECT
     QWidget*& fg110 = instrument;
 
@@ -124,7 +123,10 @@ class PracticeWindowTest : public InstrumentTestCase
             QTest::mouseClick(key, Qt::LeftButton);
         }
     }
-    static QString reading(QWidget* practice) { return practice->findChild<QWidget*>(PracticeNames::display)->accessibleName(); }
+    static QString reading(QWidget* practice)
+    {
+        return practice->findChild<QWidget*>(PracticeNames::display)->accessibleName();
+    }
 
     static QList<QWidget*> practices() { return TestSession::windows(Fg110Names::practice); }
     static QString text(QWidget* practice, const char* label) { return practice->findChild<QLabel*>(label)->text(); }
@@ -152,7 +154,9 @@ class PracticeWindowTest : public InstrumentTestCase
     }
 
 public:
-    PracticeWindowTest() : InstrumentTestCase(Fg110Names::chooserMenuItem, Fg110Names::window) {}
+    PracticeWindowTest()
+        : InstrumentTestCase(Fg110Names::chooserMenuItem, Fg110Names::window)
+    { }
 
 private slots:
 
@@ -167,7 +171,8 @@ private slots:
         QCOMPARE(practices().size(), 1);
         QVERIFY(first->isVisible());
         const QSize outer = first->frameGeometry().size();
-        QVERIFY2(outer.width() <= 1024 && outer.height() <= 768, qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
+        QVERIFY2(outer.width() <= 1024 && outer.height() <= 768,
+                 qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
     }
 
     void keysDriveTheDisplay_data()
@@ -176,16 +181,22 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addRow("factory") << QStringList{} << "1.000 kHz, FREQ, CONT, senoidal";
         QTest::addRow("5 kHz by mouse") << QStringList{"Tecla5", "TeclaKHz"} << "5.000 kHz, FREQ, CONT, senoidal";
-        QTest::addRow("12.5 typed, Hz by mouse") << QStringList{"type:12.5", "TeclaHz"} << "12.50 Hz, FREQ, CONT, senoidal";
-        QTest::addRow("typed on the keypad") << QStringList{"keypad:1.5", "TeclaMHz"} << "1.500 MHz, FREQ, CONT, senoidal";
+        QTest::addRow("12.5 typed, Hz by mouse")
+            << QStringList{"type:12.5", "TeclaHz"} << "12.50 Hz, FREQ, CONT, senoidal";
+        QTest::addRow("typed on the keypad")
+            << QStringList{"keypad:1.5", "TeclaMHz"} << "1.500 MHz, FREQ, CONT, senoidal";
         QTest::addRow("FUNC twice") << QStringList{"TeclaFunc", "TeclaFunc"} << "1.000 kHz, FREQ, CONT, rampa";
         QTest::addRow("amplitude") << QStringList{"TeclaAmpl", "Tecla4", "TeclaMHz"} << "4.00 V, AMPL, CONT, senoidal";
-        QTest::addRow("SHIFT lamp, CH1") << QStringList{"TeclaCh1", "TeclaShift"} << "1.000 kHz, FREQ, CONT, senoidal, SHIFT, salida CH1 activada";
-        QTest::addRow("knob halves") << QStringList{"TeclaCursorIzquierda", "RuedaArriba", "RuedaArriba", "RuedaAbajo"} << "1.001 kHz, FREQ, CONT, senoidal";
-        QTest::addRow("wheel") << QStringList{"TeclaCursorIzquierda", "wheel:RuedaArriba:3"} << "1.003 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("SHIFT lamp, CH1") << QStringList{"TeclaCh1", "TeclaShift"}
+                                         << "1.000 kHz, FREQ, CONT, senoidal, SHIFT, salida CH1 activada";
+        QTest::addRow("knob halves") << QStringList{"TeclaCursorIzquierda", "RuedaArriba", "RuedaArriba", "RuedaAbajo"}
+                                     << "1.001 kHz, FREQ, CONT, senoidal";
+        QTest::addRow("wheel") << QStringList{"TeclaCursorIzquierda", "wheel:RuedaArriba:3"}
+                               << "1.003 kHz, FREQ, CONT, senoidal";
         QTest::addRow("refused") << QStringList{"type:9", "TeclaMHz"} << "Err, FREQ, CONT, senoidal";
         QTest::addRow("power off") << QStringList{"TeclaCh1", "TeclaPower", "TeclaFunc"} << "apagado";
-        QTest::addRow("power on again") << QStringList{"TeclaFunc", "TeclaPower", "TeclaPower"} << "1.000 kHz, FREQ, CONT, cuadrada";
+        QTest::addRow("power on again") << QStringList{"TeclaFunc", "TeclaPower", "TeclaPower"}
+                                        << "1.000 kHz, FREQ, CONT, cuadrada";
     }
 
     // Every key answers on its own, from the mouse, the wheel or the computer's keyboard,
@@ -228,7 +239,9 @@ private slots:
         QTest::addRow("sine") << on << 0.5;
         QTest::addRow("square") << on + QStringList{"TeclaFunc"} << 0.5;
         QTest::addRow("ramp") << on + QStringList{"TeclaFunc", "TeclaFunc"} << 0.25;
-        QTest::addRow("triangle 4 Vp-p") << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaFunc", "TeclaAmpl", "Tecla4", "TeclaMHz"} << 2.0;
+        QTest::addRow("triangle 4 Vp-p") << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaFunc",
+                                                             "TeclaAmpl", "Tecla4",    "TeclaMHz"}
+                                         << 2.0;
         QTest::addRow("sine, offset +1 V") << on + QStringList{"TeclaOffset", "Tecla1", "TeclaMHz"} << 1.5;
         QTest::addRow("inverted sine") << on + QStringList{"TeclaShift", "TeclaFunc"} << -0.5;
     }
@@ -296,11 +309,13 @@ private slots:
         QTest::addColumn<QString>("heard");
         const QStringList on{"TeclaCh1"};
         QTest::addRow("off") << QStringList{"TeclaPower"} << "Apagado";
-        QTest::addRow("pulse, duty 25") << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaFunc", "TeclaFunc",
-                                                           "TeclaShift", "TeclaPhase", "Tecla2", "Tecla5", "TeclaMiliHz"}
-                                       << "Onda de pulsos de 1 kHz, 1 Vp-p, desplazamiento 0 V, en nivel alto el 25 % de "
-                                          "cada periodo; 0.2 ms por división, 0.2 V por división; se ven dos periodos";
-        QTest::addRow("DC") << on + QStringList{"TeclaOffset", "Tecla1", "TeclaMHz", "TeclaMode", "TeclaMode", "TeclaMode"}
+        QTest::addRow("pulse, duty 25")
+            << on + QStringList{"TeclaFunc",  "TeclaFunc", "TeclaFunc", "TeclaFunc",  "TeclaShift",
+                                "TeclaPhase", "Tecla2",    "Tecla5",    "TeclaMiliHz"}
+            << "Onda de pulsos de 1 kHz, 1 Vp-p, desplazamiento 0 V, en nivel alto el 25 % de "
+               "cada periodo; 0.2 ms por división, 0.2 V por división; se ven dos periodos";
+        QTest::addRow("DC") << on + QStringList{"TeclaOffset", "Tecla1",    "TeclaMHz",
+                                                "TeclaMode",   "TeclaMode", "TeclaMode"}
                             << "Nivel constante de 1 V; 1 ms por división, 0.5 V por división";
         QTest::addRow("burst") << on + QStringList{"TeclaMode", "TeclaLocal"}
                                << "Ráfaga de un ciclo de onda senoidal de 1 kHz, 1 Vp-p, desplazamiento 0 V; antes y "
@@ -362,15 +377,16 @@ private slots:
 
     void exerciseChecked_data()
     {
-        QTest::addColumn<int>("exercise"); // from 1
+        QTest::addColumn<int>("exercise");      // from 1
         QTest::addColumn<QStringList>("steps"); // empty: the exercise's own solution
         QTest::addColumn<QString>("verdict");
         QTest::addRow("1 solved") << 1 << QStringList{} << "¡Muy bien! Has conseguido lo que se pide.";
         QTest::addRow("2 solved") << 2 << QStringList{} << "¡Muy bien! Has conseguido lo que se pide.";
         QTest::addRow("2, 50 kHz") << 2 << QStringList{"TeclaFreq", "Tecla5", "Tecla0", "TeclaKHz", "TeclaCh1"}
                                    << "Todavía no. Esto es lo que difiere:\nFrecuencia: 50 kHz (se pide 5 kHz)";
-        QTest::addRow("2, output off") << 2 << QStringList{"TeclaFreq", "Tecla5", "TeclaKHz"}
-                                       << "Todavía no. Esto es lo que difiere:\nSalida CH1: desactivada (se pide activada)";
+        QTest::addRow("2, output off")
+            << 2 << QStringList{"TeclaFreq", "Tecla5", "TeclaKHz"}
+            << "Todavía no. Esto es lo que difiere:\nSalida CH1: desactivada (se pide activada)";
     }
 
     // An exercise reached with the arrows, worked on the panel and checked: the verdict
@@ -398,7 +414,8 @@ private slots:
         const bool met = verdict.startsWith("¡");
         QCOMPARE(practice->findChild<QLabel*>(PracticeNames::happyFace)->isVisible(), met);
         QCOMPARE(practice->findChild<QLabel*>(PracticeNames::unhappyFace)->isVisible(), !met);
-        const QString number = practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise))->text();
+        const QString number =
+            practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise))->text();
         QCOMPARE(number, QString::number(exercise) + (met ? QString(QChar(0x2713)) : QString()));
     }
 
@@ -433,7 +450,7 @@ private slots:
 
     void demonstrationPlaysTheSolution_data()
     {
-        QTest::addColumn<int>("exercise"); // from 1
+        QTest::addColumn<int>("exercise");      // from 1
         QTest::addColumn<QStringList>("steps"); // the student's, before "Muéstramelo"
         QTest::addRow("1 from the factory state") << 1 << QStringList{};
         QTest::addRow("1 with CH1 on") << 1 << QStringList{"TeclaCh1"};
@@ -453,7 +470,8 @@ private slots:
         QFETCH(QStringList, steps);
         QWidget* practice = open();
         auto& instrument = qobject_cast<PracticeWindow*>(practice)->model();
-        QTest::mouseClick(practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise)), Qt::LeftButton);
+        QTest::mouseClick(practice->findChild<QToolButton*>(QString(PracticeNames::exerciseNumber).arg(exercise)),
+                          Qt::LeftButton);
         for (const QString& step : steps)
             act(practice, step);
         auto* panel = practice->findChild<PracticePanel*>();

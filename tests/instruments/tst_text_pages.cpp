@@ -27,20 +27,18 @@ QStringList textsOf(const QWidget* page)
     for (const QWidget* w : page->findChildren<QWidget*>())
         if (qobject_cast<const QLabel*>(w) || qobject_cast<const QPlainTextEdit*>(w))
             blocks << w;
-    std::sort(blocks.begin(), blocks.end(), [](const QWidget* a, const QWidget* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
+    std::sort(blocks.begin(), blocks.end(),
+              [](const QWidget* a, const QWidget* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
     QStringList texts;
     for (const QWidget* w : blocks)
         texts << (qobject_cast<const QLabel*>(w) ? static_cast<const QLabel*>(w)->text()
-                                                  : static_cast<const QPlainTextEdit*>(w)->toPlainText());
+                                                 : static_cast<const QPlainTextEdit*>(w)->toPlainText());
     return texts;
 }
 
 } // namespace
 
-class TextPagesTest : public QObject
-{
+class TextPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,27 +64,35 @@ private slots:
                            "GATE",
                            "MODO CORRIENTE CONTÍNUA.\n\nEste modo suministra señales de corriente contínua.",
                            "DC"};
-        QTest::addRow("frequency") << 2 << "Rangos de frecuencia"
-                                   << QStringList{"Rangos de frecuencia del FG-110.",
-                                                  "Los rangos de frecuencia permitidos son los siguientes:",
-                                                  "Ondas cuadradas y senoidales:", "0.001 mHz  a   2MHz",
-                                                  "Ondas triangulares, rampas y pulsos:", "0.001 mHz  a   100kHz"};
+        QTest::addRow("frequency")
+            << 2 << "Rangos de frecuencia"
+            << QStringList{
+                   "Rangos de frecuencia del FG-110.",     "Los rangos de frecuencia permitidos son los siguientes:",
+                   "Ondas cuadradas y senoidales:",        "0.001 mHz  a   2MHz",
+                   "Ondas triangulares, rampas y pulsos:", "0.001 mHz  a   100kHz"};
         QTest::addRow("amplitude and offset")
             << 3 << "Rangos de amplitud y offset"
             << QStringList{"Rangos de amplitud y offset.",
                            "Rangos permisibles al establecer el voltaje de salida por el método de amplitud y offset.",
-                           "Amplitud:", "A rango de salida de 10V:", "20 mVp-p   a    20 Vp-p",
-                           "A rango de salida de 1V:", "2 mVp-p   a    2 Vp-p", "Offset:",
-                           "-9.99 V  a  +9.99 V", "A rango de salida de 10V:", "A rango de salida de 1V:",
+                           "Amplitud:",
+                           "A rango de salida de 10V:",
+                           "20 mVp-p   a    20 Vp-p",
+                           "A rango de salida de 1V:",
+                           "2 mVp-p   a    2 Vp-p",
+                           "Offset:",
+                           "-9.99 V  a  +9.99 V",
+                           "A rango de salida de 10V:",
+                           "A rango de salida de 1V:",
                            "-0.999 V  a  +0.999 V"};
         QTest::addRow("phase") << 4 << "Rango del ángulo de fase"
                                << QStringList{"Rangos del ángulo de fase.",
                                               "El ángulo de inicio y final de fase debe estar en el rango:",
                                               "-10000   a   +10000"};
         QTest::addRow("period") << 5 << "Rangos del período"
-                                << QStringList{"Rangos del período en el FG-110.", "Rangos permisibles del período:",
-                                               "Ondas senoidales y cuadradas:", "0.0005 ms  a  100000 s",
-                                               "Ondas triangulares, rampas y pulsos:", "0.01 ms  a  100000 s"};
+                                << QStringList{
+                                       "Rangos del período en el FG-110.",     "Rangos permisibles del período:",
+                                       "Ondas senoidales y cuadradas:",        "0.0005 ms  a  100000 s",
+                                       "Ondas triangulares, rampas y pulsos:", "0.01 ms  a  100000 s"};
     }
 
     void texts()

@@ -59,8 +59,7 @@ bool reachByKeys(SensitiveMap* map, int region)
 
 } // namespace
 
-class WhereIsTest : public QObject
-{
+class WhereIsTest : public QObject {
     Q_OBJECT
 private slots:
     void question_data()
@@ -77,18 +76,18 @@ private slots:
         QTest::addRow("colon ends it; plural verb")
             << QStringList{"Sirven para dar dos márgenes: el de la izquierda, 15 V."} << QString() << false
             << "Señala los mandos que sirven para dar dos márgenes.";
-        QTest::addRow("point inside a number") << QStringList{"Este mando sirve para elegir entre 0-0.1 y 0-4 A."}
-                                               << QString() << false
-                                               << "Señala el mando que sirve para elegir entre 0-0.1 y 0-4 A.";
+        QTest::addRow("point inside a number")
+            << QStringList{"Este mando sirve para elegir entre 0-0.1 y 0-4 A."} << QString() << false
+            << "Señala el mando que sirve para elegir entre 0-0.1 y 0-4 A.";
         QTest::addRow("noun and purpose") << QStringList{"Mando para fijar la tensión."} << QString() << false
                                           << "Señala el mando que sirve para fijar la tensión.";
         QTest::addRow("noun with an accent, and que") << QStringList{"Botón que enciende el aparato."} << QString()
                                                       << false << "Señala el mando que enciende el aparato.";
         QTest::addRow("reflexive plural") << QStringList{"Se usan para elegir el rango."} << QString() << false
                                           << "Señala los mandos que se usan para elegir el rango.";
-        QTest::addRow("parentheses spaced") << QStringList{"Sirve para fijar el muestreo(medida) de la función( voltaje)."}
-                                            << QString() << false
-                                            << "Señala el mando que sirve para fijar el muestreo (medida) de la función (voltaje).";
+        QTest::addRow("parentheses spaced")
+            << QStringList{"Sirve para fijar el muestreo(medida) de la función( voltaje)."} << QString() << false
+            << "Señala el mando que sirve para fijar el muestreo (medida) de la función (voltaje).";
         QTest::addRow("own clause first") << QStringList{"Por él saldrá la señal."} << "entrega la señal" << false
                                           << "Señala el mando que entrega la señal.";
         QTest::addRow("only on the stacked picture") << QStringList{"Permite fijar el período."} << QString() << true
@@ -222,12 +221,14 @@ private slots:
         QVERIFY(asked > 0);
         const int wrong = asked == 1 ? 2 : 1;
         click(map, map->region(wrong).center());
-        QCOMPARE(verdict->text(), QStringLiteral("Eso es «%1». Lo que se pedía, «%2», queda recuadrado en rojo.")
-                                      .arg(panel->rowAt(map, wrong)->name.chopped(panel->rowAt(map, wrong)->name.endsWith('.')),
-                                           panel->rowAt(map, asked)->name.chopped(panel->rowAt(map, asked)->name.endsWith('.'))));
+        QCOMPARE(verdict->text(),
+                 QStringLiteral("Eso es «%1». Lo que se pedía, «%2», queda recuadrado en rojo.")
+                     .arg(panel->rowAt(map, wrong)->name.chopped(panel->rowAt(map, wrong)->name.endsWith('.')),
+                          panel->rowAt(map, asked)->name.chopped(panel->rowAt(map, asked)->name.endsWith('.'))));
         QVERIFY(outline->isVisible());
         QVERIFY(outline->geometry().contains(map->regionOnMap(asked).translated(map->pos())));
-        QVERIFY(map->regionDescription(asked).endsWith(QStringLiteral("Recuadrado en rojo: es el mando que se pedía.")));
+        QVERIFY(
+            map->regionDescription(asked).endsWith(QStringLiteral("Recuadrado en rojo: es el mando que se pedía.")));
         QCOMPARE(fieldsOf(panel), Fields{});
 
         QTest::keyClick(panel, Qt::Key_S, Qt::AltModifier); // "&Siguiente"

@@ -11,8 +11,7 @@
 
 namespace {
 
-class WindowProbe : public QObject
-{
+class WindowProbe : public QObject {
 public:
     WindowProbe()
     {
@@ -46,8 +45,7 @@ private:
 
 } // namespace
 
-class WindowProbePlugin : public QGenericPlugin
-{
+class WindowProbePlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "WindowProbe.json")
 public:

@@ -16,8 +16,7 @@
 // Sound cues over many plays, as a class clicking for a lesson plays them: every play
 // made when the cue has ended is heard, once; a play while it still sounds lets it go on
 // undisturbed. Each play's moment is matched against what the private sink played.
-class CueRepetitionTest : public QObject
-{
+class CueRepetitionTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
 
@@ -85,8 +84,8 @@ class CueRepetitionTest : public QObject
     static Verdict check(const QList<Play>& plays)
     {
         Verdict v;
-        const auto sounds = SinkRecorder::listener().soundsBetween(plays.first().at - 50 * Ms,
-                                                                   SinkListener::now(), 1000, 2);
+        const auto sounds =
+            SinkRecorder::listener().soundsBetween(plays.first().at - 50 * Ms, SinkListener::now(), 1000, 2);
         // Each sound belongs to the last play made before it began.
         QList<int> soundsOfPlay(plays.size(), 0);
         QList<std::int64_t> delayOfPlay(plays.size(), 0);

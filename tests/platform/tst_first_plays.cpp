@@ -11,8 +11,7 @@
 // machine finds it), heard by a recorder started before and not waiting for sound: a play
 // made as the output opens is heard, and every play from a second on within the latency
 // goal. This program keeps no recorder running between rounds: a recorded sink is not idle.
-class FirstPlaysTest : public QObject
-{
+class FirstPlaysTest : public QObject {
     Q_OBJECT
     static constexpr std::int64_t Ms = 1000000;
 

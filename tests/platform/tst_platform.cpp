@@ -1,29 +1,28 @@
 #include "platform/MessageBoxes.h"
+#include "platform/PictureCache.h"
 #include "platform/Pictures.h"
+#include "platform/RawPicture.h"
 #include "platform/ScreenCursors.h"
 #include "platform/SoundPaths.h"
-#include "platform/WindowsFonts.h"
 #include "platform/WindowsFontTable.h"
-#include "platform/PictureCache.h"
-#include "platform/RawPicture.h"
+#include "platform/WindowsFonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QResource>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QRawFont>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-#include <QRawFont>
 #include <QTest>
 #include <QTimer>
 
 // The layer the program stands on in place of the old platform's services.
-class PlatformTest : public QObject
-{
+class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { WindowsFonts::install(); }
@@ -109,11 +108,16 @@ private slots:
     {
         QTest::addColumn<QString>("windowsFamily");
         QTest::addColumn<QString>("installed");
-        QTest::addRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
-        QTest::addRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::addRow("Garamond") << "Garamond" << "EB Garamond 08"; // its 12 cut's bold lacks accents
-        QTest::addRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
-        QTest::addRow("System") << "System" << "Liberation Sans";
+        QTest::addRow("Times New Roman") << "Times New Roman"
+                                         << "Liberation Serif";
+        QTest::addRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::addRow("Garamond") << "Garamond"
+                                  << "EB Garamond 08"; // its 12 cut's bold lacks accents
+        QTest::addRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::addRow("System") << "System"
+                                << "Liberation Sans";
     }
     void windowsFontNamesResolveToInstalledFonts()
     {
@@ -156,10 +160,14 @@ private slots:
             const char* windowsFamily;
             Resolved plain, bold;
         } rows[] = {
-            {"Times New Roman", {"Liberation Serif", QFont::Normal, "Regular"}, {"Liberation Serif", QFont::Bold, "Bold"}},
+            {"Times New Roman",
+             {"Liberation Serif", QFont::Normal, "Regular"},
+             {"Liberation Serif", QFont::Bold, "Bold"}},
             {"Arial", {"Liberation Sans", QFont::Normal, "Regular"}, {"Liberation Sans", QFont::Bold, "Bold"}},
             {"Arial Black", {"Lato", QFont::Black, "Black"}, {"Lato", QFont::Black, "Black"}},
-            {"Garamond", {"EB Garamond 12", QFont::Normal, "12 Regular"}, {"EB Garamond 08", QFont::Bold, "08 Regular"}},
+            {"Garamond",
+             {"EB Garamond 12", QFont::Normal, "12 Regular"},
+             {"EB Garamond 08", QFont::Bold, "08 Regular"}},
             {"MS Sans Serif", {"Liberation Sans", QFont::Normal, "Regular"}, {"Liberation Sans", QFont::Bold, "Bold"}},
             {"System", {"Liberation Sans", QFont::DemiBold, "Bold"}, {"Liberation Sans", QFont::Bold, "Bold"}},
         };
@@ -237,10 +245,18 @@ private slots:
         QTest::addColumn<QString>("inserted"); // in order of use
         QTest::addColumn<QString>("shown");    // held by a window
         QTest::addColumn<QString>("kept");
-        QTest::addRow("within the budget") << "ab" << "" << "ab";
-        QTest::addRow("the oldest unshown goes") << "abc" << "" << "bc";
-        QTest::addRow("shown ones stay, whatever their age") << "abcd" << "ab" << "abcd";
-        QTest::addRow("a shown one does not count") << "abcde" << "c" << "cde";
+        QTest::addRow("within the budget") << "ab"
+                                           << ""
+                                           << "ab";
+        QTest::addRow("the oldest unshown goes") << "abc"
+                                                 << ""
+                                                 << "bc";
+        QTest::addRow("shown ones stay, whatever their age") << "abcd"
+                                                             << "ab"
+                                                             << "abcd";
+        QTest::addRow("a shown one does not count") << "abcde"
+                                                    << "c"
+                                                    << "cde";
     }
     void thePictureCacheKeepsWhatIsShownAndTheLatestOfTheRest()
     {

@@ -2,8 +2,8 @@
 #include "SinkRecorder.h"
 #include "WavBytes.h"
 #include "platform/AudioOutput.h"
-#include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SoundCue.h"
 #include "platform/SoundPaths.h"
 
 #include <QCoreApplication>
@@ -15,8 +15,7 @@
 // The media player: files that cannot be played are reported at once in the error box;
 // cues that can are really heard, rewound when they have ended and cut short when the
 // player goes.
-class SoundCueTest : public QObject
-{
+class SoundCueTest : public QObject {
     Q_OBJECT
     QList<MessageBoxes::Shown> boxes;
     QTemporaryDir folder;
@@ -84,12 +83,16 @@ private slots:
                                     "del archivo son correctos.";
         QTest::addRow("a folder") << "SOND\\DIR.WAV"
                                   << "No se puede leer el archivo. Compruebe que tiene permiso para abrirlo.";
-        QTest::addRow("empty") << "SOND\\EMPTY.WAV" << "El archivo está vacío.";
-        QTest::addRow("not a WAV") << "SOND\\TEXT.WAV" << "El archivo no es un archivo de sonido WAV.";
+        QTest::addRow("empty") << "SOND\\EMPTY.WAV"
+                               << "El archivo está vacío.";
+        QTest::addRow("not a WAV") << "SOND\\TEXT.WAV"
+                                   << "El archivo no es un archivo de sonido WAV.";
         QTest::addRow("cut short") << "SOND\\CUT.WAV"
                                    << "El archivo WAV está dañado: sus bloques no caben en el archivo.";
-        QTest::addRow("compressed") << "SOND\\ADPCM.WAV" << "El archivo WAV no está en formato PCM.";
-        QTest::addRow("far too large") << "SOND\\HUGE.WAV" << "El archivo es demasiado grande para ser un sonido breve.";
+        QTest::addRow("compressed") << "SOND\\ADPCM.WAV"
+                                    << "El archivo WAV no está en formato PCM.";
+        QTest::addRow("far too large") << "SOND\\HUGE.WAV"
+                                       << "El archivo es demasiado grande para ser un sonido breve.";
         QTest::addRow("one byte over the limit") << "SOND\\OVER.WAV"
                                                  << "El archivo es demasiado grande para ser un sonido breve.";
     }
@@ -127,7 +130,8 @@ private slots:
     void theProgramsOwnCuesAllOpen()
     {
         SoundPaths::overrideSearchFolders({});
-        for (const char* cue : {"PAGINA", "FLUKE45S", "FG110S", "PROMAXS", "FLUKE43S", "DEMESTS", "HC6000S", "HOLYVISN", "PITIDO"}) {
+        for (const char* cue :
+             {"PAGINA", "FLUKE45S", "FG110S", "PROMAXS", "FLUKE43S", "DEMESTS", "HC6000S", "HOLYVISN", "PITIDO"}) {
             SoundCue player;
             QVERIFY2(player.open(QStringLiteral("SOND\\%1.WAV").arg(cue)), cue);
         }
@@ -156,8 +160,14 @@ private slots:
         QVERIFY(first.open("SOND\\TONE.WAV"));
         QVERIFY(second.open("SOND\\TONE.WAV"));
         const int alone = SinkRecorder::peakDuring([&] { first.play(); }, ToneMs + 300);
-        const int together = SinkRecorder::peakDuring([&] { first.play(); second.play(); }, ToneMs + 300);
-        QVERIFY2(alone > HeardPeak && together > alone * 3 / 2, qPrintable(QStringLiteral("%1, %2").arg(alone).arg(together)));
+        const int together = SinkRecorder::peakDuring(
+            [&] {
+                first.play();
+                second.play();
+            },
+            ToneMs + 300);
+        QVERIFY2(alone > HeardPeak && together > alone * 3 / 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(alone).arg(together)));
     }
 
     void nothingIsHeardWithoutPlay()
@@ -256,7 +266,8 @@ private slots:
         wav.channels = std::uint16_t(channels);
         wav.bitsPerSample = std::uint16_t(bits);
         wav.dataBytes = std::uint32_t(data.size());
-        const auto converted = AudioOutput::convert(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), wav);
+        const auto converted =
+            AudioOutput::convert(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), wav);
         QCOMPARE(converted->frames.size(), std::size_t(convertedFrames) * AudioOutput::Samples::Channels);
         QCOMPARE(converted->frames.capacity(), converted->frames.size());
         for (const std::int16_t value : converted->frames)

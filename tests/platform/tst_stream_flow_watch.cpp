@@ -3,8 +3,7 @@
 #include <QTest>
 
 // The mixer's count of the times its stream ran dry, from the moments of its requests.
-class StreamFlowWatchTest : public QObject
-{
+class StreamFlowWatchTest : public QObject {
     Q_OBJECT
 
     static constexpr int Rate = 44100;

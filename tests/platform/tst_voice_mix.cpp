@@ -5,8 +5,7 @@
 #include <vector>
 
 // The mixing step: cues sounding together are added, clipped at full scale.
-class VoiceMixTest : public QObject
-{
+class VoiceMixTest : public QObject {
     Q_OBJECT
     using Samples = QList<int>;
 

@@ -4,27 +4,27 @@
 #include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/FrontPanelExplorer.h"
-#include "shell/HelpContent.h"
-#include "shell/HelpWindow.h"
 #include "instruments/common/InstrumentDefinition.h"
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
-#include "widgets/SensitiveMap.h"
 #include "quiz/QuestionnaireWindow.h"
 #include "shell/AboutBox.h"
+#include "shell/HelpContent.h"
+#include "shell/HelpWindow.h"
 #include "shell/progress/ProgressWindow.h"
+#include "widgets/SensitiveMap.h"
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSet>
-#include <functional>
 #include <QRadioButton>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
+#include <functional>
 
 namespace {
 
@@ -33,7 +33,11 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
 {
     std::vector<std::pair<QString, std::function<QWidget*()>>> windows{
         {"chooser", [] { return ShellTesting::chooser(); }},
-        {"about box", [] { formReference<AboutBox>()->show(); return formReference<AboutBox>().data(); }},
+        {"about box",
+         [] {
+             formReference<AboutBox>()->show();
+             return formReference<AboutBox>().data();
+         }},
         {"help", [] { return HelpWindow::showHelp(); }},
         {"progress", [] { return ProgressWindow::showProgress(); }},
         {"Fluke 45 note 1", [] { return Navigation::present(new Fluke45Note(Fluke45NoteSubject::NumberEditor)); }},
@@ -72,13 +76,18 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
             windows.emplace_back(d.name + " review", [answered] {
                 QuestionnaireWindow* quiz = answered();
                 quiz->findChild<QPushButton*>(ObjectNames::reviewButton)->click();
-                quiz->findChild<QTabWidget*>(ObjectNames::reviewPage)->widget(0)->findChildren<QRadioButton*>().first()->click();
+                quiz->findChild<QTabWidget*>(ObjectNames::reviewPage)
+                    ->widget(0)
+                    ->findChildren<QRadioButton*>()
+                    .first()
+                    ->click();
                 return quiz;
             });
         }
         if (d.practice.create)
             windows.emplace_back(d.name + " practice", [&d] { return PracticeWindow::open(d.practice); });
-        for (int topic = 1; d.panel.layout && d.panel.layout().openRelatedTopic && topic <= d.panel.relatedTopicCount; ++topic)
+        for (int topic = 1; d.panel.layout && d.panel.layout().openRelatedTopic && topic <= d.panel.relatedTopicCount;
+             ++topic)
             windows.emplace_back(d.name + " link " + QString::number(topic), [&d, topic]() -> QWidget* {
                 const QList<QWidget*> before = QApplication::topLevelWidgets();
                 d.panel.layout().openRelatedTopic(topic);
@@ -91,7 +100,10 @@ std::vector<std::pair<QString, std::function<QWidget*()>>> allWindows()
     return windows;
 }
 
-QRect inWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+QRect inWindow(const QWidget* w)
+{
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
 
 // Whether b comes before a as a page is read: wholly above it, or level with it on its left.
 bool readsBefore(const QWidget* before, const QWidget* after)
@@ -135,15 +147,15 @@ QObject* tabStop(QWidget* w)
 
 // The chooser's pictures, the questionnaires and the help window driven by keys alone,
 // and what a screen reader is told of the pictures and the verdict.
-class KeyboardTest : public QObject
-{
+class KeyboardTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestSession> session;
 
     static const InstrumentDefinition& instrument(const QString& name)
     {
         const auto& all = InstrumentRegistry::all();
-        return std::find_if(all.begin(), all.end(), [&](const auto& e) { return e.definition.name == name; })->definition;
+        return std::find_if(all.begin(), all.end(), [&](const auto& e) { return e.definition.name == name; })
+            ->definition;
     }
     static QWidget* openInstrument(const InstrumentDefinition& d)
     {
@@ -163,7 +175,11 @@ class KeyboardTest : public QObject
     }
 
 private slots:
-    void init() { session = std::make_unique<TestSession>(); QVERIFY(session->started()); }
+    void init()
+    {
+        session = std::make_unique<TestSession>();
+        QVERIFY(session->started());
+    }
     void cleanup() { session.reset(); }
 
     // Each window Tabbed through: every control that takes the focus is reached, the focus
@@ -273,7 +289,9 @@ private slots:
         QWidget* window = TestSession::window(d.window.frame.objectName);
         QVERIFY(window);
         QCOMPARE(accessible(window->findChild<QLabel*>(ObjectNames::photograph)), d.chooser.hint);
-        QVERIFY(QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(ObjectNames::titleArt))->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(ObjectNames::titleArt))
+                    ->state()
+                    .invisible);
     }
 
     // Every option chosen with the arrows and Space, judged and announced on the option;
@@ -312,7 +330,8 @@ private slots:
                 // After INCORRECTA, the option's description goes on with why.
                 const WrongAnswerNote* why = findWrongAnswerNote(bank.wrongAnswerNotes(), page + 1, int(i) + 1);
                 QCOMPARE(accessible(option, QAccessible::Description), why ? line + ". " + why->text : line);
-                QCOMPARE(accessible(quiz->findChild<QLabel*>(correct ? bank.layout.happyFaceName : bank.layout.angryFaceName)),
+                QCOMPARE(accessible(
+                             quiz->findChild<QLabel*>(correct ? bank.layout.happyFaceName : bank.layout.angryFaceName)),
                          QString::fromUtf8(correct ? "Cara sonriente" : "Cara enfadada"));
             }
             key(Qt::Key_Tab, Qt::ControlModifier);

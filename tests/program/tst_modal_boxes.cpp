@@ -22,8 +22,7 @@
 // navigation) leaves every window alive until the box has closed: a box never outlives
 // its owner, and the handler that opened the box never returns into a destroyed window.
 // The boxes are real here, run by their own event loops, as a user meets them.
-class ModalBoxesTest : public QObject
-{
+class ModalBoxesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestSession> session;
 

@@ -17,8 +17,7 @@
 // every click explains its control, no error box appears for a sound file that is fine,
 // and the program ends. A user-interface thread held by the audio service would make
 // this test run out of time.
-class NoAudioServiceTest : public QObject
-{
+class NoAudioServiceTest : public QObject {
     Q_OBJECT
 
 private slots:

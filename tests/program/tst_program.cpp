@@ -7,8 +7,7 @@
 #include <QTest>
 
 // The real program, started as a user starts it, on a real X server.
-class ProgramTest : public QObject
-{
+class ProgramTest : public QObject {
     Q_OBJECT
 
     QString display;

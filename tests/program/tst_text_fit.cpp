@@ -1,25 +1,31 @@
 #include "Driving.h"
 #include "TestSession.h"
 #include "TextFit.h"
+#include "core/AppState.h"
 #include "instruments/InstrumentWindows.h"
 #include "instruments/common/FrontPanelExplorer.h"
-#include "instruments/common/whereis/WhereIsQuestions.h"
 #include "instruments/common/TextPage.h"
-#include "instruments/fg110/Fg110TextPages.h"
-#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
-#include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/power_supply/PowerSupplyStartupNote.h"
+#include "instruments/common/whereis/WhereIsQuestions.h"
+#include "instruments/fg110/Fg110QuestionBank.h"
+#include "instruments/fg110/Fg110TextPages.h"
+#include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
-#include "instruments/fluke45/TrainerSet.h"
-#include "core/AppState.h"
-#include "instruments/fg110/Fg110QuestionBank.h"
 #include "instruments/fluke45/Fluke45QuestionBank.h"
+#include "instruments/fluke45/TrainerSet.h"
+#include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
+#include "instruments/power_supply/PowerSupplyStartupNote.h"
 #include "quiz/QuestionnaireWindow.h"
 
+#include "core/FormReference.h"
+#include "core/LearningProgress.h"
+#include "core/Navigation.h"
+#include "core/ObjectNames.h"
+#include "shell/AboutBox.h"
+#include "shell/progress/ProgressWindow.h"
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QHash>
@@ -28,12 +34,6 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTabWidget>
-#include "core/FormReference.h"
-#include "core/Navigation.h"
-#include "core/ObjectNames.h"
-#include "shell/AboutBox.h"
-#include "shell/progress/ProgressWindow.h"
-#include "core/LearningProgress.h"
 
 #include <QTest>
 
@@ -42,8 +42,7 @@
 // Every text of every window fits the box it is drawn in: nothing is cut at the right
 // edge of a label, a memo, a group box's title or a button, and no picture is cut. A
 // window added to the program joins the list below.
-class TextFitTest : public QObject
-{
+class TextFitTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestSession> session;
     QStringList faults;
@@ -63,7 +62,8 @@ class TextFitTest : public QObject
             for (int x = 0; x < image.width(); ++x)
                 ++counts[image.pixel(x, y)];
         return std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
-                                [](auto a, auto b) { return a.second < b.second; })->first;
+                                [](auto a, auto b) { return a.second < b.second; })
+            ->first;
     }
 
     // A note's memos are text printed on the window: no frame, and behind the text the
@@ -76,8 +76,9 @@ class TextFitTest : public QObject
             const QRectF text(memo->viewport()->mapTo(note, QPoint()), memo->viewport()->size());
             const QRgb shown = ground(shot.copy(QRectF(text.topLeft() * scale, text.size() * scale).toRect()));
             if (memo->frameWidth() != 0 || shown != ground(shot))
-                faults << QStringLiteral("%1 %2: a slab of %3 framed by %4 px").arg(note->objectName(), memo->objectName(),
-                                                                            QColor(shown).name()).arg(memo->frameWidth());
+                faults << QStringLiteral("%1 %2: a slab of %3 framed by %4 px")
+                              .arg(note->objectName(), memo->objectName(), QColor(shown).name())
+                              .arg(memo->frameWidth());
         }
     }
 
@@ -121,9 +122,9 @@ class TextFitTest : public QObject
             return;
         const FrontPanelDefinition& definition = InstrumentRegistry::definition(instrument).panel;
         const auto& stacked = definition.layout().stackedMap;
-        const auto pool = WhereIsQuestions::questions(definition.catalogue(),
-                                                      definition.stackedCatalogue ? &definition.stackedCatalogue() : nullptr,
-                                                      stacked ? stacked->checkBoxCaption : QString());
+        const auto pool = WhereIsQuestions::questions(
+            definition.catalogue(), definition.stackedCatalogue ? &definition.stackedCatalogue() : nullptr,
+            stacked ? stacked->checkBoxCaption : QString());
         button->click();
         auto* next = panel->findChild<QPushButton*>(ObjectNames::whereIsNextButton);
         const auto* question = panel->findChild<QLabel*>(ObjectNames::whereIsQuestion);
@@ -180,13 +181,13 @@ private slots:
         look(about, {});
         about->hide();
 
-        for (InstrumentId instrument : {InstrumentId::Fluke45, InstrumentId::Fg110, InstrumentId::PowerSupply,
-                                        InstrumentId::Fluke73, InstrumentId::Demestres2001, InstrumentId::Phywe,
-                                        InstrumentId::Hc6000})
+        for (InstrumentId instrument :
+             {InstrumentId::Fluke45, InstrumentId::Fg110, InstrumentId::PowerSupply, InstrumentId::Fluke73,
+              InstrumentId::Demestres2001, InstrumentId::Phywe, InstrumentId::Hc6000})
             lookAtInstrument(instrument);
-        for (InstrumentId instrument : {InstrumentId::Fluke73, InstrumentId::Hc6000, InstrumentId::Phywe,
-                                        InstrumentId::Demestres2001, InstrumentId::PowerSupply, InstrumentId::Fg110,
-                                        InstrumentId::Fluke45})
+        for (InstrumentId instrument :
+             {InstrumentId::Fluke73, InstrumentId::Hc6000, InstrumentId::Phywe, InstrumentId::Demestres2001,
+              InstrumentId::PowerSupply, InstrumentId::Fg110, InstrumentId::Fluke45})
             lookAtPanel(instrument);
         for (int topic = 1; topic <= TrainerSet::Count; ++topic) {
             TrainerSet::open(Fluke45Trainer(topic));

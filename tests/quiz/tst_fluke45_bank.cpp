@@ -11,8 +11,7 @@
 #include <memory>
 
 // The Fluke 45's questionnaire: its bank as the student reads and answers it.
-class Fluke45BankTest : public QObject
-{
+class Fluke45BankTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestSession> session;
     QWidget* quiz = nullptr;
@@ -72,8 +71,14 @@ private slots:
     {
         const QString firstLine[] = {"Conectar las clavijas a los terminales", "[62×33]", "y", "[62×30]", ","};
         QStringList expected(std::begin(firstLine), std::end(firstLine));
-        expected << "pulsar el botón" << "[32×24]" << ", pulsar el botón" << "[37×19]" << ", y pulsar el" << "botón"
-                 << "[33×27]" << ".";
+        expected << "pulsar el botón"
+                 << "[32×24]"
+                 << ", pulsar el botón"
+                 << "[37×19]"
+                 << ", y pulsar el"
+                 << "botón"
+                 << "[33×27]"
+                 << ".";
         const QStringList page1 = runsOfPage(1);
         QCOMPARE(page1.size(), 4 * expected.size());
         QCOMPARE(page1.mid(0, expected.size()), expected);

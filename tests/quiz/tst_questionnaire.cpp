@@ -1,9 +1,9 @@
 #include "Driving.h"
 #include "InstrumentTestCase.h"
 #include "core/AppState.h"
-#include "core/WindowClaims.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
+#include "core/WindowClaims.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 #include "quiz/QuestionnaireWindow.h"
 
@@ -19,17 +19,13 @@
 // The FG110's questionnaire, driven as a student drives it: every option judged at once,
 // the verdict cleared on a page change while the choices stay, one window at a time, and
 // "Aceptar" the only way out.
-class QuestionnaireTest : public InstrumentTestCase
-{
+class QuestionnaireTest : public InstrumentTestCase {
     Q_OBJECT
     QWidget*& fg110 = instrument; // the function generator's window
 
     static QWidget* questionnaire() { return TestSession::window(Fg110Names::questionnaire); }
     static QTabWidget* notebook(QWidget* q) { return q->findChild<QTabWidget*>(ObjectNames::questionNotebook); }
-    static QRadioButton* radio(QWidget* q, int n)
-    {
-        return q->findChild<QRadioButton*>(ObjectNames::optionButton(n));
-    }
+    static QRadioButton* radio(QWidget* q, int n) { return q->findChild<QRadioButton*>(ObjectNames::optionButton(n)); }
     // A line's runs from left to right.
     static QList<QLabel*> runs(QWidget* line)
     {
@@ -68,7 +64,9 @@ class QuestionnaireTest : public InstrumentTestCase
     }
 
 public:
-    QuestionnaireTest() : InstrumentTestCase(InstrumentId::Fg110) {}
+    QuestionnaireTest()
+        : InstrumentTestCase(InstrumentId::Fg110)
+    { }
 
 private slots:
     void opensOnTheFirstPageWithNothingChosen()
@@ -266,8 +264,8 @@ private slots:
 
         // The option's first line of text: its first text run, else the line itself.
         const QList<QLabel*> firstRuns = runs(lines[firstLine]);
-        const auto firstText = std::find_if(firstRuns.begin(), firstRuns.end(),
-                                            [](QLabel* run) { return run->pixmap().isNull(); });
+        const auto firstText =
+            std::find_if(firstRuns.begin(), firstRuns.end(), [](QLabel* run) { return run->pixmap().isNull(); });
         QWidget* text = firstText != firstRuns.end() ? *firstText : lines[firstLine];
         const int top = text->mapTo(answers, QPoint(0, 0)).y(), bottom = top + text->height();
         QList<QRadioButton*> beside;
@@ -288,7 +286,8 @@ private slots:
         QWidget* q = open();
         QStringList runs;
         for (QLabel* label : radio(q, 1)->parentWidget()->findChildren<QLabel*>())
-            runs << (label->pixmap().isNull() ? label->text() : QStringLiteral("[%1×%2]").arg(label->width()).arg(label->height()));
+            runs << (label->pixmap().isNull() ? label->text()
+                                              : QStringLiteral("[%1×%2]").arg(label->width()).arg(label->height()));
         QCOMPARE(runs.mid(0, 12),
                  (QStringList{"Seleccionar el indicador", "[26×12]", "con el botón", "[40×20]", ". Pulsar el botón",
                               "[42×20]", ", introducir \"100\" con el teclado numérico, y pusar el botón", "\"KHz\".",
@@ -302,11 +301,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addRow("page 1, the correct one")
             << 2
-            << "Seleccionar el indicador indicador de onda senoidal con el botón tecla FUNC. Pulsar el botón tecla FREQ, "
+            << "Seleccionar el indicador indicador de onda senoidal con el botón tecla FUNC. Pulsar el botón tecla "
+               "FREQ, "
                "introducir \"100\" con el teclado numérico, y pusar el botón \"KHz\".";
         QTest::addRow("page 2, the mHz key")
             << 6
-            << "Seleccionar el indicador indicador de onda en rampa con el botón tecla FUNC, pulsar el botón tecla FREQ, "
+            << "Seleccionar el indicador indicador de onda en rampa con el botón tecla FUNC, pulsar el botón tecla "
+               "FREQ, "
                "teclear \"3\" en el teclado numérico, pulsar tecla mHz y pulsar tecla SHIFT + tecla INVERSE.";
         QTest::addRow("page 4, one line") << 15 << "Las dos anteriores son ciertas.";
     }

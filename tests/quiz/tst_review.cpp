@@ -12,16 +12,15 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTest>
 
 #include <memory>
 
 // Why a wrong option is wrong, and the missed questions asked again until learned.
-class ReviewTest : public QObject
-{
+class ReviewTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestSession> session;
 
@@ -52,7 +51,8 @@ class ReviewTest : public QObject
     {
         for (const QuizOption& option : question.options)
             if (option.correct == right)
-                for (QRadioButton* radio : q->findChild<QTabWidget*>(ObjectNames::reviewPage)->findChildren<QRadioButton*>())
+                for (QRadioButton* radio :
+                     q->findChild<QTabWidget*>(ObjectNames::reviewPage)->findChildren<QRadioButton*>())
                     if (radio->accessibleName() == QuizPage::spoken(option))
                         return radio->objectName();
         return {};
@@ -99,7 +99,8 @@ private slots:
         ControlCatalogue controls = d.panel.catalogue();
         if (d.panel.stackedCatalogue)
             controls.insert(controls.end(), d.panel.stackedCatalogue().begin(), d.panel.stackedCatalogue().end());
-        QVERIFY2(std::any_of(controls.begin(), controls.end(), [&](const ControlRow& row) { return row.caption == note->control; }),
+        QVERIFY2(std::any_of(controls.begin(), controls.end(),
+                             [&](const ControlRow& row) { return row.caption == note->control; }),
                  qPrintable(note->control));
     }
 
@@ -110,10 +111,18 @@ private slots:
         QTest::addColumn<QString>("questionnaire");
         QTest::addColumn<QString>("review");
         QTest::addColumn<QString>("learned");
-        QTest::newRow("wrong, then right twice in review") << "-" << "++" << "ny";
-        QTest::newRow("wrong then right, right in review") << "-+" << "+" << "y";
-        QTest::newRow("a wrong answer breaks the run") << "-+" << "-++" << "nny";
-        QTest::newRow("right, wrong, right, right") << "-" << "+-++" << "nnny";
+        QTest::newRow("wrong, then right twice in review") << "-"
+                                                           << "++"
+                                                           << "ny";
+        QTest::newRow("wrong then right, right in review") << "-+"
+                                                           << "+"
+                                                           << "y";
+        QTest::newRow("a wrong answer breaks the run") << "-+"
+                                                       << "-++"
+                                                       << "nny";
+        QTest::newRow("right, wrong, right, right") << "-"
+                                                    << "+-++"
+                                                    << "nnny";
     }
     void learnedAfterTwoRightInARow()
     {
@@ -201,7 +210,8 @@ private slots:
         QVERIFY(q);
         choose(q, ObjectNames::optionButton(button));
         QCOMPARE(verdict(q), QString("INCORRECTA"));
-        const WrongAnswerNote* note = findWrongAnswerNote(d.questionBank().wrongAnswerNotes(), (button + 3) / 4, (button - 1) % 4 + 1);
+        const WrongAnswerNote* note =
+            findWrongAnswerNote(d.questionBank().wrongAnswerNotes(), (button + 3) / 4, (button - 1) % 4 + 1);
         QVERIFY(whyWrong(q)->isVisible());
         QCOMPARE(whyWrong(q)->text(), note->text);
         auto* link = q->findChild<LinkLabel*>(ObjectNames::whyWrongLink);

@@ -70,8 +70,7 @@ WhileShown showAbout(ChooserWindow* form, bool byCloseBox)
 
 } // namespace
 
-class AboutBoxTest : public QObject
-{
+class AboutBoxTest : public QObject {
     Q_OBJECT
 private slots:
     void sameBoxShownModallyEachTime_data()

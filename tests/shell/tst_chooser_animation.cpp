@@ -54,8 +54,7 @@ QStringList visibleOf(ChooserWindow* form, const QStringList& names)
 
 } // namespace
 
-class ChooserAnimationTest : public QObject
-{
+class ChooserAnimationTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { startListening(); }

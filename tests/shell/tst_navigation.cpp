@@ -77,8 +77,7 @@ void verifyFreshChooser(ChooserWindow* form)
 
 } // namespace
 
-class NavigationTest : public QObject
-{
+class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { startListening(); }
@@ -156,7 +155,8 @@ private slots:
         QCOMPARE(itemTexts(submenu(form, "&Instrumento")), instrumentItems);
         QCOMPARE(itemTexts(submenu(form, "Multímetros")), multimeterItems);
         QCOMPARE(itemTexts(submenu(form, "&Opciones")), QStringList{"Sonido"});
-        QCOMPARE(itemTexts(submenu(form, "Ayuda")), (QStringList{"&Contenidos", "&Mi progreso", "-", "&Acerca de Dorvex..."}));
+        QCOMPARE(itemTexts(submenu(form, "Ayuda")),
+                 (QStringList{"&Contenidos", "&Mi progreso", "-", "&Acerca de Dorvex..."}));
         // Only "&Salir" has a shortcut.
         for (const QAction* a : form->findChildren<QAction*>())
             if (a->objectName() != ObjectNames::exitMenuItem)

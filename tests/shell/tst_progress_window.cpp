@@ -1,9 +1,9 @@
 #include "ShellTesting.h"
 #include "core/LearningProgress.h"
+#include "instruments/common/practice/Demonstration.h"
+#include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
-#include "instruments/common/practice/PracticeObjectNames.h"
-#include "instruments/common/practice/Demonstration.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fg110/practice/Fg110PracticeDefinition.h"
 #include "instruments/hc6000/Hc6000ObjectNames.h"
@@ -26,8 +26,7 @@
 // "Mi progreso" as a student meets it: opened from the chooser and from an instrument
 // window, its charts telling what was done (in pictures and in words), and the report
 // saved where the student chooses and read back, or refused with the window kept.
-class ProgressWindowTest : public QObject
-{
+class ProgressWindowTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestSession> session;
 
@@ -104,13 +103,18 @@ class ProgressWindowTest : public QObject
         answer.start();
         QApplication::setActiveWindow(window);
         QTest::keyClick(edit, Qt::Key_G, Qt::AltModifier); // "&Guardar informe…"
-        (void)QTest::qWaitFor([&] { return !answer.isActive() && !TestSession::window(ObjectNames::reportFileDialog); }, 20000);
+        (void)QTest::qWaitFor([&] { return !answer.isActive() && !TestSession::window(ObjectNames::reportFileDialog); },
+                              20000);
         TestSession::settle();
         return dialogSeen;
     }
 
 private slots:
-    void init() { session = std::make_unique<TestSession>(); QVERIFY(session->started()); }
+    void init()
+    {
+        session = std::make_unique<TestSession>();
+        QVERIFY(session->started());
+    }
     void cleanup() { session.reset(); }
 
     // What was recorded, from the chooser or an instrument window, in words for the chart
@@ -124,16 +128,18 @@ private slots:
         QTest::addColumn<QString>("whereIs");
         QTest::addColumn<QStringList>("exercises");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("nothing yet") << QString("") << "fg110" << 2 << QStringList{} << "" << QStringList{}
+        QTest::addRow("nothing yet")
+            << QString("") << "fg110" << 2 << QStringList{} << "" << QStringList{}
             << "Preguntas contestadas: 0 de 4. Preguntas aprendidas: 0 de 4. "
                "Aciertos en «¿Dónde está…?»: sin preguntas todavía. Ejercicios conseguidos: 0 de 12.";
-        QTest::addRow("learned after two right in a row") << Fg110Names::chooserMenuItem << "fluke45" << 1
-            << QStringList{"0-", "0+", "0+", "1+", "2+", "2-", "2+"} << "+-+" << QStringList{}
+        QTest::addRow("learned after two right in a row")
+            << Fg110Names::chooserMenuItem << "fluke45" << 1 << QStringList{"0-", "0+", "0+", "1+", "2+", "2-", "2+"}
+            << "+-+" << QStringList{}
             << "Preguntas contestadas: 3 de 4. Preguntas aprendidas: 1 de 4. Aciertos en «¿Dónde está…?»: 2 de 3.";
         QTest::addRow("where-is only") << Hc6000Names::chooserMenuItem << "promax" << 3 << QStringList{} << "-+"
-            << QStringList{} << "Aciertos en «¿Dónde está…?»: 1 de 2.";
-        QTest::addRow("an exercise met twice counts once") << QString("") << "fg110" << 2 << QStringList{"3+"} << ""
-            << QStringList{"1", "5", "1"}
+                                       << QStringList{} << "Aciertos en «¿Dónde está…?»: 1 de 2.";
+        QTest::addRow("an exercise met twice counts once")
+            << QString("") << "fg110" << 2 << QStringList{"3+"} << "" << QStringList{"1", "5", "1"}
             << "Preguntas contestadas: 1 de 4. Preguntas aprendidas: 0 de 4. "
                "Aciertos en «¿Dónde está…?»: sin preguntas todavía. Ejercicios conseguidos: 2 de 12.";
     }
@@ -155,9 +161,10 @@ private slots:
         QCOMPARE(TestSession::windows(ObjectNames::progressWindow).size(), 1);
         QCOMPARE(heard(window, chart), expected);
         QCOMPARE(before.isEmpty() || before == expected, answers.isEmpty() && whereIs.isEmpty() && exercises.isEmpty());
-        QCOMPARE(window->findChild<QWidget*>(ObjectNames::progressChart(chart))->accessibleName(),
-                 QStringList({"Multímetro Dual Fluke45", "Generador de funciones FG110", "Fuente de alimentación PROMAX"})
-                     .at(chart - 1));
+        QCOMPARE(
+            window->findChild<QWidget*>(ObjectNames::progressChart(chart))->accessibleName(),
+            QStringList({"Multímetro Dual Fluke45", "Generador de funciones FG110", "Fuente de alimentación PROMAX"})
+                .at(chart - 1));
     }
 
     // The practice records what the student does, not what a demonstration does.
@@ -191,7 +198,8 @@ private slots:
         if (pdftotext.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         if (practiceOpened)
-            QTest::mouseClick(PracticeWindow::open(fg110PracticeDefinition())->findChild<QAbstractButton*>(PracticeNames::closeButton),
+            QTest::mouseClick(PracticeWindow::open(fg110PracticeDefinition())
+                                  ->findChild<QAbstractButton*>(PracticeNames::closeButton),
                               Qt::LeftButton);
         record("fluke45", {"0+", "1+", "2-"}, "++-", {});
         QWidget* window = openFrom(QString(""));
@@ -230,8 +238,7 @@ private slots:
         const QString path = "/proc/informe.pdf";
         saveReport(window, "Lucía", path);
         QCOMPARE(session->boxes().size(), 1);
-        QCOMPARE(session->boxes().first().text,
-                 progressTexts().failure.arg(path, progressTexts().cannotCreate));
+        QCOMPARE(session->boxes().first().text, progressTexts().failure.arg(path, progressTexts().cannotCreate));
         QCOMPARE(TestSession::window(ObjectNames::progressWindow), window);
         QCOMPARE(window->findChild<QLineEdit*>(ObjectNames::progressNameEdit)->text(), "Lucía");
         QCOMPARE(heard(window, 2), figures);

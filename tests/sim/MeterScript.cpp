@@ -28,7 +28,8 @@ std::vector<double> samples(const auto& jack, double step, int count)
 {
     std::vector<double> values;
     for (int index = 0; index < count; ++index)
-        values.push_back(jack.dc + jack.rms * std::numbers::sqrt2 * std::sin(2 * std::numbers::pi * jack.hertz * index * step));
+        values.push_back(jack.dc
+                         + jack.rms * std::numbers::sqrt2 * std::sin(2 * std::numbers::pi * jack.hertz * index * step));
     return values;
 }
 
@@ -98,8 +99,9 @@ void MeterScript::feed()
         seen.amps = samples(m_amps, seen.timeStep, count);
         seen.milliampsFuseOpen = m_fuseOpen;
         if (m_part == Part::Resistor)
-            seen.volts = {std::isinf(m_partValue) ? load.inputVolts
-                                                  : load.inputVolts * m_partValue / (m_partValue + load.inputResistance)};
+            seen.volts = {std::isinf(m_partValue)
+                              ? load.inputVolts
+                              : load.inputVolts * m_partValue / (m_partValue + load.inputResistance)};
         else if (m_part == Part::Diode)
             seen.volts = {std::min(load.inputVolts, m_partValue)};
         m_meter.setSignals(seen);
@@ -115,6 +117,6 @@ QString MeterScript::summary(const Fluke45Display& display)
     const auto side = [](const Fluke45Readout& readout) {
         return readout.shown ? (readout.text + QLatin1Char(' ') + readout.unit).trimmed() : QString();
     };
-    return QStringLiteral("%1 | %2 | %3").arg(side(display.primary), side(display.secondary),
-                                              display.legends().join(QLatin1Char(' ')));
+    return QStringLiteral("%1 | %2 | %3")
+        .arg(side(display.primary), side(display.secondary), display.legends().join(QLatin1Char(' ')));
 }

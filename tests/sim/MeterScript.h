@@ -13,7 +13,9 @@
 // "R=open", "D=0.6123" (a diode that holds that voltage).
 class MeterScript {
 public:
-    explicit MeterScript(Fluke45Meter& meter) : m_meter(meter) {}
+    explicit MeterScript(Fluke45Meter& meter)
+        : m_meter(meter)
+    { }
     void play(const QString& line);
 
     // "12.000 V | 50.00 Hz | AUTO M", or "apagado".

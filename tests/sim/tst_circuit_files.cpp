@@ -80,17 +80,21 @@ private slots:
         row("no title", QStringLiteral("R1 a 0 1k\n"),
             "circuits/roto.cir, línea 1: falta el título: la cabecera necesita una línea «*# título: …».");
         row("bad value", title + QStringLiteral("R1 a 0 4k7\n"),
-            "circuits/roto.cir, línea 2: «4k7» no es un valor: se escribe un número con un punto decimal y, si hace falta, "
+            "circuits/roto.cir, línea 2: «4k7» no es un valor: se escribe un número con un punto decimal y, si hace "
+            "falta, "
             "un sufijo como k, meg, m, u, n o p (4.7k, 100n).");
         row("unknown element", title + QStringLiteral("Q1 c b e QMOD\n"),
             "circuits/roto.cir, línea 2: no se entiende «Q1»: una línea de elemento empieza por R, C, V, I, D o X.");
         row("missing value", title + QStringLiteral("* una resistencia\nR1 a 0\n"),
             "circuits/roto.cir, línea 3: a «R1» le faltan datos: se escribe «R1 nodo nodo valor».");
-        row("source without value", title + QStringLiteral("V1 a 0 DC\n"), "circuits/roto.cir, línea 2: falta el valor de «V1».");
-        row("extra word", title + QStringLiteral("R1 a 0 1k 5%\n"), "circuits/roto.cir, línea 2: sobra «5%» tras el valor de «R1».");
+        row("source without value", title + QStringLiteral("V1 a 0 DC\n"),
+            "circuits/roto.cir, línea 2: falta el valor de «V1».");
+        row("extra word", title + QStringLiteral("R1 a 0 1k 5%\n"),
+            "circuits/roto.cir, línea 2: sobra «5%» tras el valor de «R1».");
         row("zero resistance", title + QStringLiteral("R1 a 0 0\n"),
             "circuits/roto.cir, línea 2: la resistencia «R1» debe valer entre 1 mΩ y 1 TΩ.");
-        row("same node twice", title + QStringLiteral("R1 a A 1k\n"), "circuits/roto.cir, línea 2: los dos nodos de «R1» son el mismo.");
+        row("same node twice", title + QStringLiteral("R1 a A 1k\n"),
+            "circuits/roto.cir, línea 2: los dos nodos de «R1» son el mismo.");
         row("duplicate", title + QStringLiteral("R1 a 0 1k\nr1 a b 2k\n"),
             "circuits/roto.cir, línea 3: el elemento «r1» ya está en la línea 2.");
         row("undefined model", title + QStringLiteral("V1 a 0 5\nD1 a 0 D1N4148\n"),
@@ -104,7 +108,8 @@ private slots:
         row("lamp without current", title + QStringLiteral("XL1 a 0 LAMP VNOM=12\n"),
             "circuits/roto.cir, línea 2: a «XL1» le falta su corriente nominal (INOM=…).");
         row("lamp colder than hot", title + QStringLiteral("XL1 a 0 LAMP VNOM=12 INOM=0.1 RCOLD=200\n"),
-            "circuits/roto.cir, línea 2: la lámpara «XL1» no puede tener en frío más resistencia que encendida (120 ohmios).");
+            "circuits/roto.cir, línea 2: la lámpara «XL1» no puede tener en frío más resistencia que encendida (120 "
+            "ohmios).");
         row("unknown device", title + QStringLiteral("X1 a 0 MOTOR\n"),
             "circuits/roto.cir, línea 2: «MOTOR» no es un tipo conocido: tras los nodos de «X1» va LAMP o FUSE.");
         row("fuse parameter", title + QStringLiteral("XF1 a 0 FUSE I=1 T=2\n"),
@@ -118,15 +123,18 @@ private slots:
         row("tolerance without percent", title + QStringLiteral("*# oculta: R1 5\nR1 a 0 1k\n"),
             "circuits/roto.cir, línea 2: una resistencia oculta se escribe «*# oculta: R1 5%», con su tolerancia.");
         row("unknown header key", title + QStringLiteral("*# autor: Ana\n"),
-            "circuits/roto.cir, línea 2: la clave «autor» no se conoce: la cabecera admite título, tierra, punto, oculta, "
+            "circuits/roto.cir, línea 2: la clave «autor» no se conoce: la cabecera admite título, tierra, punto, "
+            "oculta, "
             "fuente, generador y corte.");
         row("ground named late", title + QStringLiteral("R1 a m 1k\n*# tierra: m\n"),
-            "circuits/roto.cir, línea 3: el nodo «m» ya se ha usado: la línea de la tierra va antes que los elementos.");
+            "circuits/roto.cir, línea 3: el nodo «m» ya se ha usado: la línea de la tierra va antes que los "
+            "elementos.");
         row("no ground", title + QStringLiteral("R1 a b 1k\n"),
             "circuits/roto.cir, línea 3: ningún elemento va a tierra (el nodo 0 o gnd).");
         row("no elements", title, "circuits/roto.cir: el circuito no tiene elementos.");
         row("two sources in parallel", title + QStringLiteral("V1 a 0 5\nV2 a 0 6\n"),
-            "circuits/roto.cir: el circuito no tiene una solución única (¿una malla de fuentes de tensión, o un nodo que nada "
+            "circuits/roto.cir: el circuito no tiene una solución única (¿una malla de fuentes de tensión, o un nodo "
+            "que nada "
             "sujeta?).");
         QTest::addRow("not UTF-8") << (title.toUtf8() + "* tensi\xf3n\nR1 a 0 1k\n")
                                    << QStringLiteral("circuits/roto.cir: el archivo no está escrito en UTF-8.");
@@ -140,9 +148,10 @@ private slots:
 
     void header()
     {
-        const QString text = QStringLiteral("*# titulo: Lazo\r\n*# tierra: E\n*# fuente: A E 12 0.25\n*# generador: G E\n"
-                                            "*# corte: B C\n*# punto: b 30 40\n*# oculta: R1 10%\n"
-                                            "R1 A B\n+ 1k\nR2 C E 1k\nR3 G E 50\n.END\nesto ya no se lee\n");
+        const QString text =
+            QStringLiteral("*# titulo: Lazo\r\n*# tierra: E\n*# fuente: A E 12 0.25\n*# generador: G E\n"
+                           "*# corte: B C\n*# punto: b 30 40\n*# oculta: R1 10%\n"
+                           "R1 A B\n+ 1k\nR2 C E 1k\nR3 G E 50\n.END\nesto ya no se lee\n");
         QString problem;
         const auto circuit = CircuitLibrary::read(QStringLiteral("circuits/lazo.cir"), text.toUtf8(), problem);
         QVERIFY2(circuit, qPrintable(problem));
@@ -202,7 +211,8 @@ private slots:
         QCOMPARE(library.circuits[0].fileName, QStringLiteral("circuits/a-bueno.cir"));
         QCOMPARE(library.problems.size(), 2);
         QVERIFY(library.problems[0].startsWith(QStringLiteral("circuits/b-roto.cir, línea 2: «1q» no es un valor")));
-        QCOMPARE(library.problems[1], QStringLiteral("circuits/c-enorme.cir: el archivo es demasiado grande para un circuito."));
+        QCOMPARE(library.problems[1],
+                 QStringLiteral("circuits/c-enorme.cir: el archivo es demasiado grande para un circuito."));
     }
 
     // The shipped circuits read and solve the same whatever the process's locale.
@@ -224,8 +234,9 @@ private slots:
         QCOMPARE(inC.filter(QStringLiteral(".cir ")).size(), 4);
         QTemporaryDir locales;
         if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) {
-            QProcess::execute(QStringLiteral("localedef"), {QStringLiteral("-i"), QStringLiteral("es_ES"), QStringLiteral("-f"),
-                                                            QStringLiteral("UTF-8"), locales.filePath(QStringLiteral("es_ES.UTF-8"))});
+            QProcess::execute(QStringLiteral("localedef"),
+                              {QStringLiteral("-i"), QStringLiteral("es_ES"), QStringLiteral("-f"),
+                               QStringLiteral("UTF-8"), locales.filePath(QStringLiteral("es_ES.UTF-8"))});
             qputenv("LOCPATH", locales.path().toLocal8Bit());
             if (!std::setlocale(LC_ALL, "es_ES.UTF-8"))
                 QSKIP("no Spanish locale can be made here");

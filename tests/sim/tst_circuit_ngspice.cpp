@@ -23,17 +23,20 @@ using Setup = std::function<void(Circuit&)>;
 // Typical bench-meter inputs, as the bench attaches them between two test points.
 void voltmeter(Circuit& c, const char* plus, const char* minus)
 {
-    c.attach(Elements::resistor(QStringLiteral("METER"), c.findNode(QLatin1String(plus)), c.findNode(QLatin1String(minus)), 10e6));
+    c.attach(Elements::resistor(QStringLiteral("METER"), c.findNode(QLatin1String(plus)),
+                                c.findNode(QLatin1String(minus)), 10e6));
 }
 void ammeter(Circuit& c, const char* plus, const char* minus, double shunt, double rating)
 {
     FuseModel fuse;
     fuse.ratedCurrent = rating;
-    c.attach(Elements::fusedShunt(QStringLiteral("METER"), c.findNode(QLatin1String(plus)), c.findNode(QLatin1String(minus)), shunt, fuse));
+    c.attach(Elements::fusedShunt(QStringLiteral("METER"), c.findNode(QLatin1String(plus)),
+                                  c.findNode(QLatin1String(minus)), shunt, fuse));
 }
 void ohmmeter(Circuit& c, const char* plus, const char* minus)
 {
-    c.attach(Elements::testSource(QStringLiteral("METER"), c.findNode(QLatin1String(plus)), c.findNode(QLatin1String(minus)), 3.0, 10e3));
+    c.attach(Elements::testSource(QStringLiteral("METER"), c.findNode(QLatin1String(plus)),
+                                  c.findNode(QLatin1String(minus)), 3.0, 10e3));
 }
 void supplyAt(Circuit& c, double volts, bool on = true)
 {
@@ -57,7 +60,9 @@ QHash<QString, double> runNgspice(const QString& netlist, const QString& control
     QFile file(folder.filePath(QStringLiteral("judge.cir")));
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write the judge's netlist");
-    file.write((netlist + QStringLiteral(".options rshunt=1e12\n.control\n") + control + QStringLiteral(".endc\n.end\n")).toUtf8());
+    file.write(
+        (netlist + QStringLiteral(".options rshunt=1e12\n.control\n") + control + QStringLiteral(".endc\n.end\n"))
+            .toUtf8());
     file.close();
     QProcess ngspice;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -67,7 +72,8 @@ QHash<QString, double> runNgspice(const QString& netlist, const QString& control
     ngspice.start(QStringLiteral("ngspice"), {QStringLiteral("-b"), file.fileName()});
     ngspice.waitForFinished(60000);
     QHash<QString, double> values;
-    static const QRegularExpression printed(QStringLiteral("^\\s*([\\w().]+)\\s*=\\s*([-+0-9.eE]+)"), QRegularExpression::MultilineOption);
+    static const QRegularExpression printed(QStringLiteral("^\\s*([\\w().]+)\\s*=\\s*([-+0-9.eE]+)"),
+                                            QRegularExpression::MultilineOption);
     for (auto match = printed.globalMatch(QString::fromUtf8(ngspice.readAllStandardOutput())); match.hasNext();) {
         const auto m = match.next();
         values.insert(m.captured(1).toLower(), m.captured(2).toDouble());
@@ -92,7 +98,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<Setup>("setup");
         QTest::addRow("battery, voltmeter") << "pila.cir" << Setup([](Circuit& c) { voltmeter(c, "+", "-"); });
-        QTest::addRow("battery, 10 A input across it") << "pila.cir" << Setup([](Circuit& c) { ammeter(c, "+", "-", 0.01, 11); });
+        QTest::addRow("battery, 10 A input across it")
+            << "pila.cir" << Setup([](Circuit& c) { ammeter(c, "+", "-", 0.01, 11); });
         QTest::addRow("divider at 12 V, voltmeter on B") << "divisor.cir" << Setup([](Circuit& c) {
             supplyAt(c, 12);
             voltmeter(c, "B", "C");
@@ -113,7 +120,8 @@ private slots:
             supplyAt(c, 5);
             ohmmeter(c, "B", "C");
         });
-        QTest::addRow("loop closed, voltmeter on the lamp") << "lampara.cir" << Setup([](Circuit& c) { voltmeter(c, "D", "E"); });
+        QTest::addRow("loop closed, voltmeter on the lamp")
+            << "lampara.cir" << Setup([](Circuit& c) { voltmeter(c, "D", "E"); });
         QTest::addRow("loop broken, 100 mA input across the break") << "lampara.cir" << Setup([](Circuit& c) {
             c.detach(c.breaks.front().link);
             ammeter(c, "B", "C", 1.0, 0.44);
@@ -147,7 +155,9 @@ private slots:
             const double expected = judge.value(key);
             QVERIFY2(std::abs(ours.voltage(node) - expected) <= 1e-3 * std::abs(expected) + 1e-6,
                      qPrintable(QStringLiteral("node %1: %2 V here, %3 V by ngspice")
-                                    .arg(circuit.nodeName(node)).arg(ours.voltage(node), 0, 'g', 9).arg(expected, 0, 'g', 9)));
+                                    .arg(circuit.nodeName(node))
+                                    .arg(ours.voltage(node), 0, 'g', 9)
+                                    .arg(expected, 0, 'g', 9)));
         }
     }
 
@@ -178,7 +188,8 @@ private slots:
         const double period = 1.0 / frequency;
         const bool sine = waveform == QLatin1String("sine");
         circuit.generator()->waveform = [sine, frequency, period](double t) {
-            return sine ? std::sin(2 * std::numbers::pi * frequency * t) : (std::fmod(t, period) < period / 2 ? 1.0 : -1.0);
+            return sine ? std::sin(2 * std::numbers::pi * frequency * t)
+                        : (std::fmod(t, period) < period / 2 ? 1.0 : -1.0);
         };
         const QString spice = sine ? QStringLiteral("SIN(0 1 %1)").arg(frequency)
                                    : QStringLiteral("PULSE(-1 1 0 1n 1n %1 %2)").arg(period / 2 - 1e-9).arg(period);
@@ -188,16 +199,21 @@ private slots:
         QVERIFY(ours.solved());
         const int steps = 400;
         const QString control = QStringLiteral("tran %1 %2 0 %1\nmeas tran va rms v(n1) from=%3 to=%2\n"
-                                               "meas tran vb rms v(n2) from=%3 to=%2\nmeas tran fb trig v(n2) val=0 rise=30 targ v(n2) val=0 rise=31\n")
-                                    .arg(period / steps).arg(40 * period).arg(38 * period);
-        const QHash<QString, double> judge = runNgspice(NetlistWriter::write(circuit, {{Circuit::generatorName(), spice}}), control);
+                                               "meas tran vb rms v(n2) from=%3 to=%2\nmeas tran fb trig v(n2) val=0 "
+                                               "rise=30 targ v(n2) val=0 rise=31\n")
+                                    .arg(period / steps)
+                                    .arg(40 * period)
+                                    .arg(38 * period);
+        const QHash<QString, double> judge =
+            runNgspice(NetlistWriter::write(circuit, {{Circuit::generatorName(), spice}}), control);
         for (const char* node : {"A", "B"}) {
             const double here = WaveformMeasure::rms(ours.voltageBetween(circuit.findNode(QLatin1String(node)), 0));
             const double there = judge.value(QStringLiteral("v") + QString::fromLatin1(node).toLower(), -1);
             QVERIFY2(std::abs(here - there) <= 0.01 * there,
                      qPrintable(QStringLiteral("RMS at %1: %2 here, %3 by ngspice").arg(node).arg(here).arg(there)));
         }
-        const double measured = WaveformMeasure::frequency(ours.voltageBetween(circuit.findNode(QStringLiteral("B")), 0), ours.step);
+        const double measured =
+            WaveformMeasure::frequency(ours.voltageBetween(circuit.findNode(QStringLiteral("B")), 0), ours.step);
         QVERIFY2(std::abs(measured - frequency) <= 1e-3 * frequency, qPrintable(QString::number(measured)));
         QVERIFY(std::abs(1.0 / judge.value(QStringLiteral("fb")) - frequency) <= 1e-3 * frequency);
     }

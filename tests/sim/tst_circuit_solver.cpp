@@ -70,7 +70,9 @@ private slots:
         const double step = period / 1000;
         // The edges half a step after a sample: the trapezoidal rule sees each as a ramp over
         // the step before it, so the response starts half a step before the sample.
-        c.element(QStringLiteral("V1"))->waveform = [period, step](double t) { return std::fmod(t + step / 2, period) < period / 2 ? 1.0 : -1.0; };
+        c.element(QStringLiteral("V1"))->waveform = [period, step](double t) {
+            return std::fmod(t + step / 2, period) < period / 2 ? 1.0 : -1.0;
+        };
         TransientRequest request;
         request.period = period;
         request.stepsPerPeriod = 1000;
@@ -99,7 +101,9 @@ private slots:
         QFETCH(double, frequencyOverCorner);
         Circuit c = net(QStringLiteral("V1 a 0 0\nR1 a b 1k\nC1 b 0 100n\n"));
         const double frequency = frequencyOverCorner / (2 * std::numbers::pi * 1e3 * 100e-9);
-        c.element(QStringLiteral("V1"))->waveform = [frequency](double t) { return 2.0 * std::sin(2 * std::numbers::pi * frequency * t); };
+        c.element(QStringLiteral("V1"))->waveform = [frequency](double t) {
+            return 2.0 * std::sin(2 * std::numbers::pi * frequency * t);
+        };
         TransientRequest request;
         request.period = 1 / frequency;
         const Transient run = CircuitSolver::transient(c, request);
@@ -126,14 +130,17 @@ private slots:
         QFETCH(QString, model);
         QFETCH(double, volts);
         const double ohms = volts > 10 ? 1e3 : volts > 5 ? 10 : 1e3;
-        Circuit c = net(QStringLiteral("V1 a 0 %1\nR1 a k %2\nD1 k 0 DM\n.model DM D (%3)\n").arg(volts).arg(ohms).arg(model));
+        Circuit c =
+            net(QStringLiteral("V1 a 0 %1\nR1 a k %2\nD1 k 0 DM\n.model DM D (%3)\n").arg(volts).arg(ohms).arg(model));
         const Solution s = CircuitSolver::operatingPoint(c);
         QVERIFY(s.solved());
         const DiodeModel& d = c.element(QStringLiteral("D1"))->diode;
         const double vd = s.voltage(c.findNode(QStringLiteral("k")));
         const double current = (volts - vd) / ohms;
-        const double law = d.emission * CircuitSolver::thermalVoltage * std::log(current / d.saturationCurrent + 1) + current * d.seriesResistance;
-        QVERIFY2(near(vd, law, 1e-6), qPrintable(QStringLiteral("%1 V, law %2 V").arg(vd, 0, 'g', 10).arg(law, 0, 'g', 10)));
+        const double law = d.emission * CircuitSolver::thermalVoltage * std::log(current / d.saturationCurrent + 1)
+                           + current * d.seriesResistance;
+        QVERIFY2(near(vd, law, 1e-6),
+                 qPrintable(QStringLiteral("%1 V, law %2 V").arg(vd, 0, 'g', 10).arg(law, 0, 'g', 10)));
         QVERIFY(near(s.current(c.elementIndex(QStringLiteral("D1"))), current, 1e-6));
     }
 
@@ -164,7 +171,8 @@ private slots:
         c.supply()->supply.outputOn = on;
         const Solution s = CircuitSolver::operatingPoint(c);
         QVERIFY(s.solved());
-        QVERIFY2(near(s.voltage(c.findNode(QStringLiteral("p"))), volts, 1e-6, 1e-6), qPrintable(QString::number(s.voltage(1))));
+        QVERIFY2(near(s.voltage(c.findNode(QStringLiteral("p"))), volts, 1e-6, 1e-6),
+                 qPrintable(QString::number(s.voltage(1))));
         QCOMPARE(c.supply()->supplyLimiting, limiting);
     }
 
@@ -193,7 +201,8 @@ private slots:
         Circuit c = net(QStringLiteral("V1 a 0 %1\nXL1 a 0 LAMP VNOM=12 INOM=0.1 RCOLD=12\n").arg(volts));
         const Solution s = CircuitSolver::operatingPoint(c);
         QVERIFY(s.solved());
-        QVERIFY2(near(s.current(c.elementIndex(QStringLiteral("XL1"))), amperes, 1e-6), qPrintable(QString::number(s.current(1))));
+        QVERIFY2(near(s.current(c.elementIndex(QStringLiteral("XL1"))), amperes, 1e-6),
+                 qPrintable(QString::number(s.current(1))));
     }
 
     // A filament's heat follows its power with a first-order lag: from cold, 1 - e^(-t/τ).
@@ -253,9 +262,12 @@ private slots:
         QTest::addRow("two sources in parallel") << "V1 a 0 5\nV2 a 0 6\n" << SolveStatus::Singular;
         QTest::addRow("a loop of sources") << "V1 a b 1\nV2 b 0 1\nV3 a 0 1\n" << SolveStatus::Singular;
         QTest::addRow("current into a capacitor") << "I1 0 a 10m\nC1 a 0 1u\n" << SolveStatus::Singular;
-        QTest::addRow("current source in series with an open fuse") << "I1 0 a 1\nXF1 a 0 FUSE I=0.1\n" << SolveStatus::Singular;
-        QTest::addRow("a source straight across a diode") << "V1 a 0 30\nD1 a 0 DM\n.model DM D (IS=1e-14)\n" << SolveStatus::Singular;
-        QTest::addRow("a source across a diode and its RS") << "V1 a 0 30\nD1 a 0 DM\n.model DM D (IS=1e-14 RS=0.1)\n" << SolveStatus::Solved;
+        QTest::addRow("current source in series with an open fuse") << "I1 0 a 1\nXF1 a 0 FUSE I=0.1\n"
+                                                                    << SolveStatus::Singular;
+        QTest::addRow("a source straight across a diode") << "V1 a 0 30\nD1 a 0 DM\n.model DM D (IS=1e-14)\n"
+                                                          << SolveStatus::Singular;
+        QTest::addRow("a source across a diode and its RS") << "V1 a 0 30\nD1 a 0 DM\n.model DM D (IS=1e-14 RS=0.1)\n"
+                                                            << SolveStatus::Solved;
     }
     void noSingleSolution()
     {

@@ -327,8 +327,10 @@ void Fg110GeneratorTest::output_data()
     QTest::newRow("square low half") << "FUNC CH1" << live << 0.75e-3 << -0.5 << 1e-3 << 0;
     QTest::newRow("ramp") << "FUNC FUNC CH1" << live << 0.25e-3 << 0.25 << 1e-3 << 0;
     QTest::newRow("triangle") << "FUNC FUNC FUNC CH1" << live << 0.625e-3 << -0.25 << 1e-3 << 0;
-    QTest::newRow("pulse 25 %, high") << "FUNC FUNC FUNC FUNC SHIFT PHASE 2 5 mHz CH1" << live << 0.2e-3 << 0.5 << 1e-3 << 0;
-    QTest::newRow("pulse 25 %, low") << "FUNC FUNC FUNC FUNC SHIFT PHASE 2 5 mHz CH1" << live << 0.3e-3 << -0.5 << 1e-3 << 0;
+    QTest::newRow("pulse 25 %, high") << "FUNC FUNC FUNC FUNC SHIFT PHASE 2 5 mHz CH1" << live << 0.2e-3 << 0.5 << 1e-3
+                                      << 0;
+    QTest::newRow("pulse 25 %, low") << "FUNC FUNC FUNC FUNC SHIFT PHASE 2 5 mHz CH1" << live << 0.3e-3 << -0.5 << 1e-3
+                                     << 0;
     QTest::newRow("offset and amplitude") << "AMPL 4 MHz OFFSET 2 MHz CH1" << live << 0.75e-3 << 0.0 << 1e-3 << 0;
     QTest::newRow("inverted") << "SHIFT FUNC CH1" << live << 0.25e-3 << -0.5 << 1e-3 << 0;
     QTest::newRow("frequency") << "FREQ 5 0 Hz CH1" << live << 5e-3 << 0.5 << 20e-3 << 0;
@@ -339,12 +341,16 @@ void Fg110GeneratorTest::output_data()
     QTest::newRow("TRIG from 90 deg") << "MODE PHASE 9 0 Hz CH1 LOCAL" << live << 0.0 << 0.5 << 1e-3 << 1;
     QTest::newRow("GATE one cycle") << "MODE MODE SHIFT 4 CH1 LOCAL" << live << 0.25e-3 << 0.5 << 1e-3 << 1;
     QTest::newRow("mode change ends it") << "MODE CH1 LOCAL MODE" << live << 0.25e-3 << 0.0 << 0.0 << 0;
-    QTest::newRow("POWER off and on ends it") << "MODE SHIFT 4 3 Hz CH1 LOCAL POWER POWER" << live << 0.25e-3 << 0.0 << 0.0 << 0;
+    QTest::newRow("POWER off and on ends it")
+        << "MODE SHIFT 4 3 Hz CH1 LOCAL POWER POWER" << live << 0.25e-3 << 0.0 << 0.0 << 0;
     QTest::newRow("GATE open runs on") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500" << live << 3.25 << 0.5 << 1.0 << 0;
-    QTest::newRow("GATE ends its cycle") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500 LOCAL)" << live << 2.25 << 0.5 << 1.0 << 3;
-    QTest::newRow("GATE then rests") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500 LOCAL)" << live << 3.25 << 0.0 << 1.0 << 3;
+    QTest::newRow("GATE ends its cycle") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500 LOCAL)" << live << 2.25 << 0.5
+                                         << 1.0 << 3;
+    QTest::newRow("GATE then rests") << "FREQ 1 Hz MODE MODE CH1 (LOCAL wait2500 LOCAL)" << live << 3.25 << 0.0 << 1.0
+                                     << 3;
     QTest::newRow("GATE a click") << "FREQ 1 Hz MODE MODE CH1 LOCAL" << live << 0.25 << 0.5 << 1.0 << 1;
-    QTest::newRow("swing: +10 V at the crest") << "AMPL 2 0 MHz OFFSET 9 . 9 9 MHz CH1" << live << 0.25e-3 << 10.0 << 1e-3 << 0;
+    QTest::newRow("swing: +10 V at the crest")
+        << "AMPL 2 0 MHz OFFSET 9 . 9 9 MHz CH1" << live << 0.25e-3 << 10.0 << 1e-3 << 0;
 }
 
 void Fg110GeneratorTest::output()
@@ -402,8 +408,9 @@ void Fg110GeneratorTest::hintSequenceMeetsItsExercise_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<int>("after"); // the exercise whose solution comes before the start keys; -1 none
     const int count = int(fg110Exercises().size());
-    const QStringList halfWay = {"POWER", "FREQ 5 SHIFT", "MODE MODE FUNC 1 2", "SHIFT RECALL", "RECALL",
-                                 "SHIFT PHASE", "MODE SHIFT 5 >", "SHIFT 4", "FUNC FUNC FUNC FUNC SHIFT PHASE"};
+    const QStringList halfWay = {"POWER",          "FREQ 5 SHIFT", "MODE MODE FUNC 1 2",
+                                 "SHIFT RECALL",   "RECALL",       "SHIFT PHASE",
+                                 "MODE SHIFT 5 >", "SHIFT 4",      "FUNC FUNC FUNC FUNC SHIFT PHASE"};
     for (int i = 0; i < count; ++i) {
         QTest::addRow("%d from the factory state", i + 1) << i << QString() << -1;
         for (int before = 0; before < count; ++before)
@@ -449,7 +456,8 @@ void Fg110GeneratorTest::nearMissIsNotMet_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("difference");
     const auto row = [](int exercise, const char* keys, const char* difference) {
-        QTest::addRow("%d: %s", exercise, keys) << exercise - 1 << QString::fromUtf8(keys) << QString::fromUtf8(difference);
+        QTest::addRow("%d: %s", exercise, keys)
+            << exercise - 1 << QString::fromUtf8(keys) << QString::fromUtf8(difference);
     };
     row(1, "", "Salida CH1: desactivada (se pide activada)");
     row(1, "CH1 POWER", "Generador: apagado (se pide encendido)");
@@ -470,9 +478,12 @@ void Fg110GeneratorTest::nearMissIsNotMet_data()
     row(9, "MODE SHIFT 4 2 Hz SHIFT 5 ^ CH1", "Ciclos por ráfaga: 2 (se pide 3)");
     row(10, "FUNC FUNC FREQ 2 kHz CH1", "Inversión: no (se pide sí)");
     row(11, "FUNC FUNC FUNC FREQ 9 9 kHz CH1", "Frecuencia: 99 kHz (se pide 100 kHz)");
-    row(12, "FREQ 2 kHz CH1 SHIFT RECALL 4 RECALL 4", "Inicialización: ninguna después de guardar (se pide una después de guardar)");
-    row(12, "SHIFT RECALL 4 SHIFT 0 RECALL 4", "Memoria 4: el ajuste de fábrica (se pide un ajuste distinto del de fábrica)");
-    row(12, "FREQ 2 kHz SHIFT RECALL 4 SHIFT 0", "Ajuste actual: distinto del de la memoria 4 (se pide el de la memoria 4)");
+    row(12, "FREQ 2 kHz CH1 SHIFT RECALL 4 RECALL 4",
+        "Inicialización: ninguna después de guardar (se pide una después de guardar)");
+    row(12, "SHIFT RECALL 4 SHIFT 0 RECALL 4",
+        "Memoria 4: el ajuste de fábrica (se pide un ajuste distinto del de fábrica)");
+    row(12, "FREQ 2 kHz SHIFT RECALL 4 SHIFT 0",
+        "Ajuste actual: distinto del de la memoria 4 (se pide el de la memoria 4)");
     row(12, "FREQ 2 kHz SHIFT 0 RECALL 4", "Memoria 4: vacía (se pide un ajuste guardado)");
 }
 

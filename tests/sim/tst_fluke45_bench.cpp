@@ -25,9 +25,12 @@ void play(Fluke45Bench& bench, const QList<int>& keys)
 QList<int> wire(Fluke45Bench& bench, const char* file, Jack redJack, int redPoint, Jack blackJack, int blackPoint)
 {
     return {BenchKey::chooseCircuit(bench.circuitNamed(QString::fromUtf8(file))),
-            BenchKey::plug(red, std::nullopt), BenchKey::plug(black, std::nullopt),
-            BenchKey::plug(red, redJack), BenchKey::plug(black, blackJack),
-            BenchKey::touch(red, redPoint), BenchKey::touch(black, blackPoint)};
+            BenchKey::plug(red, std::nullopt),
+            BenchKey::plug(black, std::nullopt),
+            BenchKey::plug(red, redJack),
+            BenchKey::plug(black, blackJack),
+            BenchKey::touch(red, redPoint),
+            BenchKey::touch(black, blackPoint)};
 }
 
 QList<int> times(int key, int count)
@@ -41,8 +44,10 @@ double shownValue(const Fluke45Bench& bench)
     const Fluke45Readout readout = bench.meter().display().primary;
     if (readout.text.endsWith(QLatin1String("OL")))
         return std::nan("");
-    const double factor = readout.unit.startsWith(QLatin1Char('m')) ? 1e-3 : readout.unit.startsWith(QLatin1Char('k')) ? 1e3
-                        : readout.unit.startsWith(QLatin1Char('M'))  ? 1e6 : 1.0;
+    const double factor = readout.unit.startsWith(QLatin1Char('m'))   ? 1e-3
+                          : readout.unit.startsWith(QLatin1Char('k')) ? 1e3
+                          : readout.unit.startsWith(QLatin1Char('M')) ? 1e6
+                                                                      : 1.0;
     return readout.text.toDouble() * factor;
 }
 
@@ -91,17 +96,18 @@ private slots:
     void classicMistakes_data()
     {
         QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QString>("reading");  // a pattern for the primary display
+        QTest::addColumn<QString>("reading"); // a pattern for the primary display
         QTest::addColumn<bool>("lampLit");
         QTest::addColumn<bool>("supplyLimiting");
         QTest::addColumn<bool>("milliampsFuseOpen");
         Fluke45Bench b;
-        const int volts = BenchKey::meter(K::VoltsDc), amps = BenchKey::meter(K::AmpsDc), ohms = BenchKey::meter(K::Ohms);
+        const int volts = BenchKey::meter(K::VoltsDc), amps = BenchKey::meter(K::AmpsDc),
+                  ohms = BenchKey::meter(K::Ohms);
         const int coarseUp = BenchKey::action(BenchAction::SupplyCoarseUp);
         const int supplyOff = BenchKey::action(BenchAction::SupplyOutputOff);
         const int replace = BenchKey::action(BenchAction::ReplaceFuses);
-        const QList<int> loopInSeries = QList<int>{BenchKey::chooseCircuit(b.circuitNamed(QStringLiteral("lampara.cir"))),
-                                                   BenchKey::openBreak(0)};
+        const QList<int> loopInSeries =
+            QList<int>{BenchKey::chooseCircuit(b.circuitNamed(QStringLiteral("lampara.cir"))), BenchKey::openBreak(0)};
         QTest::addRow("lamp current through the 100 mA jack")
             << loopInSeries + wire(b, "lampara.cir", Jack::Milliamps, 1, Jack::Common, 2).mid(1) + QList<int>{amps}
             << "^9\\d\\.\\d\\d mA$" << true << false << false;
@@ -114,8 +120,8 @@ private slots:
             << wire(b, "divisor.cir", Jack::Amps, 0, Jack::Common, 2) + times(coarseUp, 12) + QList<int>{volts}
             << "^0\\.\\d+ mV$" << false << true << false;
         QTest::addRow("volts with the red lead in 100 mA across the battery: the fuse opens")
-            << wire(b, "pila.cir", Jack::Milliamps, 0, Jack::Common, 1) + QList<int>{amps}
-            << "^0\\.000 mA$" << false << false << true;
+            << wire(b, "pila.cir", Jack::Milliamps, 0, Jack::Common, 1) + QList<int>{amps} << "^0\\.000 mA$" << false
+            << false << true;
         QTest::addRow("the blown 100 mA input reads nothing on a good circuit")
             << wire(b, "pila.cir", Jack::Milliamps, 0, Jack::Common, 1) + loopInSeries
                    + wire(b, "lampara.cir", Jack::Milliamps, 1, Jack::Common, 2).mid(1) + QList<int>{amps}
@@ -141,8 +147,8 @@ private slots:
         QTest::addRow("the generator's 2 Vp-p sine, its RMS less the 50 Ω output's drop")
             << sine + QList<int>{BenchKey::meter(K::VoltsAc)} << "^0\\.6[6-9]\\d\\d V$" << false << false << false;
         QTest::addRow("the battery on autorange")
-            << wire(b, "pila.cir", Jack::VoltsOhms, 0, Jack::Common, 1) + QList<int>{volts}
-            << "^9\\.\\d\\d\\d V$" << false << false << false;
+            << wire(b, "pila.cir", Jack::VoltsOhms, 0, Jack::Common, 1) + QList<int>{volts} << "^9\\.\\d\\d\\d V$"
+            << false << false << false;
     }
     void classicMistakes()
     {
@@ -158,7 +164,8 @@ private slots:
         QCOMPARE(bench.lampBrightness(QStringLiteral("XL1")) > 0.5, lampLit);
         QCOMPARE(bench.supplyLimiting(), supplyLimiting);
         QCOMPARE(bench.fuseOpen(Jack::Milliamps), milliampsFuseOpen);
-        QCOMPARE(bench.benchReading().contains(QStringLiteral("fusible de la entrada de 100 mA fundido")), milliampsFuseOpen);
+        QCOMPARE(bench.benchReading().contains(QStringLiteral("fusible de la entrada de 100 mA fundido")),
+                 milliampsFuseOpen);
     }
 
     // The reading follows the hidden value, drawn once per bench: the same seed, the same
@@ -193,21 +200,24 @@ private slots:
         QTest::addRow("lamp current, red lead in V Ω")
             << 3 << QList<int>{BenchKey::plug(red, std::nullopt), BenchKey::plug(red, Jack::VoltsOhms)}
             << "Cable rojo: en un borne equivocado, V Ω ⊣ (se pide en el borne 100 mA)";
-        QTest::addRow("battery, black lead out")
-            << 0 << QList<int>{BenchKey::plug(black, std::nullopt)} << "Cable negro: fuera del multímetro (se pide en el borne COM)";
+        QTest::addRow("battery, black lead out") << 0 << QList<int>{BenchKey::plug(black, std::nullopt)}
+                                                 << "Cable negro: fuera del multímetro (se pide en el borne COM)";
         QTest::addRow("battery, tip lifted")
             << 0 << QList<int>{BenchKey::touch(red, std::nullopt)} << "Punta roja: en el aire (se pide punto +)";
         QTest::addRow("battery, too small a range")
             << 0 << QList<int>{BenchKey::meter(K::Auto), BenchKey::meter(K::Down)}
             << "Lectura: OL (fuera de rango) (se pide un valor dentro del rango)";
-        QTest::addRow("R1 one range up") << 1 << QList<int>{BenchKey::meter(K::Up)} << "Rango: 300 kΩ manual (se pide 30 kΩ manual)";
-        QTest::addRow("divider, supply a step over")
-            << 2 << QList<int>{BenchKey::action(BenchAction::SupplyFineUp)} << "Tensión de la fuente: 12,1 V (se pide 12,0 V)";
+        QTest::addRow("R1 one range up") << 1 << QList<int>{BenchKey::meter(K::Up)}
+                                         << "Rango: 300 kΩ manual (se pide 30 kΩ manual)";
+        QTest::addRow("divider, supply a step over") << 2 << QList<int>{BenchKey::action(BenchAction::SupplyFineUp)}
+                                                     << "Tensión de la fuente: 12,1 V (se pide 12,0 V)";
         QTest::addRow("divider, REL left on")
             << 2 << QList<int>{BenchKey::meter(K::Relative)} << "Modificadores: REL (se pide ninguno)";
         const int loop = BenchKey::chooseCircuit(Fluke45Bench().circuitNamed(QStringLiteral("lampara.cir")));
         QTest::addRow("the diode tested again with the supply on")
-            << 4 << QList<int>{loop, BenchKey::touch(red, 0), BenchKey::touch(black, 1), BenchKey::touch(red, 1), BenchKey::touch(black, 0)}
+            << 4
+            << QList<int>{loop, BenchKey::touch(red, 0), BenchKey::touch(black, 1), BenchKey::touch(red, 1),
+                          BenchKey::touch(black, 0)}
             << "Prueba en directa (roja en A, negra en B): no hecha (se pide una lectura de la caída del diodo)";
         QTest::addRow("continuity across the open break")
             << 5 << QList<int>{BenchKey::openBreak(0)} << "Pitido continuo: no (se pide sí)";
@@ -219,7 +229,8 @@ private slots:
         QFETCH(QString, line);
         Fluke45Bench bench;
         play(bench, bench.keysBeforeSequence() + bench.exercise(exercise).sequence + afterSolution);
-        QVERIFY2(bench.differences(exercise).contains(line), qPrintable(bench.differences(exercise).join(QLatin1Char('\n'))));
+        QVERIFY2(bench.differences(exercise).contains(line),
+                 qPrintable(bench.differences(exercise).join(QLatin1Char('\n'))));
     }
 
     // With no circuit that reads, every key is still taken and every exercise still judged.
@@ -238,11 +249,12 @@ private slots:
     {
         Fluke45Bench bench;
         play(bench, wire(bench, "lampara.cir", Jack::VoltsOhms, 0, Jack::Common, 4));
-        QCOMPARE(bench.benchReading(),
-                 QStringLiteral("Circuito: Diodo, resistencia y lámpara en serie; cable rojo en el borne V Ω ⊣, punta en "
-                                "el punto A; cable negro en el borne COM, punta en el punto E; corte entre B y C "
-                                "cerrado; fuente a 12,0 V, límite de 0,5 A, salida conectada, 0,098 A; lámpara "
-                                "encendida."));
+        QCOMPARE(
+            bench.benchReading(),
+            QStringLiteral("Circuito: Diodo, resistencia y lámpara en serie; cable rojo en el borne V Ω ⊣, punta en "
+                           "el punto A; cable negro en el borne COM, punta en el punto E; corte entre B y C "
+                           "cerrado; fuente a 12,0 V, límite de 0,5 A, salida conectada, 0,098 A; lámpara "
+                           "encendida."));
         QCOMPARE(bench.keyName(BenchKey::touch(black, 3)), QStringLiteral("Punta negra en el punto D"));
         QCOMPARE(bench.keyName(BenchKey::plug(red, Jack::Amps)), QStringLiteral("Cable rojo al borne 10 A"));
     }

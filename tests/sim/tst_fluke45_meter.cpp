@@ -117,8 +117,7 @@ private slots:
             "1.0000 kΩ | PASS | AUTO HOLD COMP M");
         row("on the HI limit passes", "R=1000 Ω 2ND ▲ AUTO 2ND AUTO", "1.0000 kΩ | PASS | AUTO HOLD COMP M");
         row("above HI", "R=1000 Ω 2ND ▼ AUTO 2ND AUTO", "1.0000 kΩ | HI | AUTO HOLD COMP M");
-        row("below LO", "R=1000 Ω 2ND ▲ ▲ AUTO 2ND ▼ AUTO 2ND AUTO R=700 t400",
-            "0.7000 kΩ | LO | AUTO HOLD COMP M");
+        row("below LO", "R=1000 Ω 2ND ▲ ▲ AUTO 2ND ▼ AUTO 2ND AUTO R=700 t400", "0.7000 kΩ | LO | AUTO HOLD COMP M");
         row("a limit keeps the held reading's unit", "R=1000 Ω HOLD R=100 ▼ 2ND ▲ AUTO 2ND AUTO",
             "100.00 Ω | PASS | MAN HOLD COMP M");
         row("another key abandons the edit", "R=1000 Ω 2ND ▲ ▲ REL 2ND AUTO", "1.0000 kΩ | HI | AUTO HOLD COMP M");
@@ -145,7 +144,7 @@ private slots:
     void randomPlayKeepsTheDisplayWhole()
     {
         static const QRegularExpression number(QStringLiteral("^-?(\\d+(\\.\\d+)?|OL)$"));
-        static const QStringList words{QStringLiteral("HI"), QStringLiteral("LO"), QStringLiteral("PASS"),
+        static const QStringList words{QStringLiteral("HI"),  QStringLiteral("LO"),  QStringLiteral("PASS"),
                                        QStringLiteral("rEL"), QStringLiteral("rEF"), QStringLiteral("thr")};
         QRandomGenerator random(45);
         QStringList keys;
@@ -187,11 +186,11 @@ private slots:
         QTest::addRow("one beep below 0.8 V") << "→|·))) R=500" << QList<S>{S::Beep};
         QTest::addRow("none above") << "→|·))) R=1200" << QList<S>{};
         QTest::addRow("once, not at each reading") << "→|·))) R=500 t1000" << QList<S>{S::Beep};
-        QTest::addRow("continuous below 25 mV") << "→|·))) R=10 t1000 R=open"
-                                                << QList<S>{S::ContinuousOn, S::ContinuousOff};
+        QTest::addRow("continuous below 25 mV")
+            << "→|·))) R=10 t1000 R=open" << QList<S>{S::ContinuousOn, S::ContinuousOff};
         QTest::addRow("beep turned off") << "→|·))) →|·))) R=10" << QList<S>{};
-        QTest::addRow("the key stops a continuous beep") << "→|·))) R=10 →|·)))"
-                                                         << QList<S>{S::ContinuousOn, S::ContinuousOff};
+        QTest::addRow("the key stops a continuous beep")
+            << "→|·))) R=10 →|·)))" << QList<S>{S::ContinuousOn, S::ContinuousOff};
         QTest::addRow("POWER stops it") << "→|·))) R=10 POWER" << QList<S>{S::ContinuousOn, S::ContinuousOff};
         QTest::addRow("no beep in ohms") << "Ω R=10" << QList<S>{};
         QTest::addRow("Touch Hold beeps at a new reading") << "V=5 HOLD V=9 t200 t200" << QList<S>{S::Beep};
@@ -242,8 +241,10 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("reading");
-        QTest::addRow("volts") << "V=12" << "12.000 V en continua, rango 30 V automático, lectura media";
-        QTest::addRow("overload") << "V=5 ▼" << "OL (fuera de rango) en continua, rango 3 V manual, lectura media";
+        QTest::addRow("volts") << "V=12"
+                               << "12.000 V en continua, rango 30 V automático, lectura media";
+        QTest::addRow("overload") << "V=5 ▼"
+                                  << "OL (fuera de rango) en continua, rango 3 V manual, lectura media";
         QTest::addRow("both displays")
             << "V=0~1@50 V~ 2ND FREQ RATE RATE"
             << "1.00000 V en alterna, rango 3 V automático, lectura lenta; display secundario: 50.00 Hz, rango 1 kHz";
@@ -255,7 +256,8 @@ private slots:
         QTest::addRow("number editor") << "R=1000 Ω 2ND ▲ ▼"
                                        << "1.0000 kΩ en edición, cifra 2, rango automático, lectura media; "
                                           "display secundario: HI";
-        QTest::addRow("off") << "POWER" << "apagado";
+        QTest::addRow("off") << "POWER"
+                             << "apagado";
     }
 
     void readings()
@@ -272,10 +274,12 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("state");
-        QTest::addRow("factory") << "" << "V DC | 300 mV automático | apagado |  | 0.00 mV | ";
-        QTest::addRow("AC+DC by hand, FREQ beside")
-            << "V=2~1@50 VDC+V~ ▲ 2ND FREQ" << "V DC+V~ | 30 V manual | FREQ |  | 2.236 V | 50.00 Hz";
-        QTest::addRow("modifiers") << "V=5 MNMX REL" << "V DC | 30 V manual | apagado | REL MIN | 0.000 V | ";
+        QTest::addRow("factory") << ""
+                                 << "V DC | 300 mV automático | apagado |  | 0.00 mV | ";
+        QTest::addRow("AC+DC by hand, FREQ beside") << "V=2~1@50 VDC+V~ ▲ 2ND FREQ"
+                                                    << "V DC+V~ | 30 V manual | FREQ |  | 2.236 V | 50.00 Hz";
+        QTest::addRow("modifiers") << "V=5 MNMX REL"
+                                   << "V DC | 30 V manual | apagado | REL MIN | 0.000 V | ";
         QTest::addRow("COMP over an overload") << "R=open Ω 2ND AUTO"
                                                << "Ω | 300 MΩ automático | apagado | HOLD COMP | OL | HI";
     }
@@ -313,11 +317,10 @@ private slots:
             << wave([](int i) { return (i * 3 / 50) % 2 == 0 ? -1.0 : 1.0; }) << 0.0 << 1.0 << 1.0 << 30.0;
         QTest::addRow("pulse on a level, high a fifth of the time")
             << wave([](int i) { return i % 10 < 2 ? 6.0 : 1.0; }) << 2.0 << 2.0 << std::sqrt(8.0) << 100.0;
-        QTest::addRow("sine with small ripple counts once")
-            << wave([](int i) {
-                   return std::sin(2 * std::numbers::pi * i / 100) + 0.1 * std::sin(2 * std::numbers::pi * i * 10 / 100);
-               })
-            << 0.0 << std::sqrt(0.5 + 0.005) << std::sqrt(0.505) << 10.0;
+        QTest::addRow("sine with small ripple counts once") << wave([](int i) {
+            return std::sin(2 * std::numbers::pi * i / 100) + 0.1 * std::sin(2 * std::numbers::pi * i * 10 / 100);
+        }) << 0.0 << std::sqrt(0.5 + 0.005) << std::sqrt(0.505)
+                                                            << 10.0;
         QTest::addRow("a level") << std::vector<double>{4.0} << 4.0 << 0.0 << 4.0 << 0.0;
     }
 

@@ -15,8 +15,7 @@ ScopeSignal live(double period, double lowest, double highest, int cycles = 0)
 
 Q_DECLARE_METATYPE(ScopeSignal)
 
-class ScopeScaleTest : public QObject
-{
+class ScopeScaleTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,7 +63,8 @@ private slots:
             const ScopeScale scale = chooseScale(live(1 / frequency, -1, 1));
             const double periods = ScopeDivisionsAcross * scale.secondsPerDivision * frequency;
             QVERIFY2(periods >= 2 - 1e-9 && periods < 5, qPrintable(QString::number(frequency)));
-            const double mantissa = scale.secondsPerDivision / std::pow(10, std::floor(std::log10(scale.secondsPerDivision) + 1e-9));
+            const double mantissa =
+                scale.secondsPerDivision / std::pow(10, std::floor(std::log10(scale.secondsPerDivision) + 1e-9));
             QVERIFY2(qFuzzyCompare(mantissa, 1) || qFuzzyCompare(mantissa, 2) || qFuzzyCompare(mantissa, 5),
                      qPrintable(QString::number(scale.secondsPerDivision)));
         }

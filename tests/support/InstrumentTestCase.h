@@ -12,12 +12,13 @@
 // What the tests of one instrument's window share: each test starts the program and opens
 // the instrument from the chooser's menu, as a user would, and ends with every window
 // closed. A test class derives from it and names the instrument for its own tests.
-class InstrumentTestCase : public QObject
-{
+class InstrumentTestCase : public QObject {
     Q_OBJECT
 
 protected:
-    explicit InstrumentTestCase(InstrumentId id) : m_instrument(InstrumentRegistry::definition(id)) {}
+    explicit InstrumentTestCase(InstrumentId id)
+        : m_instrument(InstrumentRegistry::definition(id))
+    { }
 
     // The instrument named by its chooser item and its window, which must agree.
     InstrumentTestCase(const QString& chooserItem, const QString& windowName)

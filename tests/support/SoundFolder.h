@@ -6,8 +6,7 @@
 // A copy of the program's sound folder in which one cue is missing or broken. The program
 // looks for its cues there from use() until useProgramFolder() (or the end of the test
 // session).
-class SoundFolder
-{
+class SoundFolder {
 public:
     enum Fault { Missing, Broken };
 

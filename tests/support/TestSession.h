@@ -22,8 +22,7 @@ inline char* toString(const Shown& b)
 }
 } // namespace MessageBoxes
 
-class TestSession
-{
+class TestSession {
 public:
     // programName decides whether the pointing hand is loaded ("trivane" loads it).
     explicit TestSession(const QString& programName = QStringLiteral("trivane"));

@@ -23,7 +23,11 @@ QString shown(QString text)
 
 QString complaint(const QWidget* w, const QString& text, int needed, int room, const char* what = "px")
 {
-    return QStringLiteral("%1: «%2» %3 %4 in %5 %4").arg(w->objectName(), text).arg(needed).arg(QLatin1String(what)).arg(room);
+    return QStringLiteral("%1: «%2» %3 %4 in %5 %4")
+        .arg(w->objectName(), text)
+        .arg(needed)
+        .arg(QLatin1String(what))
+        .arg(room);
 }
 
 // The part of a widget's rectangle that its parents (and the window) do not cut off, in
@@ -44,8 +48,10 @@ void checkLabel(const QLabel* label, const QWidget* window, QStringList& faults)
     if (!label->pixmap().isNull()) {
         const QRect shown = uncut(label, window);
         if (shown != label->rect())
-            faults << QStringLiteral("%1: a picture «%2» %3 px high shows %4").arg(label->objectName(), label->accessibleName())
-                          .arg(label->height()).arg(shown.height());
+            faults << QStringLiteral("%1: a picture «%2» %3 px high shows %4")
+                          .arg(label->objectName(), label->accessibleName())
+                          .arg(label->height())
+                          .arg(shown.height());
         return;
     }
     if (label->text().isEmpty())
@@ -54,8 +60,8 @@ void checkLabel(const QLabel* label, const QWidget* window, QStringList& faults)
     const QRect room = (label->contentsRect() & uncut(label, window))
                            .adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     if (label->wordWrap()) {
-        const int needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text())
-                               .height();
+        const int needed =
+            metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text()).height();
         if (needed > room.height())
             faults << complaint(label, label->text(), needed, room.height(), "px high");
         return;
@@ -112,10 +118,10 @@ void checkButton(const QAbstractButton* button, QStringList& faults)
     int room = button->width();
     if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
         const bool check = qobject_cast<const QCheckBox*>(button);
-        room -= style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr,
-                                   button)
-                + style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing,
-                                     nullptr, button);
+        room -=
+            style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+            + style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr,
+                                 button);
     } else {
         room -= 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
     }

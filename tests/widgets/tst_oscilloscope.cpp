@@ -11,7 +11,10 @@ constexpr double Period = 1e-3;
 constexpr double Low = -0.5;
 constexpr double High = 0.5;
 
-double phase(double seconds) { return seconds / Period - std::floor(seconds / Period); }
+double phase(double seconds)
+{
+    return seconds / Period - std::floor(seconds / Period);
+}
 
 ScopeSignal withOutput(ScopeSignal::Output output, std::function<double(double)> volts = {})
 {
@@ -28,9 +31,11 @@ ScopeSignal wave(std::function<double(double)> volts, int cycles = 0)
 
 ScopeSignal sine(int cycles = 0)
 {
-    return wave([cycles](double t) {
-        return cycles > 0 && t >= cycles * Period ? 0.0 : High * std::sin(2 * M_PI * t / Period);
-    }, cycles);
+    return wave(
+        [cycles](double t) {
+            return cycles > 0 && t >= cycles * Period ? 0.0 : High * std::sin(2 * M_PI * t / Period);
+        },
+        cycles);
 }
 
 ScopeSignal square(double duty)
@@ -72,8 +77,7 @@ struct Scope {
 
 Q_DECLARE_METATYPE(ScopeSignal)
 
-class OscilloscopeTest : public QObject
-{
+class OscilloscopeTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -98,7 +102,8 @@ private slots:
         QTest::newRow("triangle's foot at T") << triangle() << Period << QList<double>{Low};
         QTest::newRow("burst's first peak") << sine(2) << Period / 4 << QList<double>{High};
         QTest::newRow("burst's last trough") << sine(2) << 1.75 * Period << QList<double>{Low};
-        QTest::newRow("burst of many cycles a pixel: a band") << sine(2000) << 1000 * Period << QList<double>{High, Low};
+        QTest::newRow("burst of many cycles a pixel: a band")
+            << sine(2000) << 1000 * Period << QList<double>{High, Low};
     }
 
     void traceRunsThrough()
@@ -131,7 +136,8 @@ private slots:
 
         QTest::newRow("off") << withOutput(ScopeSignal::Output::None) << false << QStringLiteral("Apagado");
         QTest::newRow("output off") << withOutput(ScopeSignal::Output::Zero) << true
-                                    << QStringLiteral("Sin señal: una línea plana en 0 V; 1 ms por división, 1 V por división");
+                                    << QStringLiteral(
+                                           "Sin señal: una línea plana en 0 V; 1 ms por división, 1 V por división");
         QTest::newRow("steady 0 V") << withOutput(ScopeSignal::Output::Live, [](double) { return 0.0; }) << true
                                     << QStringLiteral("Nivel constante de 0 V; 1 ms por división, 1 V por división");
     }

@@ -84,9 +84,9 @@ struct KeyboardForm : MapOnForm {
         before->move(0, 300);
         after->move(0, 350);
         if (withRegions)
-            for (const QRect& r : {QRect(10, 10, 30, 20), QRect(100, 12, 30, 18), QRect(55, 10, 30, 20),
-                                   QRect(10, 60, 30, 30), QRect(10, 60, 20, 20), QRect(100, 60, 30, 30),
-                                   QRect(45, 32, 10, 10)})
+            for (const QRect& r :
+                 {QRect(10, 10, 30, 20), QRect(100, 12, 30, 18), QRect(55, 10, 30, 20), QRect(10, 60, 30, 30),
+                  QRect(10, 60, 20, 20), QRect(100, 60, 30, 30), QRect(45, 32, 10, 10)})
                 add(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), QStringLiteral("r"));
         QWidget::setTabOrder(before, map);
         QWidget::setTabOrder(map, after);
@@ -102,7 +102,7 @@ struct KeyboardForm : MapOnForm {
     void keys(const QString& letters)
     {
         const QMap<QChar, Qt::Key> keyOf{{'L', Qt::Key_Left}, {'R', Qt::Key_Right}, {'U', Qt::Key_Up},
-                                         {'D', Qt::Key_Down}, {'H', Qt::Key_Home}, {'E', Qt::Key_End}};
+                                         {'D', Qt::Key_Down}, {'H', Qt::Key_Home},  {'E', Qt::Key_End}};
         for (QChar c : letters)
             QTest::keyClick(QApplication::focusWidget(), keyOf.value(c));
     }
@@ -115,8 +115,7 @@ bool showsRegionCursor(const QWidget* map)
 
 } // namespace
 
-class SensitiveMapTest : public QObject
-{
+class SensitiveMapTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
@@ -262,10 +261,10 @@ private slots:
         const auto corners = [](int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1), QPoint(x2, y2)); };
         QTest::addRow("below, left-aligned") << corners(20, 10, 60, 40) << "Borne" << false;
         QTest::addRow("hanging below the picture") << corners(20, 60, 60, 100) << "Borne" << false;
-        QTest::addRow("at the right edge, shifted") << corners(170, 10, 200, 40)
-                                                    << "Conmutadores de tensión y corriente" << true;
-        QTest::addRow("near the right edge, shifted") << corners(150, 10, 160, 40)
-                                                      << "Conmutadores de tensión y corriente" << true;
+        QTest::addRow("at the right edge, shifted")
+            << corners(170, 10, 200, 40) << "Conmutadores de tensión y corriente" << true;
+        QTest::addRow("near the right edge, shifted")
+            << corners(150, 10, 160, 40) << "Conmutadores de tensión y corriente" << true;
     }
 
     // Below the region and left-aligned with it; where it would pass the map's right

@@ -48,8 +48,7 @@ struct Drawn {
 
 } // namespace
 
-class SevenSegmentTest : public QObject
-{
+class SevenSegmentTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -59,12 +58,11 @@ private slots:
         QTest::addColumn<QString>("segments");
 
         const QList<std::pair<char16_t, const char*>> rows{
-            {u'0', "abcdef"}, {u'1', "bc"},   {u'2', "abdeg"},  {u'3', "abcdg"},  {u'4', "bcfg"},
-            {u'5', "acdfg"},  {u'6', "acdefg"}, {u'7', "abc"},  {u'8', "abcdefg"}, {u'9', "abcdfg"},
-            {u'-', "g"},      {u' ', ""},     {u'r', "eg"},     {u'E', "adefg"},  {u'c', "deg"},
-            {u'A', "abcefg"}, {u'L', "def"},  {u'S', "acdfg"},  {u't', "defg"},   {u'o', "cdeg"},
-            {u'd', "bcdeg"},  {u'b', "cdefg"}, {u'P', "abefg"}, {u'n', "ceg"},    {u'g', "abcdfg"},
-            {u'e', "adefg"},  {u'l', "def"},  {u'C', "adef"},   {u'W', ""},
+            {u'0', "abcdef"}, {u'1', "bc"},    {u'2', "abdeg"},   {u'3', "abcdg"},  {u'4', "bcfg"},  {u'5', "acdfg"},
+            {u'6', "acdefg"}, {u'7', "abc"},   {u'8', "abcdefg"}, {u'9', "abcdfg"}, {u'-', "g"},     {u' ', ""},
+            {u'r', "eg"},     {u'E', "adefg"}, {u'c', "deg"},     {u'A', "abcefg"}, {u'L', "def"},   {u'S', "acdfg"},
+            {u't', "defg"},   {u'o', "cdeg"},  {u'd', "bcdeg"},   {u'b', "cdefg"},  {u'P', "abefg"}, {u'n', "ceg"},
+            {u'g', "abcdfg"}, {u'e', "adefg"}, {u'l', "def"},     {u'C', "adef"},   {u'W', ""},
         };
         for (const auto& [character, segments] : rows)
             QTest::newRow(QString(QChar(character)).toUtf8()) << QChar(character) << QString::fromLatin1(segments);
@@ -82,7 +80,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("cells");
 
-        QTest::newRow("a point joins the digit before") << QStringLiteral("1.000") << QStringList{"bcp", "abcdef", "abcdef", "abcdef"};
+        QTest::newRow("a point joins the digit before")
+            << QStringLiteral("1.000") << QStringList{"bcp", "abcdef", "abcdef", "abcdef"};
         QTest::newRow("a word") << QStringLiteral("Err") << QStringList{"adefg", "eg", "eg"};
         QTest::newRow("a leading point has a cell") << QStringLiteral(".5") << QStringList{"p", "acdfg"};
         QTest::newRow("two points") << QStringLiteral("1..") << QStringList{"bcp", "p"};

@@ -34,7 +34,8 @@ bool writeRaw(const QString& png, const QString& file)
     QFile out(file);
     return !pixels.isNull() && out.open(QIODevice::WriteOnly | QIODevice::Truncate)
            && out.write(reinterpret_cast<const char*>(&header), sizeof header) == qint64(sizeof header)
-           && out.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) == pixels.sizeInBytes();
+           && out.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes())
+                  == pixels.sizeInBytes();
 }
 
 } // namespace

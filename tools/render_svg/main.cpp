@@ -6,8 +6,8 @@
 // SCALE (default 1) enlarges the output for inspection. rects.txt, if given, holds one
 // rectangle per line, "left top right bottom [label]", in picture pixels; each is drawn
 // as a red outline over the picture.
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>

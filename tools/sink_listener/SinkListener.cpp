@@ -130,8 +130,8 @@ int SinkListener::peakBetween(std::int64_t fromNs, std::int64_t untilNs) const
     return peak;
 }
 
-std::vector<SinkListener::Sound> SinkListener::soundsBetween(std::int64_t fromNs, std::int64_t untilNs,
-                                                             int threshold, int gapMs) const
+std::vector<SinkListener::Sound> SinkListener::soundsBetween(std::int64_t fromNs, std::int64_t untilNs, int threshold,
+                                                             int gapMs) const
 {
     std::lock_guard lock(m_mutex);
     const std::size_t end = std::min(m_samples.size(), sampleIndexAt(untilNs));

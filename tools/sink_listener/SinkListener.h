@@ -11,8 +11,7 @@
 // each block arrived, so that the moment a sample reached the sink can be told on the
 // monotonic clock. The listener's own delay is the same for every player measured, so
 // figures compare fairly. Used by the sound tests and the sound benchmark; needs no Qt.
-class SinkListener
-{
+class SinkListener {
 public:
     static constexpr int Rate = 44100;
 

@@ -5,22 +5,22 @@
 //
 // Front panels are saved twice: as they open, and with every hot region outlined in red;
 // an explained one also as the keyboard works it (its ring, caption and a focused link).
-#include "core/FormReference.h"
 #include "core/AppState.h"
-#include "core/ObjectNames.h"
+#include "core/FormReference.h"
 #include "core/Navigation.h"
+#include "core/ObjectNames.h"
 #include "instruments/InstrumentWindows.h"
-#include "shell/HelpWindow.h"
 #include "instruments/common/FrontPanelExplorer.h"
 #include "instruments/common/InstrumentDefinition.h"
-#include "instruments/common/whereis/WhereIsQuestions.h"
 #include "instruments/common/practice/Demonstration.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
 #include "instruments/common/practice/PracticeWindow.h"
+#include "instruments/common/whereis/WhereIsQuestions.h"
+#include "shell/HelpWindow.h"
 #include "sim/bench/Fluke45Bench.h"
 
-#include <QRegularExpression>
+#include "core/LearningProgress.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/TrainerSet.h"
 #include "instruments/power_supply/PowerSupplyStartupNote.h"
@@ -33,9 +33,9 @@
 #include "shell/progress/ProgressFigures.h"
 #include "shell/progress/ProgressReport.h"
 #include "shell/progress/ProgressWindow.h"
-#include "core/LearningProgress.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
+#include <QRegularExpression>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -380,7 +380,8 @@ void snapBench(const PracticeDefinition& practice)
     save(window, QStringLiteral("practice-fluke45-fuse"));
     // The lamp's loop as its file powers it: the lamp lit.
     if (auto* bench = dynamic_cast<Fluke45Bench*>(&window->model())) {
-        press(BenchKey::chooseCircuit(int(bench->circuitTitles().indexOf(QRegularExpression(QStringLiteral(".*lámpara.*"))))));
+        press(BenchKey::chooseCircuit(
+            int(bench->circuitTitles().indexOf(QRegularExpression(QStringLiteral(".*lámpara.*"))))));
         for (int tick = 0; tick < 10; ++tick)
             press(BenchKey::meter(Fluke45Key::VoltsDc)); // time for the filament to warm
         save(window, QStringLiteral("practice-fluke45-lamp"));
@@ -399,8 +400,8 @@ void snapProgress()
     learningProgress().recordExerciseMet(QStringLiteral("fg110"), QStringLiteral("1"));
     for (const InstrumentRegistry::Entry& instrument : InstrumentRegistry::all())
         if (instrument.definition.practice.create) // closed as a student closes it, leaving its oscilloscope
-            if (auto* close = PracticeWindow::open(instrument.definition.practice)->findChild<QAbstractButton*>(
-                    QStringLiteral("BotonCerrar")))
+            if (auto* close = PracticeWindow::open(instrument.definition.practice)
+                                  ->findChild<QAbstractButton*>(QStringLiteral("BotonCerrar")))
                 close->click();
     ProgressWindow* window = ProgressWindow::showProgress();
     save(window, QStringLiteral("progress"));
@@ -424,8 +425,8 @@ int main(int argc, char** argv)
     snap<ChooserWindow>("chooser");
     if (auto* chooser = Navigation::navigate<ChooserWindow>()) {
         // The second picture as Tab leaves it: with its focus ring.
-        const QList<QLabel*> pictures = chooser->findChildren<QLabel*>(
-            InstrumentRegistry::all()[1].definition.chooser.mainObjectName);
+        const QList<QLabel*> pictures =
+            chooser->findChildren<QLabel*>(InstrumentRegistry::all()[1].definition.chooser.mainObjectName);
         chooser->setAttribute(Qt::WA_KeyboardFocusChange);
         if (!pictures.isEmpty())
             pictures.first()->setFocus(Qt::TabFocusReason);

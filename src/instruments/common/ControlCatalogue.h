@@ -11,12 +11,10 @@
 // from 1; the explorer hands its number back to the instrument when the link is followed.
 struct RelatedTopic {
     template <class Topic>
-        requires std::is_enum_v<Topic>
-    RelatedTopic(QString linkText, Topic linkTopic)
+    requires std::is_enum_v<Topic> RelatedTopic(QString linkText, Topic linkTopic)
         : text(std::move(linkText))
         , topic(static_cast<int>(linkTopic))
-    {
-    }
+    { }
     QString text;
     int topic;
 };

@@ -34,18 +34,18 @@ struct RelatedLinks {
 // the few ways explorers differ in behaviour.
 struct ExplorerLayout {
     WindowFrame frame;
-    QString picture;     // the drawing's name, e.g. "panels/promax"
-    QRect map;           // in the client area; its size is the picture's
-    QRect fieldsPanel;   // in the client area
+    QString picture;   // the drawing's name, e.g. "panels/promax"
+    QRect map;         // in the client area; its size is the picture's
+    QRect fieldsPanel; // in the client area
     // The group boxes, in the fields panel, and each field in its box.
     QRect nameBox, nameField, descriptionBox, descriptionField, usageBox, usageField;
     std::optional<QRect> relatedTopicsBox{}; // where the explorer has related topics
-    QPoint closeFrame; // in the client area; the frame is 75 × 35
-    QPoint button;     // "&Cerrar" in the close frame; the button is 67 × 27
+    QPoint closeFrame;                       // in the client area; the frame is 75 × 35
+    QPoint button;                           // "&Cerrar" in the close frame; the button is 67 × 27
     bool memoScrollBars = true;
-    bool focusOnClose = true;   // "&Cerrar" has the focus when the explorer opens
+    bool focusOnClose = true;       // "&Cerrar" has the focus when the explorer opens
     bool releasesPanelClaim = true; // "&Cerrar" releases the program's one front panel
-    bool clickSound = true;      // an explained click is heard
+    bool clickSound = true;         // an explained click is heard
     QString usageBoxCaption = QStringLiteral("Modo de empleo ");
     QString relatedTopicsBoxCaption = QStringLiteral("Temas relacionados: ");
     std::optional<StackedMap> stackedMap{};

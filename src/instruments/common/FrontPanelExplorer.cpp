@@ -1,19 +1,19 @@
 #include "FrontPanelExplorer.h"
 
-#include "widgets/ButtonGlyph.h"
 #include "core/AppState.h"
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
-#include "platform/SoundCue.h"
 #include "platform/Pictures.h"
 #include "platform/ScreenCursors.h"
+#include "platform/SoundCue.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "whereis/WhereIsMode.h"
+#include "widgets/ButtonGlyph.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/SensitiveMap.h"
 #include "widgets/TextColor.h"
-#include "whereis/WhereIsMode.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -66,10 +66,11 @@ FrontPanelExplorer::FrontPanelExplorer(const ExplorerLayout& layout, const Contr
     WindowPlacement::place(this, layout.frame.position, layout.frame.outerSize, false);
     registerControls();
     if (layout.whereIsButton)
-        m_whereIs = new WhereIsMode(this, *layout.whereIsButton,
-                                    WhereIsQuestions::questions(m_catalogue, m_stackedCatalogue,
-                                                                layout.stackedMap ? layout.stackedMap->checkBoxCaption : QString()),
-                                    progressName);
+        m_whereIs = new WhereIsMode(
+            this, *layout.whereIsButton,
+            WhereIsQuestions::questions(m_catalogue, m_stackedCatalogue,
+                                        layout.stackedMap ? layout.stackedMap->checkBoxCaption : QString()),
+            progressName);
     // Once the maps take the focus (a map with regions does), Tab is set in reading order.
     setReadingTabOrder();
     // The links show the pointing hand.
@@ -115,19 +116,22 @@ void FrontPanelExplorer::build()
     fieldsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fieldsPanel->setGeometry(l.fieldsPanel);
     const QFont heading = WindowsFonts::pixels(QStringLiteral("Times New Roman"), 16, true);
-    QGroupBox* box1 = groupBox(fieldsPanel, ObjectNames::controlNameBox, QStringLiteral(" Mando:  "), l.nameBox, heading);
+    QGroupBox* box1 =
+        groupBox(fieldsPanel, ObjectNames::controlNameBox, QStringLiteral(" Mando:  "), l.nameBox, heading);
     m_controlName = new QLabel(box1);
     m_controlName->setObjectName(ObjectNames::controlNameLabel);
     m_controlName->setGeometry(l.nameField);
     m_controlName->setAlignment(Qt::AlignCenter);
     m_controlName->setFont(WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15));
     m_controlName->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
-    QGroupBox* box2 = groupBox(fieldsPanel, ObjectNames::descriptionBox, QStringLiteral("Descripción"), l.descriptionBox, heading);
+    QGroupBox* box2 =
+        groupBox(fieldsPanel, ObjectNames::descriptionBox, QStringLiteral("Descripción"), l.descriptionBox, heading);
     m_description = memo(box2, ObjectNames::descriptionMemo, l.descriptionField, l.memoScrollBars);
     QGroupBox* box3 = groupBox(fieldsPanel, ObjectNames::usageBox, l.usageBoxCaption, l.usageBox, font());
     m_usage = memo(box3, ObjectNames::usageMemo, l.usageField, l.memoScrollBars);
     if (l.relatedTopicsBox) {
-        m_relatedTopicsBox = groupBox(fieldsPanel, ObjectNames::relatedTopicsBox, l.relatedTopicsBoxCaption, *l.relatedTopicsBox, font());
+        m_relatedTopicsBox = groupBox(fieldsPanel, ObjectNames::relatedTopicsBox, l.relatedTopicsBoxCaption,
+                                      *l.relatedTopicsBox, font());
         buildRelatedLinks();
     }
     if (m_stackedCatalogue)
@@ -172,7 +176,9 @@ void FrontPanelExplorer::setReadingTabOrder()
         left.push_back(m_whereIs->nextButton());
     }
     std::erase(left, nullptr);
-    const auto place = [this](const QWidget* control) { return QRect(control->mapTo(this, QPoint(0, 0)), control->size()); };
+    const auto place = [this](const QWidget* control) {
+        return QRect(control->mapTo(this, QPoint(0, 0)), control->size());
+    };
     const auto readsBefore = [&place](const QWidget* first, const QWidget* second) {
         const QRect a = place(first), b = place(second);
         return a.bottom() < b.top() || (a.top() <= b.bottom() && b.top() <= a.bottom() && a.right() < b.left());
@@ -180,7 +186,8 @@ void FrontPanelExplorer::setReadingTabOrder()
     std::vector<QWidget*> order;
     while (!left.empty()) {
         const auto next = std::find_if(left.begin(), left.end(), [&](const QWidget* candidate) {
-            return std::none_of(left.begin(), left.end(), [&](const QWidget* other) { return readsBefore(other, candidate); });
+            return std::none_of(left.begin(), left.end(),
+                                [&](const QWidget* other) { return readsBefore(other, candidate); });
         });
         QWidget* control = next == left.end() ? left.front() : *next;
         std::erase(left, control);
@@ -245,7 +252,8 @@ void FrontPanelExplorer::describeRegions(SensitiveMap* map, const ControlCatalog
     // Beyond its caption, a screen reader tells of a control its name and what it is.
     for (std::size_t i = 0; i < rowOfRegion.size(); ++i) {
         const ControlRow& row = catalogue[rowOfRegion[i]];
-        map->setRegionDescription(int(i) + 1, QStringList{row.name, row.description.join(QLatin1Char(' '))}.join(QLatin1Char('\n')));
+        map->setRegionDescription(
+            int(i) + 1, QStringList{row.name, row.description.join(QLatin1Char(' '))}.join(QLatin1Char('\n')));
     }
 }
 
@@ -355,9 +363,16 @@ void FrontPanelExplorer::clearExplanation()
 
 FrontPanelExplorer::Shown FrontPanelExplorer::shown() const
 {
-    Shown shown{m_controlName->text(), m_description->toPlainText(), m_usage->toPlainText(),
-                m_description->verticalScrollBar()->value(), m_usage->verticalScrollBar()->value(), {}, {}, m_linkTopics,
-                shownMap() != m_map, !m_stackedMapBox || m_stackedMapBox->isEnabled()};
+    Shown shown{m_controlName->text(),
+                m_description->toPlainText(),
+                m_usage->toPlainText(),
+                m_description->verticalScrollBar()->value(),
+                m_usage->verticalScrollBar()->value(),
+                {},
+                {},
+                m_linkTopics,
+                shownMap() != m_map,
+                !m_stackedMapBox || m_stackedMapBox->isEnabled()};
     for (const LinkLabel* link : m_links) {
         shown.linkTexts.push_back(link->text());
         shown.linksShown.push_back(!link->isHidden());

@@ -25,8 +25,7 @@ class WhereIsMode;
 // Some explorers stack a second picture with controls of its own under the first, which
 // a check box uncovers. "&Cerrar" (or Esc) is the only way out. Where the layout places
 // its button, the explorer also asks for its controls ("¿Dónde está…?", WhereIsMode).
-class FrontPanelExplorer : public QDialog
-{
+class FrontPanelExplorer : public QDialog {
     Q_OBJECT
 public:
     // stackedCatalogue explains the controls of the layout's stacked map, where it has one;
@@ -76,17 +75,18 @@ protected:
     virtual void closePanel();
     void reject() override; // Esc presses "&Cerrar"
 
-
 private:
     void build();
     void buildStackedMap();
     void buildRelatedLinks();
     void setReadingTabOrder();
     // Hands the map, for a screen reader, each region's row: its name and description.
-    void describeRegions(SensitiveMap* map, const ControlCatalogue& catalogue, const std::vector<std::size_t>& rowOfRegion);
+    void describeRegions(SensitiveMap* map, const ControlCatalogue& catalogue,
+                         const std::vector<std::size_t>& rowOfRegion);
     void registerControls();
     // Registers a catalogue's rows on a map; answers the row of each region registered.
-    std::vector<std::size_t> registerControls(SensitiveMap* map, const ControlCatalogue& catalogue, std::size_t firstLabel);
+    std::vector<std::size_t> registerControls(SensitiveMap* map, const ControlCatalogue& catalogue,
+                                              std::size_t firstLabel);
     void mapClicked(SensitiveMap* map, int region);
     void hideRelatedTopics();
     void showRelatedTopics(const ControlRow& row);
@@ -96,9 +96,9 @@ private:
     const ControlCatalogue& m_catalogue;
     const ControlCatalogue* m_stackedCatalogue;
     SensitiveMap* m_map = nullptr;
-    SensitiveMap* m_stackedMap = nullptr; // lies under m_map
-    QCheckBox* m_stackedMapBox = nullptr;  // ticked: m_map is hidden
-    std::vector<QLabel*> m_captionLabels; // m_map's controls first, then the stacked map's
+    SensitiveMap* m_stackedMap = nullptr;      // lies under m_map
+    QCheckBox* m_stackedMapBox = nullptr;      // ticked: m_map is hidden
+    std::vector<QLabel*> m_captionLabels;      // m_map's controls first, then the stacked map's
     std::vector<std::size_t> m_mapRows;        // the catalogue row of each of m_map's regions, from region 1
     std::vector<std::size_t> m_stackedMapRows; // the same for m_stackedMap
     std::vector<LinkLabel*> m_links;

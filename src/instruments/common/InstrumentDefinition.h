@@ -35,7 +35,7 @@ struct FrontPanelDefinition {
     const ControlCatalogue& (*catalogue)() = nullptr;
     // What the controls of the panel's stacked picture explain, where it has one.
     const ControlCatalogue& (*stackedCatalogue)() = nullptr;
-    bool onePanelRule = true; // the panel opens only while no other front panel is open
+    bool onePanelRule = true;  // the panel opens only while no other front panel is open
     int relatedTopicCount = 0; // its links' topics run from 1 to this
 };
 

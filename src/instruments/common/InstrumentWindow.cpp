@@ -1,18 +1,18 @@
 #include "InstrumentWindow.h"
 
 #include "FrontPanelExplorer.h"
-#include "practice/PracticeWindow.h"
 #include "core/AppState.h"
-#include "core/Navigation.h"
 #include "core/HelpMenuItems.h"
+#include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
-#include "quiz/QuestionnaireWindow.h"
-#include "platform/SoundCue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pictures.h"
+#include "platform/SoundCue.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "practice/PracticeWindow.h"
+#include "quiz/QuestionnaireWindow.h"
 #include "widgets/Decorative.h"
 
 #include <QCloseEvent>
@@ -132,10 +132,10 @@ void InstrumentWindow::playCueOnShow()
 
 void InstrumentWindow::goBack()
 {
-    const auto refusal = leavingRefusal(m_data.guards, {noteOpen(), WindowClaims::isClaimed(OneAtATime::FrontPanel),
-                                                        WindowClaims::isClaimed(OneAtATime::Questionnaire),
-                                                        WindowClaims::isClaimed(OnePerInstrument::Practice,
-                                                                                m_instrument.practice.instrument)});
+    const auto refusal = leavingRefusal(
+        m_data.guards, {noteOpen(), WindowClaims::isClaimed(OneAtATime::FrontPanel),
+                        WindowClaims::isClaimed(OneAtATime::Questionnaire),
+                        WindowClaims::isClaimed(OnePerInstrument::Practice, m_instrument.practice.instrument)});
     if (refusal) {
         MessageBoxes::show(this, refusal->caption, refusal->text, MessageBoxes::Icon::Exclamation);
         return;

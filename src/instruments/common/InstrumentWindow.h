@@ -14,8 +14,7 @@ class QMenu;
 // instrument's photograph, the cue played when the window is shown, the "Opciones" and
 // "Ayuda" menus, and the rule for leaving back to the chooser. Each instrument's class
 // gives its data and what its menu items open.
-class InstrumentWindow : public QMainWindow
-{
+class InstrumentWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit InstrumentWindow(const InstrumentDefinition& instrument);

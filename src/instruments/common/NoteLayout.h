@@ -12,12 +12,12 @@
 // and the one button that closes it.
 struct NoteBlock {
     enum class Kind {
-        Label,  // one line of text sized to it (a width of 0), or text broken into lines to fit the rectangle
-        Memo,   // lines printed on the window (no frame, the window's ground) that take no focus
-        Marker, // a small picture beside a step: a step marker or a bullet
-        Rule,   // a separator line along the rectangle's bottom edge
+        Label,         // one line of text sized to it (a width of 0), or text broken into lines to fit the rectangle
+        Memo,          // lines printed on the window (no frame, the window's ground) that take no focus
+        Marker,        // a small picture beside a step: a step marker or a bullet
+        Rule,          // a separator line along the rectangle's bottom edge
         ScrollingMemo, // lines printed on the window, wrapped to its width, that can be scrolled
-        Bevel,  // a raised separator line along the rectangle's top edge
+        Bevel,         // a raised separator line along the rectangle's top edge
     };
     Kind kind;
     QString objectName;
@@ -27,7 +27,7 @@ struct NoteBlock {
     bool bold = false;
     QColor color = Qt::black;
     QStringList lines{};
-    bool scrollBar = false; // a scrolling memo's vertical scroll bar
+    bool scrollBar = false;                                 // a scrolling memo's vertical scroll bar
     QString picture = QStringLiteral("glyphs/step_marker"); // a marker's drawing
 };
 

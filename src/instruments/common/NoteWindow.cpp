@@ -1,18 +1,18 @@
 #include "NoteWindow.h"
 
-#include "widgets/ButtonGlyph.h"
-#include "widgets/Decorative.h"
-#include "widgets/TextColor.h"
 #include "core/Navigation.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/ButtonGlyph.h"
+#include "widgets/Decorative.h"
+#include "widgets/TextColor.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 

@@ -6,8 +6,7 @@
 
 TextPage::TextPage(const NoteLayout& layout)
     : NoteWindow(layout, TitleBar::Ordinary)
-{
-}
+{ }
 
 void TextPage::closeEvent(QCloseEvent* event)
 {

@@ -31,27 +31,29 @@ const InstrumentDefinition& demestres2001Definition()
 {
     static const InstrumentDefinition definition{
         .name = "Demestres 2001",
-        .window = {
-            .frame = {Demestres2001Names::window, "Multímetro Demestres 2001", {218, 113}, {318, 168}},
-            .pictureName = "demestres2001",
-            .titleArt = {66, 2, 229, 115},
-            .photograph = {10, 10, 52, 97},
-            .cueName = Demestres2001Names::cue,
-            .soundFile = "SOND\\DEMESTS.WAV",
-        },
-        .chooser = {
-            .pictureName = "chooser/demestres2001",
-            .mainObjectName = Demestres2001Names::chooserPicture,
-            .frameObjectNames = {Demestres2001Names::chooserFrame1, Demestres2001Names::chooserFrame2,
-                                 Demestres2001Names::chooserFrame3},
-            .hint = "Multímetro Demestres 2001",
-            .panel = {213, 102, 68, 135},
-            .main = {8, 18, 52, 97},
-            .framesAt = {8, 18},
-            .frameSizes = {QSize{52, 97}, {38, 97}, {25, 97}},
-            .menuText = "Multímetro D&emestres 2001",
-            .menuObjectName = Demestres2001Names::chooserMenuItem,
-        },
+        .window =
+            {
+                .frame = {Demestres2001Names::window, "Multímetro Demestres 2001", {218, 113}, {318, 168}},
+                .pictureName = "demestres2001",
+                .titleArt = {66, 2, 229, 115},
+                .photograph = {10, 10, 52, 97},
+                .cueName = Demestres2001Names::cue,
+                .soundFile = "SOND\\DEMESTS.WAV",
+            },
+        .chooser =
+            {
+                .pictureName = "chooser/demestres2001",
+                .mainObjectName = Demestres2001Names::chooserPicture,
+                .frameObjectNames = {Demestres2001Names::chooserFrame1, Demestres2001Names::chooserFrame2,
+                                     Demestres2001Names::chooserFrame3},
+                .hint = "Multímetro Demestres 2001",
+                .panel = {213, 102, 68, 135},
+                .main = {8, 18, 52, 97},
+                .framesAt = {8, 18},
+                .frameSizes = {QSize{52, 97}, {38, 97}, {25, 97}},
+                .menuText = "Multímetro D&emestres 2001",
+                .menuObjectName = Demestres2001Names::chooserMenuItem,
+            },
         .panel = {.layout = panelLayout, .catalogue = noControls},
     };
     return definition;

@@ -28,7 +28,10 @@ inline constexpr char angryFace[] = "Image11";
 
 // The text pages the panel's links open: the nth (from 1) is named textPagePrefix + n.
 inline constexpr char textPagePrefix[] = "Ffg_t";
-inline QString textPage(int n) { return QLatin1String(textPagePrefix) + QString::number(n); }
+inline QString textPage(int n)
+{
+    return QLatin1String(textPagePrefix) + QString::number(n);
+}
 
 // The front panel's two link labels, from left to right.
 inline constexpr char linkLabel1[] = "Label41";

@@ -25,8 +25,9 @@ const WrongAnswerNotes& fg110WrongAnswers()
          "El indicador señalado es el de la onda cuadrada, y se pide una senoidal; además, AMPL fija la amplitud, "
          "no la frecuencia.",
          funcKey, funcKeyLink},
-        {2, 1, "La forma de onda, aquí la rampa, se elige con la tecla FUNC; MODE solo cambia el modo de salida: "
-               "CONT, TRIG, GATE o DC.",
+        {2, 1,
+         "La forma de onda, aquí la rampa, se elige con la tecla FUNC; MODE solo cambia el modo de salida: "
+         "CONT, TRIG, GATE o DC.",
          modeKey, modeKeyLink},
         {2, 2,
          "La tecla mHz da milihercios, la milésima parte de un hercio; los megahercios se introducen con la "

@@ -16,8 +16,7 @@ const NoteLayout& listEditorNoteLayout();
 // The Fluke 45's notes that are open.
 OpenNotes& fluke45OpenNotes();
 
-class Fluke45Note : public NoteWindow
-{
+class Fluke45Note : public NoteWindow {
     Q_OBJECT
 public:
     explicit Fluke45Note(Fluke45NoteSubject subject);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "instruments/common/ControlCatalogue.h"
 #include "TrainerSet.h"
 #include "instruments/common/CatalogueOnPicture.h"
+#include "instruments/common/ControlCatalogue.h"
 #include "instruments/common/ExplorerLayout.h"
 
 #include <vector>

@@ -5,8 +5,7 @@
 
 // The Fluke 45 dual-display bench multimeter's window. Its note windows, front panel and
 // questionnaire are opened from its "Opciones" menu.
-class Fluke45Window : public InstrumentWindow
-{
+class Fluke45Window : public InstrumentWindow {
     Q_OBJECT
 public:
     explicit Fluke45Window(const InstrumentDefinition& instrument);

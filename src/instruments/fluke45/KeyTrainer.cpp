@@ -14,8 +14,7 @@ KeyTrainer::KeyTrainer(Fluke45Trainer trainer)
     : FrontPanelExplorer(keyTrainerData(trainer).layout(), keyTrainerData(trainer).catalogue(),
                          secondFunctions(keyTrainerData(trainer)))
     , m_trainer(trainer)
-{
-}
+{ }
 
 void KeyTrainer::closePanel()
 {

@@ -5,8 +5,7 @@
 
 // One of the Fluke 45's key trainers: an explorer over an enlarged picture of some of its
 // keys, without sound or links. Its "&Cerrar" takes it out of the set of open trainers.
-class KeyTrainer : public FrontPanelExplorer
-{
+class KeyTrainer : public FrontPanelExplorer {
     Q_OBJECT
 public:
     explicit KeyTrainer(Fluke45Trainer trainer);

@@ -30,28 +30,30 @@ const InstrumentDefinition& fluke73Definition()
 {
     static const InstrumentDefinition definition{
         .name = "Fluke 73",
-        .window = {
-            .frame = {Fluke73Names::window, "Multímetro Fluke 73", {218, 113}, {242, 184}},
-            .pictureName = "fluke73",
-            .titleArt = {78, 8, 144, 106},
-            .photograph = {16, 10, 55, 118},
-            .cueName = Fluke73Names::cue,
-            .soundFile = "SOND\\FLUKE43S.WAV",
-            .volverShortcut = true,
-        },
-        .chooser = {
-            .pictureName = "chooser/fluke73",
-            .mainObjectName = Fluke73Names::chooserPicture,
-            .frameObjectNames = {Fluke73Names::chooserFrame1, Fluke73Names::chooserFrame2,
-                                 Fluke73Names::chooserFrame3},
-            .hint = "Multímetro Fluke73",
-            .panel = {146, 102, 65, 135},
-            .main = {4, 5, 55, 118},
-            .framesAt = {4, 6},
-            .frameSizes = {QSize{55, 118}, {40, 118}, {25, 118}},
-            .menuText = "Multímetro Fluke &73",
-            .menuObjectName = Fluke73Names::chooserMenuItem,
-        },
+        .window =
+            {
+                .frame = {Fluke73Names::window, "Multímetro Fluke 73", {218, 113}, {242, 184}},
+                .pictureName = "fluke73",
+                .titleArt = {78, 8, 144, 106},
+                .photograph = {16, 10, 55, 118},
+                .cueName = Fluke73Names::cue,
+                .soundFile = "SOND\\FLUKE43S.WAV",
+                .volverShortcut = true,
+            },
+        .chooser =
+            {
+                .pictureName = "chooser/fluke73",
+                .mainObjectName = Fluke73Names::chooserPicture,
+                .frameObjectNames = {Fluke73Names::chooserFrame1, Fluke73Names::chooserFrame2,
+                                     Fluke73Names::chooserFrame3},
+                .hint = "Multímetro Fluke73",
+                .panel = {146, 102, 65, 135},
+                .main = {4, 5, 55, 118},
+                .framesAt = {4, 6},
+                .frameSizes = {QSize{55, 118}, {40, 118}, {25, 118}},
+                .menuText = "Multímetro Fluke &73",
+                .menuObjectName = Fluke73Names::chooserMenuItem,
+            },
         .panel = {.layout = panelLayout, .catalogue = noControls},
     };
     return definition;

@@ -30,27 +30,29 @@ const InstrumentDefinition& hc6000Definition()
 {
     static const InstrumentDefinition definition{
         .name = "HC-6000",
-        .window = {
-            .frame = {Hc6000Names::window, "Multímetro HC-6000", {218, 113}, {243, 166}},
-            .pictureName = "hc6000",
-            .titleArt = {66, 10, 144, 101},
-            .photograph = {10, 10, 52, 104},
-            .cueName = Hc6000Names::cue,
-            .soundFile = "SOND\\HC6000S.WAV",
-        },
-        .chooser = {
-            .pictureName = "chooser/hc6000",
-            .mainObjectName = Hc6000Names::chooserPicture,
-            .frameObjectNames = {Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
-                                 Hc6000Names::chooserFrame3},
-            .hint = "Multímetro HC6000",
-            .panel = {351, 102, 68, 135},
-            .main = {8, 14, 52, 104},
-            .framesAt = {8, 14},
-            .frameSizes = {QSize{52, 104}, {41, 104}, {22, 104}},
-            .menuText = "Multímetro &HC6000",
-            .menuObjectName = Hc6000Names::chooserMenuItem,
-        },
+        .window =
+            {
+                .frame = {Hc6000Names::window, "Multímetro HC-6000", {218, 113}, {243, 166}},
+                .pictureName = "hc6000",
+                .titleArt = {66, 10, 144, 101},
+                .photograph = {10, 10, 52, 104},
+                .cueName = Hc6000Names::cue,
+                .soundFile = "SOND\\HC6000S.WAV",
+            },
+        .chooser =
+            {
+                .pictureName = "chooser/hc6000",
+                .mainObjectName = Hc6000Names::chooserPicture,
+                .frameObjectNames = {Hc6000Names::chooserFrame1, Hc6000Names::chooserFrame2,
+                                     Hc6000Names::chooserFrame3},
+                .hint = "Multímetro HC6000",
+                .panel = {351, 102, 68, 135},
+                .main = {8, 14, 52, 104},
+                .framesAt = {8, 14},
+                .frameSizes = {QSize{52, 104}, {41, 104}, {22, 104}},
+                .menuText = "Multímetro &HC6000",
+                .menuObjectName = Hc6000Names::chooserMenuItem,
+            },
         .panel = {.layout = panelLayout, .catalogue = noControls},
     };
     return definition;

@@ -33,28 +33,29 @@ const InstrumentDefinition& phyweDefinition()
 {
     static const InstrumentDefinition definition{
         .name = "PHYWE",
-        .window = {
-            .frame = {PhyweNames::window, "Multímetro PHYWE", {218, 113}, {242, 159}},
-            .pictureName = "phywe",
-            .titleArt = {76, 4, 144, 105},
-            .photograph = {16, 8, 56, 94},
-            .cueName = PhyweNames::cue,
-            .soundFile = "SOND\\FG110S.WAV",
-            .volverShortcut = true,
-        },
-        .chooser = {
-            .pictureName = "chooser/phywe",
-            .mainObjectName = PhyweNames::chooserPicture,
-            .frameObjectNames = {PhyweNames::chooserFrame1, PhyweNames::chooserFrame2,
-                                 PhyweNames::chooserFrame3},
-            .hint = "Multímetro PHYWE",
-            .panel = {282, 102, 67, 135},
-            .main = {6, 20, 56, 94},
-            .framesAt = {6, 20},
-            .frameSizes = {QSize{56, 94}, {44, 94}, {27, 94}},
-            .menuText = "Multímetro &PHYWE",
-            .menuObjectName = PhyweNames::chooserMenuItem,
-        },
+        .window =
+            {
+                .frame = {PhyweNames::window, "Multímetro PHYWE", {218, 113}, {242, 159}},
+                .pictureName = "phywe",
+                .titleArt = {76, 4, 144, 105},
+                .photograph = {16, 8, 56, 94},
+                .cueName = PhyweNames::cue,
+                .soundFile = "SOND\\FG110S.WAV",
+                .volverShortcut = true,
+            },
+        .chooser =
+            {
+                .pictureName = "chooser/phywe",
+                .mainObjectName = PhyweNames::chooserPicture,
+                .frameObjectNames = {PhyweNames::chooserFrame1, PhyweNames::chooserFrame2, PhyweNames::chooserFrame3},
+                .hint = "Multímetro PHYWE",
+                .panel = {282, 102, 67, 135},
+                .main = {6, 20, 56, 94},
+                .framesAt = {6, 20},
+                .frameSizes = {QSize{56, 94}, {44, 94}, {27, 94}},
+                .menuText = "Multímetro &PHYWE",
+                .menuObjectName = PhyweNames::chooserMenuItem,
+            },
         // A new panel every time, without claiming the one front panel.
         .panel = {.layout = panelLayout, .catalogue = noControls, .onePanelRule = false},
     };

@@ -4,8 +4,7 @@
 
 PowerSupplyStartupNote::PowerSupplyStartupNote()
     : NoteWindow(startupNoteLayout())
-{
-}
+{ }
 
 void PowerSupplyStartupNote::closeNote()
 {

@@ -10,12 +10,27 @@ namespace {
 
 using Figures = LearningProgress::Figures;
 
-bool hasQuestionnaire(const InstrumentDefinition& d) { return d.questionBank != nullptr; }
-bool explainsItsPanel(const InstrumentDefinition& d) { return d.panel.catalogue && !d.panel.catalogue().empty(); }
-bool hasPractice(const InstrumentDefinition& d) { return d.practice.create != nullptr; }
+bool hasQuestionnaire(const InstrumentDefinition& d)
+{
+    return d.questionBank != nullptr;
+}
+bool explainsItsPanel(const InstrumentDefinition& d)
+{
+    return d.panel.catalogue && !d.panel.catalogue().empty();
+}
+bool hasPractice(const InstrumentDefinition& d)
+{
+    return d.practice.create != nullptr;
+}
 
-int questionCount(const InstrumentDefinition& d, const Figures&) { return int(d.questionBank().questions.size()); }
-int whereAsked(const InstrumentDefinition&, const Figures& f) { return f.whereAsked; }
+int questionCount(const InstrumentDefinition& d, const Figures&)
+{
+    return int(d.questionBank().questions.size());
+}
+int whereAsked(const InstrumentDefinition&, const Figures& f)
+{
+    return f.whereAsked;
+}
 int exerciseCount(const InstrumentDefinition& d, const Figures&)
 {
     static QMap<const InstrumentDefinition*, int> counts; // a practice's exercises never change
@@ -37,14 +52,23 @@ struct Measure {
 const std::vector<Measure>& measures()
 {
     static const std::vector<Measure> table{
-        {QStringLiteral("Preguntas contestadas"), hasQuestionnaire, [](const Figures& f) { return f.questionsAnswered; },
-         questionCount, {}},
-        {QStringLiteral("Preguntas aprendidas"), hasQuestionnaire, [](const Figures& f) { return f.questionsLearned; },
-         questionCount, {}},
+        {QStringLiteral("Preguntas contestadas"),
+         hasQuestionnaire,
+         [](const Figures& f) { return f.questionsAnswered; },
+         questionCount,
+         {}},
+        {QStringLiteral("Preguntas aprendidas"),
+         hasQuestionnaire,
+         [](const Figures& f) { return f.questionsLearned; },
+         questionCount,
+         {}},
         {QStringLiteral("Aciertos en «¿Dónde está…?»"), explainsItsPanel, [](const Figures& f) { return f.whereRight; },
          whereAsked, QStringLiteral("sin preguntas todavía")},
-        {QStringLiteral("Ejercicios conseguidos"), hasPractice, [](const Figures& f) { return f.exercisesMet; },
-         exerciseCount, {}},
+        {QStringLiteral("Ejercicios conseguidos"),
+         hasPractice,
+         [](const Figures& f) { return f.exercisesMet; },
+         exerciseCount,
+         {}},
     };
     return table;
 }

@@ -15,7 +15,7 @@ constexpr qreal TitleSize = 18;
 constexpr qreal HeadingSize = 13;
 constexpr qreal BodySize = 10.5;
 constexpr qreal ChartTrack = 190;
-constexpr qreal ScopeScale = 0.75;      // a screen pixel as a point at 96 per inch
+constexpr qreal ScopeScale = 0.75; // a screen pixel as a point at 96 per inch
 constexpr qreal ParagraphGap = 8;
 constexpr qreal SectionGap = 16;
 constexpr int MarginMillimetres = 20;
@@ -29,8 +29,7 @@ QFont reportFont(qreal size, bool bold = false)
 }
 
 // Lays the report out from top to bottom, page by page.
-class ReportPage
-{
+class ReportPage {
 public:
     explicit ReportPage(QPdfWriter& writer)
         : m_writer(writer)

@@ -27,7 +27,8 @@ const ProgressTexts& progressTexts()
         .reportDate = QStringLiteral("Fecha: %1"),
         .dateFormat = QStringLiteral("d 'de' MMMM 'de' yyyy"),
         .scopeHeading = QStringLiteral("El osciloscopio de la práctica con el FG110, tal como quedó:"),
-        .noScope = QStringLiteral("No se ha abierto la práctica con el FG110, así que no hay osciloscopio que mostrar."),
+        .noScope =
+            QStringLiteral("No se ha abierto la práctica con el FG110, así que no hay osciloscopio que mostrar."),
     };
     return texts;
 }

@@ -13,8 +13,7 @@ class QLineEdit;
 // with the name typed here. One at a time, opened from any "Ayuda" menu; it blocks
 // nothing, belongs to no instrument window and stays when that window is left. Its
 // figures are read again each time it is shown or comes to the front.
-class ProgressWindow : public QDialog
-{
+class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
     // Opens it, or brings the open one to the front with its figures brought up to date.

@@ -34,7 +34,9 @@ QList<int> meterKeys(std::initializer_list<Fluke45Key> keys)
 // A solution's keys, written as the steps a student takes.
 class Steps {
 public:
-    explicit Steps(const Fluke45Bench& bench) : m_bench(bench) {}
+    explicit Steps(const Fluke45Bench& bench)
+        : m_bench(bench)
+    { }
 
     Steps& circuit(const char* fileName)
     {
@@ -138,7 +140,8 @@ void lead(Differences& d, const Fluke45Bench& bench, Lead which, Jack jack, cons
     d.compare(tip, pointName(bench, place.point), QStringLiteral("punto %1").arg(QString::fromUtf8(point)));
 }
 
-void leads(Differences& d, const Fluke45Bench& bench, const char* red, const char* black, Jack redJack = Jack::VoltsOhms)
+void leads(Differences& d, const Fluke45Bench& bench, const char* red, const char* black,
+           Jack redJack = Jack::VoltsOhms)
 {
     lead(d, bench, Lead::Red, redJack, red);
     lead(d, bench, Lead::Black, Jack::Common, black);
@@ -160,15 +163,16 @@ void leadsEitherWay(Differences& d, const Fluke45Bench& bench, const char* first
 void readingInRange(Differences& d, const Fluke45Bench& bench)
 {
     const QString reading = bench.meter().state().reading;
-    d.require(!reading.endsWith(QLatin1String("OL")), QStringLiteral("Lectura"),
-              QStringLiteral("OL (fuera de rango)"), QStringLiteral("un valor dentro del rango"));
+    d.require(!reading.endsWith(QLatin1String("OL")), QStringLiteral("Lectura"), QStringLiteral("OL (fuera de rango)"),
+              QStringLiteral("un valor dentro del rango"));
 }
 
 // A plain reading: REL, dB, HOLD, MN MX and COMP would show something else.
 void noModifiers(Differences& d, const Fluke45Bench& bench)
 {
     const QStringList modifiers = bench.meter().state().modifiers;
-    d.compare(QStringLiteral("Modificadores"), modifiers.isEmpty() ? QStringLiteral("ninguno") : modifiers.join(QLatin1Char(' ')),
+    d.compare(QStringLiteral("Modificadores"),
+              modifiers.isEmpty() ? QStringLiteral("ninguno") : modifiers.join(QLatin1Char(' ')),
               QStringLiteral("ninguno"));
 }
 
@@ -232,8 +236,8 @@ std::function<QStringList(const Fluke45Bench&)> on(const char* fileName, Judge j
     };
 }
 
-const QString leadsFirst = QStringLiteral(
-    "El cable rojo va al borne V Ω ⊣ y el negro a COM, salvo para medir corriente. ");
+const QString leadsFirst =
+    QStringLiteral("El cable rojo va al borne V Ω ⊣ y el negro a COM, salvo para medir corriente. ");
 
 // The INITIALIZE of the generator (SHIFT, 0), then its output on.
 const std::initializer_list<Fg110Key> initializeAndOutput{G::Shift, G::Digit0, G::Channel1};
@@ -249,7 +253,9 @@ QList<BenchExercise> makeExercises()
                                      "elige el rango."),
                 meterKeys({K::VoltsDc}),
                 QStringLiteral("Circuito de la pila; cables en V Ω ⊣ y COM; punta roja en +, negra en −; V DC."),
-                [](const Fluke45Bench& b) { return QList<int>(Steps(b).circuit(battery).leads("+", "-").meter({K::VoltsDc})); },
+                [](const Fluke45Bench& b) {
+                    return QList<int>(Steps(b).circuit(battery).leads("+", "-").meter({K::VoltsDc}));
+                },
                 on(battery, [](Differences& d, const Fluke45Bench& b) {
                     function(d, b, QStringLiteral("V DC"));
                     leads(d, b, "+", "-");
@@ -257,27 +263,29 @@ QList<BenchExercise> makeExercises()
                     readingInRange(d, b);
                 })});
 
-    all.append({QStringLiteral("Mide la resistencia oculta R1 del divisor, entre A y B, en el mejor rango manual."),
-                leadsFirst
-                    + QStringLiteral("Desconecta antes la salida de la fuente: un óhmetro no mide bien en un "
-                                     "circuito alimentado. Con Ω en autorrango, el multímetro elige el mejor "
-                                     "rango, el menor que no da OL; AUTO lo deja fijo en manual, y ▲ y ▼ lo "
-                                     "cambian."),
-                meterKeys({K::Ohms, K::Auto, K::Up, K::Down}),
-                QStringLiteral("Circuito del divisor; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
-                               "puntas en A y B; Ω; AUTO."),
-                [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOff).leads("A", "B").meter({K::Ohms, K::Auto}));
-                },
-                on(divider, [](Differences& d, const Fluke45Bench& b) {
-                    supplyOutput(d, b, false);
-                    function(d, b, QStringLiteral("Ω"));
-                    leadsEitherWay(d, b, "A", "B");
-                    const auto state = b.meter().state();
-                    d.compare(QStringLiteral("Rango"), state.range + QLatin1Char(' ') + state.rangeMode,
-                              bestOhmsRange(elementValue(b, "R1")) + QStringLiteral(" manual"));
-                    readingInRange(d, b);
-                })});
+    all.append(
+        {QStringLiteral("Mide la resistencia oculta R1 del divisor, entre A y B, en el mejor rango manual."),
+         leadsFirst
+             + QStringLiteral("Desconecta antes la salida de la fuente: un óhmetro no mide bien en un "
+                              "circuito alimentado. Con Ω en autorrango, el multímetro elige el mejor "
+                              "rango, el menor que no da OL; AUTO lo deja fijo en manual, y ▲ y ▼ lo "
+                              "cambian."),
+         meterKeys({K::Ohms, K::Auto, K::Up, K::Down}),
+         QStringLiteral("Circuito del divisor; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
+                        "puntas en A y B; Ω; AUTO."),
+         [](const Fluke45Bench& b) {
+             return QList<int>(
+                 Steps(b).circuit(divider).act(BenchAction::SupplyOutputOff).leads("A", "B").meter({K::Ohms, K::Auto}));
+         },
+         on(divider, [](Differences& d, const Fluke45Bench& b) {
+             supplyOutput(d, b, false);
+             function(d, b, QStringLiteral("Ω"));
+             leadsEitherWay(d, b, "A", "B");
+             const auto state = b.meter().state();
+             d.compare(QStringLiteral("Rango"), state.range + QLatin1Char(' ') + state.rangeMode,
+                       bestOhmsRange(elementValue(b, "R1")) + QStringLiteral(" manual"));
+             readingInRange(d, b);
+         })});
 
     all.append({QStringLiteral("Pon la fuente a 12 V y mide la tensión de salida del divisor, en B respecto de C."),
                 leadsFirst
@@ -288,8 +296,12 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito del divisor; fuente a 12 V con el mando grueso; cables en V Ω ⊣ y COM; "
                                "punta roja en B, negra en C; V DC."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOn)
-                                          .act(BenchAction::SupplyCoarseUp, 12).leads("B", "C").meter({K::VoltsDc}));
+                    return QList<int>(Steps(b)
+                                          .circuit(divider)
+                                          .act(BenchAction::SupplyOutputOn)
+                                          .act(BenchAction::SupplyCoarseUp, 12)
+                                          .leads("B", "C")
+                                          .meter({K::VoltsDc}));
                 },
                 on(divider, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, true);
@@ -310,7 +322,8 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito de la lámpara; abrir el corte; cable rojo en 100 mA y negro en COM; punta "
                                "roja en B, negra en C; A DC."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(lampLoop).openBreak(0).leads("B", "C", Jack::Milliamps).meter({K::AmpsDc}));
+                    return QList<int>(
+                        Steps(b).circuit(lampLoop).openBreak(0).leads("B", "C", Jack::Milliamps).meter({K::AmpsDc}));
                 },
                 on(lampLoop, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, true);
@@ -332,12 +345,19 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito de la lámpara; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
                                "punta roja en A, negra en B; →|·))); después punta roja en B y negra en A."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(lampLoop).act(BenchAction::SupplyOutputOff).leads("A", "B")
-                                          .meter({K::DiodeContinuity}).touch(Lead::Red, "B").touch(Lead::Black, "A"));
+                    return QList<int>(Steps(b)
+                                          .circuit(lampLoop)
+                                          .act(BenchAction::SupplyOutputOff)
+                                          .leads("A", "B")
+                                          .meter({K::DiodeContinuity})
+                                          .touch(Lead::Red, "B")
+                                          .touch(Lead::Black, "A"));
                 },
                 on(lampLoop, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, false);
-                    const auto seen = [&b](const char* test) { return b.diodeTestsSeen().contains(QString::fromUtf8(test)); };
+                    const auto seen = [&b](const char* test) {
+                        return b.diodeTestsSeen().contains(QString::fromUtf8(test));
+                    };
                     d.require(seen("A>B"), QStringLiteral("Prueba en directa (roja en A, negra en B)"),
                               QStringLiteral("no hecha"), QStringLiteral("una lectura de la caída del diodo"));
                     d.require(seen("B>A OL"), QStringLiteral("Prueba en inversa (roja en B, negra en A)"),
@@ -354,7 +374,10 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito de la lámpara; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
                                "puntas en B y C; →|·)))."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(lampLoop).act(BenchAction::SupplyOutputOff).leads("B", "C")
+                    return QList<int>(Steps(b)
+                                          .circuit(lampLoop)
+                                          .act(BenchAction::SupplyOutputOff)
+                                          .leads("B", "C")
                                           .meter({K::DiodeContinuity}));
                 },
                 on(lampLoop, [](Differences& d, const Fluke45Bench& b) {
@@ -379,9 +402,12 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito RC; generador: SHIFT, 0, AMPL, 2, V, CH1; cables en V Ω ⊣ y COM; punta "
                                "roja en A, negra en tierra; V~."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(network)
-                                          .generator({G::Shift, G::Digit0, G::Amplitude, G::Digit2, G::UnitMHz, G::Channel1})
-                                          .leads("A", "gnd").meter({K::VoltsAc}));
+                    return QList<int>(
+                        Steps(b)
+                            .circuit(network)
+                            .generator({G::Shift, G::Digit0, G::Amplitude, G::Digit2, G::UnitMHz, G::Channel1})
+                            .leads("A", "gnd")
+                            .meter({K::VoltsAc}));
                 },
                 on(network, [](Differences& d, const Fluke45Bench& b) {
                     generatorSine(d, b, 2.0);
@@ -400,13 +426,17 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito RC; generador: SHIFT, 0, CH1; cables en V Ω ⊣ y COM; punta roja en A, "
                                "negra en tierra; V~; 2ND; FREQ."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(network).generator(initializeAndOutput).leads("A", "gnd")
+                    return QList<int>(Steps(b)
+                                          .circuit(network)
+                                          .generator(initializeAndOutput)
+                                          .leads("A", "gnd")
                                           .meter({K::VoltsAc, K::Second, K::Frequency}));
                 },
                 on(network, [](Differences& d, const Fluke45Bench& b) {
                     generatorSine(d, b, 0);
                     function(d, b, QStringLiteral("V~"));
-                    d.compare(QStringLiteral("Display secundario"), b.meter().state().secondary, QStringLiteral("FREQ"));
+                    d.compare(QStringLiteral("Display secundario"), b.meter().state().secondary,
+                              QStringLiteral("FREQ"));
                     leads(d, b, "A", "gnd");
                     readingInRange(d, b);
                 })});
@@ -421,52 +451,61 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito del divisor; fuente a 12 V; cables en V Ω ⊣ y COM; punta roja en A, "
                                "negra en C; V DC; REL; punta roja en B."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOn)
-                                          .act(BenchAction::SupplyCoarseUp, 12).leads("A", "C")
-                                          .meter({K::VoltsDc, K::Relative}).touch(Lead::Red, "B"));
+                    return QList<int>(Steps(b)
+                                          .circuit(divider)
+                                          .act(BenchAction::SupplyOutputOn)
+                                          .act(BenchAction::SupplyCoarseUp, 12)
+                                          .leads("A", "C")
+                                          .meter({K::VoltsDc, K::Relative})
+                                          .touch(Lead::Red, "B"));
                 },
                 on(divider, [](Differences& d, const Fluke45Bench& b) {
                     supplyOutput(d, b, true);
                     supplyVolts(d, b, 12);
                     function(d, b, QStringLiteral("V DC"));
                     const Fluke45Settings& s = b.meter().settings();
-                    d.require(s.relative, QStringLiteral("REL"), QStringLiteral("desactivado"), QStringLiteral("activado"));
+                    d.require(s.relative, QStringLiteral("REL"), QStringLiteral("desactivado"),
+                              QStringLiteral("activado"));
                     const QStringList points = b.pointNames();
                     const double atA = b.pointVolts(int(points.indexOf(QStringLiteral("A"))))
-                                     - b.pointVolts(int(points.indexOf(QStringLiteral("C"))));
-                    d.require(!s.relative || std::abs(s.relativeBase - atA) <= 0.01, QStringLiteral("Referencia de REL"),
-                              spanish(s.relativeBase, 3) + QStringLiteral(" V"),
+                                       - b.pointVolts(int(points.indexOf(QStringLiteral("C"))));
+                    d.require(!s.relative || std::abs(s.relativeBase - atA) <= 0.01,
+                              QStringLiteral("Referencia de REL"), spanish(s.relativeBase, 3) + QStringLiteral(" V"),
                               QStringLiteral("la tensión de A, %1 V").arg(spanish(atA, 3)));
                     leads(d, b, "B", "C");
                 })});
 
-    all.append({QStringLiteral("Mide la salida del divisor (B respecto de C) con MN MX mientras subes la fuente de "
-                               "12 V a 15 V o más."),
-                leadsFirst
-                    + QStringLiteral("MN MX guarda la lectura menor y la mayor desde que se pulsa (cada pulsación "
-                                     "muestra una u otra). Púlsalo con la fuente a 12 V y sube después la tensión "
-                                     "con el mando grueso."),
-                meterKeys({K::VoltsDc, K::MinMax}),
-                QStringLiteral("Circuito del divisor; fuente a 12 V; cables en V Ω ⊣ y COM; punta roja en B, negra "
-                               "en C; V DC; MN MX; fuente a 15 V."),
-                [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOn)
-                                          .act(BenchAction::SupplyCoarseUp, 12).leads("B", "C").meter({K::VoltsDc, K::MinMax})
-                                          .act(BenchAction::SupplyCoarseUp, 3));
-                },
-                on(divider, [](Differences& d, const Fluke45Bench& b) {
-                    supplyOutput(d, b, true);
-                    function(d, b, QStringLiteral("V DC"));
-                    leads(d, b, "B", "C");
-                    const bool recording = b.meter().settings().minMax != MinMaxShown::Off;
-                    d.require(recording, QStringLiteral("MN MX"), QStringLiteral("desactivado"), QStringLiteral("activado"));
-                    const auto [lowest, highest] = b.supplyTurnedDuringMinMax();
-                    d.require(!recording || (lowest <= 12.05 && highest >= 14.95),
-                              QStringLiteral("Fuente durante MN MX"),
-                              QStringLiteral("de %1 V a %2 V").arg(spanish(lowest, 1), spanish(highest, 1)),
-                              QStringLiteral("de 12 V o menos a 15 V o más"));
-                    readingInRange(d, b);
-                })});
+    all.append(
+        {QStringLiteral("Mide la salida del divisor (B respecto de C) con MN MX mientras subes la fuente de "
+                        "12 V a 15 V o más."),
+         leadsFirst
+             + QStringLiteral("MN MX guarda la lectura menor y la mayor desde que se pulsa (cada pulsación "
+                              "muestra una u otra). Púlsalo con la fuente a 12 V y sube después la tensión "
+                              "con el mando grueso."),
+         meterKeys({K::VoltsDc, K::MinMax}),
+         QStringLiteral("Circuito del divisor; fuente a 12 V; cables en V Ω ⊣ y COM; punta roja en B, negra "
+                        "en C; V DC; MN MX; fuente a 15 V."),
+         [](const Fluke45Bench& b) {
+             return QList<int>(Steps(b)
+                                   .circuit(divider)
+                                   .act(BenchAction::SupplyOutputOn)
+                                   .act(BenchAction::SupplyCoarseUp, 12)
+                                   .leads("B", "C")
+                                   .meter({K::VoltsDc, K::MinMax})
+                                   .act(BenchAction::SupplyCoarseUp, 3));
+         },
+         on(divider, [](Differences& d, const Fluke45Bench& b) {
+             supplyOutput(d, b, true);
+             function(d, b, QStringLiteral("V DC"));
+             leads(d, b, "B", "C");
+             const bool recording = b.meter().settings().minMax != MinMaxShown::Off;
+             d.require(recording, QStringLiteral("MN MX"), QStringLiteral("desactivado"), QStringLiteral("activado"));
+             const auto [lowest, highest] = b.supplyTurnedDuringMinMax();
+             d.require(!recording || (lowest <= 12.05 && highest >= 14.95), QStringLiteral("Fuente durante MN MX"),
+                       QStringLiteral("de %1 V a %2 V").arg(spanish(lowest, 1), spanish(highest, 1)),
+                       QStringLiteral("de 12 V o menos a 15 V o más"));
+             readingInRange(d, b);
+         })});
 
     all.append({QStringLiteral("Mide en dB, sobre 600 Ω, la senoidal del FG110 en A respecto de tierra."),
                 leadsFirst
@@ -476,52 +515,62 @@ QList<BenchExercise> makeExercises()
                 QStringLiteral("Circuito RC; generador: SHIFT, 0, CH1; cables en V Ω ⊣ y COM; punta roja en A, "
                                "negra en tierra; V~; dB."),
                 [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(network).generator(initializeAndOutput).leads("A", "gnd")
+                    return QList<int>(Steps(b)
+                                          .circuit(network)
+                                          .generator(initializeAndOutput)
+                                          .leads("A", "gnd")
                                           .meter({K::VoltsAc, K::Decibels}));
                 },
                 on(network, [](Differences& d, const Fluke45Bench& b) {
                     generatorSine(d, b, 0);
                     function(d, b, QStringLiteral("V~"));
                     const Fluke45Settings& s = b.meter().settings();
-                    d.require(s.decibels, QStringLiteral("dB"), QStringLiteral("desactivado"), QStringLiteral("activado"));
+                    d.require(s.decibels, QStringLiteral("dB"), QStringLiteral("desactivado"),
+                              QStringLiteral("activado"));
                     d.compare(QStringLiteral("Impedancia de referencia"), QStringLiteral("%1 Ω").arg(s.referenceOhms),
                               QStringLiteral("600 Ω"));
                     leads(d, b, "A", "gnd");
                     readingInRange(d, b);
                 })});
 
-    all.append({QStringLiteral("Comprueba con COMP que R2 (entre B y C) está entre LO = 2 kΩ y HI = 2,5 kΩ, con la "
-                               "fuente desconectada."),
-                leadsFirst
-                    + QStringLiteral("2ND y ▲ abren el límite HI, 2ND y ▼ el LO, con las cifras de la lectura: ▲ "
-                                     "sube la cifra elegida, ▼ elige la siguiente y AUTO guarda. Con la punta roja "
-                                     "levantada la lectura es OL y las cifras empiezan en 0. 2ND y AUTO activa COMP: "
-                                     "PASS, HI o LO."),
-                meterKeys({K::Ohms, K::Auto, K::Second, K::Up, K::Down}),
-                QStringLiteral("Circuito del divisor; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
-                               "puntas en B y C; Ω; AUTO (rango manual de 3 kΩ); punta roja levantada; 2ND, ▲, "
-                               "▲ ▲, ▼, ▲ cinco veces, AUTO (HI = 2,5 kΩ); 2ND, ▼, ▲ ▲, AUTO (LO = 2 kΩ); punta "
-                               "roja en B; 2ND, AUTO."),
-                [](const Fluke45Bench& b) {
-                    return QList<int>(Steps(b).circuit(divider).act(BenchAction::SupplyOutputOff).leads("B", "C")
-                                          .meter({K::Ohms, K::Auto}).touch(Lead::Red, nullptr)
-                                          .meter({K::Second, K::Up, K::Up, K::Up, K::Down, K::Up, K::Up, K::Up, K::Up,
-                                                  K::Up, K::Auto})
-                                          .meter({K::Second, K::Down, K::Up, K::Up, K::Auto})
-                                          .touch(Lead::Red, "B").meter({K::Second, K::Auto}));
-                },
-                on(divider, [](Differences& d, const Fluke45Bench& b) {
-                    supplyOutput(d, b, false);
-                    function(d, b, QStringLiteral("Ω"));
-                    leadsEitherWay(d, b, "B", "C");
-                    const Fluke45Settings& s = b.meter().settings();
-                    d.require(s.compare, QStringLiteral("COMP"), QStringLiteral("desactivado"), QStringLiteral("activado"));
-                    d.compare(QStringLiteral("Límite HI"), engineeringQuantity(s.high, QStringLiteral("Ω")),
-                              engineeringQuantity(2500, QStringLiteral("Ω")));
-                    d.compare(QStringLiteral("Límite LO"), engineeringQuantity(s.low, QStringLiteral("Ω")),
-                              engineeringQuantity(2000, QStringLiteral("Ω")));
-                    d.compare(QStringLiteral("Veredicto"), b.meter().state().secondaryReading, QStringLiteral("PASS"));
-                })});
+    all.append(
+        {QStringLiteral("Comprueba con COMP que R2 (entre B y C) está entre LO = 2 kΩ y HI = 2,5 kΩ, con la "
+                        "fuente desconectada."),
+         leadsFirst
+             + QStringLiteral("2ND y ▲ abren el límite HI, 2ND y ▼ el LO, con las cifras de la lectura: ▲ "
+                              "sube la cifra elegida, ▼ elige la siguiente y AUTO guarda. Con la punta roja "
+                              "levantada la lectura es OL y las cifras empiezan en 0. 2ND y AUTO activa COMP: "
+                              "PASS, HI o LO."),
+         meterKeys({K::Ohms, K::Auto, K::Second, K::Up, K::Down}),
+         QStringLiteral("Circuito del divisor; salida de la fuente desconectada; cables en V Ω ⊣ y COM; "
+                        "puntas en B y C; Ω; AUTO (rango manual de 3 kΩ); punta roja levantada; 2ND, ▲, "
+                        "▲ ▲, ▼, ▲ cinco veces, AUTO (HI = 2,5 kΩ); 2ND, ▼, ▲ ▲, AUTO (LO = 2 kΩ); punta "
+                        "roja en B; 2ND, AUTO."),
+         [](const Fluke45Bench& b) {
+             return QList<int>(
+                 Steps(b)
+                     .circuit(divider)
+                     .act(BenchAction::SupplyOutputOff)
+                     .leads("B", "C")
+                     .meter({K::Ohms, K::Auto})
+                     .touch(Lead::Red, nullptr)
+                     .meter({K::Second, K::Up, K::Up, K::Up, K::Down, K::Up, K::Up, K::Up, K::Up, K::Up, K::Auto})
+                     .meter({K::Second, K::Down, K::Up, K::Up, K::Auto})
+                     .touch(Lead::Red, "B")
+                     .meter({K::Second, K::Auto}));
+         },
+         on(divider, [](Differences& d, const Fluke45Bench& b) {
+             supplyOutput(d, b, false);
+             function(d, b, QStringLiteral("Ω"));
+             leadsEitherWay(d, b, "B", "C");
+             const Fluke45Settings& s = b.meter().settings();
+             d.require(s.compare, QStringLiteral("COMP"), QStringLiteral("desactivado"), QStringLiteral("activado"));
+             d.compare(QStringLiteral("Límite HI"), engineeringQuantity(s.high, QStringLiteral("Ω")),
+                       engineeringQuantity(2500, QStringLiteral("Ω")));
+             d.compare(QStringLiteral("Límite LO"), engineeringQuantity(s.low, QStringLiteral("Ω")),
+                       engineeringQuantity(2000, QStringLiteral("Ω")));
+             d.compare(QStringLiteral("Veredicto"), b.meter().state().secondaryReading, QStringLiteral("PASS"));
+         })});
 
     return all;
 }

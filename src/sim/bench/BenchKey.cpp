@@ -21,9 +21,18 @@ QString named(const QStringList& names, int index)
 
 namespace BenchKey {
 
-int meter(Fluke45Key key) { return meterBase + int(key); }
-int generator(Fg110Key key) { return generatorBase + int(key); }
-int action(BenchAction action) { return actionBase + int(action); }
+int meter(Fluke45Key key)
+{
+    return meterBase + int(key);
+}
+int generator(Fg110Key key)
+{
+    return generatorBase + int(key);
+}
+int action(BenchAction action)
+{
+    return actionBase + int(action);
+}
 
 int plug(Lead lead, std::optional<Jack> jack)
 {
@@ -36,9 +45,18 @@ int touch(Lead lead, std::optional<int> point)
     return touchBase + int(lead) * 100 + (onPoint ? *point : maximumPoints);
 }
 
-int chooseCircuit(int index) { return circuitBase + index; }
-int openBreak(int index) { return openBreakBase + index; }
-int closeBreak(int index) { return closeBreakBase + index; }
+int chooseCircuit(int index)
+{
+    return circuitBase + index;
+}
+int openBreak(int index)
+{
+    return openBreakBase + index;
+}
+int closeBreak(int index)
+{
+    return closeBreakBase + index;
+}
 
 std::optional<Fluke45Key> meterKey(int key)
 {
@@ -66,10 +84,14 @@ std::optional<BenchAction> actionKey(int key)
 QString jackName(Jack jack)
 {
     switch (jack) {
-    case Jack::VoltsOhms: return QStringLiteral("V Ω ⊣");
-    case Jack::Common: return QStringLiteral("COM");
-    case Jack::Milliamps: return QStringLiteral("100 mA");
-    case Jack::Amps: return QStringLiteral("10 A");
+    case Jack::VoltsOhms:
+        return QStringLiteral("V Ω ⊣");
+    case Jack::Common:
+        return QStringLiteral("COM");
+    case Jack::Milliamps:
+        return QStringLiteral("100 mA");
+    case Jack::Amps:
+        return QStringLiteral("10 A");
     }
     return {};
 }
@@ -77,15 +99,24 @@ QString jackName(Jack jack)
 QString benchActionName(BenchAction action)
 {
     switch (action) {
-    case BenchAction::SupplyCoarseUp: return QStringLiteral("Fuente: tensión +1 V");
-    case BenchAction::SupplyCoarseDown: return QStringLiteral("Fuente: tensión −1 V");
-    case BenchAction::SupplyFineUp: return QStringLiteral("Fuente: tensión +0,1 V");
-    case BenchAction::SupplyFineDown: return QStringLiteral("Fuente: tensión −0,1 V");
-    case BenchAction::SupplyLimitUp: return QStringLiteral("Fuente: límite de corriente +0,1 A");
-    case BenchAction::SupplyLimitDown: return QStringLiteral("Fuente: límite de corriente −0,1 A");
-    case BenchAction::SupplyOutputOn: return QStringLiteral("Fuente: salida conectada");
-    case BenchAction::SupplyOutputOff: return QStringLiteral("Fuente: salida desconectada");
-    case BenchAction::ReplaceFuses: return QStringLiteral("Cambiar fusible");
+    case BenchAction::SupplyCoarseUp:
+        return QStringLiteral("Fuente: tensión +1 V");
+    case BenchAction::SupplyCoarseDown:
+        return QStringLiteral("Fuente: tensión −1 V");
+    case BenchAction::SupplyFineUp:
+        return QStringLiteral("Fuente: tensión +0,1 V");
+    case BenchAction::SupplyFineDown:
+        return QStringLiteral("Fuente: tensión −0,1 V");
+    case BenchAction::SupplyLimitUp:
+        return QStringLiteral("Fuente: límite de corriente +0,1 A");
+    case BenchAction::SupplyLimitDown:
+        return QStringLiteral("Fuente: límite de corriente −0,1 A");
+    case BenchAction::SupplyOutputOn:
+        return QStringLiteral("Fuente: salida conectada");
+    case BenchAction::SupplyOutputOff:
+        return QStringLiteral("Fuente: salida desconectada");
+    case BenchAction::ReplaceFuses:
+        return QStringLiteral("Cambiar fusible");
     }
     return {};
 }
@@ -97,11 +128,11 @@ QString benchKeyName(int key, const QStringList& pointNames, const QStringList& 
         return QStringLiteral("Multímetro: %1").arg(fluke45KeyLegend(*k));
     if (const auto k = generatorKey(key)) {
         // The unit keys carry several legends; the first names the key, the others follow.
-        const QString others = *k == Fg110Key::UnitMHz  ? QStringLiteral(" (V, sec)")
-                             : *k == Fg110Key::UnitKHz ? QStringLiteral(" (mV, msec)")
-                             : *k == Fg110Key::UnitHz  ? QStringLiteral(" (deg, Vrms)")
-                             : *k == Fg110Key::UnitMilliHz ? QStringLiteral(" (%)")
-                                                           : QString();
+        const QString others = *k == Fg110Key::UnitMHz       ? QStringLiteral(" (V, sec)")
+                               : *k == Fg110Key::UnitKHz     ? QStringLiteral(" (mV, msec)")
+                               : *k == Fg110Key::UnitHz      ? QStringLiteral(" (deg, Vrms)")
+                               : *k == Fg110Key::UnitMilliHz ? QStringLiteral(" (%)")
+                                                             : QString();
         return QStringLiteral("Generador: %1%2").arg(fg110KeyLegend(*k), others);
     }
     if (const auto a = actionKey(key))

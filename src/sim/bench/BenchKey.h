@@ -13,26 +13,26 @@
 // generator's keys, the leads, the supply's knobs and switch, the circuit chosen, a break
 // opened or closed and the fuses replaced. Each kind of key has its own block of numbers.
 enum class BenchAction {
-    SupplyCoarseUp,   // the set point's coarse knob: 1 V a step
+    SupplyCoarseUp, // the set point's coarse knob: 1 V a step
     SupplyCoarseDown,
-    SupplyFineUp,     // its fine knob: 0.1 V a step
+    SupplyFineUp, // its fine knob: 0.1 V a step
     SupplyFineDown,
-    SupplyLimitUp,    // the current limit's knob: 0.1 A a step
+    SupplyLimitUp, // the current limit's knob: 0.1 A a step
     SupplyLimitDown,
     SupplyOutputOn,
     SupplyOutputOff,
-    ReplaceFuses,     // "Cambiar fusible": both of the meter's input fuses put back
+    ReplaceFuses, // "Cambiar fusible": both of the meter's input fuses put back
 };
 
 namespace BenchKey {
 
-inline constexpr int meterBase = 0;        // + int(Fluke45Key)
-inline constexpr int generatorBase = 100;  // + int(Fg110Key)
-inline constexpr int actionBase = 200;     // + int(BenchAction)
-inline constexpr int plugBase = 300;       // + lead * 10 + jack; + lead * 10 + 9 pulls it out
-inline constexpr int touchBase = 400;      // + lead * 100 + point; + lead * 100 + 99 lifts it
-inline constexpr int circuitBase = 700;    // + the circuit's index in the library
-inline constexpr int openBreakBase = 800;  // + the break's index in the circuit
+inline constexpr int meterBase = 0;       // + int(Fluke45Key)
+inline constexpr int generatorBase = 100; // + int(Fg110Key)
+inline constexpr int actionBase = 200;    // + int(BenchAction)
+inline constexpr int plugBase = 300;      // + lead * 10 + jack; + lead * 10 + 9 pulls it out
+inline constexpr int touchBase = 400;     // + lead * 100 + point; + lead * 100 + 99 lifts it
+inline constexpr int circuitBase = 700;   // + the circuit's index in the library
+inline constexpr int openBreakBase = 800; // + the break's index in the circuit
 inline constexpr int closeBreakBase = 850;
 // A bench addresses at most 99 test points a circuit and 100 circuits.
 inline constexpr int maximumPoints = 99;
@@ -57,7 +57,7 @@ std::optional<BenchAction> actionKey(int key);
 } // namespace BenchKey
 
 // The names the bench's jacks and actions are spoken by.
-QString jackName(Jack jack);           // "V Ω ⊣", "COM", "100 mA", "10 A"
+QString jackName(Jack jack); // "V Ω ⊣", "COM", "100 mA", "10 A"
 QString benchActionName(BenchAction action);
 
 // A key in Spanish, for a screen reader and a solution's listing: "Multímetro: V DC",

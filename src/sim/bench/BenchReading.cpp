@@ -1,7 +1,7 @@
 #include "sim/bench/Fluke45Bench.h"
 
-#include "sim/fg110/Fg110Display.h"
 #include "sim/exercise/Differences.h"
+#include "sim/fg110/Fg110Display.h"
 
 // What a screen reader hears of the bench (the meter's displays apart).
 
@@ -54,7 +54,8 @@ QString Fluke45Bench::benchReading() const
                          .arg(fg110WaveformName(generator.settings().waveform),
                               engineeringQuantity(generator.settings().frequency, QStringLiteral("Hz")),
                               engineeringQuantity(generator.settings().amplitude, QStringLiteral("Vp-p")),
-                              generator.settings().outputOn ? QStringLiteral("activada") : QStringLiteral("desactivada"));
+                              generator.settings().outputOn ? QStringLiteral("activada")
+                                                            : QStringLiteral("desactivada"));
     }
     for (const Element& element : circuit().elements())
         if (element.kind == ElementKind::Lamp)

@@ -48,8 +48,8 @@ bool BenchSolve::solve(const BenchWiring& wiring, const ScopeSignal& generatorOu
     setBreaks(wiring.breaksOpen);
     attachMeter(wiring);
     setSources(wiring, generatorOutput);
-    const bool alternating = wiring.generatorOn && m_circuit.generator() && generatorOutput.output == ScopeSignal::Output::Live
-                          && generatorOutput.period > 0;
+    const bool alternating = wiring.generatorOn && m_circuit.generator()
+                             && generatorOutput.output == ScopeSignal::Output::Live && generatorOutput.period > 0;
     if (alternating)
         solveTransient(generatorOutput.period);
     else
@@ -92,8 +92,8 @@ void BenchSolve::attachMeter(const BenchWiring& wiring)
     };
     place(voltsInput, nodeAt(wiring, Jack::VoltsOhms), [&](int node) {
         return load.drivesTestCurrent()
-                 ? Elements::testSource(voltsInput, node, m_common, load.inputVolts, load.inputResistance)
-                 : Elements::resistor(voltsInput, node, m_common, load.inputResistance);
+                   ? Elements::testSource(voltsInput, node, m_common, load.inputVolts, load.inputResistance)
+                   : Elements::resistor(voltsInput, node, m_common, load.inputResistance);
     });
     place(milliampsInput, nodeAt(wiring, Jack::Milliamps), [&](int node) {
         Element shunt = Elements::fusedShunt(milliampsInput, node, m_common, load.milliampsShunt,
@@ -116,8 +116,10 @@ void BenchSolve::setSources(const BenchWiring& wiring, const ScopeSignal& genera
     if (Element* supply = m_circuit.supply())
         supply->supply = wiring.supply;
     if (Element* generator = m_circuit.generator()) {
-        const bool live = wiring.generatorOn && generatorOutput.output == ScopeSignal::Output::Live && generatorOutput.volts;
-        generator->waveform = live && generatorOutput.period > 0 ? generatorOutput.volts : std::function<double(double)>{};
+        const bool live =
+            wiring.generatorOn && generatorOutput.output == ScopeSignal::Output::Live && generatorOutput.volts;
+        generator->waveform =
+            live && generatorOutput.period > 0 ? generatorOutput.volts : std::function<double(double)>{};
         generator->value = live && generatorOutput.period <= 0 ? generatorOutput.volts(0.0) : 0.0;
     }
 }

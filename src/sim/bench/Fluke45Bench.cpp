@@ -26,8 +26,7 @@ double stepped(double value, double step, double lowest, double highest)
 
 Fluke45Bench::Fluke45Bench(std::uint64_t seed)
     : Fluke45Bench(CircuitLibrary::load(), seed)
-{
-}
+{ }
 
 Fluke45Bench::Fluke45Bench(CircuitLibrary library, std::uint64_t seed)
     : m_circuits(std::move(library.circuits))
@@ -94,18 +93,30 @@ void Fluke45Bench::tick(int milliseconds)
 void Fluke45Bench::act(BenchAction action)
 {
     switch (action) {
-    case BenchAction::SupplyCoarseUp: turnSupply(+coarseVolts); break;
-    case BenchAction::SupplyCoarseDown: turnSupply(-coarseVolts); break;
-    case BenchAction::SupplyFineUp: turnSupply(+fineVolts); break;
-    case BenchAction::SupplyFineDown: turnSupply(-fineVolts); break;
+    case BenchAction::SupplyCoarseUp:
+        turnSupply(+coarseVolts);
+        break;
+    case BenchAction::SupplyCoarseDown:
+        turnSupply(-coarseVolts);
+        break;
+    case BenchAction::SupplyFineUp:
+        turnSupply(+fineVolts);
+        break;
+    case BenchAction::SupplyFineDown:
+        turnSupply(-fineVolts);
+        break;
     case BenchAction::SupplyLimitUp:
         m_supply.currentLimit = stepped(m_supply.currentLimit, limitStep, 0, SupplySettings::maximumCurrent);
         break;
     case BenchAction::SupplyLimitDown:
         m_supply.currentLimit = stepped(m_supply.currentLimit, -limitStep, 0, SupplySettings::maximumCurrent);
         break;
-    case BenchAction::SupplyOutputOn: m_supply.outputOn = true; break;
-    case BenchAction::SupplyOutputOff: m_supply.outputOn = false; break;
+    case BenchAction::SupplyOutputOn:
+        m_supply.outputOn = true;
+        break;
+    case BenchAction::SupplyOutputOff:
+        m_supply.outputOn = false;
+        break;
     case BenchAction::ReplaceFuses:
         m_milliampsFuseOpen = false;
         m_ampsFuseOpen = false;
@@ -206,8 +217,9 @@ void Fluke45Bench::noteWhatIsMeasured()
     const LeadPlace& red = lead(Lead::Red);
     const LeadPlace& black = lead(Lead::Black);
     // A diode tested in a powered circuit reads the circuit as much as the diode.
-    const bool powered = (hasSupply() && m_supply.outputOn)
-                      || (hasGenerator() && m_generator.generator().isOn() && m_generator.generator().settings().outputOn);
+    const bool powered =
+        (hasSupply() && m_supply.outputOn)
+        || (hasGenerator() && m_generator.generator().isOn() && m_generator.generator().settings().outputOn);
     if (!powered && m_meter.isOn() && settings.function == Fluke45Function::Diode && red.jack == Jack::VoltsOhms
         && red.point && black.jack == Jack::Common && black.point) {
         const QStringList points = pointNames();

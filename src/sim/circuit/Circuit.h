@@ -27,7 +27,7 @@ struct HiddenValue {
 // Where a break in the circuit lets a series current be measured: a link between two
 // nodes, which the bench removes to put the meter across them.
 struct CircuitBreak {
-    QString link;   // the link's element name
+    QString link; // the link's element name
     int first = 0;
     int second = 0;
 };

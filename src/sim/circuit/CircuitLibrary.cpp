@@ -49,7 +49,8 @@ CircuitLibrary CircuitLibrary::loadFolder(const QString& folder)
             continue;
         }
         if (file.size() > maximumFileSize) {
-            library.problems << circuitProblem(fileName, 0, QStringLiteral("el archivo es demasiado grande para un circuito."));
+            library.problems << circuitProblem(fileName, 0,
+                                               QStringLiteral("el archivo es demasiado grande para un circuito."));
             continue;
         }
         QString problem;

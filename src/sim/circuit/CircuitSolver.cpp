@@ -77,7 +77,8 @@ void advanceState(Circuit& circuit, const Solution& solution, double step)
         case ElementKind::Lamp: {
             const double power = current * current * element.lamp.resistanceAt(element.lampHeat);
             const double ratio = step / std::max(element.lamp.timeConstant, 1e-9);
-            element.lampHeat = (element.lampHeat + ratio * power / std::max(element.lamp.ratedPower(), 1e-12)) / (1.0 + ratio);
+            element.lampHeat =
+                (element.lampHeat + ratio * power / std::max(element.lamp.ratedPower(), 1e-12)) / (1.0 + ratio);
             break;
         }
         case ElementKind::Fuse: {

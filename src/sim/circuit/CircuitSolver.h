@@ -35,7 +35,7 @@ struct Solution {
 // settled, `stepsPerPeriod` samples each, plus the sample that closes the last period. So
 // that no run stalls, at most 20,000 steps a period, 90 periods to settle and 10 recorded.
 struct TransientRequest {
-    double period = 1e-3;      // seconds
+    double period = 1e-3; // seconds
     int stepsPerPeriod = 200;
     int recordedPeriods = 2;
     int maximumSettlingPeriods = 60;

@@ -3,7 +3,7 @@
 bool Element::isSource() const
 {
     return kind == ElementKind::VoltageSource || kind == ElementKind::CurrentSource || kind == ElementKind::TestSource
-        || kind == ElementKind::PowerSupply;
+           || kind == ElementKind::PowerSupply;
 }
 
 namespace Elements {

@@ -9,15 +9,15 @@
 // (a capacitor's voltage, a lamp's filament temperature, a fuse's heat and whether it has
 // opened). Currents are positive from the first node to the second through the element.
 enum class ElementKind {
-    Resistor,       // value: ohms
-    Capacitor,      // value: farads
-    VoltageSource,  // value (or waveform): volts of the first node over the second
-    CurrentSource,  // value (or waveform): amperes from the first node to the second through it
-    TestSource,     // an open-circuit voltage (value or waveform) behind a series resistance
-    Diode,          // anode first, cathode second
+    Resistor,      // value: ohms
+    Capacitor,     // value: farads
+    VoltageSource, // value (or waveform): volts of the first node over the second
+    CurrentSource, // value (or waveform): amperes from the first node to the second through it
+    TestSource,    // an open-circuit voltage (value or waveform) behind a series resistance
+    Diode,         // anode first, cathode second
     Lamp,
     Fuse,
-    PowerSupply,    // the bench supply: its positive terminal first
+    PowerSupply, // the bench supply: its positive terminal first
 };
 
 // The exponential law I = IS (exp(V / (N Vt)) - 1) with a series resistance RS.
@@ -33,8 +33,8 @@ struct DiodeModel {
 struct LampModel {
     double ratedVoltage = 12.0;
     double ratedCurrent = 0.1;
-    double coldResistance = 12.0;  // ohms at room temperature
-    double timeConstant = 0.05;    // seconds
+    double coldResistance = 12.0; // ohms at room temperature
+    double timeConstant = 0.05;   // seconds
     double hotResistance() const { return ratedVoltage / ratedCurrent; }
     double ratedPower() const { return ratedVoltage * ratedCurrent; }
     // The resistance at a given heat.
@@ -46,10 +46,10 @@ struct LampModel {
 // `meltingIntegral`; below the rating the sum cools away with `coolingTime`. An operating
 // point stands for a state held indefinitely, so there any current above the rating opens it.
 struct FuseModel {
-    double ratedCurrent = 1.0;     // amperes
-    double resistance = 0.01;      // ohms, whole
-    double meltingIntegral = 0.1;  // A²s above the rating
-    double coolingTime = 1.0;      // seconds
+    double ratedCurrent = 1.0;    // amperes
+    double resistance = 0.01;     // ohms, whole
+    double meltingIntegral = 0.1; // A²s above the rating
+    double coolingTime = 1.0;     // seconds
 };
 
 // The bench power supply: constant voltage at the set point until the current reaches the
@@ -58,8 +58,8 @@ struct FuseModel {
 struct SupplySettings {
     static constexpr double maximumVoltage = 30.0;
     static constexpr double maximumCurrent = 4.0;
-    double setPoint = 0.0;      // volts
-    double currentLimit = 1.0;  // amperes
+    double setPoint = 0.0;     // volts
+    double currentLimit = 1.0; // amperes
     bool outputOn = true;
 
     bool operator==(const SupplySettings&) const = default;

@@ -88,7 +88,6 @@ double limitJunctionStep(const Element& element, double proposed, double previou
     return proposed;
 }
 
-
 // Everything one solve needs: the circuit, the analysis, the time and step.
 
 } // namespace
@@ -101,9 +100,11 @@ double steadyLampResistance(const LampModel& lamp, double voltage)
 }
 
 MnaSystem::MnaSystem(Circuit& circuit, Analysis analysis, double time, double step)
-    : m_circuit(circuit), m_analysis(analysis), m_time(time), m_step(step)
-{
-}
+    : m_circuit(circuit)
+    , m_analysis(analysis)
+    , m_time(time)
+    , m_step(step)
+{ }
 
 SolveStatus MnaSystem::solve(Eigen::VectorXd& unknowns, int& iterations)
 {
@@ -145,7 +146,7 @@ double MnaSystem::elementCurrent(const Eigen::VectorXd& unknowns, std::size_t in
     case ElementKind::Diode: {
         if (m_layout.innerNode[index] >= 0)
             return (nodeVoltage(unknowns, element.first) - unknowns[m_layout.innerNode[index]])
-                / element.diode.seriesResistance;
+                   / element.diode.seriesResistance;
         double current = 0.0;
         double conductance = 0.0;
         diodeLaw(element, across, current, conductance);
@@ -180,8 +181,8 @@ void MnaSystem::resize(Eigen::VectorXd& unknowns)
 double MnaSystem::junctionVoltage(const Eigen::VectorXd& unknowns, std::size_t index) const
 {
     const Element& element = m_circuit.elements()[index];
-    const double anode = m_layout.innerNode[index] >= 0 ? unknowns[m_layout.innerNode[index]]
-                                                          : nodeVoltage(unknowns, element.first);
+    const double anode =
+        m_layout.innerNode[index] >= 0 ? unknowns[m_layout.innerNode[index]] : nodeVoltage(unknowns, element.first);
     return anode - nodeVoltage(unknowns, element.second);
 }
 
@@ -278,8 +279,8 @@ void MnaSystem::assemble(const Eigen::VectorXd& unknowns)
                 // I = V / R(V), linearised where Newton stands.
                 const LampModel& lamp = element.lamp;
                 const double r = steadyLampResistance(lamp, across);
-                const double k = std::max(lamp.hotResistance() - lamp.coldResistance, 0.0)
-                    / std::max(lamp.ratedPower(), 1e-12);
+                const double k =
+                    std::max(lamp.hotResistance() - lamp.coldResistance, 0.0) / std::max(lamp.ratedPower(), 1e-12);
                 const double slope = 2.0 * k * across / (2.0 * r - std::max(lamp.coldResistance, 1e-6)); // dR/dV
                 const double g = std::max(1.0 / r - across * slope / (r * r), 1e-12);
                 conductance(a, b, g);
@@ -320,8 +321,10 @@ SolveStatus MnaSystem::newton(Eigen::VectorXd& unknowns, int& iterations)
         bool limited = false;
         for (std::size_t i = 0; i < m_junction.size(); ++i)
             if (m_circuit.elements()[i].kind == ElementKind::Diode)
-                m_junction[i] = limitJunctionStep(m_circuit.elements()[i], junctionVoltage(next, i), m_junction[i], limited);
-        const bool settled = iteration > 0 && !limited
+                m_junction[i] =
+                    limitJunctionStep(m_circuit.elements()[i], junctionVoltage(next, i), m_junction[i], limited);
+        const bool settled =
+            iteration > 0 && !limited
             && ((next - unknowns).cwiseAbs().array()
                 <= relativeTolerance * next.cwiseAbs().array().max(unknowns.cwiseAbs().array()) + absoluteTolerance)
                    .all();
@@ -336,7 +339,7 @@ bool MnaSystem::hasNonlinearParts() const
 {
     return std::any_of(m_circuit.elements().begin(), m_circuit.elements().end(), [this](const Element& element) {
         return element.kind == ElementKind::Diode
-            || (element.kind == ElementKind::Lamp && m_analysis == Analysis::OperatingPoint);
+               || (element.kind == ElementKind::Lamp && m_analysis == Analysis::OperatingPoint);
     });
 }
 

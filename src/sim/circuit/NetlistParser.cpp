@@ -62,7 +62,8 @@ public:
             if (line.endsWith(QLatin1Char('\r')))
                 line.chop(1);
             const QString trimmed = line.trimmed();
-            if (trimmed.startsWith(QLatin1Char('+')) && !lines.empty() && !lines.back().text.startsWith(QLatin1Char('*')))
+            if (trimmed.startsWith(QLatin1Char('+')) && !lines.empty()
+                && !lines.back().text.startsWith(QLatin1Char('*')))
                 lines.back().text += QLatin1Char(' ') + trimmed.mid(1);
             else
                 lines.push_back({i + 1, trimmed});
@@ -114,9 +115,11 @@ private:
             return true;
         }
         if (command != QLatin1String(".model"))
-            return fail(line, QStringLiteral("la orden %1 no se admite: se admiten .model y .end.").arg(quoted(words[0])));
+            return fail(line,
+                        QStringLiteral("la orden %1 no se admite: se admiten .model y .end.").arg(quoted(words[0])));
         if (words.size() < 3)
-            return fail(line, QStringLiteral("a .model le faltan datos: se escribe «.model NOMBRE D (IS=… N=… RS=…)»."));
+            return fail(line,
+                        QStringLiteral("a .model le faltan datos: se escribe «.model NOMBRE D (IS=… N=… RS=…)»."));
         if (words[2].compare(QLatin1String("D"), Qt::CaseInsensitive) != 0)
             return fail(line, QStringLiteral("el modelo %1 es de tipo %2: solo se admiten modelos de diodo (tipo D).")
                                   .arg(quoted(words[1]), quoted(words[2])));
@@ -172,7 +175,8 @@ private:
             return fail(line, QStringLiteral("no se entiende %1: una línea de elemento empieza por R, C, V, I, D o X.")
                                   .arg(quoted(name)));
         if (int(circuit().elements().size()) >= maximumElements)
-            return fail(line, QStringLiteral("el circuito tiene demasiados elementos: %1 como mucho.").arg(maximumElements));
+            return fail(line,
+                        QStringLiteral("el circuito tiene demasiados elementos: %1 como mucho.").arg(maximumElements));
         if (const auto earlier = m_elementLines.constFind(name.toLower()); earlier != m_elementLines.constEnd())
             return fail(line, QStringLiteral("el elemento %1 ya está en la línea %2.").arg(quoted(name)).arg(*earlier));
         static const QHash<QChar, QString> shapes = {
@@ -183,15 +187,18 @@ private:
             {QLatin1Char('D'), QStringLiteral("D1 ánodo cátodo modelo")},
             {QLatin1Char('X'), QStringLiteral("X1 nodo nodo LAMP parámetros")}};
         if (words.size() < 4)
-            return fail(line, QStringLiteral("a %1 le faltan datos: se escribe «%2».").arg(quoted(name), shapes.value(kind)));
+            return fail(line,
+                        QStringLiteral("a %1 le faltan datos: se escribe «%2».").arg(quoted(name), shapes.value(kind)));
         if (words[1].contains(QLatin1Char('=')) || words[2].contains(QLatin1Char('=')))
-            return fail(line, QStringLiteral("a %1 le faltan nodos: se escribe «%2».").arg(quoted(name), shapes.value(kind)));
+            return fail(line,
+                        QStringLiteral("a %1 le faltan nodos: se escribe «%2».").arg(quoted(name), shapes.value(kind)));
         Element element;
         element.name = name;
         element.first = circuit().node(words[1]);
         element.second = circuit().node(words[2]);
         if (circuit().nodeCount() > maximumElements + 1)
-            return fail(line, QStringLiteral("el circuito tiene demasiados nodos: %1 como mucho.").arg(maximumElements));
+            return fail(line,
+                        QStringLiteral("el circuito tiene demasiados nodos: %1 como mucho.").arg(maximumElements));
         if (element.first == element.second)
             return fail(line, QStringLiteral("los dos nodos de %1 son el mismo.").arg(quoted(name)));
         if (kind == QLatin1Char('D')) {
@@ -219,7 +226,8 @@ private:
         if (at >= words.size())
             return fail(line, QStringLiteral("falta el valor de %1.").arg(quoted(element.name)));
         if (at + 1 < words.size())
-            return fail(line, QStringLiteral("sobra %1 tras el valor de %2.").arg(quoted(words[at + 1]), quoted(element.name)));
+            return fail(
+                line, QStringLiteral("sobra %1 tras el valor de %2.").arg(quoted(words[at + 1]), quoted(element.name)));
         const auto value = parseSpiceValue(words[at]);
         if (!value)
             return badValue(line, words[at]);
@@ -228,7 +236,8 @@ private:
         case 'R':
             element.kind = ElementKind::Resistor;
             if (*value < 1e-3 || *value > 1e12)
-                return fail(line, QStringLiteral("la resistencia %1 debe valer entre 1 mΩ y 1 TΩ.").arg(quoted(element.name)));
+                return fail(
+                    line, QStringLiteral("la resistencia %1 debe valer entre 1 mΩ y 1 TΩ.").arg(quoted(element.name)));
             break;
         case 'C':
             element.kind = ElementKind::Capacitor;
@@ -239,7 +248,9 @@ private:
         default:
             element.kind = kind == QLatin1Char('V') ? ElementKind::VoltageSource : ElementKind::CurrentSource;
             if (std::abs(*value) > 1e4)
-                return fail(line, QStringLiteral("la fuente %1 no puede pasar de 10 kV ni de 10 kA.").arg(quoted(element.name)));
+                return fail(
+                    line,
+                    QStringLiteral("la fuente %1 no puede pasar de 10 kV ni de 10 kA.").arg(quoted(element.name)));
             break;
         }
         return true;
@@ -261,19 +272,22 @@ private:
         const auto require = [&](const char* key, const QString& what) {
             if (values.contains(QLatin1String(key)))
                 return true;
-            return fail(line, QStringLiteral("a %1 le falta %2 (%3=…).").arg(quoted(element.name), what,
-                                                                               QString::fromLatin1(key).toUpper()));
+            return fail(line, QStringLiteral("a %1 le falta %2 (%3=…).")
+                                  .arg(quoted(element.name), what, QString::fromLatin1(key).toUpper()));
         };
         const auto onlyKnown = [&](const QStringList& known) {
             for (auto it = values.cbegin(); it != values.cend(); ++it)
                 if (!known.contains(it.key()))
-                    return fail(line, QStringLiteral("el parámetro %1 no se admite en %2: se admiten %3.")
-                                          .arg(quoted(it.key().toUpper()), type, known.join(QStringLiteral(", ")).toUpper()));
+                    return fail(line,
+                                QStringLiteral("el parámetro %1 no se admite en %2: se admiten %3.")
+                                    .arg(quoted(it.key().toUpper()), type, known.join(QStringLiteral(", ")).toUpper()));
             return true;
         };
         if (type == QLatin1String("LAMP")) {
-            if (!onlyKnown({QStringLiteral("vnom"), QStringLiteral("inom"), QStringLiteral("rcold"), QStringLiteral("tau")})
-                || !require("vnom", QStringLiteral("su tensión nominal")) || !require("inom", QStringLiteral("su corriente nominal")))
+            if (!onlyKnown(
+                    {QStringLiteral("vnom"), QStringLiteral("inom"), QStringLiteral("rcold"), QStringLiteral("tau")})
+                || !require("vnom", QStringLiteral("su tensión nominal"))
+                || !require("inom", QStringLiteral("su corriente nominal")))
                 return false;
             element.kind = ElementKind::Lamp;
             element.lamp.ratedVoltage = values.value(QStringLiteral("vnom"));
@@ -281,7 +295,8 @@ private:
             element.lamp.coldResistance = values.value(QStringLiteral("rcold"), element.lamp.hotResistance() / 10.0);
             element.lamp.timeConstant = values.value(QStringLiteral("tau"), 0.05);
             if (element.lamp.coldResistance > element.lamp.hotResistance())
-                return fail(line, QStringLiteral("la lámpara %1 no puede tener en frío más resistencia que encendida (%2 ohmios).")
+                return fail(line, QStringLiteral(
+                                      "la lámpara %1 no puede tener en frío más resistencia que encendida (%2 ohmios).")
                                       .arg(quoted(element.name))
                                       .arg(element.lamp.hotResistance()));
             return true;
@@ -315,11 +330,13 @@ private:
             return true;
         }
         if (key == QLatin1String("tierra")) {
-            if (words.size() != 1 || words[0] == QLatin1String("0") || words[0].compare(QLatin1String("gnd"), Qt::CaseInsensitive) == 0)
+            if (words.size() != 1 || words[0] == QLatin1String("0")
+                || words[0].compare(QLatin1String("gnd"), Qt::CaseInsensitive) == 0)
                 return fail(line, QStringLiteral("la tierra se nombra con una sola palabra: «*# tierra: NOMBRE»."));
             if (!circuit().nameGround(words[0]))
-                return fail(line, QStringLiteral("el nodo %1 ya se ha usado: la línea de la tierra va antes que los elementos.")
-                                      .arg(quoted(words[0])));
+                return fail(
+                    line, QStringLiteral("el nodo %1 ya se ha usado: la línea de la tierra va antes que los elementos.")
+                              .arg(quoted(words[0])));
             return true;
         }
         if (key == QLatin1String("punto")) {
@@ -328,16 +345,19 @@ private:
             const int x = words.value(1).toInt(&xOk);
             const int y = words.value(2).toInt(&yOk);
             if (words.size() != 3 || !xOk || !yOk || x < 0 || y < 0 || x > 10000 || y > 10000)
-                return fail(line, QStringLiteral("un punto se escribe «*# punto: NODO x y», con x e y en píxeles del dibujo."));
+                return fail(
+                    line, QStringLiteral("un punto se escribe «*# punto: NODO x y», con x e y en píxeles del dibujo."));
             m_points.push_back({words[0], QPoint(x, y), line});
             return true;
         }
         if (key == QLatin1String("oculta")) {
             const QString tolerance = words.value(1);
-            const std::optional<double> parsed = tolerance.endsWith(QLatin1Char('%')) ? parseSpiceValue(tolerance.chopped(1)) : std::nullopt;
+            const std::optional<double> parsed =
+                tolerance.endsWith(QLatin1Char('%')) ? parseSpiceValue(tolerance.chopped(1)) : std::nullopt;
             const double percent = parsed.value_or(-1.0);
             if (words.size() != 2 || percent < 0 || percent >= 100)
-                return fail(line, QStringLiteral("una resistencia oculta se escribe «*# oculta: R1 5%», con su tolerancia."));
+                return fail(line,
+                            QStringLiteral("una resistencia oculta se escribe «*# oculta: R1 5%», con su tolerancia."));
             m_hidden.push_back({words[0], percent / 100.0, line});
             return true;
         }
@@ -347,15 +367,16 @@ private:
             const double defaults[2] = {supply ? 0.0 : 50.0, 1.0};
             double numbers[2] = {defaults[0], defaults[1]};
             bool valid = words.size() >= 2 && words.size() <= (supply ? 4 : 3)
-                && words[0].compare(words[1], Qt::CaseInsensitive) != 0;
+                         && words[0].compare(words[1], Qt::CaseInsensitive) != 0;
             for (qsizetype i = 2; valid && i < words.size(); ++i) {
                 const std::optional<double> number = parseSpiceValue(words[i]);
                 valid = number.has_value();
                 numbers[i - 2] = number.value_or(defaults[i - 2]);
             }
             if (!valid)
-                return fail(line, supply ? QStringLiteral("la fuente se escribe «*# fuente: nodo+ nodo- [voltios [amperios]]».")
-                                         : QStringLiteral("el generador se escribe «*# generador: nodo+ nodo- [ohmios]»."));
+                return fail(
+                    line, supply ? QStringLiteral("la fuente se escribe «*# fuente: nodo+ nodo- [voltios [amperios]]».")
+                                 : QStringLiteral("el generador se escribe «*# generador: nodo+ nodo- [ohmios]»."));
             if (circuit().element(supply ? Circuit::supplyName() : Circuit::generatorName()))
                 return fail(line, supply ? QStringLiteral("el circuito ya tiene una fuente.")
                                          : QStringLiteral("el circuito ya tiene un generador."));
@@ -398,28 +419,32 @@ private:
         for (const PendingDiode& diode : m_diodes) {
             const auto model = m_models.constFind(diode.model.toLower());
             if (model == m_models.constEnd())
-                return fail(diode.line, QStringLiteral("el modelo %1 del diodo %2 no está definido (falta su línea .model).")
-                                            .arg(quoted(diode.model), quoted(diode.element)));
+                return fail(diode.line,
+                            QStringLiteral("el modelo %1 del diodo %2 no está definido (falta su línea .model).")
+                                .arg(quoted(diode.model), quoted(diode.element)));
             circuit().element(diode.element)->diode = *model;
         }
         if (circuit().title.isEmpty())
             return fail(1, QStringLiteral("falta el título: la cabecera necesita una línea «*# título: …»."));
         for (const PendingPoint& point : m_points) {
             if (circuit().findNode(point.node) < 0)
-                return fail(point.line, QStringLiteral("el punto %1 no es un nodo del circuito.").arg(quoted(point.node)));
+                return fail(point.line,
+                            QStringLiteral("el punto %1 no es un nodo del circuito.").arg(quoted(point.node)));
             circuit().testPoints.push_back({point.node, point.position});
         }
         for (const PendingHidden& hidden : m_hidden) {
             const Element* resistor = circuit().element(hidden.element);
             if (!resistor || resistor->kind != ElementKind::Resistor)
-                return fail(hidden.line, QStringLiteral("%1 no es una resistencia del circuito: solo se ocultan resistencias.")
-                                             .arg(quoted(hidden.element)));
+                return fail(hidden.line,
+                            QStringLiteral("%1 no es una resistencia del circuito: solo se ocultan resistencias.")
+                                .arg(quoted(hidden.element)));
             circuit().hiddenValues.push_back({resistor->name, resistor->value, hidden.tolerance});
         }
         if (circuit().elements().empty())
             return fail(0, QStringLiteral("el circuito no tiene elementos."));
-        const bool grounded = std::any_of(circuit().elements().begin(), circuit().elements().end(),
-                                          [](const Element& element) { return element.first == 0 || element.second == 0; });
+        const bool grounded =
+            std::any_of(circuit().elements().begin(), circuit().elements().end(),
+                        [](const Element& element) { return element.first == 0 || element.second == 0; });
         if (!grounded)
             return fail(lastLine, QStringLiteral("ningún elemento va a tierra (el nodo 0 o gnd)."));
         return true;

@@ -9,8 +9,8 @@
 struct NetlistParse {
     bool ok = false;
     Circuit circuit;
-    int errorLine = 0;    // 1 for the first line; 0 when the fault is the whole file's
-    QString error;        // in Spanish, without the file and line: "falta el valor de «R1»."
+    int errorLine = 0; // 1 for the first line; 0 when the fault is the whole file's
+    QString error;     // in Spanish, without the file and line: "falta el valor de «R1»."
 };
 
 namespace NetlistParser {

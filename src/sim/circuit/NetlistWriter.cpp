@@ -24,8 +24,9 @@ QString write(const Circuit& circuit, const QHash<QString, QString>& waveforms)
         const QString a = node(element.first);
         const QString b = node(element.second);
         const QString id = QString::number(i);
-        const QString source = waveforms.contains(element.name.toUpper()) ? waveforms.value(element.name.toUpper())
-                                                                           : QStringLiteral("DC ") + number(element.sourceValueAt(0.0));
+        const QString source = waveforms.contains(element.name.toUpper())
+                                   ? waveforms.value(element.name.toUpper())
+                                   : QStringLiteral("DC ") + number(element.sourceValueAt(0.0));
         switch (element.kind) {
         case ElementKind::Resistor:
             out += QStringLiteral("R%1 %2 %3 %4\n").arg(id, a, b, number(element.value));
@@ -40,7 +41,8 @@ QString write(const Circuit& circuit, const QHash<QString, QString>& waveforms)
             out += QStringLiteral("I%1 %2 %3 %4\n").arg(id, a, b, source);
             break;
         case ElementKind::TestSource:
-            out += QStringLiteral("V%1 t%1 %2 %3\nR%1 t%1 %4 %5\n").arg(id, b, source, a, number(element.seriesResistance));
+            out += QStringLiteral("V%1 t%1 %2 %3\nR%1 t%1 %4 %5\n")
+                       .arg(id, b, source, a, number(element.seriesResistance));
             break;
         case ElementKind::Diode:
             out += QStringLiteral("D%1 %2 %3 dm%1\n.model dm%1 D (IS=%4 N=%5 RS=%6)\n")
@@ -58,9 +60,13 @@ QString write(const Circuit& circuit, const QHash<QString, QString>& waveforms)
             if (!element.supply.outputOn)
                 break;
             if (element.supplyLimiting)
-                out += QStringLiteral("I%1 %2 %3 DC %4\n").arg(id, b, a, number(std::clamp(element.supply.currentLimit, 0.0, SupplySettings::maximumCurrent)));
+                out += QStringLiteral("I%1 %2 %3 DC %4\n")
+                           .arg(id, b, a,
+                                number(std::clamp(element.supply.currentLimit, 0.0, SupplySettings::maximumCurrent)));
             else
-                out += QStringLiteral("V%1 %2 %3 DC %4\n").arg(id, a, b, number(std::clamp(element.supply.setPoint, 0.0, SupplySettings::maximumVoltage)));
+                out += QStringLiteral("V%1 %2 %3 DC %4\n")
+                           .arg(id, a, b,
+                                number(std::clamp(element.supply.setPoint, 0.0, SupplySettings::maximumVoltage)));
             break;
         }
     }

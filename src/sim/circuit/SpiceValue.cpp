@@ -16,8 +16,9 @@ std::optional<double> parseSpiceValue(QStringView text)
     const char* numberStart = begin;
     if (numberStart != end && *numberStart == '+')
         ++numberStart;
-    if (numberStart == end || !(std::isdigit(static_cast<unsigned char>(*numberStart)) || *numberStart == '.'
-                                || (*numberStart == '-' && numberStart == begin)))
+    if (numberStart == end
+        || !(std::isdigit(static_cast<unsigned char>(*numberStart)) || *numberStart == '.'
+             || (*numberStart == '-' && numberStart == begin)))
         return std::nullopt;
     double number = 0.0;
     const auto [rest, error] = std::from_chars(numberStart, end, number, std::chars_format::general);
@@ -28,9 +29,8 @@ std::optional<double> parseSpiceValue(QStringView text)
         const char* suffix;
         double factor;
     };
-    static const Scale scales[] = {{"", 1.0},   {"f", 1e-15}, {"p", 1e-12}, {"n", 1e-9}, {"u", 1e-6},
-                                   {"µ", 1e-6}, {"m", 1e-3},  {"k", 1e3},   {"meg", 1e6}, {"g", 1e9},
-                                   {"t", 1e12}};
+    static const Scale scales[] = {{"", 1.0},   {"f", 1e-15}, {"p", 1e-12}, {"n", 1e-9}, {"u", 1e-6}, {"µ", 1e-6},
+                                   {"m", 1e-3}, {"k", 1e3},   {"meg", 1e6}, {"g", 1e9},  {"t", 1e12}};
     for (const Scale& scale : scales)
         if (suffix == QString::fromUtf8(scale.suffix)) {
             const double value = number * scale.factor;

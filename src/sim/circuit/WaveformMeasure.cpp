@@ -43,8 +43,9 @@ double acRms(const std::vector<double>& samples)
 double frequency(const std::vector<double>& samples, double step)
 {
     const double average = mean(samples);
-    const double swing = samples.empty() ? 0.0 : *std::max_element(samples.begin(), samples.end())
-            - *std::min_element(samples.begin(), samples.end());
+    const double swing = samples.empty() ? 0.0
+                                         : *std::max_element(samples.begin(), samples.end())
+                                               - *std::min_element(samples.begin(), samples.end());
     // A level that only wobbles by rounding has no frequency.
     if (!(swing > 1e-9 * std::max(1.0, std::abs(average))) || !(step > 0))
         return 0.0;

@@ -22,7 +22,7 @@ public:
 
     virtual void press(int key) = 0;
     // A key let go, for what acts only while a key is held down.
-    virtual void release(int /*key*/) {}
+    virtual void release(int /*key*/) { }
     // Time passing, for what the instrument shows for a while.
     virtual void tick(int milliseconds) = 0;
 

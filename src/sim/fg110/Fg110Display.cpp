@@ -5,11 +5,16 @@
 QString fg110WaveformName(Fg110Waveform waveform)
 {
     switch (waveform) {
-    case Fg110Waveform::Sine: return QStringLiteral("senoidal");
-    case Fg110Waveform::Square: return QStringLiteral("cuadrada");
-    case Fg110Waveform::Ramp: return QStringLiteral("rampa");
-    case Fg110Waveform::Triangle: return QStringLiteral("triangular");
-    case Fg110Waveform::Pulse: return QStringLiteral("pulsos");
+    case Fg110Waveform::Sine:
+        return QStringLiteral("senoidal");
+    case Fg110Waveform::Square:
+        return QStringLiteral("cuadrada");
+    case Fg110Waveform::Ramp:
+        return QStringLiteral("rampa");
+    case Fg110Waveform::Triangle:
+        return QStringLiteral("triangular");
+    case Fg110Waveform::Pulse:
+        return QStringLiteral("pulsos");
     }
     return {};
 }
@@ -17,10 +22,14 @@ QString fg110WaveformName(Fg110Waveform waveform)
 QString fg110ModeLamp(Fg110Mode mode)
 {
     switch (mode) {
-    case Fg110Mode::Continuous: return QStringLiteral("CONT");
-    case Fg110Mode::Triggered: return QStringLiteral("TRIG");
-    case Fg110Mode::Gated: return QStringLiteral("GATE");
-    case Fg110Mode::Dc: return QStringLiteral("DC");
+    case Fg110Mode::Continuous:
+        return QStringLiteral("CONT");
+    case Fg110Mode::Triggered:
+        return QStringLiteral("TRIG");
+    case Fg110Mode::Gated:
+        return QStringLiteral("GATE");
+    case Fg110Mode::Dc:
+        return QStringLiteral("DC");
     }
     return {};
 }

@@ -7,12 +7,12 @@
 // What the FG110's display shows at one moment, as data for whoever draws it. The value
 // and the word are written in characters a seven-segment digit can show.
 struct Fg110Display {
-    bool lit = true;        // false while the generator is off: nothing below is shown
-    QString value;          // "1.000", or what is being typed; empty while a word is shown
-    QString word;           // "rEcALL", "StorE", "ScALE", "AdrS", "brSt", "SLoPE", "PoS", "nEg", "Err"
-    QString unit;           // "MHz", "kHz", "Hz", "mHz", "V", "mV", "Vrms", "deg", "%", "sec", "msec" or empty
-    QString parameter;      // "FREQ", "AMPL", "OFFSET", "PHASE", "PERIOD", "DUTY", "HI LEVEL", "LO LEVEL" or empty
-    QString mode;           // "CONT", "TRIG", "GATE", "DC"
+    bool lit = true;   // false while the generator is off: nothing below is shown
+    QString value;     // "1.000", or what is being typed; empty while a word is shown
+    QString word;      // "rEcALL", "StorE", "ScALE", "AdrS", "brSt", "SLoPE", "PoS", "nEg", "Err"
+    QString unit;      // "MHz", "kHz", "Hz", "mHz", "V", "mV", "Vrms", "deg", "%", "sec", "msec" or empty
+    QString parameter; // "FREQ", "AMPL", "OFFSET", "PHASE", "PERIOD", "DUTY", "HI LEVEL", "LO LEVEL" or empty
+    QString mode;      // "CONT", "TRIG", "GATE", "DC"
     Fg110Waveform waveform = Fg110Waveform::Sine;
     bool inverted = false;
     Fg110Range range = Fg110Range::TenVolts;

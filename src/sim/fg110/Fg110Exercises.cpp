@@ -81,9 +81,9 @@ QString rangeName(Fg110Range range)
 
 // Every sequence starts with INITIALIZE, so that it reaches its goal from whatever the
 // student left on the panel, and ends with CH1, which INITIALIZE has left off.
-const QString fromAnyState = QStringLiteral(
-    " Empezar por INITIALIZE devuelve los ajustes de fábrica (las memorias se conservan), así que la "
-    "secuencia sirve desde cualquier estado. Si el display está apagado, pulsa antes POWER.");
+const QString fromAnyState =
+    QStringLiteral(" Empezar por INITIALIZE devuelve los ajustes de fábrica (las memorias se conservan), así que la "
+                   "secuencia sirve desde cualquier estado. Si el display está apagado, pulsa antes POWER.");
 const QString initialize = QStringLiteral("Empieza por INITIALIZE (SHIFT y 0), que devuelve los ajustes de fábrica. ");
 
 // A level-3 hint: the sequence, from INITIALIZE on.
@@ -105,9 +105,7 @@ ExerciseSet<Fg110Generator> makeExercises()
                 QStringLiteral("Si el display está apagado, POWER enciende el aparato. INITIALIZE (SHIFT y 0) "
                                "devuelve los ajustes de fábrica, con la salida desactivada, y CH1 deja salir "
                                "la señal por el borne: su piloto se enciende."),
-                keys({K::Power, K::Shift, K::Digit0, K::Channel1}),
-                solution("CH1."),
-                fromInitialize({K::Channel1}),
+                keys({K::Power, K::Shift, K::Digit0, K::Channel1}), solution("CH1."), fromInitialize({K::Channel1}),
                 signalAtOutput({})});
 
     all.append({QStringLiteral("Genera una onda senoidal de 5 kHz."),
@@ -116,8 +114,7 @@ ExerciseSet<Fg110Generator> makeExercises()
                                      "escribe el valor en el teclado numérico, termínalo con una tecla de unidad "
                                      "y activa la salida con CH1."),
                 keys({K::Shift, K::Digit0, K::Frequency, K::Digit5, K::UnitKHz, K::Channel1}),
-                solution("FREQ, 5, kHz, CH1."),
-                fromInitialize({K::Frequency, K::Digit5, K::UnitKHz, K::Channel1}),
+                solution("FREQ, 5, kHz, CH1."), fromInitialize({K::Frequency, K::Digit5, K::UnitKHz, K::Channel1}),
                 signalAtOutput([](Differences& d, const Fg110Settings& s) {
                     waveform(d, s, Fg110Waveform::Sine);
                     mode(d, s, Fg110Mode::Continuous);
@@ -148,8 +145,7 @@ ExerciseSet<Fg110Generator> makeExercises()
                                      "la salida."),
                 keys({K::Shift, K::Digit0, K::Function, K::Offset, K::Digit2, K::UnitMHz, K::Channel1}),
                 solution("FUNC tres veces (triangular), OFFSET, 2, V (la tecla MHz), CH1."),
-                fromInitialize({K::Function, K::Function, K::Function, K::Offset, K::Digit2, K::UnitMHz,
-                                K::Channel1}),
+                fromInitialize({K::Function, K::Function, K::Function, K::Offset, K::Digit2, K::UnitMHz, K::Channel1}),
                 signalAtOutput([](Differences& d, const Fg110Settings& s) {
                     waveform(d, s, Fg110Waveform::Triangle);
                     mode(d, s, Fg110Mode::Continuous);
@@ -178,14 +174,14 @@ ExerciseSet<Fg110Generator> makeExercises()
                       K::UnitKHz, K::UnitMilliHz, K::Channel1}),
                 solution("FUNC cuatro veces (pulsos), FREQ, 1, 0, kHz, SHIFT, PHASE (DUTY), 2, 5, % "
                          "(la tecla mHz), CH1."),
-                fromInitialize({K::Function, K::Function, K::Function, K::Function, K::Frequency, K::Digit1,
-                                K::Digit0, K::UnitKHz, K::Shift, K::Phase, K::Digit2, K::Digit5, K::UnitMilliHz,
-                                K::Channel1}),
+                fromInitialize({K::Function, K::Function, K::Function, K::Function, K::Frequency, K::Digit1, K::Digit0,
+                                K::UnitKHz, K::Shift, K::Phase, K::Digit2, K::Digit5, K::UnitMilliHz, K::Channel1}),
                 signalAtOutput([](Differences& d, const Fg110Settings& s) {
                     waveform(d, s, Fg110Waveform::Pulse);
                     mode(d, s, Fg110Mode::Continuous);
                     frequency(d, s, 1e4);
-                    d.compare(QStringLiteral("Relación pulso/período"), engineeringQuantity(s.duty, QStringLiteral("%")),
+                    d.compare(QStringLiteral("Relación pulso/período"),
+                              engineeringQuantity(s.duty, QStringLiteral("%")),
                               engineeringQuantity(25, QStringLiteral("%")));
                 })});
 
@@ -231,8 +227,8 @@ ExerciseSet<Fg110Generator> makeExercises()
                       K::CursorRight, K::Channel1}),
                 solution("MODE (TRIG), SHIFT, 4 (BURST), 3, Hz (sirve cualquier tecla de unidad), SHIFT, 5 "
                          "(SLOPE), un paso de la rueda hacia arriba (nEg), CH1."),
-                fromInitialize({K::Mode, K::Shift, K::Digit4, K::Digit3, K::UnitHz, K::Shift, K::Digit5, K::KnobUp,
-                                K::Channel1}),
+                fromInitialize(
+                    {K::Mode, K::Shift, K::Digit4, K::Digit3, K::UnitHz, K::Shift, K::Digit5, K::KnobUp, K::Channel1}),
                 signalAtOutput([](Differences& d, const Fg110Settings& s) {
                     waveform(d, s, Fg110Waveform::Sine);
                     mode(d, s, Fg110Mode::Triggered);
@@ -250,8 +246,8 @@ ExerciseSet<Fg110Generator> makeExercises()
                                      "activa la salida."),
                 keys({K::Shift, K::Digit0, K::Function, K::Frequency, K::Digit2, K::UnitKHz, K::Channel1}),
                 solution("FUNC dos veces (rampa), FREQ, 2, kHz, SHIFT, FUNC (INVERSE), CH1."),
-                fromInitialize({K::Function, K::Function, K::Frequency, K::Digit2, K::UnitKHz, K::Shift,
-                                K::Function, K::Channel1}),
+                fromInitialize({K::Function, K::Function, K::Frequency, K::Digit2, K::UnitKHz, K::Shift, K::Function,
+                                K::Channel1}),
                 signalAtOutput([](Differences& d, const Fg110Settings& s) {
                     waveform(d, s, Fg110Waveform::Ramp);
                     mode(d, s, Fg110Mode::Continuous);
@@ -267,8 +263,8 @@ ExerciseSet<Fg110Generator> makeExercises()
                                      "activa la salida."),
                 keys({K::Shift, K::Digit0, K::Function, K::Frequency, K::Digit1, K::UnitKHz, K::Channel1}),
                 solution("FUNC tres veces (triangular), FREQ, 1, 0, 0, kHz, CH1."),
-                fromInitialize({K::Function, K::Function, K::Function, K::Frequency, K::Digit1, K::Digit0,
-                                K::Digit0, K::UnitKHz, K::Channel1}),
+                fromInitialize({K::Function, K::Function, K::Function, K::Frequency, K::Digit1, K::Digit0, K::Digit0,
+                                K::UnitKHz, K::Channel1}),
                 signalAtOutput([](Differences& d, const Fg110Settings& s) {
                     waveform(d, s, Fg110Waveform::Triangle);
                     mode(d, s, Fg110Mode::Continuous);

@@ -18,7 +18,9 @@ NumberFormat formatOf(Fg110Field field, const Fg110Settings& s)
     const int levelDecimals = s.range == Fg110Range::TenVolts ? 2 : 3;
     switch (field) {
     case Fg110Field::Frequency:
-        return {{{QStringLiteral("MHz"), 1e6, 3}, {QStringLiteral("kHz"), 1e3, 3}, {QStringLiteral("Hz"), 1, 3},
+        return {{{QStringLiteral("MHz"), 1e6, 3},
+                 {QStringLiteral("kHz"), 1e3, 3},
+                 {QStringLiteral("Hz"), 1, 3},
                  {QStringLiteral("mHz"), 1e-3, 3}},
                 4};
     case Fg110Field::Amplitude:
@@ -46,18 +48,30 @@ NumberFormat formatOf(Fg110Field field, const Fg110Settings& s)
 double valueOf(Fg110Field field, const Fg110Settings& s, int address)
 {
     switch (field) {
-    case Fg110Field::Frequency: return s.frequency;
-    case Fg110Field::Amplitude: return s.amplitude * s.scaling;
-    case Fg110Field::Offset: return s.offset * s.scaling;
-    case Fg110Field::Phase: return s.phase;
-    case Fg110Field::Period: return 1 / s.frequency;
-    case Fg110Field::Duty: return s.duty;
-    case Fg110Field::HighLevel: return (s.offset + s.amplitude / 2) * s.scaling;
-    case Fg110Field::LowLevel: return (s.offset - s.amplitude / 2) * s.scaling;
-    case Fg110Field::Scaling: return s.scaling;
-    case Fg110Field::Address: return address;
-    case Fg110Field::Burst: return s.burst;
-    case Fg110Field::Slope: break;
+    case Fg110Field::Frequency:
+        return s.frequency;
+    case Fg110Field::Amplitude:
+        return s.amplitude * s.scaling;
+    case Fg110Field::Offset:
+        return s.offset * s.scaling;
+    case Fg110Field::Phase:
+        return s.phase;
+    case Fg110Field::Period:
+        return 1 / s.frequency;
+    case Fg110Field::Duty:
+        return s.duty;
+    case Fg110Field::HighLevel:
+        return (s.offset + s.amplitude / 2) * s.scaling;
+    case Fg110Field::LowLevel:
+        return (s.offset - s.amplitude / 2) * s.scaling;
+    case Fg110Field::Scaling:
+        return s.scaling;
+    case Fg110Field::Address:
+        return address;
+    case Fg110Field::Burst:
+        return s.burst;
+    case Fg110Field::Slope:
+        break;
     }
     return 0;
 }
@@ -73,26 +87,40 @@ double otherLevel(Fg110Field field, const Fg110Settings& s)
 QString fg110ParameterLamp(Fg110Field field)
 {
     switch (field) {
-    case Fg110Field::Frequency: return QStringLiteral("FREQ");
-    case Fg110Field::Amplitude: return QStringLiteral("AMPL");
-    case Fg110Field::Offset: return QStringLiteral("OFFSET");
-    case Fg110Field::Phase: return QStringLiteral("PHASE");
-    case Fg110Field::Period: return QStringLiteral("PERIOD");
-    case Fg110Field::Duty: return QStringLiteral("DUTY");
-    case Fg110Field::HighLevel: return QStringLiteral("HI LEVEL");
-    case Fg110Field::LowLevel: return QStringLiteral("LO LEVEL");
-    default: return {};
+    case Fg110Field::Frequency:
+        return QStringLiteral("FREQ");
+    case Fg110Field::Amplitude:
+        return QStringLiteral("AMPL");
+    case Fg110Field::Offset:
+        return QStringLiteral("OFFSET");
+    case Fg110Field::Phase:
+        return QStringLiteral("PHASE");
+    case Fg110Field::Period:
+        return QStringLiteral("PERIOD");
+    case Fg110Field::Duty:
+        return QStringLiteral("DUTY");
+    case Fg110Field::HighLevel:
+        return QStringLiteral("HI LEVEL");
+    case Fg110Field::LowLevel:
+        return QStringLiteral("LO LEVEL");
+    default:
+        return {};
     }
 }
 
 QString fg110FieldWord(Fg110Field field)
 {
     switch (field) {
-    case Fg110Field::Scaling: return QStringLiteral("ScALE");
-    case Fg110Field::Address: return QStringLiteral("AdrS");
-    case Fg110Field::Burst: return QStringLiteral("brSt");
-    case Fg110Field::Slope: return QStringLiteral("SLoPE");
-    default: return {};
+    case Fg110Field::Scaling:
+        return QStringLiteral("ScALE");
+    case Fg110Field::Address:
+        return QStringLiteral("AdrS");
+    case Fg110Field::Burst:
+        return QStringLiteral("brSt");
+    case Fg110Field::Slope:
+        return QStringLiteral("SLoPE");
+    default:
+        return {};
     }
 }
 
@@ -117,15 +145,20 @@ std::pair<double, double> fg110FieldBounds(Fg110Field field, const Fg110Settings
     const double amplitude = valueOf(Fg110Field::Amplitude, s, 0);
     const double offset = valueOf(Fg110Field::Offset, s, 0);
     switch (field) {
-    case Fg110Field::Frequency: return {lowestFrequency, highestFrequency(s.waveform)};
-    case Fg110Field::Amplitude: return {lowestAmplitude, std::min(highestAmplitude, 2 * (swing - std::abs(offset)))};
+    case Fg110Field::Frequency:
+        return {lowestFrequency, highestFrequency(s.waveform)};
+    case Fg110Field::Amplitude:
+        return {lowestAmplitude, std::min(highestAmplitude, 2 * (swing - std::abs(offset)))};
     case Fg110Field::Offset: {
         const double highest = std::min(highestOffset, swing - amplitude / 2);
         return {-highest, highest};
     }
-    case Fg110Field::Phase: return {-phaseMagnitude, phaseMagnitude};
-    case Fg110Field::Period: return {lowestPeriod(s.waveform), highestPeriod};
-    case Fg110Field::Duty: return {lowestDuty, highestDuty};
+    case Fg110Field::Phase:
+        return {-phaseMagnitude, phaseMagnitude};
+    case Fg110Field::Period:
+        return {lowestPeriod(s.waveform), highestPeriod};
+    case Fg110Field::Duty:
+        return {lowestDuty, highestDuty};
     case Fg110Field::HighLevel: {
         const double low = otherLevel(field, s);
         return {std::max(low + lowestAmplitude, -2 * highestOffset - low),
@@ -136,10 +169,14 @@ std::pair<double, double> fg110FieldBounds(Fg110Field field, const Fg110Settings
         return {std::max({high - highestAmplitude, -2 * highestOffset - high, -swing}),
                 std::min(high - lowestAmplitude, 2 * highestOffset - high)};
     }
-    case Fg110Field::Scaling: return {lowestScaling, highestScaling};
-    case Fg110Field::Address: return {0, highestAddress};
-    case Fg110Field::Burst: return {lowestBurst, highestBurst};
-    case Fg110Field::Slope: break;
+    case Fg110Field::Scaling:
+        return {lowestScaling, highestScaling};
+    case Fg110Field::Address:
+        return {0, highestAddress};
+    case Fg110Field::Burst:
+        return {lowestBurst, highestBurst};
+    case Fg110Field::Slope:
+        break;
     }
     return {0, 0};
 }
@@ -171,14 +208,24 @@ bool fg110SetField(Fg110Field field, Fg110Settings& s, int& address, double show
         return false;
     const double volts = isVoltage(field) ? rounded / s.scaling : 0;
     switch (field) {
-    case Fg110Field::Frequency: s.frequency = rounded; break;
-    case Fg110Field::Amplitude: s.amplitude = volts; break;
-    case Fg110Field::Offset: s.offset = volts; break;
-    case Fg110Field::Phase: s.phase = rounded; break;
+    case Fg110Field::Frequency:
+        s.frequency = rounded;
+        break;
+    case Fg110Field::Amplitude:
+        s.amplitude = volts;
+        break;
+    case Fg110Field::Offset:
+        s.offset = volts;
+        break;
+    case Fg110Field::Phase:
+        s.phase = rounded;
+        break;
     case Fg110Field::Period: // kept as entered: the frequency reads it rounded
         s.frequency = 1 / rounded;
         break;
-    case Fg110Field::Duty: s.duty = rounded; break;
+    case Fg110Field::Duty:
+        s.duty = rounded;
+        break;
     case Fg110Field::HighLevel:
     case Fg110Field::LowLevel: {
         const double other = otherLevel(field, s) / s.scaling;
@@ -188,10 +235,17 @@ bool fg110SetField(Fg110Field field, Fg110Settings& s, int& address, double show
         s.offset = (high + low) / 2;
         break;
     }
-    case Fg110Field::Scaling: s.scaling = rounded; break;
-    case Fg110Field::Address: address = int(rounded); break;
-    case Fg110Field::Burst: s.burst = int(rounded); break;
-    case Fg110Field::Slope: break;
+    case Fg110Field::Scaling:
+        s.scaling = rounded;
+        break;
+    case Fg110Field::Address:
+        address = int(rounded);
+        break;
+    case Fg110Field::Burst:
+        s.burst = int(rounded);
+        break;
+    case Fg110Field::Slope:
+        break;
     }
     return true;
 }
@@ -210,11 +264,15 @@ std::optional<double> fg110UnitFactor(Fg110Field field, Fg110Key key, const Fg11
             return 1e-3;
         if (third) { // Vrms, to peak to peak
             switch (s.waveform) {
-            case Fg110Waveform::Sine: return 2 * std::sqrt(2.0);
-            case Fg110Waveform::Square: return 2.0;
+            case Fg110Waveform::Sine:
+                return 2 * std::sqrt(2.0);
+            case Fg110Waveform::Square:
+                return 2.0;
             case Fg110Waveform::Ramp:
-            case Fg110Waveform::Triangle: return 2 * std::sqrt(3.0);
-            case Fg110Waveform::Pulse: return std::nullopt;
+            case Fg110Waveform::Triangle:
+                return 2 * std::sqrt(3.0);
+            case Fg110Waveform::Pulse:
+                return std::nullopt;
             }
         }
         return std::nullopt;

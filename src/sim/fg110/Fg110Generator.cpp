@@ -125,12 +125,24 @@ void Fg110Generator::forgetTrigger()
 bool Fg110Generator::pressShifted(Fg110Key key)
 {
     switch (key) {
-    case Fg110Key::Range: choose(Fg110Field::Scaling); return true;
-    case Fg110Key::LocalManualTrigger: choose(Fg110Field::Address); return true;
-    case Fg110Key::Frequency: choose(Fg110Field::Period); return true;
-    case Fg110Key::Amplitude: choose(Fg110Field::HighLevel); return true;
-    case Fg110Key::Offset: choose(Fg110Field::LowLevel); return true;
-    case Fg110Key::Digit5: choose(Fg110Field::Slope); return true;
+    case Fg110Key::Range:
+        choose(Fg110Field::Scaling);
+        return true;
+    case Fg110Key::LocalManualTrigger:
+        choose(Fg110Field::Address);
+        return true;
+    case Fg110Key::Frequency:
+        choose(Fg110Field::Period);
+        return true;
+    case Fg110Key::Amplitude:
+        choose(Fg110Field::HighLevel);
+        return true;
+    case Fg110Key::Offset:
+        choose(Fg110Field::LowLevel);
+        return true;
+    case Fg110Key::Digit5:
+        choose(Fg110Field::Slope);
+        return true;
     case Fg110Key::Recall: // STORE
         m_typed.clear();
         m_prompt = Prompt::Store;
@@ -178,24 +190,40 @@ void Fg110Generator::pressNormal(Fg110Key key)
     if (!isEntryKey(key))
         m_typed.clear();
     switch (key) {
-    case Fg110Key::Function: nextFunction(); break;
-    case Fg110Key::Mode: nextMode(); break;
-    case Fg110Key::Frequency: choose(Fg110Field::Frequency); break;
-    case Fg110Key::Amplitude: choose(Fg110Field::Amplitude); break;
-    case Fg110Key::Offset: choose(Fg110Field::Offset); break;
+    case Fg110Key::Function:
+        nextFunction();
+        break;
+    case Fg110Key::Mode:
+        nextMode();
+        break;
+    case Fg110Key::Frequency:
+        choose(Fg110Field::Frequency);
+        break;
+    case Fg110Key::Amplitude:
+        choose(Fg110Field::Amplitude);
+        break;
+    case Fg110Key::Offset:
+        choose(Fg110Field::Offset);
+        break;
     case Fg110Key::Phase:
         if (isTriggerMode(m_settings.mode))
             choose(Fg110Field::Phase);
         else
             refuse();
         break;
-    case Fg110Key::Range: switchRange(); break;
-    case Fg110Key::Channel1: m_settings.outputOn = !m_settings.outputOn; break;
+    case Fg110Key::Range:
+        switchRange();
+        break;
+    case Fg110Key::Channel1:
+        m_settings.outputOn = !m_settings.outputOn;
+        break;
     case Fg110Key::LocalManualTrigger: // a burst in TRIG; in GATE the gate opens until the key is let go
         if (isTriggerMode(m_settings.mode))
             m_trigger = {.started = true, .gateOpen = m_settings.mode == Fg110Mode::Gated};
         break;
-    case Fg110Key::Recall: m_prompt = Prompt::Recall; break;
+    case Fg110Key::Recall:
+        m_prompt = Prompt::Recall;
+        break;
     case Fg110Key::CursorLeft:
         if (!m_typed.isEmpty())
             m_typed.chop(1);
@@ -206,8 +234,12 @@ void Fg110Generator::pressNormal(Fg110Key key)
         if (m_typed.isEmpty())
             moveCursor(-1);
         break;
-    case Fg110Key::KnobDown: turnKnob(-1); break;
-    case Fg110Key::KnobUp: turnKnob(1); break;
+    case Fg110Key::KnobDown:
+        turnKnob(-1);
+        break;
+    case Fg110Key::KnobUp:
+        turnKnob(1);
+        break;
     default:
         if (isUnitKey(key))
             enter(key);

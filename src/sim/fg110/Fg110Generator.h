@@ -68,12 +68,12 @@ private:
     bool m_shift = false;
     Fg110Trigger m_trigger;
     Fg110Field m_field = Fg110Field::Frequency;
-    bool m_wordShown = false;     // the field's word, until a digit, cursor or knob
-    QString m_typed;              // keypad entry under way
-    double m_selectedWeight = 0;  // the digit chosen with the cursors (what one step is worth); 0 for none
+    bool m_wordShown = false;    // the field's word, until a digit, cursor or knob
+    QString m_typed;             // keypad entry under way
+    double m_selectedWeight = 0; // the digit chosen with the cursors (what one step is worth); 0 for none
     Prompt m_prompt = Prompt::None;
     bool m_amplitudeInRms = false; // the amplitude was last entered in Vrms, and reads so
-    int m_errorLeft = 0;          // milliseconds of "Err" still to show
+    int m_errorLeft = 0;           // milliseconds of "Err" still to show
 
     std::array<std::optional<Fg110Settings>, memoryCount> m_memories;
     std::array<int, memoryCount> m_storedAt{};

@@ -8,8 +8,8 @@
 // many significant digits (never more decimals than the unit allows), or with a fixed
 // number of decimals.
 struct DisplayUnit {
-    QString label;       // "kHz"; empty for a bare number
-    double factor = 1;   // base units (Hz, V, s) in one of these
+    QString label;     // "kHz"; empty for a bare number
+    double factor = 1; // base units (Hz, V, s) in one of these
     int maxDecimals = 3;
 };
 
@@ -21,10 +21,11 @@ struct NumberFormat {
 
 // A number as the display writes it.
 struct ShownNumber {
-    QString text;                // "1.000", "-0.50"
-    QString unit;                // "kHz"
-    double value = 0;            // what the text reads, in base units
-    std::vector<double> weights; // per character of text: what one step of that digit is worth, base units; 0 for a sign or point
+    QString text;     // "1.000", "-0.50"
+    QString unit;     // "kHz"
+    double value = 0; // what the text reads, in base units
+    std::vector<double>
+        weights; // per character of text: what one step of that digit is worth, base units; 0 for a sign or point
 };
 
 ShownNumber showNumber(double value, const NumberFormat& format);

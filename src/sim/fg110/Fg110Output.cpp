@@ -8,11 +8,16 @@ double fg110WaveShape(Fg110Waveform waveform, double cycle, double duty)
 {
     const double x = cycle - std::floor(cycle);
     switch (waveform) {
-    case Fg110Waveform::Sine: return std::sin(2 * std::numbers::pi * x);
-    case Fg110Waveform::Square: return x < 0.5 ? 1 : -1;
-    case Fg110Waveform::Ramp: return x < 0.5 ? 2 * x : 2 * x - 2;
-    case Fg110Waveform::Triangle: return x < 0.25 ? 4 * x : x < 0.75 ? 2 - 4 * x : 4 * x - 4;
-    case Fg110Waveform::Pulse: return x < duty / 100 ? 1 : -1;
+    case Fg110Waveform::Sine:
+        return std::sin(2 * std::numbers::pi * x);
+    case Fg110Waveform::Square:
+        return x < 0.5 ? 1 : -1;
+    case Fg110Waveform::Ramp:
+        return x < 0.5 ? 2 * x : 2 * x - 2;
+    case Fg110Waveform::Triangle:
+        return x < 0.25 ? 4 * x : x < 0.75 ? 2 - 4 * x : 4 * x - 4;
+    case Fg110Waveform::Pulse:
+        return x < duty / 100 ? 1 : -1;
     }
     return 0;
 }
@@ -34,11 +39,16 @@ int burstCycles(const Fg110Settings& s, const Fg110Trigger& trigger)
 ScopeSignal::Shape scopeShape(Fg110Waveform waveform)
 {
     switch (waveform) {
-    case Fg110Waveform::Sine: return ScopeSignal::Shape::Sine;
-    case Fg110Waveform::Square: return ScopeSignal::Shape::Square;
-    case Fg110Waveform::Ramp: return ScopeSignal::Shape::Ramp;
-    case Fg110Waveform::Triangle: return ScopeSignal::Shape::Triangle;
-    case Fg110Waveform::Pulse: return ScopeSignal::Shape::Pulse;
+    case Fg110Waveform::Sine:
+        return ScopeSignal::Shape::Sine;
+    case Fg110Waveform::Square:
+        return ScopeSignal::Shape::Square;
+    case Fg110Waveform::Ramp:
+        return ScopeSignal::Shape::Ramp;
+    case Fg110Waveform::Triangle:
+        return ScopeSignal::Shape::Triangle;
+    case Fg110Waveform::Pulse:
+        return ScopeSignal::Shape::Pulse;
     }
     return ScopeSignal::Shape::Unnamed;
 }

@@ -34,15 +34,15 @@ inline Fg110Settings fg110FactorySettings()
 
 // The highest and lowest values the generator accepts.
 namespace Fg110Limits {
-constexpr double lowestFrequency = 1e-6;            // 0.001 mHz
-constexpr double highestSineFrequency = 2e6;        // sine and square
-constexpr double highestOtherFrequency = 1e5;       // ramp, triangle, pulse
-constexpr double lowestSinePeriod = 0.0005e-3;      // sine and square
-constexpr double lowestOtherPeriod = 0.01e-3;       // ramp, triangle, pulse
+constexpr double lowestFrequency = 1e-6;              // 0.001 mHz
+constexpr double highestSineFrequency = 2e6;          // sine and square
+constexpr double highestOtherFrequency = 1e5;         // ramp, triangle, pulse
+constexpr double lowestSinePeriod = 0.0005e-3;        // sine and square
+constexpr double lowestOtherPeriod = 0.01e-3;         // ramp, triangle, pulse
 constexpr double highestPeriod = 1 / lowestFrequency; // 1000000 s
-constexpr double lowestAmplitudeTenVolts = 0.020;   // peak to peak
+constexpr double lowestAmplitudeTenVolts = 0.020;     // peak to peak
 constexpr double highestAmplitudeTenVolts = 20;
-constexpr double highestOffsetTenVolts = 9.99;      // either sign
+constexpr double highestOffsetTenVolts = 9.99; // either sign
 // Amplitude and offset share the output's swing: |offset| + amplitude / 2 stays within it
 // (9.99 V is this swing less half the least amplitude).
 constexpr double outputSwingTenVolts = 10;

@@ -11,19 +11,32 @@ QString displayDigits(double value, int decimals)
 QString fluke45AnnunciatorLegend(Fluke45Annunciator annunciator)
 {
     switch (annunciator) {
-    case Fluke45Annunciator::Auto: return QStringLiteral("AUTO");
-    case Fluke45Annunciator::Manual: return QStringLiteral("MAN");
-    case Fluke45Annunciator::Hold: return QStringLiteral("HOLD");
-    case Fluke45Annunciator::Minimum: return QStringLiteral("MIN");
-    case Fluke45Annunciator::Maximum: return QStringLiteral("MAX");
-    case Fluke45Annunciator::Relative: return QStringLiteral("REL");
-    case Fluke45Annunciator::Decibels: return QStringLiteral("dB");
-    case Fluke45Annunciator::Compare: return QStringLiteral("COMP");
-    case Fluke45Annunciator::Second: return QStringLiteral("2ND");
-    case Fluke45Annunciator::Beeper: return QStringLiteral("·)))");
-    case Fluke45Annunciator::Slow: return QStringLiteral("S");
-    case Fluke45Annunciator::Medium: return QStringLiteral("M");
-    case Fluke45Annunciator::Fast: return QStringLiteral("F");
+    case Fluke45Annunciator::Auto:
+        return QStringLiteral("AUTO");
+    case Fluke45Annunciator::Manual:
+        return QStringLiteral("MAN");
+    case Fluke45Annunciator::Hold:
+        return QStringLiteral("HOLD");
+    case Fluke45Annunciator::Minimum:
+        return QStringLiteral("MIN");
+    case Fluke45Annunciator::Maximum:
+        return QStringLiteral("MAX");
+    case Fluke45Annunciator::Relative:
+        return QStringLiteral("REL");
+    case Fluke45Annunciator::Decibels:
+        return QStringLiteral("dB");
+    case Fluke45Annunciator::Compare:
+        return QStringLiteral("COMP");
+    case Fluke45Annunciator::Second:
+        return QStringLiteral("2ND");
+    case Fluke45Annunciator::Beeper:
+        return QStringLiteral("·)))");
+    case Fluke45Annunciator::Slow:
+        return QStringLiteral("S");
+    case Fluke45Annunciator::Medium:
+        return QStringLiteral("M");
+    case Fluke45Annunciator::Fast:
+        return QStringLiteral("F");
     }
     return {};
 }
@@ -66,11 +79,20 @@ QString Fluke45Display::reading() const
         case Fluke45Annunciator::Auto:
         case Fluke45Annunciator::Manual:
             break;
-        case Fluke45Annunciator::Beeper: marks << QStringLiteral("pitido de continuidad activado"); break;
-        case Fluke45Annunciator::Slow: marks << QStringLiteral("lectura lenta"); break;
-        case Fluke45Annunciator::Medium: marks << QStringLiteral("lectura media"); break;
-        case Fluke45Annunciator::Fast: marks << QStringLiteral("lectura rápida"); break;
-        default: marks << fluke45AnnunciatorLegend(annunciator);
+        case Fluke45Annunciator::Beeper:
+            marks << QStringLiteral("pitido de continuidad activado");
+            break;
+        case Fluke45Annunciator::Slow:
+            marks << QStringLiteral("lectura lenta");
+            break;
+        case Fluke45Annunciator::Medium:
+            marks << QStringLiteral("lectura media");
+            break;
+        case Fluke45Annunciator::Fast:
+            marks << QStringLiteral("lectura rápida");
+            break;
+        default:
+            marks << fluke45AnnunciatorLegend(annunciator);
         }
     }
     if (!marks.isEmpty())

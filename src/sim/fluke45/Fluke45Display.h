@@ -6,17 +6,17 @@
 
 // The display's marks besides the digits, in the order a reading names them.
 enum class Fluke45Annunciator {
-    Auto,       // "AUTO": autorange
-    Manual,     // "MAN": a range chosen with the arrows
-    Hold,       // "HOLD": Touch Hold
-    Minimum,    // "MIN": MN MX shows the least reading
-    Maximum,    // "MAX": MN MX shows the greatest
-    Relative,   // "REL"
-    Decibels,   // "dB"
-    Compare,    // "COMP"
-    Second,     // "2ND": the next key does its second function
-    Beeper,     // "·)))": the continuity beep is on
-    Slow,       // "S", "M", "F": the reading rate
+    Auto,     // "AUTO": autorange
+    Manual,   // "MAN": a range chosen with the arrows
+    Hold,     // "HOLD": Touch Hold
+    Minimum,  // "MIN": MN MX shows the least reading
+    Maximum,  // "MAX": MN MX shows the greatest
+    Relative, // "REL"
+    Decibels, // "dB"
+    Compare,  // "COMP"
+    Second,   // "2ND": the next key does its second function
+    Beeper,   // "·)))": the continuity beep is on
+    Slow,     // "S", "M", "F": the reading rate
     Medium,
     Fast,
 };
@@ -33,7 +33,7 @@ QString fluke45AnnunciatorLegend(Fluke45Annunciator annunciator);
 struct Fluke45Readout {
     bool shown = false;
     QString text;
-    QString unit;           // "mV", "V", "mA", "A", "Ω", "kΩ", "MΩ", "Hz", "kHz", "dBm" or empty
+    QString unit; // "mV", "V", "mA", "A", "Ω", "kΩ", "MΩ", "Hz", "kHz", "dBm" or empty
     bool acMark = false;
     bool dcMark = false;
     int blinkingDigit = -1; // index in `text` of the digit being edited, or -1

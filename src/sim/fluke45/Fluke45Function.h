@@ -24,21 +24,21 @@ enum class MeterJack { VoltsOhms, Milliamps, Amps };
 // One range of a function: what it shows and how. Values are in the function's own unit
 // (V, A, Ω, Hz); `unitFactor` turns a display unit into it (0.001 for mV).
 struct Fluke45Range {
-    QString name;            // "300 mV", as the reading says it
-    double fullScale = 0;    // the largest magnitude shown before "OL"
-    QString unit;            // the unit the digits are in: "mV", "kΩ", "kHz"
+    QString name;         // "300 mV", as the reading says it
+    double fullScale = 0; // the largest magnitude shown before "OL"
+    QString unit;         // the unit the digits are in: "mV", "kΩ", "kHz"
     double unitFactor = 1;
-    int decimals = 0;        // at the medium rate; slow shows one more, fast one fewer
+    int decimals = 0; // at the medium rate; slow shows one more, fast one fewer
     MeterJack jack = MeterJack::VoltsOhms;
     double testSourceResistance = 0; // ohms and diode test: the source's series resistance
-    bool automatic = true;   // whether autorange may choose it
+    bool automatic = true;           // whether autorange may choose it
 };
 
 struct Fluke45FunctionRow {
     Fluke45Function function;
-    QString name;            // "V DC", "V DC+V~", "Ω": how an exercise names it
-    QString spoken;          // what follows the value in a reading: "en continua"
-    bool acMark = false;     // the display's AC and DC marks beside the unit
+    QString name;        // "V DC", "V DC+V~", "Ω": how an exercise names it
+    QString spoken;      // what follows the value in a reading: "en continua"
+    bool acMark = false; // the display's AC and DC marks beside the unit
     bool dcMark = false;
     bool rateChangesDigits = true;
     std::vector<Fluke45Range> ranges; // from the smallest

@@ -21,12 +21,20 @@ Fluke45Range amps(const char* name, double fullScale, const char* unit, double f
 
 Fluke45Range ohms(const char* name, double fullScale, const char* unit, double factor, int decimals, double source)
 {
-    return {QString::fromUtf8(name), fullScale, QString::fromUtf8(unit), factor, decimals, MeterJack::VoltsOhms, source};
+    return {QString::fromUtf8(name), fullScale, QString::fromUtf8(unit), factor, decimals,
+            MeterJack::VoltsOhms,    source};
 }
 
 Fluke45Range hertz(const char* name, double fullScale, const char* unit, double factor, int decimals, bool automatic)
 {
-    return {QString::fromUtf8(name), fullScale, QString::fromUtf8(unit), factor, decimals, MeterJack::VoltsOhms, 0, automatic};
+    return {QString::fromUtf8(name),
+            fullScale,
+            QString::fromUtf8(unit),
+            factor,
+            decimals,
+            MeterJack::VoltsOhms,
+            0,
+            automatic};
 }
 
 std::vector<Fluke45Range> voltsRanges(double top)
@@ -39,8 +47,7 @@ std::vector<Fluke45Range> voltsRanges(double top)
 std::vector<Fluke45Range> ampsRanges()
 {
     return {amps("30 mA", 0.03, "mA", 1e-3, 3, MeterJack::Milliamps),
-            amps("100 mA", 0.1, "mA", 1e-3, 2, MeterJack::Milliamps),
-            amps("10 A", 10, "A", 1, 3, MeterJack::Amps)};
+            amps("100 mA", 0.1, "mA", 1e-3, 2, MeterJack::Milliamps), amps("10 A", 10, "A", 1, 3, MeterJack::Amps)};
 }
 
 const std::map<Fluke45Function, Fluke45FunctionRow>& table()
@@ -60,15 +67,30 @@ const std::map<Fluke45Function, Fluke45FunctionRow>& table()
              ampsRanges()});
         add({Fluke45Function::AmpsAcDc, QStringLiteral("A DC+A~"), QStringLiteral("en alterna más continua"), true,
              true, true, ampsRanges()});
-        add({Fluke45Function::Ohms, QStringLiteral("Ω"), {}, false, false, true,
+        add({Fluke45Function::Ohms,
+             QStringLiteral("Ω"),
+             {},
+             false,
+             false,
+             true,
              {ohms("300 Ω", 300, "Ω", 1, 2, 3.2e3), ohms("3 kΩ", 3e3, "kΩ", 1e3, 4, 3.2e3),
               ohms("30 kΩ", 30e3, "kΩ", 1e3, 3, 32e3), ohms("300 kΩ", 300e3, "kΩ", 1e3, 2, 320e3),
               ohms("3 MΩ", 3e6, "MΩ", 1e6, 4, 3.2e6), ohms("30 MΩ", 30e6, "MΩ", 1e6, 3, 32e6),
               ohms("300 MΩ", 300e6, "MΩ", 1e6, 2, 320e6)}});
-        add({Fluke45Function::Diode, QStringLiteral("diodos"), QStringLiteral("en prueba de diodos"), false, false,
-             true, {ohms("3 V", 3, "V", 1, 4, 3.2e3)}});
+        add({Fluke45Function::Diode,
+             QStringLiteral("diodos"),
+             QStringLiteral("en prueba de diodos"),
+             false,
+             false,
+             true,
+             {ohms("3 V", 3, "V", 1, 4, 3.2e3)}});
         // Autorange counts from 5 Hz up; slower signals need the 100 Hz range chosen by hand.
-        add({Fluke45Function::Frequency, QStringLiteral("FREQ"), {}, false, false, false,
+        add({Fluke45Function::Frequency,
+             QStringLiteral("FREQ"),
+             {},
+             false,
+             false,
+             false,
              {hertz("100 Hz", 100, "Hz", 1, 3, false), hertz("1 kHz", 1e3, "Hz", 1, 2, true),
               hertz("10 kHz", 10e3, "kHz", 1e3, 4, true), hertz("100 kHz", 100e3, "kHz", 1e3, 3, true),
               hertz("1 MHz", 1e6, "kHz", 1e3, 2, true)}});
@@ -87,13 +109,13 @@ const Fluke45FunctionRow& fluke45Function(Fluke45Function function)
 bool measuresVolts(Fluke45Function function)
 {
     return function == Fluke45Function::VoltsDc || function == Fluke45Function::VoltsAc
-        || function == Fluke45Function::VoltsAcDc;
+           || function == Fluke45Function::VoltsAcDc;
 }
 
 bool measuresAmps(Fluke45Function function)
 {
     return function == Fluke45Function::AmpsDc || function == Fluke45Function::AmpsAc
-        || function == Fluke45Function::AmpsAcDc;
+           || function == Fluke45Function::AmpsAcDc;
 }
 
 bool drivesTestCurrent(Fluke45Function function)

@@ -16,10 +16,13 @@ double pick(const SignalMeasures& measures, Fluke45Function function)
 {
     switch (function) {
     case Fluke45Function::VoltsAc:
-    case Fluke45Function::AmpsAc: return measures.acRms;
+    case Fluke45Function::AmpsAc:
+        return measures.acRms;
     case Fluke45Function::VoltsAcDc:
-    case Fluke45Function::AmpsAcDc: return measures.trueRms;
-    default: return measures.mean;
+    case Fluke45Function::AmpsAcDc:
+        return measures.trueRms;
+    default:
+        return measures.mean;
     }
 }
 

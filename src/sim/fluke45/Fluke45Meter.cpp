@@ -10,14 +10,22 @@ constexpr double milliwatt = 1e-3;
 std::optional<Fluke45Function> singleFunction(Fluke45Key key)
 {
     switch (key) {
-    case Fluke45Key::VoltsDc: return Fluke45Function::VoltsDc;
-    case Fluke45Key::VoltsAc: return Fluke45Function::VoltsAc;
-    case Fluke45Key::AmpsDc: return Fluke45Function::AmpsDc;
-    case Fluke45Key::AmpsAc: return Fluke45Function::AmpsAc;
-    case Fluke45Key::Ohms: return Fluke45Function::Ohms;
-    case Fluke45Key::DiodeContinuity: return Fluke45Function::Diode;
-    case Fluke45Key::Frequency: return Fluke45Function::Frequency;
-    default: return std::nullopt;
+    case Fluke45Key::VoltsDc:
+        return Fluke45Function::VoltsDc;
+    case Fluke45Key::VoltsAc:
+        return Fluke45Function::VoltsAc;
+    case Fluke45Key::AmpsDc:
+        return Fluke45Function::AmpsDc;
+    case Fluke45Key::AmpsAc:
+        return Fluke45Function::AmpsAc;
+    case Fluke45Key::Ohms:
+        return Fluke45Function::Ohms;
+    case Fluke45Key::DiodeContinuity:
+        return Fluke45Function::Diode;
+    case Fluke45Key::Frequency:
+        return Fluke45Function::Frequency;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -25,11 +33,16 @@ std::optional<Fluke45Function> singleFunction(Fluke45Key key)
 std::optional<Fluke45Key> partnerKey(Fluke45Key key)
 {
     switch (key) {
-    case Fluke45Key::VoltsDc: return Fluke45Key::VoltsAc;
-    case Fluke45Key::VoltsAc: return Fluke45Key::VoltsDc;
-    case Fluke45Key::AmpsDc: return Fluke45Key::AmpsAc;
-    case Fluke45Key::AmpsAc: return Fluke45Key::AmpsDc;
-    default: return std::nullopt;
+    case Fluke45Key::VoltsDc:
+        return Fluke45Key::VoltsAc;
+    case Fluke45Key::VoltsAc:
+        return Fluke45Key::VoltsDc;
+    case Fluke45Key::AmpsDc:
+        return Fluke45Key::AmpsAc;
+    case Fluke45Key::AmpsAc:
+        return Fluke45Key::AmpsDc;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -46,9 +59,12 @@ bool canShowTogether(Fluke45Function primary, Fluke45Function secondary)
 int Fluke45Meter::readingInterval(Fluke45Rate rate)
 {
     switch (rate) {
-    case Fluke45Rate::Slow: return 400;
-    case Fluke45Rate::Medium: return 200;
-    case Fluke45Rate::Fast: return 50;
+    case Fluke45Rate::Slow:
+        return 400;
+    case Fluke45Rate::Medium:
+        return 200;
+    case Fluke45Rate::Fast:
+        return 50;
     }
     return 200;
 }
@@ -116,10 +132,18 @@ void Fluke45Meter::pressNormal(Fluke45Key key)
         m_settings.autoRange = !m_settings.autoRange;
         autorange();
         break;
-    case Fluke45Key::Up: stepRange(+1); break;
-    case Fluke45Key::Down: stepRange(-1); break;
-    case Fluke45Key::Relative: toggleRelative(); break;
-    case Fluke45Key::Decibels: toggleDecibels(); break;
+    case Fluke45Key::Up:
+        stepRange(+1);
+        break;
+    case Fluke45Key::Down:
+        stepRange(-1);
+        break;
+    case Fluke45Key::Relative:
+        toggleRelative();
+        break;
+    case Fluke45Key::Decibels:
+        toggleDecibels();
+        break;
     case Fluke45Key::Hold:
         pressHold();
         m_heldFor[key] = 0;
@@ -130,30 +154,45 @@ void Fluke45Meter::pressNormal(Fluke45Key key)
         break;
     case Fluke45Key::Rate:
         m_settings.rate = m_settings.rate == Fluke45Rate::Slow     ? Fluke45Rate::Medium
-                        : m_settings.rate == Fluke45Rate::Medium ? Fluke45Rate::Fast
-                                                                  : Fluke45Rate::Slow;
+                          : m_settings.rate == Fluke45Rate::Medium ? Fluke45Rate::Fast
+                                                                   : Fluke45Rate::Slow;
         m_sinceReading = 0;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 void Fluke45Meter::pressSecond(Fluke45Key key)
 {
     switch (key) {
-    case Fluke45Key::Auto: toggleCompare(); break;
-    case Fluke45Key::Up: openNumberEditor(EditTarget::High); break;
-    case Fluke45Key::Down: openNumberEditor(EditTarget::Low); break;
+    case Fluke45Key::Auto:
+        toggleCompare();
+        break;
+    case Fluke45Key::Up:
+        openNumberEditor(EditTarget::High);
+        break;
+    case Fluke45Key::Down:
+        openNumberEditor(EditTarget::Low);
+        break;
     case Fluke45Key::Relative:
         if (m_settings.relative)
             openNumberEditor(EditTarget::RelativeBase);
         else
             refuse();
         break;
-    case Fluke45Key::Decibels: openListEditor(EditTarget::ReferenceOhms); break;
-    case Fluke45Key::Hold: openListEditor(EditTarget::Threshold); break;
-    case Fluke45Key::MinMax: refuse(); break; // no computer interface is fitted
-    default: pressNormal(key); break;         // RATE has no second function
+    case Fluke45Key::Decibels:
+        openListEditor(EditTarget::ReferenceOhms);
+        break;
+    case Fluke45Key::Hold:
+        openListEditor(EditTarget::Threshold);
+        break;
+    case Fluke45Key::MinMax:
+        refuse();
+        break; // no computer interface is fitted
+    default:
+        pressNormal(key);
+        break; // RATE has no second function
     }
 }
 
@@ -161,7 +200,9 @@ void Fluke45Meter::pressSecond(Fluke45Key key)
 bool Fluke45Meter::pressEditing(Fluke45Key key)
 {
     switch (key) {
-    case Fluke45Key::Auto: saveEdit(); return true;
+    case Fluke45Key::Auto:
+        saveEdit();
+        return true;
     case Fluke45Key::Up:
         if (m_numberEditor)
             m_numberEditor->turnDigit();
@@ -174,7 +215,8 @@ bool Fluke45Meter::pressEditing(Fluke45Key key)
         else
             m_listEditor->previous();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -331,11 +373,21 @@ void Fluke45Meter::openListEditor(EditTarget target)
 void Fluke45Meter::saveEdit()
 {
     switch (*m_editing) {
-    case EditTarget::High: m_settings.high = m_numberEditor->value() * m_editFactor; break;
-    case EditTarget::Low: m_settings.low = m_numberEditor->value() * m_editFactor; break;
-    case EditTarget::RelativeBase: m_settings.relativeBase = m_numberEditor->value() * m_editFactor; break;
-    case EditTarget::ReferenceOhms: m_settings.referenceOhms = m_listEditor->value(); break;
-    case EditTarget::Threshold: m_settings.holdThreshold = m_listEditor->value(); break;
+    case EditTarget::High:
+        m_settings.high = m_numberEditor->value() * m_editFactor;
+        break;
+    case EditTarget::Low:
+        m_settings.low = m_numberEditor->value() * m_editFactor;
+        break;
+    case EditTarget::RelativeBase:
+        m_settings.relativeBase = m_numberEditor->value() * m_editFactor;
+        break;
+    case EditTarget::ReferenceOhms:
+        m_settings.referenceOhms = m_listEditor->value();
+        break;
+    case EditTarget::Threshold:
+        m_settings.holdThreshold = m_listEditor->value();
+        break;
     }
     m_editing.reset();
     m_numberEditor.reset();

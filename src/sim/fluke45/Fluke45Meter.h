@@ -119,7 +119,7 @@ private:
     std::optional<EditTarget> m_editing;
     std::optional<NumberEditor> m_numberEditor;
     std::optional<ListEditor> m_listEditor;
-    QString m_editUnit;     // the number editor's digits are in this unit,
+    QString m_editUnit;      // the number editor's digits are in this unit,
     double m_editFactor = 1; // worth this much of the display's own unit each
 
     std::vector<Fluke45Sound> m_sounds;

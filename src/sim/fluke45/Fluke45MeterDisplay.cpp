@@ -9,9 +9,12 @@ int Fluke45Meter::decimals(Fluke45Function function, const Fluke45Range& range) 
     if (!fluke45Function(function).rateChangesDigits)
         return range.decimals;
     switch (m_settings.rate) {
-    case Fluke45Rate::Slow: return range.decimals + 1;
-    case Fluke45Rate::Fast: return std::max(0, range.decimals - 1);
-    default: return range.decimals;
+    case Fluke45Rate::Slow:
+        return range.decimals + 1;
+    case Fluke45Rate::Fast:
+        return std::max(0, range.decimals - 1);
+    default:
+        return range.decimals;
     }
 }
 
@@ -79,11 +82,21 @@ Fluke45Readout Fluke45Meter::secondaryReadout() const
     if (m_editing) {
         readout.shown = true;
         switch (*m_editing) {
-        case EditTarget::High: readout.text = QStringLiteral("HI"); break;
-        case EditTarget::Low: readout.text = QStringLiteral("LO"); break;
-        case EditTarget::RelativeBase: readout.text = QStringLiteral("rEL"); break;
-        case EditTarget::ReferenceOhms: readout.text = QStringLiteral("rEF"); break;
-        case EditTarget::Threshold: readout.text = QStringLiteral("thr"); break;
+        case EditTarget::High:
+            readout.text = QStringLiteral("HI");
+            break;
+        case EditTarget::Low:
+            readout.text = QStringLiteral("LO");
+            break;
+        case EditTarget::RelativeBase:
+            readout.text = QStringLiteral("rEL");
+            break;
+        case EditTarget::ReferenceOhms:
+            readout.text = QStringLiteral("rEF");
+            break;
+        case EditTarget::Threshold:
+            readout.text = QStringLiteral("thr");
+            break;
         }
         return readout;
     }
@@ -97,8 +110,9 @@ Fluke45Readout Fluke45Meter::secondaryReadout() const
     const Fluke45Function function = *m_settings.secondary;
     const auto& row = fluke45Function(function);
     // Ohms and diode test on both displays share the primary's range and source.
-    const int index = function == m_settings.function && drivesTestCurrent(function) ? m_settings.range
-                                                                                      : m_inputs.bestRange(function, ohmsSource());
+    const int index = function == m_settings.function && drivesTestCurrent(function)
+                          ? m_settings.range
+                          : m_inputs.bestRange(function, ohmsSource());
     const auto& range = row.ranges.at(std::size_t(index));
     const double value = m_inputs.value(function, range, ohmsSource());
     readout.shown = true;
@@ -163,12 +177,13 @@ Fluke45State Fluke45Meter::state() const
         if (!readout.shown)
             return QString();
         return readout.text.endsWith(QLatin1String("OL")) ? readout.text
-                                                           : (readout.text + QLatin1Char(' ') + readout.unit).trimmed();
+                                                          : (readout.text + QLatin1Char(' ') + readout.unit).trimmed();
     };
     state.reading = shown(state.display.primary);
     state.secondaryReading = shown(state.display.secondary);
-    for (Fluke45Annunciator mark : {Fluke45Annunciator::Relative, Fluke45Annunciator::Decibels, Fluke45Annunciator::Hold,
-                                    Fluke45Annunciator::Minimum, Fluke45Annunciator::Maximum, Fluke45Annunciator::Compare})
+    for (Fluke45Annunciator mark :
+         {Fluke45Annunciator::Relative, Fluke45Annunciator::Decibels, Fluke45Annunciator::Hold,
+          Fluke45Annunciator::Minimum, Fluke45Annunciator::Maximum, Fluke45Annunciator::Compare})
         if (state.display.has(mark))
             state.modifiers << fluke45AnnunciatorLegend(mark);
     return state;

@@ -12,21 +12,21 @@ enum class MinMaxShown { Off, Minimum, Maximum };
 // exercise judges besides the reading.
 struct Fluke45Settings {
     Fluke45Function function = Fluke45Function::VoltsDc;
-    int range = 0;            // index in the function's ranges; autorange keeps it current
+    int range = 0; // index in the function's ranges; autorange keeps it current
     bool autoRange = true;
     std::optional<Fluke45Function> secondary;
     Fluke45Rate rate = Fluke45Rate::Medium;
     bool relative = false;
-    double relativeBase = 0;  // in the unit the display shows (V, Ω, dBm...), not the digits' unit
+    double relativeBase = 0; // in the unit the display shows (V, Ω, dBm...), not the digits' unit
     bool decibels = false;
     int referenceOhms = 600;
     bool hold = false;
-    int holdThreshold = 2;    // 1, 2 or 3
+    int holdThreshold = 2; // 1, 2 or 3
     MinMaxShown minMax = MinMaxShown::Off;
     bool compare = false;
-    double high = 0;          // COMP's limits, in the unit the display shows
+    double high = 0; // COMP's limits, in the unit the display shows
     double low = 0;
-    bool beeper = true;       // the continuity beep of the diode test
+    bool beeper = true; // the continuity beep of the diode test
 
     bool operator==(const Fluke45Settings&) const = default;
 };

@@ -24,23 +24,30 @@ const QString onePeriod = QStringLiteral("un periodo");
 const QString periods = QStringLiteral("%1 periodos");
 const QString andAHalf = QStringLiteral(" y medio");
 const std::array<QString, 21> numbers{
-    QStringLiteral("cero"), QStringLiteral("un"), QStringLiteral("dos"), QStringLiteral("tres"),
-    QStringLiteral("cuatro"), QStringLiteral("cinco"), QStringLiteral("seis"), QStringLiteral("siete"),
-    QStringLiteral("ocho"), QStringLiteral("nueve"), QStringLiteral("diez"), QStringLiteral("once"),
-    QStringLiteral("doce"), QStringLiteral("trece"), QStringLiteral("catorce"), QStringLiteral("quince"),
-    QStringLiteral("dieciséis"), QStringLiteral("diecisiete"), QStringLiteral("dieciocho"),
-    QStringLiteral("diecinueve"), QStringLiteral("veinte"),
+    QStringLiteral("cero"),      QStringLiteral("un"),         QStringLiteral("dos"),
+    QStringLiteral("tres"),      QStringLiteral("cuatro"),     QStringLiteral("cinco"),
+    QStringLiteral("seis"),      QStringLiteral("siete"),      QStringLiteral("ocho"),
+    QStringLiteral("nueve"),     QStringLiteral("diez"),       QStringLiteral("once"),
+    QStringLiteral("doce"),      QStringLiteral("trece"),      QStringLiteral("catorce"),
+    QStringLiteral("quince"),    QStringLiteral("dieciséis"),  QStringLiteral("diecisiete"),
+    QStringLiteral("dieciocho"), QStringLiteral("diecinueve"), QStringLiteral("veinte"),
 };
 
 QString shapeName(ScopeSignal::Shape shape)
 {
     switch (shape) {
-    case ScopeSignal::Shape::Sine: return QStringLiteral("Onda senoidal");
-    case ScopeSignal::Shape::Square: return QStringLiteral("Onda cuadrada");
-    case ScopeSignal::Shape::Ramp: return QStringLiteral("Onda rampa");
-    case ScopeSignal::Shape::Triangle: return QStringLiteral("Onda triangular");
-    case ScopeSignal::Shape::Pulse: return QStringLiteral("Onda de pulsos");
-    case ScopeSignal::Shape::Unnamed: break;
+    case ScopeSignal::Shape::Sine:
+        return QStringLiteral("Onda senoidal");
+    case ScopeSignal::Shape::Square:
+        return QStringLiteral("Onda cuadrada");
+    case ScopeSignal::Shape::Ramp:
+        return QStringLiteral("Onda rampa");
+    case ScopeSignal::Shape::Triangle:
+        return QStringLiteral("Onda triangular");
+    case ScopeSignal::Shape::Pulse:
+        return QStringLiteral("Onda de pulsos");
+    case ScopeSignal::Shape::Unnamed:
+        break;
     }
     return QStringLiteral("Señal periódica");
 }
@@ -131,9 +138,12 @@ QString waveWords(const ScopeSignal& signal)
 QString describeScreen(const ScopeSignal& signal, const ScopeScale& scale)
 {
     switch (signal.output) {
-    case ScopeSignal::Output::None: return Words::off;
-    case ScopeSignal::Output::Zero: return Words::noSignal + QStringLiteral("; ") + spokenScale(scale);
-    case ScopeSignal::Output::Live: break;
+    case ScopeSignal::Output::None:
+        return Words::off;
+    case ScopeSignal::Output::Zero:
+        return Words::noSignal + QStringLiteral("; ") + spokenScale(scale);
+    case ScopeSignal::Output::Live:
+        break;
     }
     if (signal.period <= 0 || signal.highest <= signal.lowest)
         return Words::steady.arg(volts(signal.highest)) + QStringLiteral("; ") + spokenScale(scale);
@@ -142,7 +152,7 @@ QString describeScreen(const ScopeSignal& signal, const ScopeScale& scale)
         const QString cycles = counted(signal.cycles, Words::oneCycle, Words::cycles);
         const QString rest = volts(signal.volts ? signal.volts(-signal.period) : 0);
         return Words::burst.arg(cycles, wave.left(1).toLower() + wave.mid(1), rest) + QStringLiteral("; ")
-            + spokenScale(scale);
+               + spokenScale(scale);
     }
     const double periods = ScopeDivisionsAcross * scale.secondsPerDivision / signal.period;
     return waveWords(signal) + QStringLiteral("; ") + spokenScale(scale) + QStringLiteral("; ") + periodsSeen(periods);

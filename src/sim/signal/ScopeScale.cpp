@@ -45,8 +45,7 @@ QString withUnit(double value, const std::initializer_list<Unit>& units)
         }
     }
     const double number = value / chosen->size;
-    const QString digits = number < 1 - 1e-9 ? QString::number(number, 'f', 1)
-                                              : QString::number(std::llround(number));
+    const QString digits = number < 1 - 1e-9 ? QString::number(number, 'f', 1) : QString::number(std::llround(number));
     return digits + QChar(u' ') + QString::fromUtf16(chosen->symbol);
 }
 
@@ -77,13 +76,12 @@ ScopeScale chooseScale(const ScopeSignal& signal)
 QString timebaseLabel(double secondsPerDivision)
 {
     return withUnit(secondsPerDivision, {{1, u"s"}, {1e-3, u"ms"}, {1e-6, u"\u00b5s"}, {1e-9, u"ns"}})
-        + QStringLiteral("/div");
+           + QStringLiteral("/div");
 }
 
 QString verticalLabel(double voltsPerDivision)
 {
-    return withUnit(voltsPerDivision, {{1, u"V"}, {1e-3, u"mV"}, {1e-6, u"\u00b5V"}})
-        + QStringLiteral("/div");
+    return withUnit(voltsPerDivision, {{1, u"V"}, {1e-3, u"mV"}, {1e-6, u"\u00b5V"}}) + QStringLiteral("/div");
 }
 
 QString spokenScale(const ScopeScale& scale)
@@ -91,5 +89,5 @@ QString spokenScale(const ScopeScale& scale)
     const QString perDivision = QStringLiteral("/div");
     const QString spoken = QStringLiteral(" por divisi\u00f3n");
     return timebaseLabel(scale.secondsPerDivision).replace(perDivision, spoken) + QStringLiteral(", ")
-        + verticalLabel(scale.voltsPerDivision).replace(perDivision, spoken);
+           + verticalLabel(scale.voltsPerDivision).replace(perDivision, spoken);
 }

@@ -12,10 +12,10 @@ struct ScopeSignal {
     };
     Output output = Output::None;
     std::function<double(double seconds)> volts; // the output at a time, for Live
-    double period = 0;  // seconds, of one cycle; 0 for a steady level (DC)
-    double lowest = 0;  // the signal's lowest and highest values, volts
+    double period = 0;                           // seconds, of one cycle; 0 for a steady level (DC)
+    double lowest = 0;                           // the signal's lowest and highest values, volts
     double highest = 0;
-    int cycles = 0;     // a burst: this many cycles from time 0, then the resting level; 0 for continuous
+    int cycles = 0; // a burst: this many cycles from time 0, then the resting level; 0 for continuous
 
     // What the instrument says its wave is, for the words a screen reader hears; the
     // trace comes from `volts` alone.

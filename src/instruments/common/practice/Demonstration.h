@@ -10,8 +10,7 @@ class PracticePanel;
 // a student's press: each key is drawn pushed in for part of the interval and clicks,
 // the display and the oscilloscope follow, and it is let go as a student lets go. A key the student presses meanwhile stops
 // it (that key still acts). It knows no instrument: keys are the panel's ids.
-class Demonstration : public QObject
-{
+class Demonstration : public QObject {
     Q_OBJECT
 public:
     static constexpr int defaultIntervalMilliseconds = 400;
@@ -44,6 +43,6 @@ private:
     QTimer m_release;
     QList<int> m_keys;
     qsizetype m_next = 0;
-    int m_held = -1;        // the key drawn pushed in, if any
+    int m_held = -1;         // the key drawn pushed in, if any
     bool m_pressing = false; // while the demonstration's own key is being pressed
 };

@@ -1,10 +1,10 @@
 #include "ExercisePane.h"
 
 #include "Demonstration.h"
-#include "PracticePanel.h"
 #include "PracticeObjectNames.h"
-#include "sim/common/InstrumentModel.h"
+#include "PracticePanel.h"
 #include "platform/Pictures.h"
+#include "sim/common/InstrumentModel.h"
 
 #include <QAccessible>
 #include <QGridLayout>
@@ -26,8 +26,7 @@ const QString show = QStringLiteral("&Muéstramelo");
 const QString showDescription =
     QStringLiteral("Pulsa en el panel, una a una, las teclas de la solución desde el estado actual.");
 const QString stop = QStringLiteral("&Detener");
-const QString stopDescription =
-    QStringLiteral("Detiene la demostración (también Alt+M o cualquier tecla del panel).");
+const QString stopDescription = QStringLiteral("Detiene la demostración (también Alt+M o cualquier tecla del panel).");
 const QString previous = QStringLiteral("Ejercicio anterior");
 const QString next = QStringLiteral("Ejercicio siguiente");
 const QString number = QStringLiteral("Ejercicio %1");
@@ -44,7 +43,7 @@ const QString metByDemonstration = QStringLiteral("Se cumple, pero lo ha hecho l
                                                   "el ejercicio, hazlo tú.");
 const QString happyFace = QStringLiteral("Cara sonriente");
 const QString unhappyFace = QStringLiteral("Cara enfadada");
-const QChar tick = QChar(0x2713);         // met by the student
+const QChar tick = QChar(0x2713);             // met by the student
 const QChar demonstratedMark = QChar(0x25B8); // a small "play" triangle: shown, not yet met
 } // namespace Texts
 
@@ -161,7 +160,8 @@ ExercisePane::ExercisePane(InstrumentModel& model, PracticePanel& panel, QWidget
 
     auto* verdictRow = new QHBoxLayout;
     m_happyFace = makeFace(QLatin1String(PracticeNames::happyFace), QStringLiteral("happy"), Texts::happyFace, this);
-    m_unhappyFace = makeFace(QLatin1String(PracticeNames::unhappyFace), QStringLiteral("angry"), Texts::unhappyFace, this);
+    m_unhappyFace =
+        makeFace(QLatin1String(PracticeNames::unhappyFace), QStringLiteral("angry"), Texts::unhappyFace, this);
     verdictRow->addWidget(m_happyFace, 0, Qt::AlignTop);
     verdictRow->addWidget(m_unhappyFace, 0, Qt::AlignTop);
     m_verdict = makeText(QLatin1String(PracticeNames::verdict), this);
@@ -304,9 +304,13 @@ void ExercisePane::refreshNumbers()
     for (int n = 0; n < m_numbers.size(); ++n) {
         QToolButton* number = m_numbers[n];
         const bool demonstratedOnly = m_demonstrated[n] && !m_done[n];
-        const QString mark = m_done[n] ? QString(Texts::tick) : demonstratedOnly ? QString(Texts::demonstratedMark) : QString();
+        const QString mark = m_done[n]          ? QString(Texts::tick)
+                             : demonstratedOnly ? QString(Texts::demonstratedMark)
+                                                : QString();
         number->setText(QString::number(n + 1) + mark);
-        const QString name = m_done[n] ? Texts::numberDone : demonstratedOnly ? Texts::numberDemonstrated : Texts::number;
+        const QString name = m_done[n]          ? Texts::numberDone
+                             : demonstratedOnly ? Texts::numberDemonstrated
+                                                : Texts::number;
         number->setAccessibleName(name.arg(n + 1));
         number->setToolTip(name.arg(n + 1));
         number->setChecked(n == m_current);

@@ -17,8 +17,7 @@ class QToolButton;
 // the panel, the whole sequence), "Muéstramelo" (which plays that sequence on the panel;
 // "Detener" while it plays), arrows to the previous and next exercise and a numbered
 // button for each, ticked once the student has met it and marked once demonstrated.
-class ExercisePane : public QWidget
-{
+class ExercisePane : public QWidget {
     Q_OBJECT
 public:
     ExercisePane(InstrumentModel& model, PracticePanel& panel, QWidget* parent = nullptr);

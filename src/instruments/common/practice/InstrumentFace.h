@@ -11,11 +11,11 @@ class QPainter;
 // One key of a simulated instrument's panel: where it is on the panel's picture, what a
 // screen reader calls it, and the computer key that presses it, if any.
 struct PanelKey {
-    int id = 0;             // the instrument's own id, opaque to the window
-    QRect rect;             // on the picture, in picture pixels
-    QString name;           // for a screen reader: "FREQ", "Tecla 7", "Rueda, un paso abajo"
-    QString objectName;     // for tests and accessibility tools
-    QKeySequence shortcut;  // empty for none
+    int id = 0;            // the instrument's own id, opaque to the window
+    QRect rect;            // on the picture, in picture pixels
+    QString name;          // for a screen reader: "FREQ", "Tecla 7", "Rueda, un paso abajo"
+    QString objectName;    // for tests and accessibility tools
+    QKeySequence shortcut; // empty for none
     // What the key does, for a screen reader: its own function, and the one it has while
     // the instrument's SHIFT is lit (empty where it keeps its own).
     QString description;

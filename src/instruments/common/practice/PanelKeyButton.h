@@ -7,8 +7,7 @@
 // it, and the focus ring. It presses on the way down, as an instrument's key does; the
 // mouse wheel over it raises `wheelTurned`. A screen reader sees a button with its name,
 // described by what it does now: its own function, or its SHIFT function while SHIFT is lit.
-class PanelKeyButton : public QAbstractButton
-{
+class PanelKeyButton : public QAbstractButton {
     Q_OBJECT
 public:
     PanelKeyButton(int id, const QString& name, QWidget* parent);

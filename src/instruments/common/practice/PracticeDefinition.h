@@ -24,7 +24,7 @@ struct PracticeInstrument {
 // The practice window an instrument offers, where it has one: its frame and a new
 // simulated instrument in its factory state.
 struct PracticeDefinition {
-    QString caption;    // "Práctica con el generador de funciones FG110"
+    QString caption; // "Práctica con el generador de funciones FG110"
     QString objectName;
     QString instrument; // its short name, as its pictures are named ("fg110"): for its claim and the learning progress
     PracticeInstrument (*create)() = nullptr;

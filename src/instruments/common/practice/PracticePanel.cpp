@@ -1,7 +1,7 @@
 #include "PracticePanel.h"
 
-#include "PanelKeyButton.h"
 #include "InstrumentFace.h"
+#include "PanelKeyButton.h"
 #include "PracticeObjectNames.h"
 #include "core/AppState.h"
 #include "platform/Pictures.h"

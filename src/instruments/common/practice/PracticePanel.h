@@ -16,8 +16,7 @@ class QTimer;
 // Every key press (mouse, keyboard, shortcut, wheel) goes to the model, clicks, and raises
 // `keyPressed` once the display shows the result. A timer tells the instrument how time
 // passes and blinks what blinks.
-class PracticePanel : public QWidget
-{
+class PracticePanel : public QWidget {
     Q_OBJECT
 public:
     static constexpr int tickMilliseconds = 250;

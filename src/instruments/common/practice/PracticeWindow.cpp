@@ -91,9 +91,8 @@ void PracticeWindow::addOscilloscope(QBoxLayout* row)
     connect(m_panel, &PracticePanel::keyReleased, m_scope, follow);
     m_scope->setMinimumSize(m_scope->sizeHint());
     row->addWidget(m_scope, 1);
-    learningProgress().setOscilloscopeSource([scope = QPointer<Oscilloscope>(m_scope)] {
-        return scope ? scope->grab().toImage() : QImage();
-    });
+    learningProgress().setOscilloscopeSource(
+        [scope = QPointer<Oscilloscope>(m_scope)] { return scope ? scope->grab().toImage() : QImage(); });
 }
 
 PracticeWindow::~PracticeWindow()

@@ -12,8 +12,7 @@ class PracticePanel;
 // The window where a student operates a simulated instrument: its panel with its live
 // display, an oscilloscope on its output where it has one, and exercises checked on its
 // state. One per instrument, claimed under the instrument's name; "&Cerrar" and Esc close it.
-class PracticeWindow : public QDialog
-{
+class PracticeWindow : public QDialog {
     Q_OBJECT
 public:
     // Opens the instrument's practice, or brings the one open to the front.

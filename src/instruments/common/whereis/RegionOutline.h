@@ -6,8 +6,7 @@
 // A red frame drawn round a rectangle of a picture lying under it, letting the mouse
 // through to the picture: what marks the control "¿Dónde está…?" asked for. It lies a
 // little outside the keyboard's ring, so that both show.
-class RegionOutline : public QWidget
-{
+class RegionOutline : public QWidget {
     Q_OBJECT
 public:
     explicit RegionOutline(QWidget* parent);
@@ -20,7 +19,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    static constexpr int Gap = 5;  // between the region and the frame's inner edge
+    static constexpr int Gap = 5;   // between the region and the frame's inner edge
     static constexpr int Width = 3; // the red band; a white line lies inside it
     QRect m_band;                   // the band's outer edge, in the outline's own pixels
 };

@@ -74,7 +74,8 @@ WhereIsMode::WhereIsMode(FrontPanelExplorer* explorer, QRect buttonPlace,
     // A panel that registered no region (its click sound could not be opened) cannot be answered.
     m_button->setEnabled(!m_questions.empty() && explorer->map()->regionCount() > 0);
     connect(m_button, &QPushButton::toggled, this, [this](bool down) {
-        m_button->setAccessibleDescription(down ? WhereIsTexts::buttonDescriptionDown : WhereIsTexts::buttonDescription);
+        m_button->setAccessibleDescription(down ? WhereIsTexts::buttonDescriptionDown
+                                                : WhereIsTexts::buttonDescription);
         down ? enter() : leave();
     });
 
@@ -105,10 +106,9 @@ WhereIsMode::~WhereIsMode() = default;
 
 void WhereIsMode::enter()
 {
-    m_before = std::make_unique<Before>(Before{m_explorer->shown(), m_explorer->size(),
-                                               m_explorer->map()->accessibleDescription(),
-                                               m_explorer->stackedMap() ? m_explorer->stackedMap()->accessibleDescription()
-                                                                        : QString()});
+    m_before = std::make_unique<Before>(
+        Before{m_explorer->shown(), m_explorer->size(), m_explorer->map()->accessibleDescription(),
+               m_explorer->stackedMap() ? m_explorer->stackedMap()->accessibleDescription() : QString()});
     const QSize size = m_before->size;
     layOutStrip(size);
     m_explorer->resize(size.width(), size.height() + StripHeight);
@@ -191,7 +191,8 @@ void WhereIsMode::judge(SensitiveMap* map, int region)
         frameAskedControl(map, asked.caption);
     }
     const ControlRow* askedRow = m_explorer->rowAt(map, m_explorer->regionOf(map, asked.caption));
-    announce(m_verdict, right ? WhereIsTexts::right : WhereIsTexts::wrong(chosen.name, askedRow ? askedRow->name : asked.caption));
+    announce(m_verdict,
+             right ? WhereIsTexts::right : WhereIsTexts::wrong(chosen.name, askedRow ? askedRow->name : asked.caption));
     if (m_round->isOver()) {
         setMapsDescription({});
         m_explorer->setStackedMapBoxEnabled(true);

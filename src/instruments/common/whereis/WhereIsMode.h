@@ -25,8 +25,7 @@ class SensitiveMap;
 // and the one asked for is framed in red. "&Siguiente" asks the next; after the tenth the
 // strip gives the score and "&Otra ronda" starts another. Each answer is recorded in the
 // student's progress. Letting the button up gives the panel back as it was.
-class WhereIsMode : public QObject
-{
+class WhereIsMode : public QObject {
     Q_OBJECT
 public:
     // progressName: the instrument the answers are recorded for, or empty for none.

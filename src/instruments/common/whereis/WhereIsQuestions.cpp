@@ -12,12 +12,8 @@ struct Opening {
     const char* replacement;
 };
 constexpr Opening openings[]{
-    {"Este mando ", ""},
-    {"Esta tecla ", ""},
-    {"Este terminal ", ""},
-    {"Esta terminal ", ""},
-    {"Botón que ", ""},
-    {"Mando para ", "sirve para "},
+    {"Este mando ", ""},    {"Esta tecla ", ""}, {"Este terminal ", ""},
+    {"Esta terminal ", ""}, {"Botón que ", ""},  {"Mando para ", "sirve para "},
 };
 
 // The texts are scanned by hand rather than by regular expressions: a panel's questions
@@ -103,7 +99,8 @@ std::vector<Question> questions(const ControlCatalogue& top, const ControlCatalo
                                 const QString& stackedCaption)
 {
     const auto hasCaption = [](const ControlCatalogue* rows, const QString& caption) {
-        return rows && std::any_of(rows->begin(), rows->end(), [&](const ControlRow& r) { return r.caption == caption; });
+        return rows
+               && std::any_of(rows->begin(), rows->end(), [&](const ControlRow& r) { return r.caption == caption; });
     };
     std::vector<Question> asked;
     const auto add = [&](const ControlRow& row, Map map) {

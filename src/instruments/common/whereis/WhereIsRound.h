@@ -7,8 +7,7 @@
 
 // One round of "¿Dónde está…?": up to ten of a panel's questions, drawn in random order,
 // each answered once, and how many were right.
-class WhereIsRound
-{
+class WhereIsRound {
 public:
     static constexpr int Length = 10;
 

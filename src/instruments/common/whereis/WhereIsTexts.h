@@ -7,7 +7,8 @@ namespace WhereIsTexts {
 
 inline const QString button = QStringLiteral("¿&Dónde está…?");
 // What the button does now, for a screen reader.
-inline const QString buttonDescription = QStringLiteral("El panel pide señalar sus mandos, diez cada vez, por lo que hace cada uno.");
+inline const QString buttonDescription =
+    QStringLiteral("El panel pide señalar sus mandos, diez cada vez, por lo que hace cada uno.");
 inline const QString buttonDescriptionDown = QStringLiteral("Deja de preguntar y devuelve el panel a como estaba.");
 inline const QString next = QStringLiteral("&Siguiente");
 inline const QString again = QStringLiteral("&Otra ronda");
@@ -30,7 +31,8 @@ inline QString quoted(QString name)
 
 inline QString wrong(const QString& chosen, const QString& asked)
 {
-    return QStringLiteral("Eso es %1. Lo que se pedía, %2, queda recuadrado en rojo.").arg(quoted(chosen), quoted(asked));
+    return QStringLiteral("Eso es %1. Lo que se pedía, %2, queda recuadrado en rojo.")
+        .arg(quoted(chosen), quoted(asked));
 }
 
 inline QString score(int right, int count)

@@ -56,7 +56,8 @@ void paintWords(QPainter& p, const QRectF& row, const QStringList& words, const 
     double x = row.left();
     for (const QString& w : words) {
         p.setPen(inkAt(w == lit));
-        p.drawText(QRectF(x, row.top(), metrics.horizontalAdvance(w) + 1, row.height()), Qt::AlignLeft | Qt::AlignVCenter, w);
+        p.drawText(QRectF(x, row.top(), metrics.horizontalAdvance(w) + 1, row.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, w);
         x += metrics.horizontalAdvance(w) + gap;
     }
 }
@@ -166,8 +167,10 @@ void paintFg110Display(QPainter& p, const Fg110Display& d, bool blinkOn)
         parameterWords << QString::fromLatin1(w);
     paintWords(p, parameterRow, parameterWords, d.lit ? d.parameter : QString());
     const QString mode = d.lit ? d.mode : QString();
-    paintWords(p, modeBox.adjusted(0, 0, 0, -modeBox.height() / 2), {QStringLiteral("CONT"), QStringLiteral("TRIG")}, mode);
-    paintWords(p, modeBox.adjusted(0, modeBox.height() / 2, 0, 0), {QStringLiteral("GATE"), QStringLiteral("DC")}, mode);
+    paintWords(p, modeBox.adjusted(0, 0, 0, -modeBox.height() / 2), {QStringLiteral("CONT"), QStringLiteral("TRIG")},
+               mode);
+    paintWords(p, modeBox.adjusted(0, modeBox.height() / 2, 0, 0), {QStringLiteral("GATE"), QStringLiteral("DC")},
+               mode);
     paintWaveforms(p, d);
 
     SevenSegment::Style style{inkAt(true), inkAt(false), digitCells, -1};

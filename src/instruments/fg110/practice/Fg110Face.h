@@ -8,7 +8,9 @@ class Fg110Model;
 // drawn in seven segments from the model's.
 class Fg110Face : public InstrumentFace {
 public:
-    explicit Fg110Face(const Fg110Model& model) : m_model(model) {}
+    explicit Fg110Face(const Fg110Model& model)
+        : m_model(model)
+    { }
 
     QString pictureName() const override;
     QSize pictureSize() const override;

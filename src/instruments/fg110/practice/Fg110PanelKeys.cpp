@@ -13,7 +13,7 @@ constexpr QRect fromItsRegion{};
 
 struct KeyPlace {
     Fg110Key key;
-    QRect rect; // fromItsRegion, or a place of its own for a key inside a grouped region (the keypad)
+    QRect rect;       // fromItsRegion, or a place of its own for a key inside a grouped region (the keypad)
     const char* name; // for a screen reader
     const char* objectName;
     const char* shortcut;
@@ -31,17 +31,25 @@ constexpr int padH = 20;
 constexpr int unitX = 460;
 constexpr int unitW = 32;
 
-constexpr QRect pad(int column, int row) { return {padX[column], padY[row], padW, padH}; }
-constexpr QRect unit(int row) { return {unitX, padY[row], unitW, padH}; }
+constexpr QRect pad(int column, int row)
+{
+    return {padX[column], padY[row], padW, padH};
+}
+constexpr QRect unit(int row)
+{
+    return {unitX, padY[row], unitW, padH};
+}
 
 // In reading order, which is the order Tab takes: row by row from the top, each from the
 // left; the knob, beside three rows, last.
 const KeyPlace places[] = {
-    {Fg110Key::LocalManualTrigger, fromItsRegion, "LOCAL (MAN TRIG)", "TeclaLocal", "", "Activación local/manual", "Comunicaciones GP-IB"},
+    {Fg110Key::LocalManualTrigger, fromItsRegion, "LOCAL (MAN TRIG)", "TeclaLocal", "", "Activación local/manual",
+     "Comunicaciones GP-IB"},
     {Fg110Key::Range, fromItsRegion, "RANGE", "TeclaRange", "", "Rango de salida", "Factor de escala"},
     {Fg110Key::Mode, fromItsRegion, "MODE", "TeclaMode", "", "Selección de modo"},
     {Fg110Key::Frequency, fromItsRegion, "FREQ", "TeclaFreq", "", "Establecer frecuencia", "Establecer período"},
-    {Fg110Key::Amplitude, fromItsRegion, "AMPL", "TeclaAmpl", "", "Establecer amplitud", "Establecer voltaje de alto nivel"},
+    {Fg110Key::Amplitude, fromItsRegion, "AMPL", "TeclaAmpl", "", "Establecer amplitud",
+     "Establecer voltaje de alto nivel"},
     {Fg110Key::Digit7, pad(0, 0), "7", "Tecla7", "7", "Teclado numérico"},
     {Fg110Key::Digit8, pad(1, 0), "8", "Tecla8", "8", "Teclado numérico"},
     {Fg110Key::Digit9, pad(2, 0), "9", "Tecla9", "9", "Teclado numérico"},
@@ -49,10 +57,12 @@ const KeyPlace places[] = {
     {Fg110Key::CursorLeft, {510, 108, 29, 19}, "Cursor a la izquierda", "TeclaCursorIzquierda", "", "Cursores"},
     {Fg110Key::CursorRight, {544, 108, 29, 19}, "Cursor a la derecha", "TeclaCursorDerecha", "", "Cursores"},
     {Fg110Key::Shift, fromItsRegion, "SHIFT", "TeclaShift", "", "Cambio de funciones"},
-    {Fg110Key::Recall, fromItsRegion, "RECALL", "TeclaRecall", "", "Restauración de opciones", "Almacenaje de opciones"},
+    {Fg110Key::Recall, fromItsRegion, "RECALL", "TeclaRecall", "", "Restauración de opciones",
+     "Almacenaje de opciones"},
     {Fg110Key::Function, fromItsRegion, "FUNC", "TeclaFunc", "", "Forma de función de salida", "Inversión de onda"},
     {Fg110Key::Phase, fromItsRegion, "PHASE", "TeclaPhase", "", "Fijación de fase", "Relación Pulso/Período"},
-    {Fg110Key::Offset, fromItsRegion, "OFFSET", "TeclaOffset", "", "Fijación desplazamiento voltaje", "Establecer voltaje de bajo nivel"},
+    {Fg110Key::Offset, fromItsRegion, "OFFSET", "TeclaOffset", "", "Fijación desplazamiento voltaje",
+     "Establecer voltaje de bajo nivel"},
     {Fg110Key::Digit4, pad(0, 1), "4", "Tecla4", "4", "Teclado numérico", "Fijación de impulsos"},
     {Fg110Key::Digit5, pad(1, 1), "5", "Tecla5", "5", "Teclado numérico", "Selección flanco positivo/negativo"},
     {Fg110Key::Digit6, pad(2, 1), "6", "Tecla6", "6", "Teclado numérico"},

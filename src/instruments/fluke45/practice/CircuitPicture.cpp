@@ -2,9 +2,9 @@
 
 #include "sim/circuit/Circuit.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QHash>
 #include <QPainterPath>
 
 #include <cmath>

@@ -11,8 +11,7 @@ class Circuit;
 // between its two nodes' points with its symbol on the longer leg, each test point a
 // labelled terminal, a break drawn open or bridged. It fills its place, proportions kept. A click on a test point (or a break)
 // raises `pointClicked` with its node's name (or the break's link).
-class CircuitPicture : public QWidget
-{
+class CircuitPicture : public QWidget {
     Q_OBJECT
 public:
     static constexpr int margin = 30;

@@ -13,8 +13,7 @@ class QTimer;
 // Makes the meter's sounds heard with the beep cue (SOND\PITIDO.WAV): a short beep once,
 // the continuity test's continuous beep replayed back to back while it lasts. `follow`
 // takes the sounds made since it was last called; call it after every key and tick.
-class Fluke45Beeper : public QObject
-{
+class Fluke45Beeper : public QObject {
     Q_OBJECT
 public:
     explicit Fluke45Beeper(QObject* parent = nullptr);

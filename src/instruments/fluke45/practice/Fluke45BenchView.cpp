@@ -112,8 +112,10 @@ QWidget* Fluke45BenchView::newLeadsRow()
     for (Lead lead : {Lead::Red, Lead::Black}) {
         auto* control = new LeadControl(lead, row);
         control->setObjectName(lead == Lead::Red ? QStringLiteral("CableRojo") : QStringLiteral("CableNegro"));
-        connect(control, &LeadControl::plugTo, this, [this, lead](std::optional<Jack> jack) { press(BenchKey::plug(lead, jack)); });
-        connect(control, &LeadControl::tipTo, this, [this, lead](std::optional<int> point) { press(BenchKey::touch(lead, point)); });
+        connect(control, &LeadControl::plugTo, this,
+                [this, lead](std::optional<Jack> jack) { press(BenchKey::plug(lead, jack)); });
+        connect(control, &LeadControl::tipTo, this,
+                [this, lead](std::optional<int> point) { press(BenchKey::touch(lead, point)); });
         connect(control, &LeadControl::endPicked, this, [this, lead](LeadControl::End end) {
             m_inHand = std::pair{lead, end};
             m_leads[std::size_t(lead == Lead::Red ? Lead::Black : Lead::Red)]->setPicked(std::nullopt);
@@ -124,9 +126,8 @@ QWidget* Fluke45BenchView::newLeadsRow()
     m_break = new QPushButton(row);
     m_break->setObjectName(QStringLiteral("BotonPuente"));
     m_break->setAutoDefault(false);
-    connect(m_break, &QPushButton::clicked, this, [this] {
-        press(m_bench.breakOpen(0) ? BenchKey::closeBreak(0) : BenchKey::openBreak(0));
-    });
+    connect(m_break, &QPushButton::clicked, this,
+            [this] { press(m_bench.breakOpen(0) ? BenchKey::closeBreak(0) : BenchKey::openBreak(0)); });
     layout->addWidget(m_break);
     m_fuse = new QPushButton(QStringLiteral("Cambiar &fusible"), row);
     m_fuse->setObjectName(QStringLiteral("BotonCambiarFusible"));
@@ -260,7 +261,8 @@ void Fluke45BenchView::follow()
     m_break->setVisible(hasBreak);
     if (hasBreak) {
         const CircuitBreak& gap = m_bench.circuit().breaks.front();
-        const QString between = m_bench.circuit().nodeName(gap.first) + QStringLiteral("–") + m_bench.circuit().nodeName(gap.second);
+        const QString between =
+            m_bench.circuit().nodeName(gap.first) + QStringLiteral("–") + m_bench.circuit().nodeName(gap.second);
         m_break->setText(m_bench.breakOpen(0) ? QStringLiteral("Cerrar el &puente ") + between
                                               : QStringLiteral("Abrir el &puente ") + between);
     }

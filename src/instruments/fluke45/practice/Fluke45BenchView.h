@@ -25,8 +25,7 @@ class SupplyControls;
 // "Cambiar fusible"; below that, the circuit's picture and, in tabs, the exercises, the
 // supply and the FG110's own panel; the leads drawn over it all from jack to tip. Every action is a bench key pressed through the meter's panel, so that
 // the exercises' demonstrations and the student move the same bench.
-class Fluke45BenchView : public QWidget
-{
+class Fluke45BenchView : public QWidget {
     Q_OBJECT
 public:
     Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QWidget& exercises, QWidget* parent);

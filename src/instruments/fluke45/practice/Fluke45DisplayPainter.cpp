@@ -25,18 +25,12 @@ struct MarkPlace {
     Legend legend;
 };
 const MarkPlace primaryMarks[] = {
-    {Fluke45Annunciator::Auto, {"AUTO", {238, 57}, 7}},
-    {Fluke45Annunciator::Manual, {"MAN", {272, 57}, 7}},
-    {Fluke45Annunciator::Hold, {"HOLD", {302, 57}, 7}},
-    {Fluke45Annunciator::Minimum, {"MIN", {336, 57}, 7}},
-    {Fluke45Annunciator::Maximum, {"MAX", {356, 57}, 7}},
-    {Fluke45Annunciator::Relative, {"REL", {384, 57}, 7}},
-    {Fluke45Annunciator::Decibels, {"dB", {410, 57}, 7}},
-    {Fluke45Annunciator::Compare, {"COMP", {238, 120}, 7}},
-    {Fluke45Annunciator::Slow, {"S", {352, 120}, 7}},
-    {Fluke45Annunciator::Medium, {"M", {362, 120}, 7}},
-    {Fluke45Annunciator::Fast, {"F", {374, 120}, 7}},
-    {Fluke45Annunciator::Beeper, {"·)))", {392, 120}, 7}},
+    {Fluke45Annunciator::Auto, {"AUTO", {238, 57}, 7}},   {Fluke45Annunciator::Manual, {"MAN", {272, 57}, 7}},
+    {Fluke45Annunciator::Hold, {"HOLD", {302, 57}, 7}},   {Fluke45Annunciator::Minimum, {"MIN", {336, 57}, 7}},
+    {Fluke45Annunciator::Maximum, {"MAX", {356, 57}, 7}}, {Fluke45Annunciator::Relative, {"REL", {384, 57}, 7}},
+    {Fluke45Annunciator::Decibels, {"dB", {410, 57}, 7}}, {Fluke45Annunciator::Compare, {"COMP", {238, 120}, 7}},
+    {Fluke45Annunciator::Slow, {"S", {352, 120}, 7}},     {Fluke45Annunciator::Medium, {"M", {362, 120}, 7}},
+    {Fluke45Annunciator::Fast, {"F", {374, 120}, 7}},     {Fluke45Annunciator::Beeper, {"·)))", {392, 120}, 7}},
     {Fluke45Annunciator::Second, {"2ND", {580, 57}, 7}},
 };
 // COMP's verdicts, lit as the secondary display gives them.

@@ -8,7 +8,9 @@ class Fluke45Meter;
 // displays drawn from the meter's.
 class Fluke45Face : public InstrumentFace {
 public:
-    explicit Fluke45Face(const Fluke45Meter& meter) : m_meter(meter) {}
+    explicit Fluke45Face(const Fluke45Meter& meter)
+        : m_meter(meter)
+    { }
 
     QString pictureName() const override;
     QSize pictureSize() const override;

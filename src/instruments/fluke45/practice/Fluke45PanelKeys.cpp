@@ -13,18 +13,21 @@ constexpr QRect fromItsRegion{};
 
 struct KeyPlace {
     Fluke45Key key;
-    QRect rect; // fromItsRegion, or a place of its own for a key inside a grouped region
+    QRect rect;       // fromItsRegion, or a place of its own for a key inside a grouped region
     const char* name; // for a screen reader
     const char* objectName;
     const char* shortcut;
-    const char* function; // the caption of the front panel's row that explains it
+    const char* function;         // the caption of the front panel's row that explains it
     const char* second = nullptr; // what it does after 2ND, for a key that has a second function
 };
 
 // The keys' columns and rows as the picture draws them (40 × 24 each).
 constexpr int columnX[] = {230, 282, 334, 386, 440, 493, 561, 613, 670};
 constexpr int rowY[] = {168, 222};
-constexpr QRect key(int column, int row) { return {columnX[column], rowY[row], 40, 24}; }
+constexpr QRect key(int column, int row)
+{
+    return {columnX[column], rowY[row], 40, 24};
+}
 
 // In reading order, which is the order Tab takes: the top row from the left, then the bottom
 // row, then POWER below.
@@ -89,8 +92,7 @@ const std::vector<PanelKey>& fluke45PanelKeys()
         for (const KeyPlace& place : places)
             list.push_back({BenchKey::meter(place.key), placeOf(place), QString::fromUtf8(place.name),
                             QString::fromLatin1(place.objectName), QKeySequence(QString::fromLatin1(place.shortcut)),
-                            describedBy(place.function),
-                            place.second ? QString::fromUtf8(place.second) : QString()});
+                            describedBy(place.function), place.second ? QString::fromUtf8(place.second) : QString()});
         return list;
     }();
     return keys;

@@ -9,11 +9,13 @@ class Fluke45Bench;
 // bench's own panel tells it how time passes, so this one lets time go by unheard.
 class GeneratorOnBench : public InstrumentModel {
 public:
-    explicit GeneratorOnBench(Fluke45Bench& bench) : m_bench(bench) {}
+    explicit GeneratorOnBench(Fluke45Bench& bench)
+        : m_bench(bench)
+    { }
 
     void press(int key) override;
     void release(int key) override;
-    void tick(int) override {}
+    void tick(int) override { }
     QString displayReading() const override;
     bool blinks() const override;
     bool shiftLit() const override;

@@ -35,13 +35,14 @@ void LeadControl::showPlace(const LeadPlace& place, const QStringList& jacks, co
     m_pointCount = int(points.size());
     const QString plug = place.jack ? QStringLiteral("clavija en %1").arg(jacks.value(int(*place.jack)))
                                     : QStringLiteral("clavija suelta");
-    const QString tip = place.point ? QStringLiteral("punta en %1").arg(points.value(*place.point))
-                                    : QStringLiteral("punta al aire");
+    const QString tip =
+        place.point ? QStringLiteral("punta en %1").arg(points.value(*place.point)) : QStringLiteral("punta al aire");
     m_text = plug + QStringLiteral(", ") + tip;
     m_text[0] = m_text[0].toUpper();
     setToolTip(m_text);
     // A screen reader hears where the lead is as the control's value, after its name.
-    setAccessibleName((m_lead == Lead::Red ? QStringLiteral("Cable rojo: ") : QStringLiteral("Cable negro: ")) + m_text);
+    setAccessibleName((m_lead == Lead::Red ? QStringLiteral("Cable rojo: ") : QStringLiteral("Cable negro: "))
+                      + m_text);
     update();
 }
 

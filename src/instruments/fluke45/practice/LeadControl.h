@@ -9,8 +9,7 @@
 // from jack to jack (and out), up and down its tip from point to point (and into the air);
 // a click on its plug half or its tip half picks that end up, for a click on a jack or a
 // point to put it down (`endPicked`).
-class LeadControl : public QWidget
-{
+class LeadControl : public QWidget {
     Q_OBJECT
 public:
     enum class End { Plug, Tip };

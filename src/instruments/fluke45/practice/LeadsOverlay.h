@@ -10,8 +10,7 @@
 // tip touches, as sagging cables. It covers its parent and lets every click through. Where
 // a lead's ends are comes from `ends` (a lead with an end missing is not drawn: it lies
 // where its own control draws it).
-class LeadsOverlay : public QWidget
-{
+class LeadsOverlay : public QWidget {
     Q_OBJECT
 public:
     struct Ends {

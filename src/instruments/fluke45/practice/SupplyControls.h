@@ -11,8 +11,7 @@ class QLabel;
 // The bench supply's front: the set point's coarse and fine knobs, the current limit's
 // knob, the output switch, what it delivers and its CV/CC lamp. Each knob is a pair of
 // buttons, a step down and a step up; every change is a bench key (`pressed`).
-class SupplyControls : public QWidget
-{
+class SupplyControls : public QWidget {
     Q_OBJECT
 public:
     SupplyControls(const Fluke45Bench& bench, QWidget* parent = nullptr);
