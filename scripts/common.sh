@@ -8,7 +8,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libsdl2-dev l
                 fonts-liberation2 fonts-ebgaramond fonts-lato fonts-dejavu-core libeigen3-dev
                 qt6-translations-l10n)
 TEST_PACKAGES=(qt6-multimedia-dev pulseaudio pulseaudio-utils dbus-daemon xvfb xauth x11-utils clang
-               libclang-rt-14-dev libx11-dev libxtst-dev ngspice poppler-utils)
+               libclang-rt-14-dev libx11-dev libxtst-dev ngspice poppler-utils clang-format)
 
 install_missing() {
     local missing=()
