@@ -9,7 +9,6 @@
 #include "core/AppState.h"
 #include "core/ObjectNames.h"
 #include "core/WindowClaims.h"
-#include "instruments/fg110/Fg110ObjectNames.h"
 #include "instruments/fluke45/Fluke45Notes.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke73/Fluke73ObjectNames.h"
@@ -135,7 +134,7 @@ private slots:
         QStringList opciones{"&Panel frontal", "&Cuestiones", "-", "&Volver"};
         if (i.openNotes)
             opciones.prepend("&Notas generales");
-        if (windowOf(i) == Fg110Names::window) // the one instrument with a practice yet
+        if (i.practice.create)
             opciones.insert(opciones.indexOf("&Cuestiones") + 1, "P&ráctica");
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::optionsMenu)), opciones);
         QCOMPARE(itemTexts(w->findChild<QMenu*>(ObjectNames::helpMenu)), (QStringList{"&Ayuda", "&Mi progreso"}));

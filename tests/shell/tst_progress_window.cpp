@@ -135,7 +135,8 @@ private slots:
         QTest::addRow("learned after two right in a row")
             << Fg110Names::chooserMenuItem << "fluke45" << 1 << QStringList{"0-", "0+", "0+", "1+", "2+", "2-", "2+"}
             << "+-+" << QStringList{}
-            << "Preguntas contestadas: 3 de 4. Preguntas aprendidas: 1 de 4. Aciertos en «¿Dónde está…?»: 2 de 3.";
+            << "Preguntas contestadas: 3 de 4. Preguntas aprendidas: 1 de 4. Aciertos en «¿Dónde está…?»: 2 de 3. "
+               "Ejercicios conseguidos: 0 de 12.";
         QTest::addRow("where-is only") << Hc6000Names::chooserMenuItem << "promax" << 3 << QStringList{} << "-+"
                                        << QStringList{} << "Aciertos en «¿Dónde está…?»: 1 de 2.";
         QTest::addRow("an exercise met twice counts once")
