@@ -33,7 +33,7 @@ void SensitiveMap::setDisplayScale(qreal scale)
     m_scale = scale;
     setPicture(m_picture, m_pictureSize);
     for (int n = 1; n <= m_count; ++n)
-        placeLabel(m_regions[n]);
+        placeLabel(n);
 }
 
 bool SensitiveMap::addRegion(int x1, int y1, int x2, int y2, const QString& caption, QLabel* label)
@@ -65,23 +65,31 @@ bool SensitiveMap::addRegion(int x1, int y1, int x2, int y2, const QString& capt
     label->setPalette(palette);
     label->setAlignment(Qt::AlignCenter);
     label->adjustSize();
-    placeLabel(region);
+    placeLabel(m_count);
     label->hide();
     return true;
 }
 
-void SensitiveMap::placeLabel(const Region& region) const
+void SensitiveMap::placeLabel(int n) const
 {
+    const Region& region = m_regions[n];
     QLabel* label = region.label;
     if (!label)
         return;
     // Below the region, left-aligned with it; moved left to end at the region's right
-    // edge when it would pass the map's right edge.
+    // edge when it would pass the map's right edge. Around the keyboard's region it
+    // goes below the ring, which it would otherwise cover.
     int left = x() + int(region.left * m_scale);
-    const int top = y() + int(region.bottom * m_scale);
+    const int below = int(region.bottom * m_scale);
+    const int top = y() + (wearsRing(n) ? std::min(below + RingOutset, height()) : below);
     if (left + label->width() > x() + width())
         left -= label->width() - int((region.right - region.left) * m_scale);
     label->move(left, top);
+}
+
+bool SensitiveMap::wearsRing(int n) const
+{
+    return n == m_focused && hasFocus() && isRegistered(n);
 }
 
 int SensitiveMap::regionAt(int x, int y) const
@@ -115,7 +123,7 @@ void SensitiveMap::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
-    if (hasFocus() && isRegistered(m_focused))
+    if (wearsRing(m_focused))
         paintFocusRing(painter);
 }
 
@@ -123,7 +131,9 @@ void SensitiveMap::paintFocusRing(QPainter& painter) const
 {
     // A band in the highlight colour between a dark outer line and a light inner one,
     // around the region and inside the map, so that it shows on dark and light parts alike.
-    const QRectF ring = QRectF(regionOnMap(m_focused)).adjusted(-3, -3, 3, 3).intersected(QRectF(rect()));
+    const QRectF ring = QRectF(regionOnMap(m_focused))
+                            .adjusted(-RingOutset, -RingOutset, RingOutset, RingOutset)
+                            .intersected(QRectF(rect()));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(ring.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -170,6 +180,7 @@ void SensitiveMap::showCaption(int n, bool byKeyboard)
     hideCaption();
     if (!isRegistered(n) || !m_regions[n].label)
         return;
+    placeLabel(n);
     m_regions[n].label->show();
     m_regions[n].label->raise();
     m_shown = n;
@@ -309,6 +320,8 @@ void SensitiveMap::focusInEvent(QFocusEvent* event)
         m_focused = isReachable(m_focused) ? m_focused : order.front();
         showCaption(m_focused, true);
     }
+    if (isRegistered(m_shown))
+        placeLabel(m_shown); // the ring is back around it
     update();
     // After the map's own focus is announced, which follows this event, so that a screen
     // reader speaks the region and not the picture.
@@ -322,4 +335,6 @@ void SensitiveMap::focusOutEvent(QFocusEvent* event)
     const bool leftWindow = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
     if (!leftWindow && m_shownByKeyboard)
         hideCaption();
+    else if (isRegistered(m_shown))
+        placeLabel(m_shown); // back against its region, the ring gone
 }

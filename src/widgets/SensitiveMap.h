@@ -20,7 +20,8 @@
 // focuses a region, drawn with a ring; arrows move to the nearest region that way, Home
 // and End to the first and last in reading order (RegionOrder), Enter or Space clicks
 // it; Tab and Shift+Tab leave. The caption shown is that of the last region the pointer
-// entered or the keyboard reached, whichever came last. A screen reader sees each region
+// entered or the keyboard reached, whichever came last; the caption of the region the
+// ring is around sits below the ring, never over it. A screen reader sees each region
 // as a button (SensitiveMapAccessible).
 class SensitiveMap : public QWidget {
     Q_OBJECT
@@ -90,7 +91,11 @@ private:
     };
 
     bool isRegistered(int n) const { return n >= 1 && n <= m_count; }
-    void placeLabel(const Region& region) const;
+    // How far the keyboard's ring reaches outside its region, in the map's pixels.
+    static constexpr int RingOutset = 3;
+    void placeLabel(int n) const;
+    // Whether region n is drawn with the keyboard's ring now.
+    bool wearsRing(int n) const;
     // The regions' rectangles as RegionOrder takes them, numbered from 0.
     std::vector<QRect> regionsFromZero() const;
     // Regions the keyboard visits, numbered from 1, in reading order.
