@@ -1,4 +1,5 @@
-// The FG110's five information pages: their texts as written, and every way of closing them.
+// The FG110's five information pages: their texts as written, their memos' scroll bars and
+// every way of closing them.
 
 #include "Driving.h"
 
@@ -112,6 +113,39 @@ private slots:
             QCOMPARE(memo->verticalScrollBar()->palette().cacheKey(), QApplication::palette().cacheKey());
         QVERIFY(p->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(p->findChild<QPushButton*>(ObjectNames::noteAcceptButton)->text(), QStringLiteral("&Aceptar"));
+    }
+
+    void modeMemoScrollBars_data()
+    {
+        QTest::addColumn<int>("memo");
+        QTest::addColumn<bool>("scrollBar");
+        QTest::addRow("CONT, never one") << 1 << false;
+        QTest::addRow("TRIG, longer than its memo") << 2 << true;
+        QTest::addRow("GATE, longer than its memo") << 3 << true;
+        QTest::addRow("DC, short enough") << 4 << false;
+    }
+
+    // A mode's memo shows a scroll bar only where its text needs one, and the bar is
+    // drawn whole: its far edge as dark as the edge beside the text, not the page's ground.
+    void modeMemoScrollBars()
+    {
+        QFETCH(int, memo);
+        QFETCH(bool, scrollBar);
+        TestSession session;
+        Fg110TextPages::open(Fg110Page(1));
+        QWidget* p = page(Fg110Names::textPage(1));
+        QVERIFY(p && QTest::qWaitForWindowExposed(p));
+        QScrollBar* bar = p->findChild<QPlainTextEdit*>(ObjectNames::noteMemo(memo))->verticalScrollBar();
+        QCOMPARE(bar->isVisible(), scrollBar);
+        if (!scrollBar)
+            return;
+        const QImage drawn = bar->grab().toImage();
+        const int ground = qGray(p->palette().color(QPalette::Window).rgb());
+        const int middle = drawn.height() / 2;
+        for (const QPoint edge : {QPoint(0, middle), QPoint(drawn.width() - 1, middle), QPoint(drawn.width() / 2, 0),
+                                  QPoint(drawn.width() / 2, drawn.height() - 1)})
+            QVERIFY2(qGray(drawn.pixel(edge)) < ground - 30,
+                     qPrintable(QStringLiteral("no edge at %1, %2").arg(edge.x()).arg(edge.y())));
     }
 
     void closing_data()

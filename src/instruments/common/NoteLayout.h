@@ -27,7 +27,7 @@ struct NoteBlock {
     bool bold = false;
     QColor color = Qt::black;
     QStringList lines{};
-    bool scrollBar = false;                                 // a scrolling memo's vertical scroll bar
+    bool scrollBar = false; // a scrolling memo's vertical scroll bar, shown while its text is longer than it
     QString picture = QStringLiteral("glyphs/step_marker"); // a marker's drawing
 };
 

@@ -6,6 +6,7 @@
 #include "platform/WindowsFonts.h"
 #include "widgets/ButtonGlyph.h"
 #include "widgets/Decorative.h"
+#include "widgets/EdgedScrollBar.h"
 #include "widgets/TextColor.h"
 
 #include <QFrame>
@@ -63,7 +64,10 @@ QWidget* makeBlock(const NoteBlock& block, QWidget* parent)
             memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             memo->setFocusPolicy(Qt::TabFocus);
             memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            memo->setVerticalScrollBarPolicy(block.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            // A bar only where the text is longer than the memo; drawn whole, since the
+            // memo has no frame to close it.
+            memo->setVerticalScrollBar(new EdgedScrollBar(Qt::Vertical));
+            memo->setVerticalScrollBarPolicy(block.scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         } else {
             // The lines are laid out as they should read; a block never rewraps them.
             memo->setLineWrapMode(QPlainTextEdit::NoWrap);
