@@ -11,9 +11,11 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextFrame>
 #include <QVBoxLayout>
 
 namespace {
@@ -23,6 +25,8 @@ constexpr QSize HelpSize{560, 470};
 // Room between a key and its meaning, and above each row of keys.
 constexpr int KeyGap = 12;
 constexpr int KeyRowSpacing = 6;
+// Room below the last row, scrolled to the end, as below any paragraph.
+constexpr int EndMargin = 12;
 
 // The content as a document: a heading per section, its paragraphs, and its keys, one
 // paragraph each, the key in bold and its meaning after a tab, in a column of its own
@@ -66,6 +70,15 @@ void alignMeanings(QTextDocument* document)
     }
 }
 
+// The last row stands as clear of the bottom edge as the first of the top one: the
+// document's own margin, and a paragraph's room below it.
+void keepRoomAtTheEnd(QTextDocument* document)
+{
+    QTextFrameFormat format = document->rootFrame()->frameFormat();
+    format.setBottomMargin(document->documentMargin() + EndMargin);
+    document->rootFrame()->setFrameFormat(format);
+}
+
 } // namespace
 
 HelpWindow* HelpWindow::showHelp()
@@ -92,11 +105,20 @@ HelpWindow::HelpWindow()
     text->setObjectName(ObjectNames::helpText);
     text->setAccessibleName(content.caption);
     // Read with the arrow keys (a screen reader follows the caret), never typed into;
-    // Tab leaves it for the button.
+    // Tab leaves it for the button. Nothing can be typed, so no caret is drawn: it would
+    // blink before the first word as if asking for text. It still moves, unseen, and a
+    // screen reader still follows it line by line.
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text->setCursorWidth(0);
     text->setTabChangesFocus(true);
     text->setHtml(asHtml(content, keyColumnWidth(content, text->font())));
     alignMeanings(text->document());
+    keepRoomAtTheEnd(text->document());
+    // The caret brings its line just into view; on the last line, the room below it too.
+    connect(text, &QTextBrowser::cursorPositionChanged, text, [text] {
+        if (text->textCursor().block() == text->document()->lastBlock())
+            text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+    });
 
     auto* close = new QPushButton(content.closeText, this);
     close->setObjectName(ObjectNames::helpCloseButton);
