@@ -7,13 +7,12 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/ReadingText.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTextBlock>
-#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextFrame>
 #include <QVBoxLayout>
@@ -101,24 +100,15 @@ HelpWindow::HelpWindow()
     setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 13));
     resize(HelpSize);
 
-    auto* text = new QTextBrowser(this);
+    auto* text = new ReadingText(this);
     text->setObjectName(ObjectNames::helpText);
     text->setAccessibleName(content.caption);
-    // Read with the arrow keys (a screen reader follows the caret), never typed into;
-    // Tab leaves it for the button. Nothing can be typed, so no caret is drawn: it would
-    // blink before the first word as if asking for text. It still moves, unseen, and a
-    // screen reader still follows it line by line.
-    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    text->setCursorWidth(0);
+    // Read with the arrow keys (a screen reader follows the caret, which is not drawn),
+    // never typed into; Tab leaves it for the button.
     text->setTabChangesFocus(true);
     text->setHtml(asHtml(content, keyColumnWidth(content, text->font())));
     alignMeanings(text->document());
     keepRoomAtTheEnd(text->document());
-    // The caret brings its line just into view; on the last line, the room below it too.
-    connect(text, &QTextBrowser::cursorPositionChanged, text, [text] {
-        if (text->textCursor().block() == text->document()->lastBlock())
-            text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
-    });
 
     auto* close = new QPushButton(content.closeText, this);
     close->setObjectName(ObjectNames::helpCloseButton);

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
@@ -363,8 +364,9 @@ private slots:
     }
 
     // The help is read, not written: no caret shows before its first word, yet the arrows
-    // still move the point a screen reader reads from, and the end of the text, reached
-    // from the keyboard, shows its last row clear of the bottom edge.
+    // still move the point a screen reader reads from, the text scrolling under it as it
+    // goes down, and the end of the text, reached from the keyboard, shows its last row
+    // clear of the bottom edge.
     void helpShowsNoCaret()
     {
         QWidget* help = HelpWindow::showHelp();
@@ -379,9 +381,12 @@ private slots:
         key(Qt::Key_Backtab);
         QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(text)->textInterface();
         const int start = read->cursorPosition();
+        const QRect caret = text->cursorRect();
         for (int line = 0; line < 3; ++line)
             key(Qt::Key_Down);
         QVERIFY(read->cursorPosition() > start);
+        QVERIFY(text->verticalScrollBar()->value() > 0);
+        QCOMPARE(text->cursorRect().top(), caret.top());
         key(Qt::Key_End, Qt::ControlModifier);
         QVERIFY2(text->viewport()->height() - text->cursorRect().bottom() >= 12,
                  qPrintable(QString::number(text->viewport()->height() - text->cursorRect().bottom())));
