@@ -7,6 +7,8 @@
 #include "platform/WindowsFonts.h"
 #include "widgets/Decorative.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -14,10 +16,11 @@
 namespace {
 
 // Lettering drawn twice, a white copy one pixel right and below and the black copy over
-// it, so that it reads as engraved.
-void addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize size, const QFont& font,
-                 const QString& name)
+// it, so that it reads as engraved. Returns the two copies, the black one last.
+QList<QLabel*> addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize size, const QFont& font,
+                           const QString& name)
 {
+    QList<QLabel*> copies;
     for (const bool black : {false, true}) {
         auto* label = new QLabel(text, parent);
         if (!black)
@@ -34,8 +37,23 @@ void addEngraved(QWidget* parent, const QString& text, QPoint blackAt, QSize siz
             label->move(at);
             label->adjustSize();
         }
+        copies.append(label);
     }
+    return copies;
 }
+
+// Centres a label's text on the vertical line at `x` of its parent, leaving the label
+// where it is: the label's box need not be centred, nor its text as wide as the box.
+void centreTextOn(QLabel* label, int x)
+{
+    const int offCentre = 2 * x - (2 * label->x() + label->width());
+    label->setContentsMargins(std::max(offCentre, 0), 0, std::max(-offCentre, 0), 0);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+// Where the credits' captions and names start.
+constexpr int CaptionsLeft = 88;
+constexpr int NamesLeft = 136;
 
 } // namespace
 
@@ -64,7 +82,12 @@ void AboutBox::buildContents()
         return;
     m_built = true;
     const QFont title = WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 24, true);
-    addEngraved(this, QStringLiteral("TRIVANE 1.0"), {113, 20}, {160, 29}, title, QStringLiteral("Titulo"));
+    // The title's box lies left of the centre, and its lettering is narrower than the box:
+    // the lettering is centred on the box (the white copy one pixel right, as always).
+    const QList<QLabel*> titleCopies =
+        addEngraved(this, QStringLiteral("TRIVANE 1.0"), {113, 20}, {160, 29}, title, QStringLiteral("Titulo"));
+    for (QLabel* copy : titleCopies)
+        centreTextOn(copy, width() / 2 + (copy == titleCopies.first() ? 1 : 0));
 
     for (const QPoint at : {QPoint(4, 5), QPoint(360, 5)}) {
         auto* emblem = new QLabel(this);
@@ -78,15 +101,16 @@ void AboutBox::buildContents()
     bevel->setGeometry(57, 57, 293, 113);
 
     auto* autor = new QLabel(QStringLiteral("Autor: "), this);
-    autor->move(88, 70);
+    autor->move(CaptionsLeft, 70);
+    // The two captions start on one line, and the three names on another.
     auto* coordinado = new QLabel(QStringLiteral("Coordinado por:"), this);
-    coordinado->move(86, 105);
+    coordinado->move(CaptionsLeft, 105);
 
     const AboutCredits& credits = aboutCredits();
     const QFont names = WindowsFonts::pixels(QStringLiteral("Times New Roman"), 15, true);
-    addEngraved(this, credits.author, {136, 69}, {}, names, QStringLiteral("Autor"));
-    addEngraved(this, credits.coordinators[0], {135, 126}, {}, names, QStringLiteral("Coordinador1"));
-    addEngraved(this, credits.coordinators[1], {134, 146}, {}, names, QStringLiteral("Coordinador2"));
+    addEngraved(this, credits.author, {NamesLeft, 69}, {}, names, QStringLiteral("Autor"));
+    addEngraved(this, credits.coordinators[0], {NamesLeft, 126}, {}, names, QStringLiteral("Coordinador1"));
+    addEngraved(this, credits.coordinators[1], {NamesLeft, 146}, {}, names, QStringLiteral("Coordinador2"));
 
     auto* aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
     aceptar->setObjectName(ObjectNames::aboutAcceptButton);

@@ -7,13 +7,14 @@
 #include "core/Navigation.h"
 #include "core/ObjectNames.h"
 #include "platform/WindowsFonts.h"
+#include "widgets/ReadingText.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBlock>
-#include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextFrame>
 #include <QVBoxLayout>
 
 namespace {
@@ -23,6 +24,8 @@ constexpr QSize HelpSize{560, 470};
 // Room between a key and its meaning, and above each row of keys.
 constexpr int KeyGap = 12;
 constexpr int KeyRowSpacing = 6;
+// Room below the last row, scrolled to the end, as below any paragraph.
+constexpr int EndMargin = 12;
 
 // The content as a document: a heading per section, its paragraphs, and its keys, one
 // paragraph each, the key in bold and its meaning after a tab, in a column of its own
@@ -66,6 +69,15 @@ void alignMeanings(QTextDocument* document)
     }
 }
 
+// The last row stands as clear of the bottom edge as the first of the top one: the
+// document's own margin, and a paragraph's room below it.
+void keepRoomAtTheEnd(QTextDocument* document)
+{
+    QTextFrameFormat format = document->rootFrame()->frameFormat();
+    format.setBottomMargin(document->documentMargin() + EndMargin);
+    document->rootFrame()->setFrameFormat(format);
+}
+
 } // namespace
 
 HelpWindow* HelpWindow::showHelp()
@@ -88,15 +100,15 @@ HelpWindow::HelpWindow()
     setFont(WindowsFonts::pixels(QStringLiteral("MS Sans Serif"), 13));
     resize(HelpSize);
 
-    auto* text = new QTextBrowser(this);
+    auto* text = new ReadingText(this);
     text->setObjectName(ObjectNames::helpText);
     text->setAccessibleName(content.caption);
-    // Read with the arrow keys (a screen reader follows the caret), never typed into;
-    // Tab leaves it for the button.
-    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Read with the arrow keys (a screen reader follows the caret, which is not drawn),
+    // never typed into; Tab leaves it for the button.
     text->setTabChangesFocus(true);
     text->setHtml(asHtml(content, keyColumnWidth(content, text->font())));
     alignMeanings(text->document());
+    keepRoomAtTheEnd(text->document());
 
     auto* close = new QPushButton(content.closeText, this);
     close->setObjectName(ObjectNames::helpCloseButton);

@@ -21,9 +21,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <functional>
 
 namespace {
@@ -359,6 +361,35 @@ private slots:
         for (const HelpSection& section : helpContent().sections)
             for (const HelpKey& key : section.keys)
                 QVERIFY2(heard.contains(key.keys + '\t' + key.action), qPrintable(key.keys));
+    }
+
+    // The help is read, not written: no caret shows before its first word, yet the arrows
+    // still move the point a screen reader reads from, the text scrolling under it as it
+    // goes down, and the end of the text, reached from the keyboard, shows its last row
+    // clear of the bottom edge.
+    void helpShowsNoCaret()
+    {
+        QWidget* help = HelpWindow::showHelp();
+        QApplication::setActiveWindow(help);
+        auto* text = help->findChild<QTextBrowser*>(ObjectNames::helpText);
+        QCOMPARE(QApplication::focusWidget(), text);
+        const QImage focused = text->viewport()->grab().toImage();
+        key(Qt::Key_Tab);
+        QVERIFY(!text->hasFocus());
+        QCOMPARE(text->viewport()->grab().toImage(), focused);
+
+        key(Qt::Key_Backtab);
+        QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(text)->textInterface();
+        const int start = read->cursorPosition();
+        const QRect caret = text->cursorRect();
+        for (int line = 0; line < 3; ++line)
+            key(Qt::Key_Down);
+        QVERIFY(read->cursorPosition() > start);
+        QVERIFY(text->verticalScrollBar()->value() > 0);
+        QCOMPARE(text->cursorRect().top(), caret.top());
+        key(Qt::Key_End, Qt::ControlModifier);
+        QVERIFY2(text->viewport()->height() - text->cursorRect().bottom() >= 12,
+                 qPrintable(QString::number(text->viewport()->height() - text->cursorRect().bottom())));
     }
 
     // "&Ayuda" opens one help window at a time, in front; Esc, "&Cerrar" (Alt+C) and the

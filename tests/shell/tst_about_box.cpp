@@ -135,6 +135,49 @@ private slots:
             QVERIFY2(seen.hasAceptar, showing);
         }
     }
+
+    // Where the lettering stands, as the box is seen (at any scale): the title's ink
+    // centred on the box, and the coordinators' names starting where the author's does.
+    void lettering_data()
+    {
+        QTest::addColumn<QRect>("band"); // where the copy's black ink is looked for
+        QTest::addColumn<QString>("lines");
+        QTest::addRow("the title") << QRect(50, 20, 310, 29) << "centred on the box";
+        QTest::addRow("the first coordinator") << QRect(130, 126, 210, 18) << "under the author";
+        QTest::addRow("the second coordinator") << QRect(130, 146, 210, 18) << "under the author";
+    }
+    void lettering()
+    {
+        QFETCH(QRect, band);
+        QFETCH(QString, lines);
+        TestSession session;
+        QWidget* about = anyWindow(ObjectNames::aboutBox);
+        about->show();
+        const QPixmap grabbed = about->grab();
+        about->hide();
+        const QImage seen = grabbed.toImage();
+        const qreal ratio = grabbed.devicePixelRatio();
+        // The black ink's first and last columns in a band, in device pixels.
+        const auto ink = [&](QRect logical) {
+            const QRect rect(QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
+                             QPoint(qRound(logical.right() * ratio), qRound(logical.bottom() * ratio)));
+            int left = rect.right(), right = rect.left();
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    if (qGray(seen.pixel(x, y)) < 64) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return std::pair{left, right};
+        };
+        const auto [left, right] = ink(band);
+        QVERIFY2(left < right, "the band holds black lettering");
+        if (lines == "centred on the box") {
+            const qreal offCentre = (left + right + 1) / 2.0 - about->width() * ratio / 2;
+            QVERIFY2(std::abs(offCentre) <= ratio, qPrintable(QString::number(offCentre)));
+        } else
+            QCOMPARE(left, ink(QRect(130, 69, 210, 18)).first);
+    }
 };
 
 TRIVANE_AUDIO_TEST_MAIN(AboutBoxTest)

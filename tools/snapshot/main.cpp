@@ -435,6 +435,13 @@ int main(int argc, char** argv)
     }
     if (HelpWindow* help = HelpWindow::showHelp()) {
         save(help, QStringLiteral("help"));
+        // Read to the end from the keyboard: the last row and the room below it.
+        if (QWidget* text = help->findChild<QWidget*>(ObjectNames::helpText)) {
+            text->setFocus();
+            QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+            QApplication::sendEvent(text, &end);
+            save(help, QStringLiteral("help-end"));
+        }
         delete help;
     }
     snap<AboutBox>("about");
