@@ -8,10 +8,8 @@
 // Where everything on the FG110's liquid-crystal display lies, in picture pixels of the
 // panel's picture ("panels/fg110", which prints the display at the factory settings with
 // these very places): the live display is drawn over the picture's and looks like it.
+// The glass itself is `Fg110PanelPlaces::display`, with a 1 px black edge on its border.
 namespace Fg110DisplayLayout {
-
-// The glass, with its 1 px black edge on the border.
-inline constexpr QRectF glass{32, 22, 282, 65};
 
 // A word of the crystal: what the model calls it, what is printed, where its baseline
 // starts. All are 7 px bold type.

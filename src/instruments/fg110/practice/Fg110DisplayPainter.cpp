@@ -73,7 +73,8 @@ void paintWords(QPainter& p, const auto& words, const QString& lit)
     }
 }
 
-// One cycle of the waveform's sign, `width` wide and `height` high, its middle at the origin.
+// One cycle of the waveform's sign, as wide and high as the layout's signs, starting at
+// the origin on its middle line.
 QPainterPath waveformSign(Fg110Waveform w)
 {
     const double h = L::signHeight / 2, q = L::signWidth / 4;
@@ -143,7 +144,7 @@ int cellOfCharacter(const QString& value, int index)
 // `blankCell` (of the text, from its first) shows only its point.
 void paintCells(QPainter& p, const QString& text, int blankCell)
 {
-    QList<SevenSegment::Segments> cells = SevenSegment::cellsOf(text);
+    const QList<SevenSegment::Segments> cells = SevenSegment::cellsOf(text);
     const int cellCount = Fg110Display::cells;
     const int firstTextCell = cellCount - int(cells.size());
     const double slant = -std::tan(L::cellSlantDegrees * M_PI / 180);
@@ -172,7 +173,7 @@ void paintGlass(QPainter& p, bool lit)
     lcd.setColorAt(1, lit ? QColor(0x8d, 0x9e, 0x7b) : QColor(0x5d, 0x68, 0x52));
     p.setPen(QPen(QColor(0x0c, 0x0d, 0x0e), 1));
     p.setBrush(lcd);
-    p.drawRoundedRect(L::glass, 1.5, 1.5);
+    p.drawRoundedRect(QRectF(Fg110PanelPlaces::display), 1.5, 1.5);
 }
 
 // The light on the glass, over everything drawn on it.
@@ -184,7 +185,7 @@ void paintGlare(QPainter& p)
     glare.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glare);
-    p.drawRect(L::glass.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawRect(QRectF(Fg110PanelPlaces::display).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void paintLamp(QPainter& p, QPoint centre, bool lit)
