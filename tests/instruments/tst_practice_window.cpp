@@ -510,6 +510,30 @@ private slots:
         QVERIFY(litKeys().isEmpty());
     }
 
+    void hintLightsPowerWhileOff_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("powerLit");
+        QTest::addRow("as the window opens") << QStringList{} << true;
+        QTest::addRow("switched on") << QStringList{"TeclaPower"} << false;
+    }
+
+    // The keys a hint lights start from where the student stands: with the generator
+    // off, POWER is lit with the keys of an exercise that does not name it.
+    void hintLightsPowerWhileOff()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, powerLit);
+        QWidget* practice = open();
+        for (const QString& step : steps)
+            act(practice, step);
+        QTest::mouseClick(practice->findChild<QToolButton*>("Ejercicio3"), Qt::LeftButton);
+        Driving::press(practice, PracticeNames::hintButton);
+        Driving::press(practice, PracticeNames::hintButton);
+        QCOMPARE(practice->findChild<PanelKeyButton*>("TeclaPower")->isLit(), powerLit);
+        QVERIFY(practice->findChild<PanelKeyButton*>("TeclaFunc")->isLit());
+    }
+
     void demonstrationPlaysTheSolution_data()
     {
         QTest::addColumn<int>("exercise");      // from 1
