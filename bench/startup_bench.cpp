@@ -407,6 +407,9 @@ int runPracticeKeys(int argc, char** argv)
         return 1;
     PracticeWindow* practice = PracticeWindow::open(fg110PracticeDefinition());
     settle();
+    // The window opens on the generator switched off: POWER first, as a student does.
+    for (int key : practice->model().keysBeforeSequence())
+        practice->panel()->press(key);
     QWidget* panel = practice->panel();
     QWidget* scope = practice->findChild<QWidget*>(QLatin1String(PracticeNames::oscilloscope));
     QList<QWidget*> keys;

@@ -24,7 +24,12 @@ constexpr double TickHalfLength = 0.07; // of a division
 constexpr int TraceWidth = 2;           // logical pixels, a whole number of device pixels at whole scales
 constexpr int GlowWidth = 6;
 
+constexpr double MarkerLength = 7;     // logical pixels, the ground marker's reach into the margin
+constexpr double MarkerHalfHeight = 4; // logical pixels
+
 const QString Name = QStringLiteral("Osciloscopio");
+// The channel the output is connected to, printed with its scale and marking its 0 V.
+const QString Channel = QStringLiteral("CH1");
 // Printed by the input, as on a scope whose input is terminated in 50 Ω.
 const QString InputMark = QStringLiteral("entrada 50 \u03a9");
 
@@ -116,7 +121,23 @@ void Oscilloscope::paintEvent(QPaintEvent*)
     paintGraticule(painter, screen);
     paintTrace(painter, screen);
     painter.restore();
+    paintGroundMarker(painter, screenRect());
     paintLabels(painter, screenRect());
+}
+
+// A small arrow in the margin pointing at the channel's 0 V line, as a bench scope marks
+// where its ground lies; it stands wherever the scale puts 0 V.
+void Oscilloscope::paintGroundMarker(QPainter& painter, const QRectF& screen) const
+{
+    const double y = pointAt(0, 0).y();
+    const double tip = screen.left() - 1;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Phosphor);
+    painter.drawPolygon(QPolygonF{QPointF(tip, y), QPointF(tip - MarkerLength, y - MarkerHalfHeight),
+                                  QPointF(tip - MarkerLength, y + MarkerHalfHeight)});
+    painter.restore();
 }
 
 // One-pixel lines through the middle of whole pixels: the divisions, the border, and
@@ -180,8 +201,15 @@ void Oscilloscope::paintLabels(QPainter& painter, const QRectF& screen) const
     const QRectF strip(screen.left(), screen.bottom() + Margin / 2.0, screen.width(), fontMetrics().height());
     painter.setPen(LabelText);
     painter.drawText(strip, Qt::AlignHCenter | Qt::AlignVCenter, InputMark);
-    if (m_signal.output == ScopeSignal::Output::None)
-        return;
-    painter.drawText(strip, Qt::AlignLeft | Qt::AlignVCenter, timebaseLabel(m_scale.secondsPerDivision));
-    painter.drawText(strip, Qt::AlignRight | Qt::AlignVCenter, verticalLabel(m_scale.voltsPerDivision));
+    // The channel's name in its trace's colour, before its V/div.
+    double channelRight = strip.right();
+    if (m_signal.output != ScopeSignal::Output::None) {
+        painter.drawText(strip, Qt::AlignLeft | Qt::AlignVCenter, timebaseLabel(m_scale.secondsPerDivision));
+        const QString vertical = verticalLabel(m_scale.voltsPerDivision);
+        painter.drawText(strip, Qt::AlignRight | Qt::AlignVCenter, vertical);
+        channelRight -= fontMetrics().horizontalAdvance(vertical) + fontMetrics().averageCharWidth();
+    }
+    painter.setPen(Phosphor);
+    painter.drawText(QRectF(strip.left(), strip.top(), channelRight - strip.left(), strip.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, Channel);
 }

@@ -9,7 +9,8 @@
 
 // An oscilloscope's screen showing one signal: 10 × 8 divisions with a graticule, the
 // trace in phosphor green, and below the screen the timebase and the V/div it chose
-// ("0.2 ms/div", "1 V/div"), with "entrada 50 Ω" between them. It knows nothing of what
+// ("0.2 ms/div", "CH1 1 V/div", the channel in the trace's colour), with "entrada 50 Ω"
+// between them; a small arrow of the trace's colour at the left edge marks 0 V. It knows nothing of what
 // makes the signal. Everything is drawn in device pixels, so that grid lines and flat
 // stretches of the trace fall on whole pixels at any scale. A screen reader hears
 // "Osciloscopio" and, as its description, what the screen shows in words
@@ -41,6 +42,7 @@ private:
     int labelStripHeight() const;
     void paintGraticule(QPainter& painter, const ScopeScreen& screen) const;
     void paintTrace(QPainter& painter, const ScopeScreen& screen);
+    void paintGroundMarker(QPainter& painter, const QRectF& screen) const;
     void paintLabels(QPainter& painter, const QRectF& screen) const;
 
     ScopeSignal m_signal;

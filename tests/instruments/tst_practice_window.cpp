@@ -11,6 +11,7 @@
 #include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fg110/Fg110Catalogues.h"
 #include "instruments/fg110/Fg110ObjectNames.h"
+#include "platform/Pictures.h"
 
 #include "widgets/Oscilloscope.h"
 
@@ -27,6 +28,31 @@
 #include <memory>
 
 namespace {
+
+int meanLightness(const QImage& image)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += image.pixelColor(x, y).lightness();
+    return int(sum / std::max(1, image.width() * image.height()));
+}
+
+// The share of pixels where two pictures of one size differ visibly.
+double shareOfPixelsUnlike(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 1;
+    int unlike = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            unlike +=
+                std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()), std::abs(p.blue() - q.blue())})
+                > 48;
+        }
+    return double(unlike) / (a.width() * a.height());
+}
 
 QList<std::pair<QObject*, QAccessible::Event>> accessibleEvents; // what a screen reader is told
 QList<QObject*> descriptionChanges;                              // the object of each accessible description change
@@ -146,11 +172,20 @@ class PracticeWindowTest : public InstrumentTestCase {
             qWarning("the demonstration did not start");
         return demonstration;
     }
+    // The window as it opens, its generator standing switched off.
     QWidget* open()
     {
         TestSession::choose(fg110, ObjectNames::practiceMenuItem);
         TestSession::settle();
         return TestSession::window(Fg110Names::practice);
+    }
+    // The window opened and the generator switched on with POWER, as a student starts.
+    QWidget* openSwitchedOn()
+    {
+        QWidget* practice = open();
+        if (practice)
+            act(practice, "TeclaPower");
+        return practice;
     }
 
 public:
@@ -173,6 +208,33 @@ private slots:
         const QSize outer = first->frameGeometry().size();
         QVERIFY2(outer.width() <= 1024 && outer.height() <= 768,
                  qPrintable(QString("%1x%2").arg(outer.width()).arg(outer.height())));
+    }
+
+    // The window opens on a generator switched off, as it stands on a bench: its display
+    // dark, the oscilloscope with no signal. POWER, clicked, brings the factory reading,
+    // drawn as the panel's picture shows it, and the silent output's flat line.
+    void opensSwitchedOff()
+    {
+        QWidget* practice = open();
+        auto* panel = practice->findChild<PracticePanel*>();
+        auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
+        const QRect display = panel->display()->geometry();
+        QCOMPARE(reading(practice), QString("apagado"));
+        QVERIFY(scope->tracePoints().isEmpty());
+        QCOMPARE(scope->accessibleDescription(), QString("Apagado"));
+        const QImage dark = panel->grab(display).toImage();
+
+        act(practice, "TeclaPower");
+        QCOMPARE(reading(practice), QString("1.000 kHz, FREQ, CONT, senoidal"));
+        QVERIFY(scope->accessibleDescription().startsWith("Sin señal: una línea plana en 0 V"));
+        QCOMPARE(scope->tracePoints().boundingRect().height(), 0.0);
+        const QImage lit = panel->grab(display).toImage();
+        QVERIFY(meanLightness(dark) + 20 < meanLightness(lit));
+        // The picture's display, at the panel's density.
+        const QPixmap picture = Pictures::get(QStringLiteral("panels/fg110"), panel->size());
+        const QTransform toPicture = QTransform::fromScale(picture.devicePixelRatio(), picture.devicePixelRatio());
+        const double unlike = shareOfPixelsUnlike(lit, picture.copy(toPicture.mapRect(display)).toImage());
+        QVERIFY2(unlike < 0.005, qPrintable(QString("%1 % of the display unlike the picture's").arg(unlike * 100)));
     }
 
     void keysDriveTheDisplay_data()
@@ -205,7 +267,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(QString, shown);
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         QVERIFY(practice);
         for (const QString& step : steps)
             act(practice, step);
@@ -216,7 +278,7 @@ private slots:
     // what the key did.
     void pressedKeyLooksPressed()
     {
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         auto* panel = practice->findChild<PracticePanel*>();
         auto* func = practice->findChild<PanelKeyButton*>("TeclaFunc");
         const QRect place = func->geometry();
@@ -252,7 +314,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(double, volts);
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         for (const QString& step : steps)
             act(practice, step);
         auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
@@ -283,7 +345,7 @@ private slots:
     void gateRunsWhileLocalIsHeld()
     {
         QFETCH(bool, bySpace);
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         for (const char* step : {"TeclaFreq", "Tecla1", "TeclaHz", "TeclaMode", "TeclaMode", "TeclaCh1"})
             act(practice, step);
         auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
@@ -328,7 +390,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(QString, heard);
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         auto* scope = practice->findChild<Oscilloscope*>(PracticeNames::oscilloscope);
         for (const QString& step : steps) {
             const QString before = scope->accessibleDescription();
@@ -360,7 +422,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(bool, shifted);
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         for (const QString& step : steps)
             act(practice, step);
         for (PanelKeyButton* key : practice->findChildren<PanelKeyButton*>()) {
@@ -396,7 +458,7 @@ private slots:
         QFETCH(int, exercise);
         QFETCH(QStringList, steps);
         QFETCH(QString, verdict);
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         auto* window = qobject_cast<PracticeWindow*>(practice);
         for (int n = 1; n < exercise; ++n)
             QTest::mouseClick(practice->findChild<QToolButton*>(PracticeNames::nextExercise), Qt::LeftButton);
@@ -448,16 +510,43 @@ private slots:
         QVERIFY(litKeys().isEmpty());
     }
 
+    void hintLightsPowerWhileOff_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("powerLit");
+        QTest::addRow("as the window opens") << QStringList{} << true;
+        QTest::addRow("switched on") << QStringList{"TeclaPower"} << false;
+    }
+
+    // The keys a hint lights start from where the student stands: with the generator
+    // off, POWER is lit with the keys of an exercise that does not name it.
+    void hintLightsPowerWhileOff()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, powerLit);
+        QWidget* practice = open();
+        for (const QString& step : steps)
+            act(practice, step);
+        QTest::mouseClick(practice->findChild<QToolButton*>("Ejercicio3"), Qt::LeftButton);
+        Driving::press(practice, PracticeNames::hintButton);
+        Driving::press(practice, PracticeNames::hintButton);
+        QCOMPARE(practice->findChild<PanelKeyButton*>("TeclaPower")->isLit(), powerLit);
+        QVERIFY(practice->findChild<PanelKeyButton*>("TeclaFunc")->isLit());
+    }
+
     void demonstrationPlaysTheSolution_data()
     {
         QTest::addColumn<int>("exercise");      // from 1
         QTest::addColumn<QStringList>("steps"); // the student's, before "Muéstramelo"
-        QTest::addRow("1 from the factory state") << 1 << QStringList{};
-        QTest::addRow("1 with CH1 on") << 1 << QStringList{"TeclaCh1"};
-        QTest::addRow("1 switched off") << 1 << QStringList{"TeclaCh1", "TeclaPower"};
-        QTest::addRow("4 from a ramp, SHIFT lit") << 4 << QStringList{"TeclaFunc", "TeclaFunc", "TeclaShift"};
-        QTest::addRow("9 while typing") << 9 << QStringList{"TeclaMode", "type:12"};
-        QTest::addRow("12 in the STORE prompt") << 12 << QStringList{"TeclaShift", "TeclaRecall"};
+        const QStringList on{"TeclaPower"};
+        QTest::addRow("1 as the window opens") << 1 << QStringList{};
+        QTest::addRow("7 as the window opens") << 7 << QStringList{};
+        QTest::addRow("1 from the factory state") << 1 << on;
+        QTest::addRow("1 with CH1 on") << 1 << on + QStringList{"TeclaCh1"};
+        QTest::addRow("1 switched off") << 1 << on + QStringList{"TeclaCh1", "TeclaPower"};
+        QTest::addRow("4 from a ramp, SHIFT lit") << 4 << on + QStringList{"TeclaFunc", "TeclaFunc", "TeclaShift"};
+        QTest::addRow("9 while typing") << 9 << on + QStringList{"TeclaMode", "type:12"};
+        QTest::addRow("12 in the STORE prompt") << 12 << on + QStringList{"TeclaShift", "TeclaRecall"};
     }
 
     // "Muéstramelo" (Alt+M) plays the solution on the panel from whatever state it is
@@ -560,7 +649,7 @@ private slots:
     // verdict's label, named by its text, raises an alert.
     void verdictAnnounced()
     {
-        QWidget* practice = open();
+        QWidget* practice = openSwitchedOn();
         act(practice, "TeclaCh1");
         accessibleEvents.clear();
         Driving::press(practice, PracticeNames::checkButton);

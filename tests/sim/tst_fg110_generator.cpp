@@ -52,6 +52,13 @@ Fg110Generator playSequence(int exercise, Fg110Generator generator = {})
     return playIds(fg110KeysBeforeSequence(generator) + fg110Exercises().at(exercise).sequence, generator);
 }
 
+// Whatever the display shows, a number or a word, fits its digit cells.
+bool fitsTheCells(const Fg110Display& display)
+{
+    return fg110CellsTaken(display.value) <= Fg110Display::cells
+           && fg110CellsTaken(display.word) <= Fg110Display::cells;
+}
+
 } // namespace
 
 class Fg110GeneratorTest : public QObject {
@@ -285,7 +292,9 @@ void Fg110GeneratorTest::displayAfterKeys()
 {
     QFETCH(QString, keys);
     QFETCH(QString, reading);
-    QCOMPARE(play(keys).display().reading(), reading);
+    const Fg110Display display = play(keys).display();
+    QCOMPARE(display.reading(), reading);
+    QVERIFY(fitsTheCells(display));
 }
 
 void Fg110GeneratorTest::blinkingDigit_data()
@@ -396,23 +405,29 @@ void Fg110GeneratorTest::randomKeysKeepEveryLimit()
             QVERIFY(s.frequency >= 1e-6 * (1 - slack) && s.frequency <= (fast ? 2e6 : 1e5) * (1 + slack));
             QVERIFY(s.duty >= 5 && s.duty <= 95 && s.burst >= 1 && s.burst <= 9999 && std::abs(s.phase) <= 10000);
             QVERIFY(s.scaling >= 0.001 - slack && s.scaling <= 9.999 + slack);
+            QVERIFY2(fitsTheCells(generator.display()), qPrintable(generator.display().reading()));
         }
     }
 }
 
-// Every exercise from the factory state, from the state each exercise's solution leaves,
-// and from states a student leaves half-way: off, SHIFT lit, typing, a prompt, "Err".
+// Every exercise from the factory state, from the generator switched off as the practice
+// opens it, from the state each exercise's solution leaves, and from states a student
+// leaves half-way: off, SHIFT lit, typing, a prompt, "Err".
+constexpr int fromFactory = -1;
+constexpr int fromSwitchedOff = -2;
+
 void Fg110GeneratorTest::hintSequenceMeetsItsExercise_data()
 {
     QTest::addColumn<int>("exercise");
     QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("after"); // the exercise whose solution comes before the start keys; -1 none
+    QTest::addColumn<int>("after"); // the exercise whose solution comes before the start keys, or one of the above
     const int count = int(fg110Exercises().size());
     const QStringList halfWay = {"POWER",          "FREQ 5 SHIFT", "MODE MODE FUNC 1 2",
                                  "SHIFT RECALL",   "RECALL",       "SHIFT PHASE",
                                  "MODE SHIFT 5 >", "SHIFT 4",      "FUNC FUNC FUNC FUNC SHIFT PHASE"};
     for (int i = 0; i < count; ++i) {
-        QTest::addRow("%d from the factory state", i + 1) << i << QString() << -1;
+        QTest::addRow("%d from the factory state", i + 1) << i << QString() << fromFactory;
+        QTest::addRow("%d from the generator switched off", i + 1) << i << QString() << fromSwitchedOff;
         for (int before = 0; before < count; ++before)
             QTest::addRow("%d after %d", i + 1, before + 1) << i << QString() << before;
         for (const QString& keys : halfWay)
@@ -426,13 +441,18 @@ void Fg110GeneratorTest::hintSequenceMeetsItsExercise()
     QFETCH(QString, start);
     QFETCH(int, after);
     const auto& e = fg110Exercises().at(exercise);
-    const Fg110Generator before = play(start, after < 0 ? Fg110Generator() : playSequence(after));
+    const Fg110Generator before = play(start, after == fromFactory       ? Fg110Generator()
+                                              : after == fromSwitchedOff ? Fg110Generator::switchedOff()
+                                                                         : playSequence(after));
     QCOMPARE(e.differences(playSequence(exercise, before)), QStringList());
     QVERIFY(!e.isMetBy(Fg110Generator()));
+    QVERIFY(!e.isMetBy(Fg110Generator::switchedOff()));
     // An exercise's solution leaves the generator on, its SHIFT lamp out: the next
-    // sequence starts there without a key before it, as the student reads it.
+    // sequence starts there without a key before it, as the student reads it; switched
+    // off, POWER comes first.
     if (start.isEmpty())
-        QCOMPARE(fg110KeysBeforeSequence(before), QList<int>());
+        QCOMPARE(fg110KeysBeforeSequence(before),
+                 after == fromSwitchedOff ? QList<int>{int(Fg110Key::Power)} : QList<int>());
 }
 
 void Fg110GeneratorTest::metWhateverItDoesNotAsk_data()

@@ -161,6 +161,30 @@ private slots:
         QCOMPARE(scope.widget.accessibleDescription(), description);
     }
 
+    void groundMarkerAtZeroVolts_data()
+    {
+        QTest::addColumn<ScopeSignal>("signal");
+        QTest::newRow("off") << withOutput(ScopeSignal::Output::None);
+        QTest::newRow("square") << square(0.5);
+    }
+
+    // A small arrow in the left margin, in the trace's green, points at the 0 V line and
+    // at nothing else.
+    void groundMarkerAtZeroVolts()
+    {
+        QFETCH(ScopeSignal, signal);
+        Scope scope(signal);
+        const QImage picture = scope.widget.grab().toImage();
+        const int x = int(scope.widget.screenRect().left()) - 3;
+        const int zero = int(scope.widget.pointAt(0, 0).y());
+        const auto green = [&](int y) {
+            const QColor c = picture.pixelColor(x, y);
+            return c.green() > 180 && c.red() < 160;
+        };
+        QVERIFY(green(zero));
+        QVERIFY(!green(zero - 8) && !green(zero + 8));
+    }
+
     void describesTheScreen_data()
     {
         QTest::addColumn<ScopeSignal>("signal");

@@ -2,6 +2,15 @@
 
 #include <QStringList>
 
+int fg110CellsTaken(const QString& text)
+{
+    int cells = 0;
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] != QLatin1Char('.') || i == 0 || text[i - 1] == QLatin1Char('.'))
+            ++cells;
+    return cells;
+}
+
 QString fg110WaveformName(Fg110Waveform waveform)
 {
     switch (waveform) {

@@ -7,6 +7,8 @@
 // What the FG110's display shows at one moment, as data for whoever draws it. The value
 // and the word are written in characters a seven-segment digit can show.
 struct Fg110Display {
+    static constexpr int cells = 7; // the digit cells; whatever is shown or typed fits them
+
     bool lit = true;   // false while the generator is off: nothing below is shown
     QString value;     // "1.000", or what is being typed; empty while a word is shown
     QString word;      // "rEcALL", "StorE", "ScALE", "AdrS", "brSt", "SLoPE", "PoS", "nEg", "Err"
@@ -23,6 +25,10 @@ struct Fg110Display {
     // What a screen reader says: "1.000 kHz, FREQ, CONT, senoidal".
     QString reading() const;
 };
+
+// The cells a text takes on the display: every character one, but a point sits on the
+// cell before it (a point at the start takes a blank cell of its own).
+int fg110CellsTaken(const QString& text);
 
 // The waveform's name in the reading: "senoidal", "cuadrada", "rampa", "triangular", "pulsos".
 QString fg110WaveformName(Fg110Waveform waveform);

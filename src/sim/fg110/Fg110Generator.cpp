@@ -43,20 +43,6 @@ double largestWeight(const ShownNumber& n)
     return 0;
 }
 
-// The display's digit cells; a typed entry fills no more.
-constexpr int displayCells = 7;
-
-// The cells a text takes on the display: every character one, but a point sits on the
-// cell before it (a point at the start takes a blank cell of its own).
-int cellsTaken(const QString& text)
-{
-    int cells = 0;
-    for (int i = 0; i < text.size(); ++i)
-        if (text[i] != QLatin1Char('.') || i == 0 || text[i - 1] == QLatin1Char('.'))
-            ++cells;
-    return cells;
-}
-
 // Where one knob step from `value` by `step` lands, or nothing. A step that would pass a
 // bound stops on it only when the bound is of the stepped digit's order (so the knob
 // never jumps decades down to the lowest value), and does nothing otherwise.
@@ -73,6 +59,13 @@ std::optional<double> knobTarget(double value, double step, double lowest, doubl
 }
 
 } // namespace
+
+Fg110Generator Fg110Generator::switchedOff()
+{
+    Fg110Generator generator;
+    generator.m_on = false;
+    return generator;
+}
 
 void Fg110Generator::press(Fg110Key key)
 {
@@ -277,7 +270,7 @@ void Fg110Generator::type(Fg110Key key)
         typed += QLatin1Char('.');
     else if (key == Fg110Key::Sign)
         typed = typed.startsWith(QLatin1Char('-')) ? typed.mid(1) : QLatin1Char('-') + typed;
-    if (cellsTaken(typed) <= displayCells)
+    if (fg110CellsTaken(typed) <= Fg110Display::cells)
         m_typed = typed;
 }
 

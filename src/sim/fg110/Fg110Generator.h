@@ -18,6 +18,10 @@ public:
     static constexpr int memoryCount = 10;
     static constexpr int errorMilliseconds = 1000;
 
+    // A generator as it stands on a bench before anyone switches it on: off, its factory
+    // settings waiting for POWER. A default-made one is already on.
+    static Fg110Generator switchedOff();
+
     void press(Fg110Key key);
     // A key let go: LOCAL/MAN TRIG closes GATE's gate.
     void release(Fg110Key key);

@@ -45,7 +45,13 @@ int Fg110Model::exerciseCount() const
 ExerciseText Fg110Model::exercise(int n) const
 {
     const auto& e = fg110Exercises().at(n);
-    return {e.statement, e.whichKeys, e.keysToLight, e.sequenceText, e.sequence};
+    // The keys a hint lights start where the student stands: POWER too while the
+    // generator is off, as the window opens it.
+    QList<int> lit = e.keysToLight;
+    for (int key : keysBeforeSequence())
+        if (!lit.contains(key))
+            lit.prepend(key);
+    return {e.statement, e.whichKeys, lit, e.sequenceText, e.sequence};
 }
 
 QStringList Fg110Model::differences(int n) const

@@ -7,6 +7,10 @@
 // exercises, keys being `int(Fg110Key)`.
 class Fg110Model : public InstrumentModel {
 public:
+    explicit Fg110Model(Fg110Generator generator = {})
+        : m_generator(std::move(generator))
+    { }
+
     void press(int key) override;
     void release(int key) override;
     void tick(int milliseconds) override;

@@ -40,11 +40,6 @@ void PanelKeyButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF key = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (m_lit) {
-        p.setPen(QPen(QColor(255, 200, 0), 2.5));
-        p.setBrush(QColor(255, 230, 80, 70));
-        p.drawRoundedRect(key.adjusted(1, 1, -1, -1), 3, 3);
-    }
     if (isDown()) {
         // Pushed in: the key's face darker, its top and left edges in shadow.
         p.setPen(Qt::NoPen);

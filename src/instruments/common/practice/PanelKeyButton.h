@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 
 // One key of a practice panel, laid over its place on the panel's picture: it draws
-// nothing of its own but the key pushed in while it is down, a glow while a hint lights
-// it, and the focus ring. It presses on the way down, as an instrument's key does; the
+// nothing of its own but the key pushed in while it is down and the focus ring (the
+// panel draws the glow round a key a hint lights, which reaches past the key's edge). It presses on the way down, as an instrument's key does; the
 // mouse wheel over it raises `wheelTurned`. A screen reader sees a button with its name,
 // described by what it does now: its own function, or its SHIFT function while SHIFT is lit.
 class PanelKeyButton : public QAbstractButton {

@@ -1,6 +1,7 @@
 #include "PracticePanel.h"
 
 #include "InstrumentFace.h"
+#include "LitKeyGlow.h"
 #include "PanelKeyButton.h"
 #include "PracticeObjectNames.h"
 #include "core/AppState.h"
@@ -103,6 +104,7 @@ void PracticePanel::lightKeys(const QList<int>& keys)
 {
     for (PanelKeyButton* button : std::as_const(m_buttons))
         button->setLit(keys.contains(button->id()));
+    update(); // the panel draws the glow round each lit key
 }
 
 void PracticePanel::tick()
@@ -130,4 +132,7 @@ void PracticePanel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawPixmap(0, 0, m_picture);
     m_face.paintDisplay(p, m_blinkOn);
+    for (const PanelKeyButton* button : std::as_const(m_buttons))
+        if (button->isLit())
+            paintLitKeyGlow(p, button->geometry());
 }

@@ -1,38 +1,58 @@
 #include "instruments/fg110/practice/Fg110DisplayPainter.h"
 
+#include "instruments/fg110/practice/Fg110DisplayLayout.h"
 #include "instruments/fg110/practice/Fg110PanelKeys.h"
 #include "widgets/SevenSegment.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
+
+namespace L = Fg110DisplayLayout;
 
 namespace {
 
 const QColor ink(0x1b, 0x22, 0x16);
-constexpr double litAlpha = 0.92;
-constexpr double unlitAlpha = 0.08;
-
-// The places inside the display, in picture pixels.
-constexpr QRectF parameterRow{36, 25, 274, 10};
-constexpr QRectF waveformColumn{37, 37, 18, 47};
-constexpr QRectF digits{60, 40, 192, 40};
-constexpr QRectF modeBox{256, 38, 54, 18};
-constexpr QRectF unitBox{254, 60, 58, 22};
-constexpr int digitCells = 7;
 constexpr double lampRadius = 2.7;
 
-const char* const parameters[] = {"FREQ", "AMPL", "OFFSET", "PHASE", "PERIOD", "DUTY", "HI LEVEL", "LO LEVEL"};
-const char* const modes[] = {"CONT", "TRIG", "GATE", "DC"};
 const Fg110Waveform waveforms[] = {Fg110Waveform::Sine, Fg110Waveform::Square, Fg110Waveform::Ramp,
                                    Fg110Waveform::Triangle, Fg110Waveform::Pulse};
 
-QColor inkAt(bool lit)
+// The segments of a cell, 20 × 38 and upright, in the order of SevenSegment's bits (a to g).
+const std::array<QPolygonF, 7>& segmentShapes()
+{
+    static const std::array<QPolygonF, 7> shapes = [] {
+        const auto across = [](double top) {
+            return QPolygonF{
+                {{2.5, top + 1.8}, {4.3, top}, {15.7, top}, {17.5, top + 1.8}, {15.7, top + 3.6}, {4.3, top + 3.6}}};
+        };
+        const auto down = [](double left, double top) {
+            return QPolygonF{{{left + 1.8, top},
+                              {left + 3.6, top + 1.8},
+                              {left + 3.6, top + 14},
+                              {left + 1.8, top + 15.8},
+                              {left, top + 14},
+                              {left, top + 1.8}}};
+        };
+        return std::array<QPolygonF, 7>{
+            across(0),        // a
+            down(16.4, 2.5),  // b
+            down(16.4, 19.7), // c
+            across(34.4),     // d
+            down(0, 19.7),    // e
+            down(0, 2.5),     // f
+            across(17.2),     // g
+        };
+    }();
+    return shapes;
+}
+
+QColor inkAt(double alpha)
 {
     QColor c = ink;
-    c.setAlphaF(lit ? litAlpha : unlitAlpha);
+    c.setAlphaF(alpha);
     return c;
 }
 
@@ -44,63 +64,54 @@ QFont lcdFont(double pixels)
     return font;
 }
 
-// Words spread evenly along a row, each lit or faint.
-void paintWords(QPainter& p, const QRectF& row, const QStringList& words, const QString& lit)
+void paintWords(QPainter& p, const auto& words, const QString& lit)
 {
-    p.setFont(lcdFont(row.height() * 0.75));
-    const QFontMetricsF metrics(p.font());
-    double total = 0;
-    for (const QString& w : words)
-        total += metrics.horizontalAdvance(w);
-    const double gap = words.size() > 1 ? (row.width() - total) / double(words.size() - 1) : 0;
-    double x = row.left();
-    for (const QString& w : words) {
-        p.setPen(inkAt(w == lit));
-        p.drawText(QRectF(x, row.top(), metrics.horizontalAdvance(w) + 1, row.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, w);
-        x += metrics.horizontalAdvance(w) + gap;
+    p.setFont(lcdFont(L::wordPixels));
+    for (const L::Word& w : words) {
+        p.setPen(inkAt(lit == QLatin1String(w.state) ? L::litWords : L::unlitWords));
+        p.drawText(w.baseline, QString::fromLatin1(w.printed));
     }
 }
 
-// One cycle of the waveform's sign in the box.
-QPainterPath waveformSign(Fg110Waveform w, const QRectF& box)
+// One cycle of the waveform's sign, as wide and high as the layout's signs, starting at
+// the origin on its middle line.
+QPainterPath waveformSign(Fg110Waveform w)
 {
-    const double l = box.left(), r = box.right(), t = box.top(), b = box.bottom(), m = box.center().y();
-    const double q = box.width() / 4;
+    const double h = L::signHeight / 2, q = L::signWidth / 4;
     QPainterPath path;
     switch (w) {
     case Fg110Waveform::Sine:
-        path.moveTo(l, m);
-        path.cubicTo(l + q * 0.7, t - 1, l + q * 1.3, t - 1, l + 2 * q, m);
-        path.cubicTo(l + q * 2.7, b + 1, l + q * 3.3, b + 1, r, m);
+        path.moveTo(0, 0);
+        path.quadTo(q, -2 * h, 2 * q, 0);
+        path.quadTo(3 * q, 2 * h, 4 * q, 0);
         break;
     case Fg110Waveform::Square:
-        path.moveTo(l, b);
-        path.lineTo(l, t);
-        path.lineTo(l + 2 * q, t);
-        path.lineTo(l + 2 * q, b);
-        path.lineTo(r, b);
-        path.lineTo(r, t);
+        path.moveTo(0, h);
+        path.lineTo(0, -h);
+        path.lineTo(2 * q, -h);
+        path.lineTo(2 * q, h);
+        path.lineTo(4 * q, h);
+        path.lineTo(4 * q, -h);
         break;
     case Fg110Waveform::Ramp:
-        path.moveTo(l, b);
-        path.lineTo(l + 2 * q, t);
-        path.lineTo(l + 2 * q, b);
-        path.lineTo(r, t);
+        path.moveTo(0, h);
+        path.lineTo(2 * q, -h);
+        path.lineTo(2 * q, h);
+        path.lineTo(4 * q, -h);
         break;
     case Fg110Waveform::Triangle:
-        path.moveTo(l, m);
-        path.lineTo(l + q, t);
-        path.lineTo(l + 3 * q, b);
-        path.lineTo(r, m);
+        path.moveTo(0, 0);
+        path.lineTo(q, -h);
+        path.lineTo(3 * q, h);
+        path.lineTo(4 * q, 0);
         break;
     case Fg110Waveform::Pulse:
-        path.moveTo(l, b);
-        path.lineTo(l + q, b);
-        path.lineTo(l + q, t);
-        path.lineTo(l + 2 * q, t);
-        path.lineTo(l + 2 * q, b);
-        path.lineTo(r, b);
+        path.moveTo(0, h);
+        path.lineTo(q, h);
+        path.lineTo(q, -h);
+        path.lineTo(q * 1.75, -h);
+        path.lineTo(q * 1.75, h);
+        path.lineTo(4 * q, h);
         break;
     }
     return path;
@@ -108,19 +119,18 @@ QPainterPath waveformSign(Fg110Waveform w, const QRectF& box)
 
 void paintWaveforms(QPainter& p, const Fg110Display& d)
 {
-    const double step = waveformColumn.height() / 5;
-    for (int i = 0; i < 5; ++i) {
-        const QRectF box(waveformColumn.left(), waveformColumn.top() + i * step + 2, waveformColumn.width(), step - 4);
-        p.setPen(QPen(inkAt(d.lit && d.waveform == waveforms[i]), 1.2));
-        p.setBrush(Qt::NoBrush);
-        QPainterPath sign = waveformSign(waveforms[i], box);
-        if (d.lit && d.inverted && d.waveform == waveforms[i])
-            sign = QTransform().translate(0, 2 * box.center().y()).scale(1, -1).map(sign);
-        p.drawPath(sign);
+    p.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < L::signCentres.size(); ++i) {
+        const bool lit = d.lit && d.waveform == waveforms[i];
+        p.setPen(QPen(inkAt(lit ? L::litWords : L::unlitWords), L::signStroke));
+        QTransform place = QTransform::fromTranslate(L::signLeft, L::signCentres[i]);
+        if (lit && d.inverted)
+            place.scale(1, -1);
+        p.drawPath(place.map(waveformSign(waveforms[i])));
     }
 }
 
-// The cell of the digit at `index` of the value, the points taking no cell of their own.
+// The cell of the digit at `index` of the value, a point sharing the cell before it.
 int cellOfCharacter(const QString& value, int index)
 {
     int cell = -1;
@@ -128,6 +138,54 @@ int cellOfCharacter(const QString& value, int index)
         if (value[i] != QLatin1Char('.') || cell < 0)
             ++cell;
     return cell;
+}
+
+// The text right-aligned in the seven cells, every segment faint where it is not lit;
+// `blankCell` (of the text, from its first) shows only its point.
+void paintCells(QPainter& p, const QString& text, int blankCell)
+{
+    const QList<SevenSegment::Segments> cells = SevenSegment::cellsOf(text);
+    const int cellCount = Fg110Display::cells;
+    const int firstTextCell = cellCount - int(cells.size());
+    const double slant = -std::tan(L::cellSlantDegrees * M_PI / 180);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < cellCount; ++i) {
+        const int textCell = i - firstTextCell;
+        SevenSegment::Segments lit = textCell >= 0 && textCell < cells.size() ? cells.at(textCell) : 0;
+        if (textCell == blankCell)
+            lit &= SevenSegment::Point;
+        const double left = L::firstCellLeft + i * L::cellPitch;
+        const QTransform place(1, 0, slant, 1, left, L::cellTop);
+        for (int s = 0; s < 7; ++s) {
+            p.setBrush(inkAt((lit & (1 << s)) ? L::litSegments : L::unlitSegments));
+            p.drawPolygon(place.map(segmentShapes()[std::size_t(s)]));
+        }
+        p.setBrush(inkAt((lit & SevenSegment::Point) ? L::litSegments : L::unlitSegments));
+        p.drawRect(L::point.translated(left, L::cellTop));
+    }
+}
+
+void paintGlass(QPainter& p, bool lit)
+{
+    QLinearGradient lcd(0, 0, 0, 1);
+    lcd.setCoordinateMode(QGradient::ObjectBoundingMode);
+    lcd.setColorAt(0, lit ? QColor(0xb3, 0xc2, 0xa1) : QColor(0x7c, 0x87, 0x70));
+    lcd.setColorAt(1, lit ? QColor(0x8d, 0x9e, 0x7b) : QColor(0x5d, 0x68, 0x52));
+    p.setPen(QPen(QColor(0x0c, 0x0d, 0x0e), 1));
+    p.setBrush(lcd);
+    p.drawRoundedRect(QRectF(Fg110PanelPlaces::display), 1.5, 1.5);
+}
+
+// The light on the glass, over everything drawn on it.
+void paintGlare(QPainter& p)
+{
+    QLinearGradient glare(0, 0, 1, 1);
+    glare.setCoordinateMode(QGradient::ObjectBoundingMode);
+    glare.setColorAt(0, QColor(255, 255, 255, 56));
+    glare.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glare);
+    p.drawRect(QRectF(Fg110PanelPlaces::display).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void paintLamp(QPainter& p, QPoint centre, bool lit)
@@ -154,41 +212,26 @@ void paintFg110Display(QPainter& p, const Fg110Display& d, bool blinkOn)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(Fg110PanelPlaces::display);
-    QLinearGradient lcd(area.topLeft(), area.bottomLeft());
-    lcd.setColorAt(0, d.lit ? QColor(0xb3, 0xc2, 0xa1) : QColor(0x7c, 0x87, 0x70));
-    lcd.setColorAt(1, d.lit ? QColor(0x8d, 0x9e, 0x7b) : QColor(0x5d, 0x68, 0x52));
-    p.setPen(QPen(QColor(0x0c, 0x0d, 0x0e), 1));
-    p.setBrush(lcd);
-    p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
-
-    QStringList parameterWords;
-    for (const char* w : parameters)
-        parameterWords << QString::fromLatin1(w);
-    paintWords(p, parameterRow, parameterWords, d.lit ? d.parameter : QString());
-    const QString mode = d.lit ? d.mode : QString();
-    paintWords(p, modeBox.adjusted(0, 0, 0, -modeBox.height() / 2), {QStringLiteral("CONT"), QStringLiteral("TRIG")},
-               mode);
-    paintWords(p, modeBox.adjusted(0, modeBox.height() / 2, 0, 0), {QStringLiteral("GATE"), QStringLiteral("DC")},
-               mode);
+    paintGlass(p, d.lit);
+    paintWords(p, L::parameterWords, d.lit ? d.parameter : QString());
+    paintWords(p, L::modeWords, d.lit ? d.mode : QString());
     paintWaveforms(p, d);
 
-    SevenSegment::Style style{inkAt(true), inkAt(false), digitCells, -1};
     QString text;
+    int blankCell = -1;
     if (d.lit) {
         text = d.word.isEmpty() ? d.value : d.word;
-        if (d.word.isEmpty() && d.blinkingDigit >= 0 && !blinkOn) {
-            // The blank cell counts from the text's first; the text sits at the right.
-            style.blankCell = cellOfCharacter(d.value, d.blinkingDigit);
-        }
+        if (d.word.isEmpty() && d.blinkingDigit >= 0 && !blinkOn)
+            blankCell = cellOfCharacter(d.value, d.blinkingDigit);
     }
-    SevenSegment::draw(p, digits, text, style);
+    paintCells(p, text, blankCell);
 
     if (d.lit && !d.unit.isEmpty() && d.word.isEmpty()) {
-        p.setFont(lcdFont(15));
-        p.setPen(inkAt(true));
-        p.drawText(unitBox, Qt::AlignLeft | Qt::AlignBottom, d.unit);
+        p.setFont(lcdFont(L::unitPixels));
+        p.setPen(inkAt(L::litSegments));
+        p.drawText(L::unitBaseline, d.unit);
     }
+    paintGlare(p);
     paintLamp(p, Fg110PanelPlaces::shiftLamp, d.lit && d.shiftLamp);
     paintLamp(p, Fg110PanelPlaces::channel1Lamp, d.lit && d.channel1Lamp);
     p.restore();

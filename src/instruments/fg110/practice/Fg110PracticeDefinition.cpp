@@ -11,7 +11,9 @@ const PracticeDefinition& fg110PracticeDefinition()
         QString::fromLatin1(Fg110Names::practice),
         QStringLiteral("fg110"),
         [] {
-            auto model = std::make_unique<Fg110Model>();
+            // The window opens on a generator that stands switched off: POWER brings its
+            // factory settings, as the first exercise asks.
+            auto model = std::make_unique<Fg110Model>(Fg110Generator::switchedOff());
             auto face = std::make_unique<Fg110Face>(*model);
             return PracticeInstrument{std::move(model), std::move(face)};
         },
