@@ -2,6 +2,7 @@
 
 #include "PictureCache.h"
 #include "RawPicture.h"
+#include "ResourcePages.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -18,7 +19,8 @@ namespace {
 // a header, then the rows. Loading it copies bytes and decodes nothing.
 QPixmap loadRaw(const QString& name, qreal ratio)
 {
-    const QResource resource(QStringLiteral(":/prerendered/%1@%2x.raw").arg(name).arg(ratio));
+    const QString path = QStringLiteral(":/prerendered/%1@%2x.raw").arg(name).arg(ratio);
+    const QResource resource(path);
     RawHeader header;
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
         || resource.size() < qint64(sizeof header))
@@ -29,7 +31,11 @@ QPixmap loadRaw(const QString& name, qreal ratio)
         return {};
     const QImage rows(resource.data() + sizeof header, header.width, header.height, header.bytesPerLine,
                       QImage::Format(header.format));
-    return QPixmap::fromImage(rows);
+    // Its own pixels (the copy is handed over, not copied again), so that the stored
+    // ones are never read again and their pages can go.
+    QPixmap pixmap = QPixmap::fromImage(rows.copy());
+    ResourcePages::release(path);
+    return pixmap;
 }
 
 QPixmap load(const QString& name, QSize size, qreal ratio)
@@ -38,9 +44,11 @@ QPixmap load(const QString& name, QSize size, qreal ratio)
     if (pixmap.isNull()) {
         // Drawn ahead of time at its own size, at this density? (Read as PNG without
         // asking every image plugin whether it knows the file, which would load them all.)
-        QImageReader reader(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "png");
+        const QString path = QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio);
+        QImageReader reader(path, "png");
         reader.setAutoDetectImageFormat(false);
         pixmap = QPixmap::fromImage(reader.read());
+        ResourcePages::release(path);
     }
     if (!pixmap.isNull() && pixmap.size() == size * ratio) {
         pixmap.setDevicePixelRatio(ratio);
