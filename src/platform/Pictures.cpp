@@ -19,8 +19,7 @@ namespace {
 // a header, then the rows. Loading it copies bytes and decodes nothing.
 QPixmap loadRaw(const QString& name, qreal ratio)
 {
-    const QString path = QStringLiteral(":/prerendered/%1@%2x.raw").arg(name).arg(ratio);
-    const QResource resource(path);
+    const QResource resource(QStringLiteral(":/prerendered/%1@%2x.raw").arg(name).arg(ratio));
     RawHeader header;
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
         || resource.size() < qint64(sizeof header))
@@ -31,11 +30,9 @@ QPixmap loadRaw(const QString& name, qreal ratio)
         return {};
     const QImage rows(resource.data() + sizeof header, header.width, header.height, header.bytesPerLine,
                       QImage::Format(header.format));
-    // Its own pixels (the copy is handed over, not copied again), so that the stored
-    // ones are never read again and their pages can go.
-    QPixmap pixmap = QPixmap::fromImage(rows.copy());
-    ResourcePages::release(path);
-    return pixmap;
+    // The pixmap paints from the stored rows themselves (it does not copy them), so their
+    // pages stay: they are the program file's, shared with the system's file cache.
+    return QPixmap::fromImage(rows);
 }
 
 QPixmap load(const QString& name, QSize size, qreal ratio)

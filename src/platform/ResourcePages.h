@@ -3,8 +3,8 @@
 #include <QString>
 
 // The program's resources lie in its own read-only pages. A picture decoded from them
-// (or copied, when stored raw) never reads those bytes again, yet the pages it touched
-// stay counted in the process's memory for the run. Releasing them gives them back to the
+// never reads those bytes again, yet the pages it touched stay counted in the process's
+// memory for the run. Releasing them gives them back to the
 // system's file cache: should the bytes be read again they come back from there, unchanged.
 namespace ResourcePages {
 
