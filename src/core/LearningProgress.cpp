@@ -1,5 +1,7 @@
 #include "core/LearningProgress.h"
 
+#include <QBuffer>
+
 #include <utility>
 
 void LearningProgress::recordAnswer(const QString& instrument, int question, bool right)
@@ -54,12 +56,25 @@ void LearningProgress::setOscilloscopeSource(std::function<QImage()> source)
 void LearningProgress::keepOscilloscope(const QImage& picture)
 {
     m_oscilloscopeSource = nullptr;
-    m_lastOscilloscope = picture;
+    m_lastOscilloscopePng.clear();
+    m_lastOscilloscopeFormat = picture.format();
+    m_lastOscilloscopeRatio = picture.devicePixelRatio();
+    if (picture.isNull())
+        return;
+    QBuffer buffer(&m_lastOscilloscopePng);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
 }
 
 QImage LearningProgress::oscilloscope() const
 {
-    return m_oscilloscopeSource ? m_oscilloscopeSource() : m_lastOscilloscope;
+    if (m_oscilloscopeSource)
+        return m_oscilloscopeSource();
+    if (m_lastOscilloscopePng.isEmpty())
+        return {};
+    QImage picture = QImage::fromData(m_lastOscilloscopePng, "PNG").convertToFormat(m_lastOscilloscopeFormat);
+    picture.setDevicePixelRatio(m_lastOscilloscopeRatio);
+    return picture;
 }
 
 LearningProgress& learningProgress()

@@ -55,7 +55,11 @@ private:
     };
     QMap<QString, Record> m_records;
     std::function<QImage()> m_oscilloscopeSource;
-    QImage m_lastOscilloscope;
+    // The last picture kept as PNG (a few kilobytes, where its pixels take hundreds) with
+    // the pixel format and ratio it came in, since it is only read again if a report is saved.
+    QByteArray m_lastOscilloscopePng;
+    QImage::Format m_lastOscilloscopeFormat = QImage::Format_Invalid;
+    qreal m_lastOscilloscopeRatio = 1;
 };
 
 // The one record of this run; emptied by resetAppState().

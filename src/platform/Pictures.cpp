@@ -2,6 +2,7 @@
 
 #include "PictureCache.h"
 #include "RawPicture.h"
+#include "ResourcePages.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -29,6 +30,8 @@ QPixmap loadRaw(const QString& name, qreal ratio)
         return {};
     const QImage rows(resource.data() + sizeof header, header.width, header.height, header.bytesPerLine,
                       QImage::Format(header.format));
+    // The pixmap paints from the stored rows themselves (it does not copy them), so their
+    // pages stay: they are the program file's, shared with the system's file cache.
     return QPixmap::fromImage(rows);
 }
 
@@ -38,9 +41,11 @@ QPixmap load(const QString& name, QSize size, qreal ratio)
     if (pixmap.isNull()) {
         // Drawn ahead of time at its own size, at this density? (Read as PNG without
         // asking every image plugin whether it knows the file, which would load them all.)
-        QImageReader reader(QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio), "png");
+        const QString path = QStringLiteral(":/prerendered/%1@%2x.png").arg(name).arg(ratio);
+        QImageReader reader(path, "png");
         reader.setAutoDetectImageFormat(false);
         pixmap = QPixmap::fromImage(reader.read());
+        ResourcePages::release(path);
     }
     if (!pixmap.isNull() && pixmap.size() == size * ratio) {
         pixmap.setDevicePixelRatio(ratio);

@@ -270,6 +270,35 @@ private slots:
                 colours.insert(image.pixel(x, y));
         QCOMPARE(colours.size(), 4); // the ground, the track's edge and inside, the part reached
     }
+
+    // The oscilloscope kept when a practice closes is the one given back for the report:
+    // the same pixels, format, size and ratio.
+    void keptOscilloscopeReadBack_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addRow("opaque, 1x") << QImage::Format_RGB32 << 1.0;
+        QTest::addRow("opaque, 2x") << QImage::Format_RGB32 << 2.0;
+        QTest::addRow("premultiplied, 1.5x") << QImage::Format_ARGB32_Premultiplied << 1.5;
+    }
+    void keptOscilloscopeReadBack()
+    {
+        QFETCH(QImage::Format, format);
+        QFETCH(qreal, ratio);
+        QImage picture(QSize(160, 90) * ratio, format);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::green, 1.5));
+        painter.drawEllipse(QRectF(10.3, 8.6, 120, 70));
+        painter.end();
+        learningProgress().keepOscilloscope(picture);
+        const QImage kept = learningProgress().oscilloscope();
+        QCOMPARE(kept.format(), format);
+        QCOMPARE(kept.devicePixelRatio(), ratio);
+        QCOMPARE(kept, picture);
+    }
 };
 
 QTEST_MAIN(ProgressWindowTest)

@@ -40,8 +40,12 @@ CircuitLibrary CircuitLibrary::loadFolder(const QString& folder)
 {
     CircuitLibrary library;
     const QDir directory(folder);
-    const QStringList names = directory.entryList({QStringLiteral("*.cir")}, QDir::Files, QDir::Name);
+    // The suffix compared by hand: a name filter is a wildcard pattern, which QDir turns
+    // into a regular expression and so maps the expression library for the run.
+    const QStringList names = directory.entryList(QDir::Files, QDir::Name);
     for (const QString& name : names) {
+        if (!name.endsWith(QLatin1String(".cir"), Qt::CaseInsensitive))
+            continue;
         const QString fileName = QStringLiteral("circuits/") + name;
         QFile file(directory.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {

@@ -3,7 +3,6 @@
 #include "sim/circuit/SpiceValue.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <optional>
@@ -28,9 +27,12 @@ QStringList wordsOf(QString text)
 {
     text.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
     text.replace(QLatin1Char(','), QLatin1Char(' '));
-    static const QRegularExpression aroundEquals(QStringLiteral("\\s*=\\s*"));
-    text.replace(aroundEquals, QStringLiteral("="));
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // Blanks collapsed to one space, so that an "=" has at most one on either side. (By
+    // hand, not with a regular expression: that would map the expression library and
+    // keep its compiled patterns for the run, for a few characters.)
+    text = text.simplified();
+    text.replace(QLatin1String(" ="), QLatin1String("=")).replace(QLatin1String("= "), QLatin1String("="));
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 struct PendingDiode {
@@ -320,7 +322,7 @@ private:
         const qsizetype colon = text.indexOf(QLatin1Char(':'));
         const QString key = text.left(colon).trimmed().toLower();
         const QString rest = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
-        const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = rest.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (colon < 0)
             return fail(line, QStringLiteral("a la línea de cabecera le faltan los dos puntos: «*# clave: valor»."));
         if (key == u"título" || key == QLatin1String("titulo")) {
