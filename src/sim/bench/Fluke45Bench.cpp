@@ -327,6 +327,11 @@ const Circuit& Fluke45Bench::circuit() const
     return circuitAt(m_circuitIndex);
 }
 
+const Circuit& Fluke45Bench::solvedCircuit() const
+{
+    return m_solve ? m_solve->circuit() : circuit();
+}
+
 const Circuit& Fluke45Bench::circuitAt(int index) const
 {
     static const Circuit none;
