@@ -160,6 +160,12 @@ private slots:
             if (run > 0)
                 wander(bench, random, 1 + int(random.bounded(60)));
             const QString before = bench.benchReading() + QStringLiteral(" / ") + bench.displayReading();
+            // The supply's knobs stop at its limits, and what it delivers stays within its settings.
+            const SupplySettings& supply = bench.supply();
+            QVERIFY2(supply.setPoint >= 0 && supply.setPoint <= 30 && supply.currentLimit >= 0
+                         && supply.currentLimit <= 4 && std::abs(bench.supplyVolts()) <= supply.setPoint + 1e-6
+                         && std::abs(bench.supplyAmps()) <= supply.currentLimit + 1e-6,
+                     qPrintable(before));
             const ExerciseText hints = bench.exercise(exercise);
             const QList<int> shown = bench.keysBeforeSequence() + hints.sequence;
             // Nothing to prepare at the factory state; else what the state needs is said.
