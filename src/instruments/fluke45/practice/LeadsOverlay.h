@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPainterPath>
+#include <QPolygonF>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -35,13 +36,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Each lead's cable, as drawn from its ends (empty for one not drawn).
-    QPainterPath cableOf(int lead) const;
+    // Each lead's cable, as drawn from its ends, plug first (empty for one not drawn).
+    QPolygonF cableOf(int lead) const;
 
     // The part of the overlay the cables may be drawn on: all but the controls kept clear.
     QRegion drawable() const;
 
     std::function<Ends(int lead)> m_ends;
     QList<const QWidget*> m_clearOf;
-    QRect m_drawn; // what the leads covered when last drawn
+    static QRegion stripOf(const QPolygonF& cable);
+
+    QRegion m_drawn; // what the leads covered when last drawn
 };
