@@ -537,11 +537,26 @@ int runFluke45Window(int argc, char** argv, bool withBench)
         return 1;
     QWidget* window = InstrumentWindows::open(InstrumentId::Fluke45, formReference<ChooserWindow>());
     QWidget* last = withBench ? PracticeWindow::open(fluke45PracticeDefinition()) : window;
-    QuitAfterPaint quit;
-    last->installEventFilter(&quit);
+    // A window its children cover whole gets no paint of its own: the first paint of any
+    // widget in it, once the event loop has finished painting, ends the run. It leaves the
+    // event loop without closing the windows and ends the process at once: closing them
+    // goes back to the chooser, which builds its window and reads its cues, and that is
+    // not the memory of these windows open.
+    struct QuitAfterPaintIn : QObject {
+        QWidget* window = nullptr;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && watched->isWidgetType()
+                && static_cast<QWidget*>(watched)->window() == window)
+                QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            return false;
+        }
+    } quit;
+    quit.window = last;
+    qApp->installEventFilter(&quit);
     const int status = QApplication::exec();
-    Startup::closeAllWindows();
-    return status;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 // the first opening (which meets the audio service first) and the median of the rest.

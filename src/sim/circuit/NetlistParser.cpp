@@ -3,7 +3,6 @@
 #include "sim/circuit/SpiceValue.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <optional>
@@ -28,9 +27,12 @@ QStringList wordsOf(QString text)
 {
     text.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
     text.replace(QLatin1Char(','), QLatin1Char(' '));
-    static const QRegularExpression aroundEquals(QStringLiteral("\\s*=\\s*"));
-    text.replace(aroundEquals, QStringLiteral("="));
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // Blanks run together, then none around an equals sign. Plain string work, not a
+    // regular expression: the bench's window reads its circuits without the regex engine.
+    text = text.simplified();
+    text.replace(QStringLiteral(" = "), QStringLiteral("=")).replace(QStringLiteral(" ="), QStringLiteral("="));
+    text.replace(QStringLiteral("= "), QStringLiteral("="));
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 struct PendingDiode {
@@ -320,7 +322,7 @@ private:
         const qsizetype colon = text.indexOf(QLatin1Char(':'));
         const QString key = text.left(colon).trimmed().toLower();
         const QString rest = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
-        const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = rest.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (colon < 0)
             return fail(line, QStringLiteral("a la línea de cabecera le faltan los dos puntos: «*# clave: valor»."));
         if (key == u"título" || key == QLatin1String("titulo")) {
