@@ -48,6 +48,7 @@
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke45/practice/Fluke45PracticeDefinition.h"
 #include "instruments/power_supply/PowerSupplyObjectNames.h"
+#include "platform/AudioOutput.h"
 #include "shell/ChooserWindow.h"
 #include "shell/Startup.h"
 #include "sim/bench/Fluke45Bench.h"
@@ -540,11 +541,35 @@ int runFluke45Window(int argc, char** argv, bool withBench)
         return 1;
     QWidget* window = InstrumentWindows::open(InstrumentId::Fluke45, formReference<ChooserWindow>());
     QWidget* last = withBench ? PracticeWindow::open(fluke45PracticeDefinition()) : window;
-    QuitAfterPaint quit;
-    last->installEventFilter(&quit);
+    // A window its children cover whole gets no paint of its own: the first paint of any
+    // widget in it ends the run, once the sound output has opened (it opens on a thread of
+    // its own, and a run that ended first would leave it out of one figure and not the
+    // other) or a second has passed. It leaves the event loop without closing the windows
+    // and ends the process at once: closing them goes back to the chooser, which builds its
+    // window and reads its cues, and that is not the memory of these windows open.
+    struct QuitAfterPaintIn : QObject {
+        QWidget* window = nullptr;
+        QElapsedTimer sincePaint;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && watched->isWidgetType()
+                && static_cast<QWidget*>(watched)->window() == window && !sincePaint.isValid()) {
+                sincePaint.start();
+                auto* poll = new QTimer(qApp);
+                QObject::connect(poll, &QTimer::timeout, qApp, [this] {
+                    if (AudioOutput::isRunning() || sincePaint.elapsed() > 1000)
+                        QCoreApplication::exit(0);
+                });
+                poll->start(10);
+            }
+            return false;
+        }
+    } quit;
+    quit.window = last;
+    qApp->installEventFilter(&quit);
     const int status = QApplication::exec();
-    Startup::closeAllWindows();
-    return status;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 // the first opening (which meets the audio service first) and the median of the rest.

@@ -7,10 +7,14 @@
 #include "instruments/common/practice/PanelKeyButton.h"
 #include "instruments/common/practice/PracticeObjectNames.h"
 #include "instruments/common/practice/PracticePanel.h"
+#include "instruments/common/practice/PracticeWindow.h"
 #include "instruments/fluke45/Fluke45ObjectNames.h"
 #include "instruments/fluke45/practice/Fluke45Beeper.h"
 #include "instruments/fluke45/practice/Fluke45PanelKeys.h"
+#include "instruments/fluke45/practice/LeadsOverlay.h"
 #include "sim/bench/BenchKey.h"
+#include "sim/bench/Fluke45Bench.h"
+#include "sim/common/InstrumentInputs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -194,6 +198,56 @@ private slots:
         }
         const int peak = SinkRecorder::peakDuring(afterMs > 0 ? std::function<void()>([] {}) : play, 400);
         QVERIFY2((peak > HeardPeak) == heard, qPrintable(QString::number(peak)));
+    }
+
+    void cablesPassBehindControls_data()
+    {
+        QTest::addColumn<int>("circuit");
+        for (int circuit = 0; circuit < Fluke45Bench().circuitCount(); ++circuit)
+            QTest::addRow("circuit %d", circuit + 1) << circuit;
+    }
+
+    // Wherever the leads go, the controls under the meter and beside the board look the
+    // same with the cables drawn as without them: the cables pass behind.
+    void cablesPassBehindControls()
+    {
+        QFETCH(int, circuit);
+        QWidget* practice = open();
+        QVERIFY(practice);
+        auto* panel = practice->findChild<PracticePanel*>(PracticeNames::panel);
+        auto* overlay = practice->findChild<LeadsOverlay*>();
+        QList<QWidget*> controls{practice->findChild<QWidget*>("EstadoBanco"),
+                                 practice->findChild<QWidget*>("Fuentes")};
+        controls += practice->findChild<QWidget*>("ElegirCircuito")->parentWidget()->findChildren<QWidget*>();
+        panel->press(BenchKey::chooseCircuit(circuit));
+        const auto press = [panel](int key) {
+            panel->press(key);
+            panel->release(key);
+        };
+        const int points = int(static_cast<PracticeWindow*>(practice)->model().inputs()->pointNames().size());
+        for (int jack : {int(Jack::VoltsOhms), int(Jack::Milliamps), int(Jack::Amps), BenchKey::maximumPoints})
+            for (int point = 0; point <= points; ++point) {
+                press(BenchKey::plug(Lead::Black, jack == int(Jack::VoltsOhms) ? Jack::Common : Jack::VoltsOhms));
+                press(BenchKey::plug(Lead::Red, jack < jackCount ? std::optional(Jack(jack)) : std::nullopt));
+                press(BenchKey::touch(Lead::Red, point < points ? std::optional(point) : std::nullopt));
+                press(BenchKey::touch(Lead::Black, points - 1 - point % points));
+                overlay->show();
+                const QImage with = practice->grab().toImage();
+                overlay->hide();
+                const QImage without = practice->grab().toImage();
+                for (const QWidget* control : std::as_const(controls)) {
+                    const QRect area(control->mapTo(practice, QPoint(0, 0)), control->size());
+                    const qreal ratio = with.devicePixelRatio();
+                    const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
+                    QVERIFY2(
+                        !control->isVisible() || with.copy(pixels) == without.copy(pixels),
+                        qPrintable(
+                            QString("%1 crossed, red lead %2 %3").arg(control->objectName()).arg(jack).arg(point)));
+                }
+            }
+        overlay->show();
+        Driving::press(practice, PracticeNames::closeButton);
+        TestSession::settle();
     }
 
     void leavingGuard_data()

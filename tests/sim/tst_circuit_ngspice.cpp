@@ -2,6 +2,7 @@
 // input attached as a student would attach it, solved here and by `ngspice -b` from the
 // netlist the circuit writes of itself. Node voltages agree within 0.1 % at the operating
 // point, RMS values within 1 % over whole periods.
+#include "sim/bench/Fluke45Bench.h"
 #include "sim/circuit/CircuitLibrary.h"
 #include "sim/circuit/CircuitSolver.h"
 #include "sim/circuit/NetlistWriter.h"
@@ -81,6 +82,47 @@ QHash<QString, double> runNgspice(const QString& netlist, const QString& control
     return values;
 }
 
+// Every node's voltage at the operating point against ngspice's, within 0.1 %: the first
+// that differs, in words, or nothing.
+QString operatingPointDisagreement(const Circuit& circuit, const Solution& ours)
+{
+    QString print = QStringLiteral("op\nprint");
+    for (int node = 1; node < circuit.nodeCount(); ++node)
+        print += QStringLiteral(" v(n%1)").arg(node);
+    const QHash<QString, double> judge = runNgspice(NetlistWriter::write(circuit), print + QLatin1Char('\n'));
+    for (int node = 1; node < circuit.nodeCount(); ++node) {
+        const double expected = judge.value(QStringLiteral("v(n%1)").arg(node), std::nan(""));
+        if (!(std::abs(ours.voltage(node) - expected) <= 1e-3 * std::abs(expected) + 1e-6))
+            return QStringLiteral("node %1: %2 V here, %3 V by ngspice")
+                .arg(circuit.nodeName(node))
+                .arg(ours.voltage(node), 0, 'g', 9)
+                .arg(expected, 0, 'g', 9);
+    }
+    return {};
+}
+
+// A periodic waveform as ngspice's piecewise-linear source, one period sampled finely and
+// repeated: the judge sees the very signal the bench drives its generator with.
+QString repeatedPeriod(const std::function<double(double)>& volts, double period)
+{
+    constexpr int samples = 1000;
+    QString text = QStringLiteral("PWL(");
+    for (int i = 0; i <= samples; ++i)
+        text += QStringLiteral("%1%2 %3")
+                    .arg(i % 8 ? QStringLiteral(" ") : QStringLiteral("\n+ "))
+                    .arg(period * i / samples, 0, 'g', 12)
+                    .arg(volts(period * i / samples), 0, 'g', 12);
+    return text + QStringLiteral(") r=0");
+}
+
+void play(Fluke45Bench& bench, const QList<int>& keys)
+{
+    for (int key : keys) {
+        bench.press(key);
+        bench.release(key);
+    }
+}
+
 } // namespace
 
 class CircuitNgspiceTest : public QObject {
@@ -145,20 +187,7 @@ private slots:
         setup(circuit);
         const Solution ours = CircuitSolver::operatingPoint(circuit);
         QVERIFY(ours.solved());
-        QString print = QStringLiteral("op\nprint");
-        for (int node = 1; node < circuit.nodeCount(); ++node)
-            print += QStringLiteral(" v(n%1)").arg(node);
-        const QHash<QString, double> judge = runNgspice(NetlistWriter::write(circuit), print + QLatin1Char('\n'));
-        for (int node = 1; node < circuit.nodeCount(); ++node) {
-            const QString key = QStringLiteral("v(n%1)").arg(node);
-            QVERIFY2(judge.contains(key), qPrintable(key + QStringLiteral(" not printed by ngspice")));
-            const double expected = judge.value(key);
-            QVERIFY2(std::abs(ours.voltage(node) - expected) <= 1e-3 * std::abs(expected) + 1e-6,
-                     qPrintable(QStringLiteral("node %1: %2 V here, %3 V by ngspice")
-                                    .arg(circuit.nodeName(node))
-                                    .arg(ours.voltage(node), 0, 'g', 9)
-                                    .arg(expected, 0, 'g', 9)));
-        }
+        QCOMPARE(operatingPointDisagreement(circuit, ours), QString());
     }
 
     void transientRms_data()
@@ -216,6 +245,66 @@ private slots:
             WaveformMeasure::frequency(ours.voltageBetween(circuit.findNode(QStringLiteral("B")), 0), ours.step);
         QVERIFY2(std::abs(measured - frequency) <= 1e-3 * frequency, qPrintable(QString::number(measured)));
         QVERIFY(std::abs(1.0 / judge.value(QStringLiteral("fb")) - frequency) <= 1e-3 * frequency);
+    }
+
+    // Each exercise's solution played on the bench, then the circuit the bench solved, the
+    // meter's own elements in it, judged: at the operating point every node, and with the
+    // generator driving it the RMS of every node over two whole periods.
+    void exerciseSolutions_data()
+    {
+        QTest::addColumn<int>("exercise");
+        for (int exercise = 0; exercise < Fluke45Bench().exerciseCount(); ++exercise)
+            QTest::addRow("exercise %d", exercise + 1) << exercise;
+    }
+
+    void exerciseSolutions()
+    {
+        QFETCH(int, exercise);
+        Fluke45Bench bench;
+        play(bench, bench.keysBeforeSequence() + bench.exercise(exercise).sequence);
+        bench.tick(500);
+        QCOMPARE(bench.differences(exercise), QStringList());
+        Circuit circuit = bench.solvedCircuit();
+        QVERIFY(circuit.findNode(QStringLiteral("meter common")) > 0);
+        const Element* generator = circuit.generator();
+        // Every exercise on the generator's circuit has it driving the circuit in time.
+        QCOMPARE(generator && generator->waveform, bench.hasGenerator());
+        if (generator && generator->waveform) {
+            const double period = bench.generator().output()->period;
+            TransientRequest request;
+            request.period = period;
+            const Transient ours = CircuitSolver::transient(circuit, request);
+            QVERIFY(ours.solved());
+            QString control = QStringLiteral("tran %1 %2 0 %1\n").arg(period / 400).arg(40 * period);
+            for (int node = 1; node < circuit.nodeCount(); ++node)
+                control += QStringLiteral("meas tran r%1 rms v(n%1) from=%2 to=%3\n")
+                               .arg(node)
+                               .arg(38 * period)
+                               .arg(40 * period);
+            const QHash<QString, double> judge =
+                runNgspice(NetlistWriter::write(
+                               circuit, {{Circuit::generatorName(), repeatedPeriod(generator->waveform, period)}}),
+                           control);
+            for (int node = 1; node < circuit.nodeCount(); ++node) {
+                const double here = WaveformMeasure::rms(ours.voltageBetween(node, 0));
+                const double there = judge.value(QStringLiteral("r%1").arg(node), -1);
+                QVERIFY2(std::abs(here - there) <= 0.01 * there + 1e-6,
+                         qPrintable(QStringLiteral("RMS at %1: %2 here, %3 by ngspice")
+                                        .arg(circuit.nodeName(node))
+                                        .arg(here)
+                                        .arg(there)));
+            }
+            return;
+        }
+        const Solution ours = CircuitSolver::operatingPoint(circuit);
+        QVERIFY(ours.solved());
+        QCOMPARE(operatingPointDisagreement(circuit, ours), QString());
+        // The bench shows what was judged: its test points read the same voltages.
+        for (int point = 0; point < int(bench.circuit().testPoints.size()); ++point) {
+            const int node = circuit.findNode(bench.circuit().testPoints.at(std::size_t(point)).node);
+            QVERIFY(std::abs(bench.pointVolts(point) - ours.voltage(node))
+                    <= 1e-6 + 1e-6 * std::abs(ours.voltage(node)));
+        }
     }
 };
 

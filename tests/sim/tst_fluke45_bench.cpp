@@ -1,5 +1,7 @@
+#include "sim/bench/BenchExercises.h"
 #include "sim/bench/Fluke45Bench.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -51,6 +53,55 @@ double shownValue(const Fluke45Bench& bench)
     return readout.text.toDouble() * factor;
 }
 
+// A student's random doings on the bench: any key of the meter (held long at times) or the
+// generator, the supply's knobs and switch, plugs and tips anywhere, circuits, the break,
+// fuses blown by a current input across a source, time passing.
+void wander(Fluke45Bench& bench, QRandomGenerator& random, int steps)
+{
+    const auto pick = [&random](int count) { return int(random.bounded(count)); };
+    for (int step = 0; step < steps; ++step) {
+        const Lead lead = pick(2) ? red : black;
+        switch (pick(10)) {
+        case 0:
+        case 1: {
+            const int key = BenchKey::meter(fluke45Keys().at(std::size_t(pick(int(fluke45Keys().size())))));
+            bench.press(key);
+            bench.tick(pick(4) ? 50 : Fluke45Meter::longPressMilliseconds + 100);
+            bench.release(key);
+            break;
+        }
+        case 2:
+            play(bench, {BenchKey::generator(fg110Keys().at(std::size_t(pick(int(fg110Keys().size())))))});
+            break;
+        case 3:
+            play(bench, {BenchKey::action(BenchAction(pick(int(BenchAction::ReplaceFuses) + 1)))});
+            break;
+        case 4:
+            play(bench,
+                 {BenchKey::plug(lead, pick(jackCount + 1) < jackCount ? std::optional<Jack>(Jack(pick(jackCount)))
+                                                                       : std::nullopt)});
+            break;
+        case 5:
+        case 6: {
+            const int points = int(bench.circuit().testPoints.size());
+            play(bench,
+                 {BenchKey::touch(lead, pick(points + 1) < points ? std::optional<int>(pick(points)) : std::nullopt)});
+            break;
+        }
+        case 7:
+            play(bench, {pick(3) ? (pick(2) ? BenchKey::openBreak(0) : BenchKey::closeBreak(0))
+                                 : BenchKey::chooseCircuit(pick(bench.circuitCount()))});
+            break;
+        case 8: // the classic mistake: a current input across the source
+            play(bench, {BenchKey::plug(red, pick(2) ? Jack::Milliamps : Jack::Amps), BenchKey::touch(red, 0),
+                         BenchKey::touch(black, int(bench.circuit().testPoints.size()) - 1)});
+            break;
+        default:
+            bench.tick(pick(1000));
+        }
+    }
+}
+
 } // namespace
 
 class TestFluke45Bench : public QObject {
@@ -90,6 +141,50 @@ private slots:
             solve(before);
         solve(exercise);
         QCOMPARE(bench.differences(exercise), QStringList());
+    }
+
+    // From wherever a student leaves the bench, "Muéstramelo" (keysBeforeSequence, then the
+    // solution) meets the exercise, and the hints ask for what that state needs.
+    void solutionsFromAnyState_data()
+    {
+        QTest::addColumn<int>("exercise");
+        for (int exercise = 0; exercise < 12; ++exercise)
+            QTest::addRow("%d", exercise + 1) << exercise;
+    }
+    void solutionsFromAnyState()
+    {
+        QFETCH(int, exercise);
+        for (int run = 0; run < 40; ++run) {
+            QRandomGenerator random(quint32(1000 * exercise + run));
+            Fluke45Bench bench(run);
+            if (run > 0)
+                wander(bench, random, 1 + int(random.bounded(60)));
+            const QString before = bench.benchReading() + QStringLiteral(" / ") + bench.displayReading();
+            // The supply's knobs stop at its limits, and what it delivers stays within its settings.
+            const SupplySettings& supply = bench.supply();
+            QVERIFY2(supply.setPoint >= 0 && supply.setPoint <= 30 && supply.currentLimit >= 0
+                         && supply.currentLimit <= 4 && std::abs(bench.supplyVolts()) <= supply.setPoint + 1e-6
+                         && std::abs(bench.supplyAmps()) <= supply.currentLimit + 1e-6,
+                     qPrintable(before));
+            const ExerciseText hints = bench.exercise(exercise);
+            const QList<int> shown = bench.keysBeforeSequence() + hints.sequence;
+            // Nothing to prepare at the factory state; else what the state needs is said.
+            QVERIFY(run > 0 || hints.whichKeys == benchExercises().at(exercise).whichKeys);
+            const bool meterOff = !bench.meter().isOn(),
+                       fuseBlown = bench.fuseOpen(Jack::Milliamps) || bench.fuseOpen(Jack::Amps);
+            QCOMPARE(hints.whichKeys.contains(QStringLiteral("Enciende el multímetro")), meterOff);
+            QCOMPARE(hints.keysToLight.contains(BenchKey::meter(K::Power)),
+                     meterOff || hints.sequenceText.contains(QStringLiteral("Apaga y enciende el multímetro")));
+            QCOMPARE(hints.sequenceText.contains(QStringLiteral("«Cambiar fusible»")), fuseBlown);
+            // The third hint lists what "Muéstramelo" plays.
+            QVERIFY(hints.sequenceText.contains(benchKeyListing(bench, shown)));
+            play(bench, shown);
+            bench.tick(500);
+            QVERIFY2(bench.differences(exercise).isEmpty(),
+                     qPrintable(QStringLiteral("run %1 from %2: %3")
+                                    .arg(run)
+                                    .arg(before, bench.differences(exercise).join(QLatin1Char('\n')))));
+        }
     }
 
     // The mistakes students make on a bench behave as they do there, from the physics.

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -129,6 +130,21 @@ void checkButton(const QAbstractButton* button, QStringList& faults)
         faults << complaint(button, button->text(), needed, room);
 }
 
+// Every item of a combo box, not only the one shown: any of them may be chosen.
+void checkComboBox(const QComboBox* combo, QStringList& faults)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const int room =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    for (int item = 0; item < combo->count(); ++item) {
+        const int needed = QFontMetrics(combo->font()).horizontalAdvance(combo->itemText(item));
+        if (needed > room)
+            faults << complaint(combo, combo->itemText(item), needed, room);
+    }
+}
+
 } // namespace
 
 QStringList textsThatDoNotFit(const QWidget* window)
@@ -145,6 +161,8 @@ QStringList textsThatDoNotFit(const QWidget* window)
             checkGroupBox(box, faults);
         else if (auto* button = qobject_cast<const QAbstractButton*>(w))
             checkButton(button, faults);
+        else if (auto* combo = qobject_cast<const QComboBox*>(w))
+            checkComboBox(combo, faults);
     }
     return faults;
 }

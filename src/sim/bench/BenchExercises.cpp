@@ -583,6 +583,30 @@ const QList<BenchExercise>& benchExercises()
     return all;
 }
 
+QString benchPreparation(const QList<int>& keysBefore)
+{
+    const auto has = [&keysBefore](int key) { return keysBefore.contains(key); };
+    const int meterPower = BenchKey::meter(K::Power);
+    QString text;
+    if (has(BenchKey::generator(G::Power)))
+        text += QStringLiteral("Enciende el generador FG110 con su tecla POWER. ");
+    if (has(BenchKey::generator(G::Shift)))
+        text += QStringLiteral("Apaga el SHIFT del generador pulsándolo otra vez. ");
+    if (keysBefore.count(meterPower) == 1)
+        text += QStringLiteral("Enciende el multímetro con POWER. ");
+    if (keysBefore.count(meterPower) >= 2)
+        text += QStringLiteral("Apaga y enciende el multímetro con POWER: vuelve a sus ajustes de fábrica. ");
+    if (has(BenchKey::touch(Lead::Red, std::nullopt)) || has(BenchKey::touch(Lead::Black, std::nullopt)))
+        text += QStringLiteral("Levanta las puntas del circuito antes de mover los cables. ");
+    if (has(BenchKey::plug(Lead::Black, std::nullopt)))
+        text += QStringLiteral("Desenchufa el cable negro: su borne es COM. ");
+    if (has(BenchKey::plug(Lead::Red, std::nullopt)))
+        text += QStringLiteral("Desenchufa el cable rojo del borne COM, que es el del negro. ");
+    if (has(BenchKey::action(BenchAction::ReplaceFuses)))
+        text += QStringLiteral("Cambia el fusible fundido con «Cambiar fusible». ");
+    return text;
+}
+
 QString benchKeyListing(const Fluke45Bench& bench, const QList<int>& keys)
 {
     QStringList steps;

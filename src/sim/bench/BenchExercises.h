@@ -24,6 +24,10 @@ struct BenchExercise {
 // The twelve exercises, in the order the practice offers them.
 const QList<BenchExercise>& benchExercises();
 
+// What the keys that bring the bench to a solution's start ask of a student, in sentences:
+// "Enciende el multímetro con POWER. Cambia el fusible fundido…"; empty when none.
+QString benchPreparation(const QList<int>& keysBefore);
+
 // A solution's keys in words, a repeated key once with its count: "Circuito: Pila…;
 // Fuente: tensión +1 V (×12); Multímetro: V DC".
 QString benchKeyListing(const Fluke45Bench& bench, const QList<int>& keys);

@@ -56,6 +56,9 @@ public:
     // A lamp's heat: 0 cold, 1 at its rated power.
     double lampHeat(const QString& element) const;
     bool solved() const { return m_status == SolveStatus::Solved; }
+    // The circuit as last solved: the meter's elements attached, the breaks and sources
+    // set, its parts in the state the solve left (a lamp's heat, an open fuse).
+    const Circuit& circuit() const { return m_circuit; }
 
     // The meter's elements and its common point, by name.
     static QString meterCommonNode() { return QStringLiteral("meter common"); }

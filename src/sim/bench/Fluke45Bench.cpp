@@ -252,12 +252,23 @@ int Fluke45Bench::exerciseCount() const
     return int(benchExercises().size());
 }
 
+// The hints start from this state: what must be done before the solution (switching
+// something on, a fuse, the leads) is said first, its keys lit, and the listing is what
+// "Muéstramelo" plays.
 ExerciseText Fluke45Bench::exercise(int n) const
 {
     const BenchExercise& e = benchExercises().at(n);
+    const QList<int> before = keysBeforeSequence();
     const QList<int> keys = e.sequence(*this);
-    return {e.statement, e.whichKeys, e.keysToLight,
-            e.sequenceText + QStringLiteral(" Teclas: ") + benchKeyListing(*this, keys) + QLatin1Char('.'), keys};
+    const QString preparation = benchPreparation(before);
+    QList<int> lit = e.keysToLight;
+    for (int key : before)
+        if ((BenchKey::meterKey(key) || BenchKey::generatorKey(key)) && !lit.contains(key))
+            lit << key;
+    return {e.statement, preparation + e.whichKeys, lit,
+            preparation + e.sequenceText + QStringLiteral(" Teclas: ") + benchKeyListing(*this, before + keys)
+                + QLatin1Char('.'),
+            keys};
 }
 
 QStringList Fluke45Bench::differences(int n) const
@@ -265,16 +276,28 @@ QStringList Fluke45Bench::differences(int n) const
     return benchExercises().at(n).differences(*this);
 }
 
+// Only what the state asks for, since the third hint lists these keys: the generator on
+// with SHIFT off as its own model asks; the meter on at its factory settings (POWER, or
+// POWER twice); both tips lifted, so that no plug moved afterwards puts a current input
+// across a source; a plug pulled out where it would keep the other from its jack (a
+// solution plugs the red lead, then the black one into COM); a blown fuse replaced.
 QList<int> Fluke45Bench::keysBeforeSequence() const
 {
     QList<int> keys;
     for (int key : m_generator.keysBeforeSequence())
         keys << BenchKey::generatorBase + key;
-    if (m_meter.isOn())
+    if (!m_meter.isOn())
         keys << BenchKey::meter(Fluke45Key::Power);
-    keys << BenchKey::meter(Fluke45Key::Power);
+    else if (!m_meter.atFactorySettings())
+        keys << BenchKey::meter(Fluke45Key::Power) << BenchKey::meter(Fluke45Key::Power);
     for (Lead lead : {Lead::Red, Lead::Black})
-        keys << BenchKey::plug(lead, std::nullopt) << BenchKey::touch(lead, std::nullopt);
+        if (m_leads[std::size_t(lead)].point)
+            keys << BenchKey::touch(lead, std::nullopt);
+    const std::optional<Jack> blackJack = m_leads[std::size_t(Lead::Black)].jack;
+    if (blackJack && blackJack != Jack::Common)
+        keys << BenchKey::plug(Lead::Black, std::nullopt);
+    if (m_leads[std::size_t(Lead::Red)].jack == Jack::Common)
+        keys << BenchKey::plug(Lead::Red, std::nullopt);
     if (m_milliampsFuseOpen || m_ampsFuseOpen)
         keys << BenchKey::action(BenchAction::ReplaceFuses);
     return keys;
@@ -325,6 +348,11 @@ int Fluke45Bench::circuitNamed(const QString& fileName) const
 const Circuit& Fluke45Bench::circuit() const
 {
     return circuitAt(m_circuitIndex);
+}
+
+const Circuit& Fluke45Bench::solvedCircuit() const
+{
+    return m_solve ? m_solve->circuit() : circuit();
 }
 
 const Circuit& Fluke45Bench::circuitAt(int index) const

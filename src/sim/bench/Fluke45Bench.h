@@ -78,6 +78,9 @@ public:
     // The chosen circuit as it was read, its hidden values drawn, every break closed
     // (`breakOpen` tells which the student has opened), without the meter's elements.
     const Circuit& circuit() const;
+    // The circuit the bench solved last, the meter's elements included, its sources driven
+    // as the bench drives them (the generator's waveform set when it varies in time).
+    const Circuit& solvedCircuit() const;
     // Whether the circuit has a supply or a generator connected, and a break open.
     bool hasSupply() const;
     bool hasGenerator() const;

@@ -56,6 +56,14 @@ bool canShowTogether(Fluke45Function primary, Fluke45Function secondary)
 
 } // namespace
 
+bool Fluke45Meter::atFactorySettings() const
+{
+    Fluke45Settings factory;
+    if (m_settings.autoRange)
+        factory.range = m_settings.range;
+    return m_on && !m_secondPending && !m_editing && m_heldFor.empty() && m_settings == factory;
+}
+
 int Fluke45Meter::readingInterval(Fluke45Rate rate)
 {
     switch (rate) {

@@ -56,6 +56,9 @@ public:
     bool continuousBeep() const { return m_continuous; }
     // Whether the number or list editor is open: AUTO saves, the arrows edit.
     bool isEditing() const { return m_editing.has_value(); }
+    // Whether the meter is on as POWER leaves it: factory settings (the range aside while
+    // autoranging), no 2ND pending, no editor open, no key held.
+    bool atFactorySettings() const;
     // The sounds made since the last call, oldest first.
     std::vector<Fluke45Sound> takeSounds();
 

@@ -294,7 +294,9 @@ void ExercisePane::showVerdict(const QString& text)
 
 void ExercisePane::clearVerdict()
 {
-    m_verdict->clear();
+    // Cleared only when it says something: clearing lays the whole window out again.
+    if (!m_verdict->text().isEmpty())
+        m_verdict->clear();
     m_happyFace->hide();
     m_unhappyFace->hide();
 }

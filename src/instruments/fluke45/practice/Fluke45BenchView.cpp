@@ -77,18 +77,24 @@ Fluke45BenchView::Fluke45BenchView(Fluke45Bench& bench, PracticePanel& panel, QW
         [this](int lead) {
             LeadsOverlay::Ends ends;
             const LeadPlace place = m_bench.lead(Lead(lead));
-            if (!place.jack && !place.point)
-                return ends; // in its place beside the meter, which draws it
-            const LeadControl* control = m_leads[std::size_t(lead)];
-            ends.plug = place.jack ? m_panel.mapTo(this, Fluke45PanelPlaces::jacks[int(*place.jack)])
-                                   : control->mapTo(this, QPointF(15, 11));
+            if (place.jack) {
+                const QPointF jack = Fluke45PanelPlaces::jacks[int(*place.jack)];
+                ends.plug = m_panel.mapTo(this, jack);
+                // Dangling, it hangs outside the jacks' block, clear of the other jacks.
+                ends.hang =
+                    jack.x() < Fluke45PanelPlaces::jacks[int(Jack::Amps)].x() ? QPointF(-40, 110) : QPointF(45, 110);
+            }
             const QStringList points = m_bench.pointNames();
-            ends.tip = place.point && *place.point < points.size()
-                           ? m_circuit->mapTo(this, m_circuit->placeOf(points.at(*place.point)))
-                           : control->mapTo(this, QPointF(control->width() - 17.0, 11));
+            if (place.point && *place.point < points.size())
+                ends.tip = m_circuit->mapTo(this, m_circuit->placeOf(points.at(*place.point)));
             return ends;
         },
         this);
+    // The cables hang behind the controls under the meter and beside the board.
+    QList<const QWidget*> clear{m_reading, m_tabs};
+    for (const QWidget* control : m_chooser->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        clear << control;
+    m_overlay->keepClearOf(clear);
     follow();
 }
 
@@ -103,8 +109,8 @@ QWidget* Fluke45BenchView::newLeadsRow()
     m_chooser = new QComboBox(row);
     m_chooser->setObjectName(QStringLiteral("ElegirCircuito"));
     m_chooser->addItems(m_bench.circuitTitles());
-    m_chooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_chooser->setMinimumContentsLength(16);
+    // As wide as its longest title: every circuit's name is read whole.
+    m_chooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     chooserLabel->setBuddy(m_chooser);
     connect(m_chooser, &QComboBox::activated, this, [this](int index) { press(BenchKey::chooseCircuit(index)); });
     layout->addWidget(chooserLabel);
