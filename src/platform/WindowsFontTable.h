@@ -41,7 +41,9 @@ inline QFont freeFont(const QString& windowsFamily, bool bold)
             QStringList families;
             if (bold && s.boldFreeFamily)
                 families << QString::fromLatin1(s.boldFreeFamily);
-            families << QString::fromLatin1(s.freeFamily) << windowsFamily;
+            // DejaVu Sans last, for the signs the free faces lack (⊣, ✓, ▲): named here, so
+            // that every window finds them in the same face, whatever fonts were loaded before.
+            families << QString::fromLatin1(s.freeFamily) << windowsFamily << QStringLiteral("DejaVu Sans");
             font.setFamilies(families);
             weight = s.weight;
         }
