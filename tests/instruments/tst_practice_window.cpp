@@ -514,16 +514,21 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<bool>("powerLit");
-        QTest::addRow("as the window opens") << QStringList{} << true;
-        QTest::addRow("switched on") << QStringList{"TeclaPower"} << false;
+        QTest::addColumn<QString>("saidFirst"); // what the hint says before the exercise's words
+        QTest::addRow("as the window opens")
+            << QStringList{} << true << "El generador está apagado: enciéndelo primero con POWER. ";
+        QTest::addRow("switched on") << QStringList{"TeclaPower"} << false << "";
+        QTest::addRow("SHIFT lit") << QStringList{"TeclaPower", "TeclaShift"} << false
+                                   << "El piloto de SHIFT está encendido: pulsa SHIFT una vez para apagarlo. ";
     }
 
-    // The keys a hint lights start from where the student stands: with the generator
-    // off, POWER is lit with the keys of an exercise that does not name it.
+    // The keys a hint lights, and its words, start from where the student stands: with
+    // the generator off, POWER is lit with the keys of an exercise that does not name it.
     void hintLightsPowerWhileOff()
     {
         QFETCH(QStringList, steps);
         QFETCH(bool, powerLit);
+        QFETCH(QString, saidFirst);
         QWidget* practice = open();
         for (const QString& step : steps)
             act(practice, step);
@@ -532,6 +537,8 @@ private slots:
         Driving::press(practice, PracticeNames::hintButton);
         QCOMPARE(practice->findChild<PanelKeyButton*>("TeclaPower")->isLit(), powerLit);
         QVERIFY(practice->findChild<PanelKeyButton*>("TeclaFunc")->isLit());
+        QVERIFY2(text(practice, PracticeNames::hint).contains(QStringLiteral("Pista: ") + saidFirst + "Empieza por"),
+                 qPrintable(text(practice, PracticeNames::hint)));
     }
 
     void demonstrationPlaysTheSolution_data()
@@ -571,12 +578,13 @@ private slots:
             allShownDown = allShownDown && panel->keyButton(key)->isDown();
         });
         const QList<int> expected = instrument.keysBeforeSequence() + instrument.exercise(exercise - 1).sequence;
+        const QString sequenceText = instrument.exercise(exercise - 1).sequenceText; // as the state is before
         auto* button = practice->findChild<QPushButton*>(PracticeNames::showButton);
         QCOMPARE(button->text(), QString("&Muéstramelo"));
         Demonstration* demonstration = demonstrate(practice);
         QCOMPARE(button->text(), QString("&Detener"));
         QCOMPARE(pressed.size(), 1); // the first key at once, the rest one by one
-        QVERIFY(text(practice, PracticeNames::hint).contains(instrument.exercise(exercise - 1).sequenceText));
+        QVERIFY(text(practice, PracticeNames::hint).contains(sequenceText));
         demonstration->setInterval(5);
         QTRY_VERIFY(!demonstration->isPlaying());
         QCOMPARE(pressed, expected);

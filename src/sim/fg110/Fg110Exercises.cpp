@@ -322,3 +322,16 @@ QList<int> fg110KeysBeforeSequence(const Fg110Generator& generator)
         return keys({K::Shift});
     return {};
 }
+
+QString fg110Preparation(const QList<int>& keysBefore, const QList<int>& exerciseKeys)
+{
+    const int power = int(K::Power);
+    const int shift = int(K::Shift);
+    QString sentences;
+    if (keysBefore.contains(power) && !exerciseKeys.contains(power))
+        sentences += QStringLiteral("El generador está apagado: enciéndelo primero con POWER. ");
+    // SHIFT, 0 with the lamp lit would put it out and type a 0.
+    if (keysBefore.contains(shift))
+        sentences += QStringLiteral("El piloto de SHIFT está encendido: pulsa SHIFT una vez para apagarlo. ");
+    return sentences;
+}

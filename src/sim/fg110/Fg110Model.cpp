@@ -47,11 +47,14 @@ ExerciseText Fg110Model::exercise(int n) const
     const auto& e = fg110Exercises().at(n);
     // The keys a hint lights start where the student stands: POWER too while the
     // generator is off, as the window opens it.
+    // The hints' words say so too, before the exercise's own.
+    const QList<int> before = keysBeforeSequence();
+    const QString preparation = fg110Preparation(before, e.keysToLight);
     QList<int> lit = e.keysToLight;
-    for (int key : keysBeforeSequence())
+    for (int key : before)
         if (!lit.contains(key))
             lit.prepend(key);
-    return {e.statement, e.whichKeys, lit, e.sequenceText, e.sequence};
+    return {e.statement, preparation + e.whichKeys, lit, preparation + e.sequenceText, e.sequence};
 }
 
 QStringList Fg110Model::differences(int n) const
