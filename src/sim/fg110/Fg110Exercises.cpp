@@ -83,7 +83,7 @@ QString rangeName(Fg110Range range)
 // student left on the panel, and ends with CH1, which INITIALIZE has left off.
 const QString fromAnyState =
     QStringLiteral(" Empezar por INITIALIZE devuelve los ajustes de fábrica (las memorias se conservan), así que la "
-                   "secuencia sirve desde cualquier estado. Si el display está apagado, pulsa antes POWER.");
+                   "secuencia sirve desde cualquier estado.");
 const QString initialize = QStringLiteral("Empieza por INITIALIZE (SHIFT y 0), que devuelve los ajustes de fábrica. ");
 
 // A level-3 hint: the sequence, from INITIALIZE on.
